@@ -1,0 +1,15 @@
+// The subcommands of kelvane-cli; each adds itself to the application and
+// runs when chosen. A command's result is the process exit code.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace kelvane::cli {
+
+// Exit code for bad arguments.
+inline constexpr int kUsageError = 2;
+
+// `focus IVX IVY EVX EVY DEPTH SHAPE [--rindex R] [--raw] [--multi]`
+void addFocusCommand(CLI::App& app, int& exitCode);
+
+}  // namespace kelvane::cli

@@ -1,0 +1,156 @@
+#include "trace/dbgprint.h"
+
+#include <cstdarg>
+#include <cstring>
+#include <mutex>
+#include <string>
+
+namespace kelvane {
+
+namespace {
+
+// One lock per sink slot: a line and its line end stay together in the file,
+// and a close waits for the line being written.
+struct Slots {
+  std::mutex fileMutex;
+  std::FILE* file = nullptr;
+  std::atomic<bool> fileOpen{false};
+
+  std::mutex listMutex;
+  ListBoxSink* list = nullptr;
+  std::atomic<bool> listOpen{false};
+
+  std::mutex psvMutex;
+  PsViewSink* psv = nullptr;
+  std::atomic<bool> psvOpen{false};
+
+  std::atomic<DebuggerWriter> debugger{nullptr};
+
+  std::mutex boxMutex;
+  MessageBoxHandler box;
+};
+
+Slots& slots() {
+  static Slots s;
+  return s;
+}
+
+void writeStderr(const char* text) { std::fputs(text, stderr); }
+
+}  // namespace
+
+void dbgPrint(const char* format, ...) {
+  if (dbgEnabled == 0) return;
+  char line[kTraceLineMax + 1];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(line, sizeof line, format, args);
+  va_end(args);
+  dbgOutput(line);
+}
+
+void dbgOutput(const char* line) {
+  Slots& s = slots();
+  bool toDebugger = true;
+
+  if (s.fileOpen.load(std::memory_order_acquire)) {
+    std::lock_guard lock(s.fileMutex);
+    if (s.file) {
+      std::fputs(line, s.file);
+      std::fputs("\n", s.file);
+      if (dbgFileOnly) toDebugger = false;
+    }
+  }
+
+  if (s.listOpen.load(std::memory_order_acquire)) {
+    std::lock_guard lock(s.listMutex);
+    if (s.list) {
+      if (!dbgListScroll.load()) {
+        const int rows = s.list->visibleRows();
+        if (dbgListCount.load() >= rows) {
+          s.list->resetContent();
+          dbgListCount.store(0);
+        }
+      }
+      s.list->addString(line);
+      dbgListCount.fetch_add(1);
+      toDebugger = false;
+    }
+  }
+
+  if (s.psvOpen.load(std::memory_order_acquire)) {
+    std::lock_guard lock(s.psvMutex);
+    if (s.psv) {
+      s.psv->append(line, 0);
+      return;
+    }
+  }
+
+  if (toDebugger) {
+    DebuggerWriter write = s.debugger.load();
+    if (!write) write = writeStderr;
+    write(line);
+    write("\n");
+  }
+}
+
+void setTraceFile(std::FILE* file) {
+  Slots& s = slots();
+  std::lock_guard lock(s.fileMutex);
+  if (s.file && s.file != file) std::fclose(s.file);
+  s.file = file;
+  s.fileOpen.store(file != nullptr, std::memory_order_release);
+}
+
+bool traceFileOpen() { return slots().fileOpen.load(std::memory_order_acquire); }
+
+void closeTraceFile() { setTraceFile(nullptr); }
+
+void setListBoxSink(ListBoxSink* sink) {
+  Slots& s = slots();
+  std::lock_guard lock(s.listMutex);
+  s.list = sink;
+  s.listOpen.store(sink != nullptr, std::memory_order_release);
+}
+
+void setPsViewSink(PsViewSink* sink) {
+  Slots& s = slots();
+  std::lock_guard lock(s.psvMutex);
+  s.psv = sink;
+  s.psvOpen.store(sink != nullptr, std::memory_order_release);
+}
+
+void setDebuggerWriter(DebuggerWriter writer) { slots().debugger.store(writer); }
+
+void setMessageBoxHandler(MessageBoxHandler handler) {
+  Slots& s = slots();
+  std::lock_guard lock(s.boxMutex);
+  s.box = std::move(handler);
+}
+
+int msgBoxPrintf(void* owner, unsigned style, const char* format, ...) {
+  std::string text;
+  if (std::strchr(format, '%')) {
+    char buffer[300];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    text = buffer;
+  } else {
+    text = format;
+  }
+  MessageBoxHandler handler;
+  {
+    Slots& s = slots();
+    std::lock_guard lock(s.boxMutex);
+    handler = s.box;
+  }
+  if (!handler) {
+    std::fprintf(stderr, "%s: %s\n", kMessageBoxCaption, text.c_str());
+    return static_cast<int>(MB_IDOK);
+  }
+  return handler(owner, style, text.c_str(), kMessageBoxCaption);
+}
+
+}  // namespace kelvane
