@@ -48,6 +48,11 @@ int startBackgroundCalc(std::function<void()> calculation) {
   return 0;
 }
 
+bool beginBackgroundCalc() {
+  int expected = CALC_STARTED;
+  return calcState.compare_exchange_strong(expected, CALC_RUNNING);
+}
+
 void killBackgroundCalc() {
   int state = calcState.load();
   while (state > CALC_IDLE && !calcState.compare_exchange_weak(state, CALC_KILL_REQUESTED)) {

@@ -30,6 +30,11 @@ void setCalcMenuListener(CalcMenuListener listener);
 // while a calculation is active.
 int startBackgroundCalc(std::function<void()> calculation);
 
+// The calculation thread's first step: calcState 1 -> 2. Returns false when
+// a kill was requested before the calculation began (the state stays 3, and
+// the calculation ends at once through finishBackgroundCalc).
+bool beginBackgroundCalc();
+
 // Asks a running calculation to stop at its next check (calcState -> 3).
 void killBackgroundCalc();
 
