@@ -140,6 +140,10 @@ int msgBoxPrintf(void* owner, unsigned style, const char* format, ...) {
   } else {
     text = format;
   }
+  return messageBox(owner, style, text.c_str(), kMessageBoxCaption);
+}
+
+int messageBox(void* owner, unsigned style, const char* text, const char* caption) {
   MessageBoxHandler handler;
   {
     Slots& s = slots();
@@ -147,10 +151,10 @@ int msgBoxPrintf(void* owner, unsigned style, const char* format, ...) {
     handler = s.box;
   }
   if (!handler) {
-    std::fprintf(stderr, "%s: %s\n", kMessageBoxCaption, text.c_str());
+    std::fprintf(stderr, "%s: %s\n", caption, text);
     return static_cast<int>(MB_IDOK);
   }
-  return handler(owner, style, text.c_str(), kMessageBoxCaption);
+  return handler(owner, style, text, caption);
 }
 
 }  // namespace kelvane

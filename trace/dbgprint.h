@@ -86,4 +86,8 @@ inline constexpr const char* kMessageBoxCaption = "Kelvane";
 using MessageBoxHandler = std::function<int(void*, unsigned, const char*, const char*)>;
 void setMessageBoxHandler(MessageBoxHandler handler);  // empty: standard error
 
+// Shows one message box through the installed handler with a caption of
+// the caller's choice ("Unable to open file" uses the path as its caption).
+int messageBox(void* owner, unsigned style, const char* text, const char* caption);
+
 }  // namespace kelvane
