@@ -137,7 +137,7 @@ int lineEllipseIntersect(const Ellipse& e, double m, double c, TracePoint out[2]
   const double B = 2 * a2 * m * (c - k) - 2 * b2 * h;
   const double C = a2 * (c * c - b2) + h * h * b2 - 2 * k * a2 * c + k * k * a2;
   const double D = B * B - 4 * A * C;
-  if (D < 0) return 0;
+  if (!(D >= 0)) return 0;  // also a NaN from a beam with no ingress point
   const int count = D < kTolerance ? 1 : 2;
   const double root = std::sqrt(D);
   out[0].x = (-B + root) / (2 * A);
