@@ -1,0 +1,86 @@
+#include "trace/ui/psv_config.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
+
+#include "trace/dbgprint.h"
+#include "trace/psview.h"
+#include "trace/ui/dialog_units.h"
+
+namespace kelvane {
+
+std::optional<unsigned long> readUnsigned(const QString& text) {
+  bool ok = false;
+  const unsigned long value = text.trimmed().toULong(&ok, 10);
+  if (!ok || text.trimmed().startsWith(QLatin1Char('+'))) return std::nullopt;
+  return value;
+}
+
+namespace {
+
+QLineEdit* digitsField(QWidget* parent, QRect place) {
+  auto* edit = new QLineEdit(parent);
+  edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+  edit->setAlignment(Qt::AlignRight);
+  edit->setGeometry(place);
+  return edit;
+}
+
+QLabel* rightLabel(QWidget* parent, const char* text, QRect place) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setGeometry(place);
+  return label;
+}
+
+}  // namespace
+
+PsvConfigDialog::PsvConfigDialog(PsView& view, QWidget* parent) : QDialog(parent), m_view(view) {
+  setWindowTitle(QString::fromUtf8(kPsViewConfigCaption));
+  setModal(true);
+  m_ok = new QPushButton(tr("&Ok"), this);
+  m_ok->setGeometry(dialogUnitsRect(this, 94, 33, 25, 14));
+  m_ok->setDefault(true);
+  m_cancel = new QPushButton(tr("&Cancel"), this);
+  m_cancel->setGeometry(dialogUnitsRect(this, 121, 33, 30, 14));
+  m_maxLine = digitsField(this, dialogUnitsRect(this, 159, 4, 27, 12));
+  m_bufferSize = digitsField(this, dialogUnitsRect(this, 159, 18, 27, 12));
+  rightLabel(this, "Max Line Length (range 6-254; typ 60)", dialogUnitsRect(this, 32, 5, 124, 8));
+  rightLabel(this, "Buffer Size (min 3 * max line length; typ 2048)",
+             dialogUnitsRect(this, 5, 20, 150, 8));
+  setFixedSize(dialogUnitsX(this, 202), dialogUnitsY(this, 53));
+
+  m_maxLine->setText(QString::number(view.maxLine()));
+  m_bufferSize->setText(QString::number(view.bufferSize()));
+  connect(m_ok, &QPushButton::clicked, this, &PsvConfigDialog::okPressed);
+  connect(m_cancel, &QPushButton::clicked, this, &PsvConfigDialog::reject);
+}
+
+QLineEdit* PsvConfigDialog::field(int id) const {
+  if (id == PSV_CONFIG_MAX_LINE) return m_maxLine;
+  if (id == PSV_CONFIG_BUFFER_SIZE) return m_bufferSize;
+  return nullptr;
+}
+
+void PsvConfigDialog::okPressed() {
+  const std::optional<unsigned long> maxLine = readUnsigned(m_maxLine->text());
+  if (!maxLine || !PsView::validMaxLine(static_cast<long>(std::min(*maxLine, 100000UL)))) {
+    messageBox(this, MB_OK_PLAIN, kInvalidMaxLine, kDefaultBoxCaption);
+    return;
+  }
+  const int line = static_cast<int>(*maxLine);
+  const std::optional<unsigned long> size = readUnsigned(m_bufferSize->text());
+  if (!size || !PsView::validBufferSize(static_cast<long>(std::min(*size, 1000000UL)), line)) {
+    messageBox(this, MB_OK_PLAIN, kInvalidBufferSize, kDefaultBoxCaption);
+    return;
+  }
+  const int bytes = static_cast<int>(*size);
+  if (line != m_view.maxLine() || bytes != m_view.bufferSize()) m_view.resize(bytes, line);
+  done(1);
+}
+
+}  // namespace kelvane
