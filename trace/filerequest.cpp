@@ -77,8 +77,7 @@ FilePtr promptOpenFile(FileRequest& request) {
   std::string path = *chosen;
   // A dot anywhere in the path, a directory's included, means the name has
   // an extension already.
-  if (request.defaultExtension && *request.defaultExtension &&
-      path.find('.') == std::string::npos)
+  if (request.defaultExtension && *request.defaultExtension && path.find('.') == std::string::npos)
     path += request.defaultExtension;
   {
     std::lock_guard lock(requestNameMutex());

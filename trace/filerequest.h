@@ -32,11 +32,11 @@ struct FileFilter {
 // long as it wants the last choice remembered: `name` is both the name the
 // chooser shows first and, after a successful call, the full chosen path.
 struct FileRequest {
-  std::string name;                   // in: first name shown; out: chosen path
-  const char* title = nullptr;        // chooser caption; nullptr: the default one
-  std::vector<FileFilter> filter;     // empty: no filter; the first one is selected
+  std::string name;                        // in: first name shown; out: chosen path
+  const char* title = nullptr;             // chooser caption; nullptr: the default one
+  std::vector<FileFilter> filter;          // empty: no filter; the first one is selected
   const char* defaultExtension = nullptr;  // e.g. ".lens", added to a name without any '.'
-  const char* mode = "rt";            // "rt", "at" or "wt" (fopen modes)
+  const char* mode = "rt";                 // "rt", "at" or "wt" (fopen modes)
 };
 
 // Closes a stream returned by promptOpenFile.
@@ -83,20 +83,20 @@ enum class FileDialogKind { Open, Save };
 // Everything a chooser needs for one call (a copy, owned by that call).
 struct FileDialogOptions {
   FileDialogKind kind = FileDialogKind::Open;
-  std::string title;                // empty: the chooser's default caption
-  std::vector<FileFilter> filter;   // the first entry is selected
-  std::string initialName;          // the request's name
-  std::string initialDir;           // from setFileDialogDir; may be empty
-  bool confirmOverwrite = false;    // the chooser asks before replacing a file
-  bool pathMustExist = true;        // the chosen file's directory must exist
+  std::string title;               // empty: the chooser's default caption
+  std::vector<FileFilter> filter;  // the first entry is selected
+  std::string initialName;         // the request's name
+  std::string initialDir;          // from setFileDialogDir; may be empty
+  bool confirmOverwrite = false;   // the chooser asks before replacing a file
+  bool pathMustExist = true;       // the chosen file's directory must exist
 };
 
 // Returns the full chosen path, or nothing when the user cancelled.
 using FileChooser = std::function<std::optional<std::string>(const FileDialogOptions&)>;
 
 // Answers of the "Existing File" question.
-inline constexpr int EXISTING_ENTER = 1;       // Enter: keep the mode, file counts as new
-inline constexpr int EXISTING_CANCEL = 2;      // Cancel, Escape or the close box
+inline constexpr int EXISTING_ENTER = 1;   // Enter: keep the mode, file counts as new
+inline constexpr int EXISTING_CANCEL = 2;  // Cancel, Escape or the close box
 inline constexpr int EXISTING_OVERWRITE = 101;
 inline constexpr int EXISTING_APPEND = 102;
 

@@ -3,6 +3,7 @@
 #include "trace/filerequest.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -12,8 +13,6 @@
 #include <mutex>
 #include <sstream>
 #include <thread>
-
-#include <unistd.h>
 
 #include "trace/dbgprint.h"
 

@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
-
 #include <atomic>
 #include <chrono>
 #include <future>
@@ -87,14 +86,16 @@ std::optional<std::string> chooseFileWithDialog(const FileDialogOptions& options
     dialog.setDirectory(nameInfo.absolutePath());
     dialog.selectFile(nameInfo.fileName());
   } else {
-    if (!options.initialDir.empty()) dialog.setDirectory(QString::fromStdString(options.initialDir));
+    if (!options.initialDir.empty())
+      dialog.setDirectory(QString::fromStdString(options.initialDir));
     if (!name.isEmpty()) dialog.selectFile(name);
   }
 
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
-  if (options.pathMustExist && !QFileInfo(chosen.front()).absoluteDir().exists()) return std::nullopt;
+  if (options.pathMustExist && !QFileInfo(chosen.front()).absoluteDir().exists())
+    return std::nullopt;
   return QDir::toNativeSeparators(chosen.front()).toStdString();
 }
 
@@ -130,10 +131,14 @@ ExistingFileDialog::ExistingFileDialog(const QString& path, QWidget* parent) : Q
 
 QPushButton* ExistingFileDialog::button(int id) const {
   switch (id) {
-    case EXISTING_OVERWRITE: return m_overwrite;
-    case EXISTING_APPEND: return m_append;
-    case EXISTING_CANCEL: return m_cancel;
-    default: return nullptr;
+    case EXISTING_OVERWRITE:
+      return m_overwrite;
+    case EXISTING_APPEND:
+      return m_append;
+    case EXISTING_CANCEL:
+      return m_cancel;
+    default:
+      return nullptr;
   }
 }
 

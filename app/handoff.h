@@ -1,0 +1,34 @@
+// The single-instance hand-off file: a second start writes its command-line
+// text (a script path) into "xIxComFile.~~~" in Store, then tells the first
+// instance, which reads it back. Qt-free.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kelvane {
+
+inline constexpr const char* kHandoffFileName = "xIxComFile.~~~";
+// Longest text readHandoffFile returns.
+inline constexpr int kHandoffTextMax = 299;
+
+// Creates or truncates the hand-off file in Store and writes `text` as it is
+// (no line end added). Returns the number of characters written, or -1 when
+// the file cannot be created or the text was not written in full.
+int writeHandoffFile(std::string_view text);
+// Same, for a file of the caller's choosing.
+int writeHandoffFileAt(const std::string& path, std::string_view text);
+
+// The first line of the hand-off file (a line end that was read stays part
+// of it), at most `maxLength` characters; nothing when the file cannot be
+// opened or holds no line.
+std::optional<std::string> readHandoffFile(int maxLength = kHandoffTextMax);
+std::optional<std::string> readHandoffFileAt(const std::string& path,
+                                             int maxLength = kHandoffTextMax);
+
+// The command-line text of a start: the arguments after the program name,
+// joined by single spaces (empty without arguments).
+std::string commandLineText(int argc, const char* const* argv);
+
+}  // namespace kelvane

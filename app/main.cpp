@@ -1,0 +1,99 @@
+// Kelvane's entry point: working directories, single instance, the main
+// window and the one event loop.
+#include <QApplication>
+#include <QDesktopServices>
+#include <QIcon>
+#include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/app_info.h"
+#include "app/handoff.h"
+#include "app/main_window.h"
+#include "app/single_instance.h"
+#include "app/wiring.h"
+#include "app/workdirs.h"
+#include "calc/calc_state.h"
+#include "trace/dbgprint.h"
+#include "trace/filerequest.h"
+#include "trace/ui/file_dialogs.h"
+
+namespace {
+
+constexpr int kExitNoDisplay = 2;
+
+bool envSet(const char* name) {
+  const char* v = std::getenv(name);
+  return v && *v;
+}
+
+// Qt aborts when it finds no display; say what to do instead.
+bool haveDisplay(int argc, char** argv) {
+  if (envSet("QT_QPA_PLATFORM") || envSet("DISPLAY") || envSet("WAYLAND_DISPLAY")) return true;
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], "-platform") == 0) return true;
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace kelvane;
+  if (!haveDisplay(argc, argv)) {
+    std::fprintf(stderr,
+                 "kelvane needs a graphical desktop (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                 "to try it without one: xvfb-run -a build/app/kelvane\n");
+    return kExitNoDisplay;
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Kelvane"));
+  QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
+  QApplication::setDesktopFileName(QStringLiteral("kelvane"));
+  QIcon icon;
+  icon.addFile(QStringLiteral(":/kelvane/kelvane-48.png"));
+  icon.addFile(QStringLiteral(":/kelvane/kelvane-256.png"));
+  QApplication::setWindowIcon(icon);
+
+  // The working directories, the file choosers' start and the default script.
+  initWorkDirs(WORKDIR_DOC | WORKDIR_STORE);
+  setFileDialogDir(storeDir().path);
+  const std::string defaultScriptPath = storeFilePath(kDefaultScriptName);
+  (void)defaultScriptPath;  // the script runner's scriptPath, once it is wired
+
+  // The command-line text: everything after the program name (Qt's own
+  // options already taken out).
+  const std::string text = commandLineText(argc, argv);
+
+  // A second instance hands its script over and ends.
+  if (SingleInstance::otherInstanceRunning()) return SingleInstance::handOff(text);
+  SingleInstance instance;
+  if (!instance.listen()) {
+    if (SingleInstance::otherInstanceRunning()) return SingleInstance::handOff(text);
+    dbgPrint("Single instance: cannot listen on %s", qPrintable(SingleInstance::serverName()));
+  }
+
+  installFileDialogs();
+  setDocumentOpener([](const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+  });
+
+  int exitCode = 0;
+  {
+    MainWindow window;
+    QObject::connect(&instance, &SingleInstance::handoffRequested, &window,
+                     &MainWindow::handleScriptHandoff);
+    wireSubsystems(window);
+    window.show();
+    window.runStartupArgument(text);
+    exitCode = QApplication::exec();
+
+    // A sweep still running is asked to stop; it never waits for this
+    // thread, so joining it cannot deadlock.
+    killBackgroundCalc();
+    joinBackgroundCalc();
+  }
+  exitReport(pendingTraceBuffers());
+  return exitCode;
+}

@@ -1,0 +1,259 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QShortcut>
+#include <QThread>
+#include <QTimer>
+
+#include "app/about_dialog.h"
+#include "app/command_ids.h"
+#include "app/handoff.h"
+#include "app/menu_table.h"
+#include "app/workdirs.h"
+#include "calc/calc_state.h"
+#include "optics/ellipse_intersect.h"
+#include "optics/focus.h"
+#include "trace/dbgprint.h"
+#include "trace/filerequest.h"
+
+namespace kelvane {
+
+namespace {
+
+// The window whose Calc items follow calcState. Read and written on the
+// user-interface thread only; the calculation thread reaches it by posting.
+QPointer<MainWindow> gCalcMenuOwner;
+
+bool onUiThread() {
+  return QCoreApplication::instance() &&
+         QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), m_timer(new QTimer(this)), m_tracer(std::make_unique<TracerContext>()) {
+  setWindowTitle(QString::fromLatin1(kProgramName));
+  setObjectName(QString::fromLatin1(kProgramName));
+  // The window draws nothing; its client area is plain white.
+  auto* client = new QWidget(this);
+  client->setAutoFillBackground(true);
+  QPalette palette = client->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  client->setPalette(palette);
+  setCentralWidget(client);
+  buildMenus();
+
+  // Alt+? and Alt+/ open the About box. "?" is a shifted key on most
+  // layouts, so Alt+Shift+? is taken as well.
+  for (const QKeySequence& keys : {QKeySequence(Qt::ALT | Qt::Key_Question),
+                                   QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Question),
+                                   QKeySequence(Qt::ALT | Qt::Key_Slash)}) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::ApplicationShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this] { command(CMD_ABOUT); });
+  }
+
+  gCalcMenuOwner = this;
+  setCalcMenuListener([](bool active) {
+    if (onUiThread()) {
+      if (gCalcMenuOwner) gCalcMenuOwner->applyCalcMenu(active);
+      return;
+    }
+    // From the calculation thread: post, never wait for the interface.
+    if (QCoreApplication* app = QCoreApplication::instance())
+      QMetaObject::invokeMethod(
+          app,
+          [active] {
+            if (gCalcMenuOwner) gCalcMenuOwner->applyCalcMenu(active);
+          },
+          Qt::QueuedConnection);
+  });
+  applyCalcMenu(calcState.load() != CALC_IDLE);
+
+  connect(m_timer, &QTimer::timeout, this, [this] {
+    if (m_timerRefresh) m_timerRefresh();
+  });
+  m_timer->start(kMainTimerMs);
+  resize(480, 120);
+}
+
+MainWindow::~MainWindow() {
+  if (gCalcMenuOwner == this) {
+    setCalcMenuListener(nullptr);
+    gCalcMenuOwner = nullptr;
+  }
+}
+
+void MainWindow::buildMenus() {
+  int index = 0;
+  for (const MenuPopupDef& popupDef : kMenuBar) {
+    QMenu* menu = menuBar()->addMenu(QString::fromLatin1(popupDef.title));
+    m_popups[index++] = menu;
+    for (const MenuItemDef& item : popupDef.items) {
+      if (item.id == kMenuSeparator) {
+        menu->addSeparator();
+        continue;
+      }
+      QAction* action = menu->addAction(QString::fromLatin1(item.text));
+      action->setData(item.id);
+      action->setEnabled(false);  // enabled below or when its subsystem is wired
+      const int id = item.id;
+      connect(action, &QAction::triggered, this, [this, id] { command(id); });
+      m_actions[id] = action;
+    }
+  }
+  for (int id : {CMD_EXIT, CMD_HTML_HELP, CMD_HELP, CMD_ABOUT, CMD_TEST_ELLIPSE_INTERSECT,
+                 CMD_TEST_FIND_FOCUS, CMD_TEST_MULTI_BEAM, CMD_TRACE_FILE, CMD_DEMO_TRACE})
+    m_actions[id]->setEnabled(true);
+  connect(m_popups[kDebugPopupIndex], &QMenu::aboutToShow, this, &MainWindow::updateDebugPopup);
+}
+
+QAction* MainWindow::action(int id) const {
+  auto it = m_actions.find(id);
+  return it == m_actions.end() ? nullptr : it->second;
+}
+
+QMenu* MainWindow::popup(int index) const {
+  return index >= 0 && index < 5 ? m_popups[index] : nullptr;
+}
+
+bool MainWindow::command(int id) {
+  switch (id) {
+    case CMD_EXIT:
+      close();
+      return true;
+    case CMD_SCRIPT:
+      if (!m_toggleScript) return false;
+      m_toggleScript(std::string());
+      return true;
+    case CMD_KILL_CALC:
+      killBackgroundCalc();
+      return true;
+    case CMD_FOCUS_MATRIX:
+    case CMD_FOCUS_TABLE:
+      if (!m_calculations.count(id)) return false;
+      startCalculation(id);
+      return true;
+    case CMD_TEST_ELLIPSE_INTERSECT:
+      testEllipseIntersect();
+      return true;
+    case CMD_TEST_FIND_FOCUS:
+      testFindFocus(*m_tracer);
+      return true;
+    case CMD_TEST_MULTI_BEAM:
+      testMultiBeamLens(*m_tracer);
+      return true;
+    case CMD_TRACE_FILE:
+      toggleTraceFileItem();
+      return true;
+    case CMD_DEMO_TRACE:
+      m_demo.run();
+      return true;
+    case CMD_HTML_HELP:
+      openHtmlHelp();
+      return true;
+    case CMD_HELP: {
+      HelpDialog dialog(this);
+      dialog.exec();
+      return true;
+    }
+    case CMD_ABOUT: {
+      AboutDialog dialog(this);
+      dialog.exec();
+      return true;
+    }
+    default: {
+      auto it = m_handlers.find(id);
+      if (it == m_handlers.end() || !it->second) return false;
+      it->second();
+      return true;
+    }
+  }
+}
+
+void MainWindow::setCommandHandler(int id, std::function<void()> handler) {
+  const bool wired = static_cast<bool>(handler);
+  m_handlers[id] = std::move(handler);
+  if (QAction* a = action(id)) a->setEnabled(wired);
+}
+
+void MainWindow::setCalculation(int id, std::function<void()> calculation) {
+  if (id != CMD_FOCUS_MATRIX && id != CMD_FOCUS_TABLE) return;
+  if (calculation)
+    m_calculations[id] = std::move(calculation);
+  else
+    m_calculations.erase(id);
+  applyCalcMenu(calcState.load() != CALC_IDLE);
+}
+
+void MainWindow::setTraceWindowQuery(int id, std::function<bool()> isOpen) {
+  m_traceQueries[id] = std::move(isOpen);
+}
+
+void MainWindow::setTimerRefresh(std::function<void()> refresh) {
+  m_timerRefresh = std::move(refresh);
+}
+
+void MainWindow::setScriptToggler(std::function<void(const std::string&)> toggle) {
+  m_toggleScript = std::move(toggle);
+  action(CMD_SCRIPT)->setEnabled(static_cast<bool>(m_toggleScript));
+}
+
+void MainWindow::runStartupArgument(const std::string& argument) {
+  if (argument.empty()) return;
+  dbgPrint("Start-up script: %s", argument.c_str());
+  if (m_toggleScript) m_toggleScript(argument);
+}
+
+void MainWindow::handleScriptHandoff() {
+  const std::optional<std::string> text = readHandoffFile();
+  if (!text) {
+    dbgPrint("Script hand-off: no text in %s", storeFilePath(kHandoffFileName).c_str());
+    emit scriptHandedOff(QString());
+    return;
+  }
+  dbgPrint("Script hand-off: %s", text->c_str());
+  if (m_toggleScript) m_toggleScript(*text);
+  emit scriptHandedOff(QString::fromStdString(*text));
+}
+
+void MainWindow::updateDebugPopup() {
+  for (int id : {CMD_TRACE_PSVIEW, CMD_TRACE_LISTBOX}) {
+    auto it = m_traceQueries.find(id);
+    const bool open = it != m_traceQueries.end() && it->second && it->second();
+    action(id)->setText(QString::fromLatin1(traceItemText(id, open)));
+  }
+}
+
+void MainWindow::applyCalcMenu(bool active) {
+  action(CMD_KILL_CALC)->setEnabled(active);
+  for (int id : {CMD_FOCUS_MATRIX, CMD_FOCUS_TABLE})
+    action(id)->setEnabled(!active && m_calculations.count(id) > 0);
+}
+
+void MainWindow::startCalculation(int id) {
+  // -2 while another calculation is active: nothing happens.
+  startBackgroundCalc(m_calculations.at(id));
+}
+
+void MainWindow::toggleTraceFileItem() {
+  const bool open = toggleTraceFile();
+  action(CMD_TRACE_FILE)->setText(QString::fromLatin1(traceItemText(CMD_TRACE_FILE, open)));
+}
+
+void MainWindow::openHtmlHelp() { openDocument(DOCUMENT_IN_DOC, kHelpDocument, this); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  m_timer->stop();
+  QMainWindow::closeEvent(event);
+  QCoreApplication::quit();
+}
+
+}  // namespace kelvane
