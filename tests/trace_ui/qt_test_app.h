@@ -1,0 +1,15 @@
+// One QApplication for a GoogleTest program that drives widgets.
+#pragma once
+
+#include <QApplication>
+
+namespace kelvane::test {
+
+inline void ensureApplication() {
+  static int argc = 1;
+  static char name[] = "kelvane-test";
+  static char* argv[] = {name, nullptr};
+  if (!QApplication::instance()) new QApplication(argc, argv);
+}
+
+}  // namespace kelvane::test
