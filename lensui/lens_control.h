@@ -1,0 +1,159 @@
+// The Lens Control dialog: the one place where the user shapes the lens.
+// Five slider rows (ingress X and Y, egress X and Y, depth), CV/CC buttons
+// per face, the limits Xmax/Ymax, the refractive index, the width lock and
+// fill percentage, and the traced focus, deviation and percentage. Every
+// change copies the slider values into the lens, retraces and repaints the
+// lens view. Modeless, owned by the lens view, at most one.
+//
+// Everything here runs on the user-interface thread.
+#pragma once
+
+#include <QWidget>
+
+#include <map>
+
+class QAbstractButton;
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QCheckBox;
+class QSlider;
+
+namespace kelvane {
+
+class LensWnd;
+class UpDown;
+
+// Control ids.
+inline constexpr int IDC_ROW_FIRST = 100;  // row r: edit 100+3r, up-down 101+3r, trackbar 102+3r
+inline constexpr int IDC_ROW_LAST = 114;
+inline constexpr int IDC_WIDTH_EDIT = 115;
+inline constexpr int IDC_WIDTH_SPIN = 116;
+inline constexpr int IDC_FILL_EDIT = 117;
+inline constexpr int IDC_FILL_SPIN = 118;
+inline constexpr int IDC_INGRESS_CV = 130;
+inline constexpr int IDC_INGRESS_CC = 131;
+inline constexpr int IDC_EGRESS_CV = 132;
+inline constexpr int IDC_EGRESS_CC = 133;
+inline constexpr int IDC_XMAX = 140;
+inline constexpr int IDC_YMAX = 141;
+inline constexpr int IDC_RINDEX = 142;
+inline constexpr int IDC_INGRESS_ECC = 150;
+inline constexpr int IDC_EGRESS_ECC = 151;
+inline constexpr int IDC_LOCK = 160;
+inline constexpr int IDC_FOCUS = 161;
+inline constexpr int IDC_DEV = 162;
+inline constexpr int IDC_DEVPCNT = 163;
+inline constexpr int IDC_MULTI = 170;
+inline constexpr int IDC_SAVE = 171;
+inline constexpr int IDC_COPY = 172;
+inline constexpr int IDC_SCRIPT = 173;
+inline constexpr int IDC_STATUS = 174;
+
+// Private messages (WM_USER = 1024).
+inline constexpr int WM_EDIT_ENTER = 1225;         // wParam: the edit's id; apply its value
+inline constexpr int WM_LENS_APPLY_RANGES = 1424;  // re-apply every slider range, no retrace
+inline constexpr int WM_LENS_RECOMPUTE = 1425;     // retrace and show the results
+
+inline constexpr char kLensControlCaption[] = "Lens Control";
+inline constexpr char kNoFocusText[] = "--";
+
+// Dialog size and position in dialog units.
+inline constexpr int kLensControlDluX = 22;
+inline constexpr int kLensControlDluY = 17;
+inline constexpr int kLensControlDluW = 291;
+inline constexpr int kLensControlDluH = 110;
+
+// The row of a control id 100..114, else -1.
+int sliderGroupOf(int id);
+
+class LensControl : public QWidget {
+  Q_OBJECT
+ public:
+  explicit LensControl(LensWnd* view);
+  ~LensControl() override;
+
+  // The dialog's private messages (WM_EDIT_ENTER, WM_LENS_APPLY_RANGES,
+  // WM_LENS_RECOMPUTE), handled at once. Returns false for any other number.
+  bool sendMessage(int message, int wParam = 0);
+
+  // The control with this id, or null.
+  QWidget* control(int id) const;
+  template <class T>
+  T* controlAs(int id) const { return qobject_cast<T*>(control(id)); }
+
+  // commitSliders then recomputeLens: the common end of every value change.
+  void commitAndRecompute();
+  // Eccentricities, retrace, width and results, repaint of the view.
+  void recomputeLens();
+  // Shows the ranges and values of every slider row, the width spin box,
+  // Xmax, Ymax and the refractive index.
+  void showRanges();
+  // Checks the CV/CC buttons after the lens shape.
+  void showShapes();
+  // Ticks "Multi" exactly in multi-beam mode.
+  void showBeamMode();
+  // Ticks "&Lock" as given.
+  void showLock(bool locked);
+  // The fill spin box position (a percentage).
+  void showFill(int percent);
+
+  // For the script runner: the "&Script" button's text ("&Script", "&Stop",
+  // "re&Sume") and the status line's text and enabled state.
+  void setScriptButtonText(const QString& text);
+  void setStatusText(const QString& text);
+  void setStatusEnabled(bool enabled);
+  // Enables "Save" and "&Script" after their hooks in the session.
+  void updateHookButtons();
+
+ protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void build();
+  void registerControl(int id, QWidget* w);
+  void onSliderAction(int row, int action);
+  void onSpinPosition(int id, int pos);
+  void onEditEnter(int id);
+  void onShapeButton(int id);
+  void onCommand(int id);
+
+  std::map<int, QWidget*> m_controls;
+  QSlider* m_sliders[5] = {};
+  QLineEdit* m_rowEdits[5] = {};
+  UpDown* m_rowSpins[5] = {};
+  UpDown* m_widthSpin = nullptr;
+  UpDown* m_fillSpin = nullptr;
+  QButtonGroup* m_ingressGroup = nullptr;
+  QButtonGroup* m_egressGroup = nullptr;
+  QCheckBox* m_lock = nullptr;
+  QPushButton* m_multi = nullptr;
+  QPushButton* m_script = nullptr;
+  QPushButton* m_save = nullptr;
+  QLabel* m_status = nullptr;
+};
+
+// Opens the dialog over the lens view, or gives the open one the focus. The
+// first opening puts it 4 pixels in from the view's bottom-right corner,
+// later ones where it was when it last closed.
+void openLensControl();
+
+// The operations the script runner uses (through the user-interface thread).
+// Shows the lens as it is now: shapes, slider values, ranges, repaint and a
+// retrace; with the dialog closed only the slider values, rayEndX and the
+// repaint take effect.
+void refreshLensControl();
+// a < 0 unlocks; a > 0 locks at width a; 0 locks at the width locked before.
+void setLockWidth(int a);
+// Unlocks and sets the fill to p percent, held to 1..99.
+void setFillPercent(int p);
+// The slider values and width value from the lens (add 0.5, truncate).
+void slidersFromLens();
+// The slider ranges from Xmax/Ymax, and rayEndX = Xmax; no retrace.
+void applyRanges();
+// The CV/CC buttons after the lens shape.
+void showFaceShapes();
+
+}  // namespace kelvane

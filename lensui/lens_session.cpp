@@ -1,0 +1,43 @@
+#include "lensui/lens_session.h"
+
+#include "lensui/lens_control.h"
+#include "lensui/lens_wnd.h"
+
+namespace kelvane {
+
+LensSession& lensSession() {
+  static LensSession session;
+  return session;
+}
+
+void releaseTraceBuffer() {
+  LensSession& s = lensSession();
+  if (!s.traceBuffer) return;
+  s.traceBuffer.reset();
+  s.traceBufferPoints = 0;
+  s.settings.traceBuffer = nullptr;
+  --s.traceAllocCount;
+}
+
+void setBeamMode(int mode) {
+  LensSession& s = lensSession();
+  if (mode == s.beamMode && s.traceBuffer) return;
+  releaseTraceBuffer();
+  s.beamMode = mode;
+  const bool multi = mode != kSingleBeamMode;
+  s.settings.pointsMode = multi ? 1 : 3;
+  s.traceBufferPoints = multi ? kMultiBeamBufferPoints : kSingleBeamBufferPoints;
+  // Zeroed, and the counts cleared: until the next trace the new buffer holds
+  // no beam, and a repaint before that must not read the old mode's counts.
+  s.traceBuffer = std::make_unique<TracePoint[]>(s.traceBufferPoints);
+  s.settings.traceBuffer = s.traceBuffer.get();
+  ++s.traceAllocCount;
+  s.ctx.results.beamCount = 0;
+  s.ctx.results.fanCounts = {};
+  if (s.control) s.control->showBeamMode();
+  if (s.view) s.view->updateCanvas();
+}
+
+int traceAllocCount() { return lensSession().traceAllocCount; }
+
+}  // namespace kelvane

@@ -1,0 +1,120 @@
+#include "lensui/lens_wnd.h"
+
+#include <QMenuBar>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "lensui/lens_control.h"
+#include "lensui/lens_paint.h"
+#include "lensui/lens_print.h"
+#include "lensui/lens_session.h"
+
+namespace kelvane {
+
+LensCanvas::LensCanvas(QWidget* parent) : QWidget(parent) {
+  // Erased to white before every repaint.
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, Qt::white);
+  setPalette(pal);
+}
+
+QSize LensCanvas::sizeHint() const { return kLensWndOuterRect.size(); }
+
+void LensCanvas::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  paintLens(painter, width(), height());
+}
+
+void LensCanvas::resizeEvent(QResizeEvent* event) {
+  lensViewResized(event->size().width(), event->size().height());
+}
+
+LensWnd::LensWnd(QWidget* owner) : QMainWindow(owner, Qt::Window), m_canvas(new LensCanvas(this)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(kLensWndCaption);
+  setCentralWidget(m_canvas);
+  // Two plain commands right on the menu bar.
+  QAction* parameters = menuBar()->addAction(QStringLiteral("para&Meters"));
+  QAction* print = menuBar()->addAction(QStringLiteral("&Print"));
+  parameters->setData(IDM_LENS_PARAMETERS);
+  print->setData(IDM_LENS_PRINT);
+  connect(parameters, &QAction::triggered, this, [this] { command(IDM_LENS_PARAMETERS); });
+  connect(print, &QAction::triggered, this, [this] { command(IDM_LENS_PRINT); });
+  LensSession& s = lensSession();
+  s.view = this;
+  setBeamMode(s.beamMode);  // adopts a buffer already allocated for this mode
+}
+
+LensWnd::~LensWnd() {
+  LensSession& s = lensSession();
+  // The owned dialog goes first, while the view is still whole; it saves
+  // its position and stops a running script itself.
+  delete s.control.data();
+  if (s.stopScript) s.stopScript();
+  releaseTraceBuffer();
+  s.view = nullptr;
+}
+
+void LensWnd::command(int id) {
+  switch (id) {
+    case IDM_LENS_PARAMETERS:
+      openLensControl();
+      break;
+    case IDM_LENS_PRINT:
+      printLens(this);
+      break;
+    default:
+      break;
+  }
+}
+
+void LensWnd::updateCanvas() { m_canvas->update(); }
+
+void lensViewResized(int w, int h) {
+  LensSession& s = lensSession();
+  s.Xmax = w;
+  s.Ymax = h;
+  if (s.control) {
+    // Never below the dialog's X and Y values, so no slider loses its value.
+    s.Xmax = std::max({w, s.sliderValues[0], s.sliderValues[2]});
+    s.Ymax = std::max({h, s.sliderValues[1], s.sliderValues[3]});
+    s.control->sendMessage(WM_LENS_APPLY_RANGES);
+  } else {
+    slidersFromLens();
+  }
+}
+
+void setOuterGeometry(QWidget* window, const QRect& outer) {
+  const QSize frameExtra = window->frameGeometry().size() - window->geometry().size();
+  window->move(outer.topLeft());
+  window->resize(outer.size() - frameExtra);
+}
+
+LensWnd* openLensView(QWidget* mainWindow, int mode) {
+  LensSession& s = lensSession();
+  LensWnd* view = s.view;
+  if (view) {
+    if (mode != s.beamMode) {
+      setBeamMode(mode);
+      // The new buffer is empty: trace it at once so the picture shows the
+      // beams of the new mode.
+      if (s.control) s.control->recomputeLens();
+    }
+  } else {
+    s.beamMode = mode;
+    view = new LensWnd(mainWindow);
+    setOuterGeometry(view, kLensWndOuterRect);
+    view->show();
+    // Once the window system has framed the window, fit the frame to the
+    // outer rectangle.
+    QTimer::singleShot(0, view, [view] { setOuterGeometry(view, kLensWndOuterRect); });
+  }
+  openLensControl();
+  return view;
+}
+
+}  // namespace kelvane

@@ -1,0 +1,68 @@
+// The lens view "Kelvane Lens Demo": the one window in which the current
+// lens and its traced beams are drawn. It owns the trace buffer (through
+// setBeamMode), publishes its client size as the slider limits Xmax/Ymax and
+// owns the Lens Control dialog. All of it lives on the user-interface thread.
+#pragma once
+
+#include <QMainWindow>
+#include <QRect>
+
+class QResizeEvent;
+class QPaintEvent;
+
+namespace kelvane {
+
+// Menu commands of the lens view.
+inline constexpr int IDM_LENS_PARAMETERS = 100;  // "para&Meters": focus or open the Lens Control dialog
+inline constexpr int IDM_LENS_PRINT = 101;       // "&Print": print the picture
+
+inline constexpr char kLensWndCaption[] = "Kelvane Lens Demo";
+// Outer rectangle of a new lens view, frame included.
+inline constexpr QRect kLensWndOuterRect(100, 10, 860, 720);
+
+// The drawing surface of the lens view: its size is the view's client size.
+class LensCanvas : public QWidget {
+  Q_OBJECT
+ public:
+  explicit LensCanvas(QWidget* parent);
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+};
+
+class LensWnd : public QMainWindow {
+  Q_OBJECT
+ public:
+  // A top-level window owned by `owner` (the main window); deleted on close.
+  explicit LensWnd(QWidget* owner);
+  ~LensWnd() override;
+
+  // Runs a menu command by its id (IDM_LENS_*); other ids do nothing.
+  void command(int id);
+  LensCanvas* canvas() const { return m_canvas; }
+  // Repaints the whole picture on a white background.
+  void updateCanvas();
+
+ private:
+  friend class LensCanvas;
+  void canvasResized(int w, int h);
+  LensCanvas* m_canvas;
+};
+
+// Opens the lens view in `mode` (0 single-beam, 1 multi-beam), owned by
+// `mainWindow`, or switches the open view to that mode; then opens or
+// focuses the Lens Control dialog. Returns the view.
+LensWnd* openLensView(QWidget* mainWindow, int mode);
+
+// Moves and sizes a top-level window by its outer (frame) rectangle; the
+// frame's size is taken from the window system once it is known.
+void setOuterGeometry(QWidget* window, const QRect& outer);
+
+// The resize rule: the client size becomes Xmax/Ymax, raised to the open
+// dialog's X and Y slider values, whose ranges are then re-applied; with no
+// dialog the slider values follow the lens instead.
+void lensViewResized(int w, int h);
+
+}  // namespace kelvane

@@ -1,0 +1,62 @@
+// Shared helpers for the lens user-interface tests: one QApplication, a
+// fresh session per test, and colour probes on images.
+#pragma once
+
+#include <QApplication>
+#include <QImage>
+
+#include "lensui/lens_session.h"
+#include "lensui/lens_wnd.h"
+
+namespace kelvane::test {
+
+inline void ensureApplication() {
+  static int argc = 1;
+  static char name[] = "kelvane-lensui-test";
+  static char* argv[] = {name, nullptr};
+  if (!QApplication::instance()) new QApplication(argc, argv);
+}
+
+// Closes any lens view and puts the session back to its start values.
+inline void resetLensSession() {
+  ensureApplication();
+  LensSession& s = lensSession();
+  delete s.view.data();
+  s.lens = kInitialLens;
+  s.settings = kInitialCurrentSettings;
+  s.settings.traceBuffer = s.traceBuffer.get();
+  s.ctx = TracerContext{};
+  s.beamMode = kSingleBeamMode;
+  s.Xmax = s.Ymax = 0;
+  s.sliderValues = {};
+  s.widthValue = 0;
+  s.savedDialogRect = QRect();
+  s.stopScript = nullptr;
+  s.toggleScript = nullptr;
+  s.writeLensScript = nullptr;
+}
+
+// An image whose logical resolution is `dpi`, filled white.
+inline QImage whiteImage(int w, int h, int dpi) {
+  QImage img(w, h, QImage::Format_RGB32);
+  const int dotsPerMeter = static_cast<int>(dpi / 0.0254 + 0.5);
+  img.setDotsPerMeterX(dotsPerMeter);
+  img.setDotsPerMeterY(dotsPerMeter);
+  img.fill(Qt::white);
+  return img;
+}
+
+inline bool isColor(const QImage& img, int x, int y, QRgb rgb) {
+  if (!img.valid(x, y)) return false;
+  return (img.pixel(x, y) & 0xFFFFFF) == (rgb & 0xFFFFFF);
+}
+
+// Number of pixels of exactly that colour.
+inline int countColor(const QImage& img, QRgb rgb) {
+  int n = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) n += isColor(img, x, y, rgb);
+  return n;
+}
+
+}  // namespace kelvane::test
