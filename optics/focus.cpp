@@ -1,6 +1,7 @@
 #include "optics/focus.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "trace/dbgprint.h"
@@ -50,8 +51,9 @@ double findFocus(TracerContext& ctx, const Lens& lens, const BeamSettings& setti
   int i = 0;
   while (st.beamHeight >= res.spacing * 0.5 && i < MAX_BEAMS) {
     if (traceBeam(ctx, lens, settings, 0.0) == 0) {
-      const double s = std::tan(st.exitAngle);
-      if (st.exitAngle < 0) {
+      const double exitAngle = st.exitAngle;
+      if (exitAngle < 0) {
+        const double s = std::tan(exitAngle);
         const double xf = st.egressX - st.egressY / s;
         if (recording) st.cursor[2] = {xf, 0.0};
         sum += xf;
@@ -61,7 +63,14 @@ double findFocus(TracerContext& ctx, const Lens& lens, const BeamSettings& setti
         if (count == 0 || xf < minimum) minimum = xf;
         ++count;
       } else if (recording) {
+        const double s = std::tan(exitAngle);
         st.cursor[2] = {st.rayEnd, st.egressY + (st.rayEnd - st.egressX) * s};
+      } else if (exitAngle > 0 && exitAngle < DBL_MIN) {
+        // A diverging ray needs its slope only to be drawn. Leaving tan out
+        // leaves the flags as they were for 0, a normal angle or NaN; only a
+        // subnormal angle would raise underflow, so it keeps its tan.
+        volatile double s = std::tan(exitAngle);
+        (void)s;
       }
     }
     st.beamHeight -= res.spacing;
