@@ -213,15 +213,33 @@ int PsView::scrollVertical(int request, int thumb) {
   const int page = std::max(1, visibleRowsLocked());
   int step = 0;
   switch (request) {
-    case kScrollLineUp: step = -1; break;
-    case kScrollLineDown: step = 1; break;
-    case kScrollPageUp: step = -page; break;
-    case kScrollPageDown: step = page; break;
-    case kScrollThumbPosition: step = 0; break;
-    case kScrollThumbTrack: step = thumb - m_vpos; break;
-    case kScrollTop: step = -m_vpos; break;
-    case kScrollBottom: step = m_vmax - m_vpos; break;
-    default: step = 0; break;
+    case kScrollLineUp:
+      step = -1;
+      break;
+    case kScrollLineDown:
+      step = 1;
+      break;
+    case kScrollPageUp:
+      step = -page;
+      break;
+    case kScrollPageDown:
+      step = page;
+      break;
+    case kScrollThumbPosition:
+      step = 0;
+      break;
+    case kScrollThumbTrack:
+      step = thumb - m_vpos;
+      break;
+    case kScrollTop:
+      step = -m_vpos;
+      break;
+    case kScrollBottom:
+      step = m_vmax - m_vpos;
+      break;
+    default:
+      step = 0;
+      break;
   }
   step = std::clamp(step, -m_vpos, std::max(-m_vpos, m_vmax - m_vpos));
   m_vpos += step;
@@ -232,12 +250,24 @@ int PsView::scrollHorizontal(int request, int thumb) {
   std::lock_guard lock(m_lock);
   int step = 0;
   switch (request) {
-    case kScrollLineUp: step = -1; break;
-    case kScrollLineDown: step = 1; break;
-    case kScrollPageUp: step = -kHorizontalPageStep; break;
-    case kScrollPageDown: step = kHorizontalPageStep; break;
-    case kScrollThumbPosition: step = thumb - m_hpos; break;  // moves on release only
-    default: step = 0; break;
+    case kScrollLineUp:
+      step = -1;
+      break;
+    case kScrollLineDown:
+      step = 1;
+      break;
+    case kScrollPageUp:
+      step = -kHorizontalPageStep;
+      break;
+    case kScrollPageDown:
+      step = kHorizontalPageStep;
+      break;
+    case kScrollThumbPosition:
+      step = thumb - m_hpos;
+      break;  // moves on release only
+    default:
+      step = 0;
+      break;
   }
   step = std::clamp(step, -m_hpos, std::max(-m_hpos, m_hmax - m_hpos));
   m_hpos += step;
@@ -320,15 +350,42 @@ std::vector<std::string> PsView::lines() const {
   return out;
 }
 
-int PsView::lineCount() const { std::lock_guard lock(m_lock); return m_lineCount; }
-int PsView::bufferSize() const { std::lock_guard lock(m_lock); return m_bufferSize; }
-int PsView::maxLine() const { std::lock_guard lock(m_lock); return m_maxLine; }
-int PsView::longest() const { std::lock_guard lock(m_lock); return m_longest; }
-int PsView::vpos() const { std::lock_guard lock(m_lock); return m_vpos; }
-int PsView::vmax() const { std::lock_guard lock(m_lock); return m_vmax; }
-int PsView::cacheIndex() const { std::lock_guard lock(m_lock); return m_cacheIndex; }
-int PsView::lineHeight() const { std::lock_guard lock(m_lock); return m_lineHeight; }
-int PsView::charWidth() const { std::lock_guard lock(m_lock); return m_charWidth; }
+int PsView::lineCount() const {
+  std::lock_guard lock(m_lock);
+  return m_lineCount;
+}
+int PsView::bufferSize() const {
+  std::lock_guard lock(m_lock);
+  return m_bufferSize;
+}
+int PsView::maxLine() const {
+  std::lock_guard lock(m_lock);
+  return m_maxLine;
+}
+int PsView::longest() const {
+  std::lock_guard lock(m_lock);
+  return m_longest;
+}
+int PsView::vpos() const {
+  std::lock_guard lock(m_lock);
+  return m_vpos;
+}
+int PsView::vmax() const {
+  std::lock_guard lock(m_lock);
+  return m_vmax;
+}
+int PsView::cacheIndex() const {
+  std::lock_guard lock(m_lock);
+  return m_cacheIndex;
+}
+int PsView::lineHeight() const {
+  std::lock_guard lock(m_lock);
+  return m_lineHeight;
+}
+int PsView::charWidth() const {
+  std::lock_guard lock(m_lock);
+  return m_charWidth;
+}
 
 bool PsView::checkInvariants(std::string* why) const {
   std::lock_guard lock(m_lock);
@@ -345,7 +402,8 @@ bool PsView::checkInvariants(std::string* why) const {
   int longest = 0;
   for (int i = 0; i < m_lineCount; ++i) {
     const int len = m_ring[pos];
-    if (len < 1 || len > m_maxLine) return fail("record length out of range at line " + std::to_string(i));
+    if (len < 1 || len > m_maxLine)
+      return fail("record length out of range at line " + std::to_string(i));
     if (pos + len >= m_limit) return fail("record reaches limit at line " + std::to_string(i));
     longest = std::max(longest, len);
     if (i == m_cacheIndex) cacheAt = pos;
@@ -357,10 +415,12 @@ bool PsView::checkInvariants(std::string* why) const {
     }
   }
   if (longest > m_longest) return fail("longest is below a stored line");
-  if (m_cacheIndex != kPsViewCacheInvalid && cacheAt != m_cachePos) return fail("paint cache points at the wrong record");
+  if (m_cacheIndex != kPsViewCacheInvalid && cacheAt != m_cachePos)
+    return fail("paint cache points at the wrong record");
   if (m_vpos < 0) return fail("vpos below 0");
   if (m_windowAttached) {
-    if (m_vmax != std::max(0, m_lineCount + 2 - visibleRowsLocked())) return fail("vmax out of date");
+    if (m_vmax != std::max(0, m_lineCount + 2 - visibleRowsLocked()))
+      return fail("vmax out of date");
     if (m_vpos > m_vmax) return fail("vpos beyond vmax");
   }
   return true;

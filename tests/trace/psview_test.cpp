@@ -34,7 +34,8 @@ class FakeWindow : public PsViewWindow {
 
 // A ring attached to a window of `rows` text rows.
 struct Viewed {
-  explicit Viewed(int rows, int size = kPsViewDefaultBufferSize, int maxLine = kPsViewDefaultMaxLine)
+  explicit Viewed(int rows, int size = kPsViewDefaultBufferSize,
+                  int maxLine = kPsViewDefaultMaxLine)
       : view(size, maxLine) {
     view.setMetrics(kCharWidth, kLineHeight);
     view.attachWindow(&window);
@@ -175,13 +176,16 @@ TEST(PsViewRing, RandomisedAgainstModel) {
       const std::vector<std::string> lines = view.lines();
       ASSERT_LE(lines.size(), model.size());
       for (size_t i = 0; i < lines.size(); ++i) {
-        ASSERT_EQ(lines[i], model[model.size() - lines.size() + i]) << "step " << step << " line " << i << " of " << lines.size() << " model " << model.size() << " action " << action << " maxLine " << maxLine << " size " << size;
+        ASSERT_EQ(lines[i], model[model.size() - lines.size() + i])
+            << "step " << step << " line " << i << " of " << lines.size() << " model "
+            << model.size() << " action " << action << " maxLine " << maxLine << " size " << size;
       }
       if (lines.size() < model.size()) {
         size_t used = 0;
         for (const auto& l : lines) used += l.size() + 1;
         // Only a wasted tail before the wrap and a gap before the oldest line are lost.
-        ASSERT_GE(used + 3u * static_cast<size_t>(maxLine + 2), static_cast<size_t>(size)) << "step " << step;
+        ASSERT_GE(used + 3u * static_cast<size_t>(maxLine + 2), static_cast<size_t>(size))
+            << "step " << step;
       }
       // Painting a random window of rows matches the lines read back.
       const int top = static_cast<int>(rng() % 30) * kLineHeight;
@@ -194,7 +198,8 @@ TEST(PsViewRing, RandomisedAgainstModel) {
         ASSERT_EQ(p.text, lines[static_cast<size_t>(index)]) << "step " << step;
       }
     }
-    if (rng() % 50 == 0) view.scrollVertical(static_cast<int>(rng() % 8), static_cast<int>(rng() % 400));
+    if (rng() % 50 == 0)
+      view.scrollVertical(static_cast<int>(rng() % 8), static_cast<int>(rng() % 400));
   }
 }
 

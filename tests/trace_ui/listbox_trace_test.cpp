@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QTest>
-
 #include <string>
 #include <thread>
 #include <vector>
@@ -58,8 +57,8 @@ TEST(FreeWindowRect, FirstRectangleFromTheDivisors) {
   // Placed into the bottom-right corner of the work area.
   EXPECT_EQ(placedPosition(start.size(), area, 3, 0, 0), QPoint(1200, 430));
 
-  record.left = 0;   // read as 4
-  record.top = 9;    // 9 or more: the full height
+  record.left = 0;  // read as 4
+  record.top = 9;   // 9 or more: the full height
   EXPECT_EQ(freeWindowStartRect(record, QRect(100, 50, 1000, 700)), QRect(100, 50, 250, 700));
   record.left = -3;
   record.top = 3;
@@ -76,8 +75,9 @@ TEST_F(ListboxTrace, OpensInTheCornerAndReopensWhereItWasLeft) {
   FreeWnd* frame = listboxTraceRecord().frame;
   EXPECT_EQ(frame->windowTitle(), "Listbox Trace");
   const QRect area = workArea();
-  const QRect expected(area.x() + area.width() - area.width() / 4, area.y() + area.height() - area.height() / 2,
-                       area.width() / 4, area.height() / 2);
+  const QRect expected(area.x() + area.width() - area.width() / 4,
+                       area.y() + area.height() - area.height() / 2, area.width() / 4,
+                       area.height() / 2);
   EXPECT_EQ(frame->frameGeometry(), expected);
 
   const QRect moved(37, 41, 333, 222);
@@ -179,7 +179,8 @@ TEST_F(ListboxTrace, LinesFromWorkersArriveInOrderWithoutBlocking) {
   int last[kThreads] = {-1, -1, -1, -1};
   for (int row = 0; row < list->count(); ++row) {
     int t, i;
-    ASSERT_EQ(std::sscanf(list->item(row)->text().toUtf8().constData(), "worker %d line %d", &t, &i), 2);
+    ASSERT_EQ(
+        std::sscanf(list->item(row)->text().toUtf8().constData(), "worker %d line %d", &t, &i), 2);
     ASSERT_EQ(i, last[t] + 1);
     last[t] = i;
   }

@@ -6,7 +6,6 @@
 
 #include <QTest>
 #include <QWidget>
-
 #include <thread>
 
 #include "qt_test_app.h"
@@ -31,7 +30,8 @@ TEST(PlacedPosition, PercentInsetsCentreTheWindow) {
   // 50 %: the centre of the reference, with truncating divisions.
   EXPECT_EQ(placedPosition(win, ref, 0, 1050, 1050), QPoint(500 - 100, 400 - 50));
   // Measured from the chosen corner's side.
-  EXPECT_EQ(placedPosition(win, ref, 3, 1025, 1010), QPoint(1000 - 201 - (250 - 100), 800 - 101 - (80 - 50)));
+  EXPECT_EQ(placedPosition(win, ref, 3, 1025, 1010),
+            QPoint(1000 - 201 - (250 - 100), 800 - 101 - (80 - 50)));
   // 1000 + 0: the window's centre on the corner's edge.
   EXPECT_EQ(placedPosition(win, ref, 0, 1000, 999), QPoint(-100, 999));
 }

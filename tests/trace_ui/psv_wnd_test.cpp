@@ -13,7 +13,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -59,7 +58,9 @@ class PsViewWindow : public ::testing::Test {
     return w;
   }
   // Client y in the middle of text row `row`.
-  static int rowY(PsvWnd* w, int row) { return row * w->view().lineHeight() + w->view().lineHeight() / 2; }
+  static int rowY(PsvWnd* w, int row) {
+    return row * w->view().lineHeight() + w->view().lineHeight() / 2;
+  }
 
   std::vector<Box> boxes;
   std::function<void()> onBox;
@@ -140,7 +141,9 @@ TEST_F(PsViewWindow, ScrollBarFollowsTheRingAndHoldsAScrolledBackView) {
     for (int i = 0; i < 100; ++i) dbgPrint("worker %d", i);
   });
   worker.join();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return bar->maximum() == w->view().vmax() && bar->value() == w->view().vpos(); }, 2000));
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return bar->maximum() == w->view().vmax() && bar->value() == w->view().vpos(); },
+      2000));
   EXPECT_EQ(w->view().vmax() - w->view().vpos(), 20);
   EXPECT_NE(*w->view().lineAtY(rowY(w, 1)), top);  // the text moved up with the new lines
 
@@ -152,7 +155,8 @@ TEST_F(PsViewWindow, ScrollBarFollowsTheRingAndHoldsAScrolledBackView) {
 
 TEST_F(PsViewWindow, SaveWritesTheRingOldestFirst) {
   PsvWnd* w = open();
-  for (int i = 0; i < 150; ++i) dbgPrint("saved line %03d with some text to fill the ring %s", i, "abcdefghij");
+  for (int i = 0; i < 150; ++i)
+    dbgPrint("saved line %03d with some text to fill the ring %s", i, "abcdefghij");
   QTemporaryDir dir;
   const std::string path = dir.filePath("out.txt").toStdString();
   FileDialogOptions seen;

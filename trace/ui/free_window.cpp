@@ -109,7 +109,8 @@ TraceListBox* createFreeWindow(FreeWindow& record, unsigned flags, const char* t
   frame->show();
   setFrameRect(frame, start);  // decorations are known once shown
   if (!remembered && (flags & kFreePlace) != 0) {
-    placeWindow(frame, onWorkArea ? nullptr : owner, static_cast<int>(flags & kFreeCornerMask), 0, 0);
+    placeWindow(frame, onWorkArea ? nullptr : owner, static_cast<int>(flags & kFreeCornerMask), 0,
+                0);
   }
   return record.child;
 }

@@ -6,7 +6,6 @@
 
 #include <QRect>
 #include <QWidget>
-
 #include <functional>
 #include <map>
 #include <vector>

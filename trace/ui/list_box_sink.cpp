@@ -3,7 +3,6 @@
 #include <QMetaObject>
 #include <QResizeEvent>
 #include <QScrollBar>
-
 #include <algorithm>
 
 namespace kelvane {
@@ -38,9 +37,7 @@ int TraceListBox::itemHeight() const {
   return std::max(1, fontMetrics().height());
 }
 
-void TraceListBox::updateRows() {
-  m_rows.store(std::max(1, viewport()->height() / itemHeight()));
-}
+void TraceListBox::updateRows() { m_rows.store(std::max(1, viewport()->height() / itemHeight())); }
 
 void TraceListBox::resizeEvent(QResizeEvent* event) {
   QListWidget::resizeEvent(event);

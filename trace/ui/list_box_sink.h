@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QListWidget>
-
 #include <atomic>
 #include <mutex>
 #include <string>

@@ -33,11 +33,16 @@ std::optional<QPoint> placedPosition(QSize window, QRect reference, int corner, 
   if (dx >= kPercentInset) dx = (refRight - refLeft) * (dx % kPercentInset) / 100 - w / 2;
   if (dy >= kPercentInset) dy = (refBottom - refTop) * (dy % kPercentInset) / 100 - h / 2;
   switch (corner) {
-    case kCornerTopLeft: return QPoint(refLeft + dx, refTop + dy);
-    case kCornerTopRight: return QPoint(refRight - w - dx, refTop + dy);
-    case kCornerBottomLeft: return QPoint(refLeft + dx, refBottom - h - dy);
-    case kCornerBottomRight: return QPoint(refRight - w - dx, refBottom - h - dy);
-    default: return std::nullopt;
+    case kCornerTopLeft:
+      return QPoint(refLeft + dx, refTop + dy);
+    case kCornerTopRight:
+      return QPoint(refRight - w - dx, refTop + dy);
+    case kCornerBottomLeft:
+      return QPoint(refLeft + dx, refBottom - h - dy);
+    case kCornerBottomRight:
+      return QPoint(refRight - w - dx, refBottom - h - dy);
+    default:
+      return std::nullopt;
   }
 }
 

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-
 #include <algorithm>
 
 #include "trace/dbgprint.h"
@@ -24,7 +23,8 @@ namespace {
 
 QLineEdit* digitsField(QWidget* parent, QRect place) {
   auto* edit = new QLineEdit(parent);
-  edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+  edit->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
   edit->setAlignment(Qt::AlignRight);
   edit->setGeometry(place);
   return edit;

@@ -29,17 +29,24 @@ bool g_inspecting = false;
 
 int requestFor(int action, bool horizontal, bool sliderDown) {
   switch (action) {
-    case QAbstractSlider::SliderSingleStepSub: return kScrollLineUp;
-    case QAbstractSlider::SliderSingleStepAdd: return kScrollLineDown;
-    case QAbstractSlider::SliderPageStepSub: return kScrollPageUp;
-    case QAbstractSlider::SliderPageStepAdd: return kScrollPageDown;
-    case QAbstractSlider::SliderToMinimum: return horizontal ? -1 : kScrollTop;
-    case QAbstractSlider::SliderToMaximum: return horizontal ? -1 : kScrollBottom;
+    case QAbstractSlider::SliderSingleStepSub:
+      return kScrollLineUp;
+    case QAbstractSlider::SliderSingleStepAdd:
+      return kScrollLineDown;
+    case QAbstractSlider::SliderPageStepSub:
+      return kScrollPageUp;
+    case QAbstractSlider::SliderPageStepAdd:
+      return kScrollPageDown;
+    case QAbstractSlider::SliderToMinimum:
+      return horizontal ? -1 : kScrollTop;
+    case QAbstractSlider::SliderToMaximum:
+      return horizontal ? -1 : kScrollBottom;
     case QAbstractSlider::SliderMove:
       // A wheel turn moves the slider without holding it: a finished move.
       if (horizontal) return sliderDown ? kScrollThumbTrack : kScrollThumbPosition;
       return kScrollThumbTrack;
-    default: return -1;
+    default:
+      return -1;
   }
 }
 
@@ -84,8 +91,10 @@ PsvArea::PsvArea(PsView& view, PsvWnd& window) : m_view(view), m_window(window) 
   horizontalScrollBar()->setSingleStep(1);
   horizontalScrollBar()->setPageStep(kHorizontalPageStep);
   connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, &PsvArea::verticalAction);
-  connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this, &PsvArea::horizontalAction);
-  connect(horizontalScrollBar(), &QAbstractSlider::sliderReleased, this, &PsvArea::horizontalReleased);
+  connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
+          &PsvArea::horizontalAction);
+  connect(horizontalScrollBar(), &QAbstractSlider::sliderReleased, this,
+          &PsvArea::horizontalReleased);
 }
 
 void PsvArea::applyVertical(int vmax, int vpos) {

@@ -6,7 +6,6 @@
 
 #include <QAbstractScrollArea>
 #include <QWidget>
-
 #include <atomic>
 #include <functional>
 #include <map>
