@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -20,6 +21,7 @@
 #include "qt_test_app.h"
 #include "trace/dbgprint.h"
 #include "trace/ui/free_window.h"
+#include "trace/ui/list_box_sink.h"
 #include "trace/ui/place_window.h"
 #include "trace/ui/psv_config.h"
 #include "trace/ui/trace_windows.h"
@@ -93,6 +95,36 @@ TEST_F(PsViewWindow, CloseBoxClosesTheSink) {
   EXPECT_FALSE(psViewOpen());
   dbgPrint("to the debugger");
   EXPECT_EQ(debugger, (std::vector<std::string>{"to the debugger", "\n"}));
+  setDebuggerWriter(nullptr);
+}
+
+TEST_F(PsViewWindow, RightClickAndF1ShowThePopup) {
+  PsvWnd* w = open();
+  const QPoint at(30, rowY(w, 1));
+  QTest::mouseClick(w->client(), Qt::RightButton, Qt::NoModifier, at);
+  EXPECT_EQ(w->inspectY(), at.y());
+  EXPECT_TRUE(w->popupMenu()->isVisible());
+  w->popupMenu()->hide();
+  QTest::keyClick(w->area(), Qt::Key_F1);
+  EXPECT_TRUE(w->popupMenu()->isVisible());
+  w->popupMenu()->hide();
+  EXPECT_EQ(w->inspectY(), at.y());  // F1 leaves the Inspect position alone
+}
+
+TEST_F(PsViewWindow, BothTraceWindowsReceiveEveryLine) {
+  static std::vector<std::string> debugger;
+  debugger.clear();
+  setDebuggerWriter([](const char* text) { debugger.emplace_back(text); });
+  PsvWnd* w = open();
+  toggleListboxTrace(nullptr);
+  for (int n = 0; n < 10; ++n) dbgPrint("Trace message %d %s", n, "by dbgPrint");
+  const auto lines = w->view().lines();
+  ASSERT_EQ(lines.size(), 11u);
+  EXPECT_EQ(lines.back(), "Trace message 9 by dbgPrint");
+  EXPECT_TRUE(QTest::qWaitFor([] { return listboxTrace()->count() == 10; }, 2000));
+  EXPECT_EQ(listboxTrace()->item(9)->text(), "Trace message 9 by dbgPrint");
+  EXPECT_TRUE(debugger.empty());
+  toggleListboxTrace(nullptr);
   setDebuggerWriter(nullptr);
 }
 
