@@ -12,4 +12,7 @@ inline constexpr int kUsageError = 2;
 // `focus IVX IVY EVX EVY DEPTH SHAPE [--rindex R] [--raw] [--multi]`
 void addFocusCommand(CLI::App& app, int& exitCode);
 
+// `script FILE [--no-delay] [--max-refreshes N]`
+void addScriptCommand(CLI::App& app, int& exitCode);
+
 }  // namespace kelvane::cli

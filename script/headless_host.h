@@ -1,0 +1,95 @@
+// A script host without a display: it keeps its own current lens, beam
+// settings, index and canvas, retraces on every refresh with its own tracer
+// context, and reports what a window would have shown through callbacks.
+// kelvane-cli runs scripts with it; tests use it to check real numbers.
+//
+// It has no user-interface thread of its own: posted work runs at once on
+// the runner's thread, so its state belongs to that thread while a script
+// runs. Read it when the runner is no longer busy.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "optics/tracer.h"
+#include "script/script_host.h"
+
+namespace kelvane {
+
+// The rectangle the headless lens view starts with (that of a new lens
+// view); its size also stands in for the canvas.
+inline constexpr int kHeadlessViewLeft = 100;
+inline constexpr int kHeadlessViewTop = 10;
+inline constexpr int kHeadlessViewWidth = 860;
+inline constexpr int kHeadlessViewHeight = 720;
+
+class HeadlessHost : public ScriptHost {
+ public:
+  HeadlessHost();
+
+  // Called after every retrace (each refresh).
+  std::function<void(const HeadlessHost&)> onRefresh;
+  // Called with a one-line note for what has no number to show: a moved
+  // view, a placed dialog, a new canvas, beam mode or index.
+  std::function<void(const std::string&)> onNote;
+
+  void postToUi(std::function<void()> work) override { work(); }
+  bool lensViewExists() override { return true; }
+  bool lensControlExists() override { return true; }
+  void openLensView() override {}
+  void requestLensView() override {}
+  void setLensValues(const std::array<double, 5>& values) override;
+  void setLensShape(int shape) override { m_lens.shape = shape; }
+  void setIndexRatio(double ratio) override;
+  void setCanvas(int xmax, int ymax) override;
+  void setBeamMode(int mode) override;
+  void refreshLensControl() override;
+  void setLockWidth(int a) override;
+  void setFillPercent(int percent) override;
+  double traceWidth() override { return m_ctx.results.width; }
+  void moveLensView(int x, int y, int w, int h) override;
+  void placeLensControl(int anchor, int dx, int dy) override;
+  void setScriptStatus(const std::string& text) override { m_statusText = text; }
+  void enableScriptStatus(bool enabled) override { m_statusEnabled = enabled; }
+  void setScriptButtonText(const std::string& text) override { m_buttonText = text; }
+  // Nobody to ask: a script must be named.
+  ScriptFile chooseScript(std::string&) override { return nullptr; }
+
+  const Lens& lens() const { return m_lens; }
+  const BeamSettings& settings() const { return m_settings; }
+  const TraceResults& results() const { return m_ctx.results; }
+  double indexRatio() const { return m_ctx.indexRatio; }
+  int beamMode() const { return m_beamMode; }
+  int xmax() const { return m_xmax; }
+  int ymax() const { return m_ymax; }
+  int refreshCount() const { return m_refreshCount; }
+  int viewLeft() const { return m_viewLeft; }
+  int viewTop() const { return m_viewTop; }
+  int viewWidth() const { return m_viewWidth; }
+  int viewHeight() const { return m_viewHeight; }
+  const std::string& statusText() const { return m_statusText; }
+  bool statusEnabled() const { return m_statusEnabled; }
+  const std::string& buttonText() const { return m_buttonText; }
+
+ private:
+  void note(const std::string& text);
+
+  Lens m_lens = kInitialLens;
+  BeamSettings m_settings = kInitialCurrentSettings;
+  TracerContext m_ctx;
+  std::vector<TracePoint> m_traceBuffer;
+  int m_beamMode = 0;
+  int m_xmax = kHeadlessViewWidth;
+  int m_ymax = kHeadlessViewHeight;
+  int m_refreshCount = 0;
+  int m_viewLeft = kHeadlessViewLeft;
+  int m_viewTop = kHeadlessViewTop;
+  int m_viewWidth = kHeadlessViewWidth;
+  int m_viewHeight = kHeadlessViewHeight;
+  std::string m_statusText;
+  bool m_statusEnabled = false;
+  std::string m_buttonText = "&Script";
+};
+
+}  // namespace kelvane

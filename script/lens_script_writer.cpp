@@ -1,0 +1,39 @@
+#include "script/lens_script_writer.h"
+
+#include <cmath>
+#include <climits>
+
+#include "script/script_reader.h"
+
+namespace kelvane {
+
+int truncateToInt(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+  if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+bool writeLensScript(std::FILE* file, bool fresh, const LensSnapshot& s) {
+  if (!file) return false;
+  bool ok = true;
+  auto put = [&](int result) { ok = ok && result >= 0; };
+  if (fresh) {
+    put(std::fprintf(file, "; File: %s\n", s.scriptPath.c_str()));
+    put(std::fprintf(file, "; window %d,%d,%d,%d\n", s.viewLeft, s.viewTop, s.viewWidth,
+                     s.viewHeight));
+    put(std::fprintf(file, "; canvass %d,%d\n", s.xmax, s.ymax));
+  }
+  put(std::fprintf(file, "trace %s\n",
+                   std::string(kBeamModeWords[s.beamMode == 0 ? 0 : 1]).c_str()));
+  put(std::fprintf(file, "rindex %2.2f\n", rindexFromRatio(s.indexRatio)));
+  if (s.settings.locked())
+    put(std::fprintf(file, "width %d\n", truncateToInt(s.settings.lockedWidth)));
+  const Lens& l = s.lens;
+  put(std::fprintf(file, "lens %d,%d,%d,%d,%d,%s\n", truncateToInt(l.ivx), truncateToInt(l.ivy),
+                   truncateToInt(l.evx), truncateToInt(l.evy), truncateToInt(l.depth),
+                   std::string(shapeName(l.shape)).c_str()));
+  return std::fflush(file) == 0 && ok && !std::ferror(file);
+}
+
+}  // namespace kelvane

@@ -1,0 +1,106 @@
+#include "script/script_reader.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace kelvane {
+
+namespace {
+
+char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::optional<std::string_view> ScriptLine::nextToken() {
+  const auto start = m_rest.find_first_not_of(kScriptDelimiters);
+  if (start == std::string_view::npos) {
+    m_rest = {};
+    return std::nullopt;
+  }
+  m_rest.remove_prefix(start);
+  const auto end = m_rest.find_first_of(kScriptDelimiters);
+  const std::string_view token = m_rest.substr(0, end);
+  m_rest.remove_prefix(token.size());
+  return token;
+}
+
+int scriptAtoi(std::string_view token) {
+  std::size_t i = 0;
+  // atoi skips leading white space; the delimiters are gone already, the
+  // other blanks (vertical tab, form feed) may still lead a token.
+  while (i < token.size() && (token[i] == '\v' || token[i] == '\f')) ++i;
+  bool negative = false;
+  if (i < token.size() && (token[i] == '+' || token[i] == '-')) {
+    negative = token[i] == '-';
+    ++i;
+  }
+  long long value = 0;
+  for (; i < token.size() && isDigit(token[i]); ++i) {
+    value = value * 10 + (token[i] - '0');
+    if (value > static_cast<long long>(INT_MAX) + 1) break;  // saturates below
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+int nextInt(ScriptLine& line) {
+  const auto token = line.nextToken();
+  if (!token || !isDigit(token->front())) return MISSING_INT;
+  return scriptAtoi(*token);
+}
+
+double nextReal(ScriptLine& line) {
+  const auto token = line.nextToken();
+  if (!token) return 0.0;
+  const std::string text(*token);  // strtod needs a terminated string
+  return std::strtod(text.c_str(), nullptr);
+}
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (asciiLower(a[i]) != asciiLower(b[i])) return false;
+  return true;
+}
+
+int lookupWord(std::optional<std::string_view> token, WordList list) {
+  if (!token) return -1;
+  for (std::size_t i = 0; i < list.size(); ++i)
+    if (equalsIgnoreCase(*token, list[i])) return static_cast<int>(i);
+  return -1;
+}
+
+bool isCommentToken(std::string_view token) {
+  if (token.empty()) return false;
+  const unsigned char c = static_cast<unsigned char>(token.front());
+  const bool printable = c > ' ' && c < 0x7f;
+  const bool alnum = isDigit(static_cast<char>(c)) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+  return printable && !alnum;
+}
+
+LensSpec readLensSpec(ScriptLine& line) {
+  LensSpec spec;
+  for (double& v : spec.values) v = static_cast<double>(nextInt(line));
+  const int shape = lookupWord(line.nextToken(), kShapeWords);
+  spec.shape = shape < 0 ? 0 : shape;
+  return spec;
+}
+
+bool readScriptLine(std::FILE* file, std::string& line) {
+  char buffer[kScriptLineMax + 1];
+  if (!std::fgets(buffer, sizeof buffer, file)) return false;
+  line.assign(buffer, std::strlen(buffer));
+  return true;
+}
+
+int scriptKeyword(ScriptLine& line) {
+  const auto first = line.nextToken();
+  if (!first || isCommentToken(*first)) return -1;
+  return lookupWord(first, kScriptKeywords);
+}
+
+}  // namespace kelvane

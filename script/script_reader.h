@@ -1,0 +1,127 @@
+// The script language's reader: lines, tokens, arguments and word lists.
+//
+// A script is read line by line, at most 399 characters a line (a longer
+// line goes on as the next one). Tokens are runs of characters other than
+// space, comma, tab and line feed, so "lens 1,2 3" and "lens 1 2,3" read
+// alike. The first token is the keyword; a first token that begins with
+// punctuation makes the line a comment. Keywords and words match without
+// regard to ASCII case.
+//
+// Index: MISSING_INT, the word lists and keyword numbers, ScriptLine,
+// scriptAtoi, nextInt, nextReal, lookupWord, readLensSpec, readScriptLine,
+// scriptKeyword.
+#pragma once
+
+#include <array>
+#include <climits>
+#include <cstdio>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kelvane {
+
+// What nextInt yields for a token that is absent or does not start with a digit.
+inline constexpr int MISSING_INT = INT_MIN;
+
+// Longest line the reader hands out; the rest of a longer line comes next.
+inline constexpr int kScriptLineMax = 399;
+
+// Token separators. A carriage return before the line feed belongs to the
+// line end of a file written with CR LF, as a text-mode read would drop it.
+inline constexpr std::string_view kScriptDelimiters = " ,\t\n\r";
+
+using WordList = std::span<const std::string_view>;
+
+// Keywords, in the order their numbers give.
+inline constexpr std::array<std::string_view, 15> kScriptKeywords = {
+    "window", "canvass", "stop", "pause", "delay", "sleep", "repeat", "loop",
+    "endloop", "skip", "lens", "fade", "width", "rindex", "trace"};
+enum ScriptKeyword : int {
+  KW_WINDOW = 0,
+  KW_CANVASS,
+  KW_STOP,
+  KW_PAUSE,
+  KW_DELAY,
+  KW_SLEEP,
+  KW_REPEAT,
+  KW_LOOP,
+  KW_ENDLOOP,
+  KW_SKIP,
+  KW_LENS,
+  KW_FADE,
+  KW_WIDTH,
+  KW_RINDEX,
+  KW_TRACE,
+};
+
+// "trace" arguments: the beam modes 0 (single-beam) and 1 (multi-beam).
+inline constexpr std::array<std::string_view, 2> kBeamModeWords = {"beam", "multibeam"};
+
+// "width" sub-commands.
+inline constexpr std::array<std::string_view, 4> kWidthWords = {"fade", "lock", "unlock",
+                                                                "percent"};
+enum WidthWord : int { WIDTH_FADE = 0, WIDTH_LOCK, WIDTH_UNLOCK, WIDTH_PERCENT };
+
+// "window" anchors: 0..3 inside the lens view, 4..7 inside the work area;
+// anchor mod 4 is the corner (left-top, right-top, left-bottom, right-bottom).
+inline constexpr std::array<std::string_view, 8> kAnchorWords = {
+    "INLT", "INRT", "INLB", "INRB", "OUTLT", "OUTRT", "OUTLB", "OUTRB"};
+inline constexpr int kAnchorsInView = 4;
+
+// Shape words, indexed by the lens shape code.
+inline constexpr std::array<std::string_view, 4> kShapeWords = {"CVCV", "CVCC", "CCCV", "CCCC"};
+
+// Ends a skipped block; not a keyword of its own.
+inline constexpr std::string_view kEndSkipWord = "endskip";
+
+// One line, handing out its tokens one after another.
+class ScriptLine {
+ public:
+  explicit ScriptLine(std::string_view text) : m_rest(text) {}
+  // The next token, or nothing when the line has no more.
+  std::optional<std::string_view> nextToken();
+
+ private:
+  std::string_view m_rest;
+};
+
+// The leading decimal integer of a token with an optional sign, as C's atoi
+// reads it: "12ab" gives 12, "ab" gives 0. Values beyond int saturate.
+int scriptAtoi(std::string_view token);
+
+// The next token's value when it starts with a digit; MISSING_INT otherwise
+// (so a leading minus sign counts as missing).
+int nextInt(ScriptLine& line);
+
+// The next token read as a real number (leading part, like atof); 0.0 when
+// there is no token.
+double nextReal(ScriptLine& line);
+
+// 0-based index of the token in the list, compared without case; -1 for no
+// token or a word not in the list.
+int lookupWord(std::optional<std::string_view> token, WordList list);
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+
+// True for a first token that makes its line a comment: it begins with a
+// printable ASCII character that is neither a letter, a digit nor a blank.
+bool isCommentToken(std::string_view token);
+
+// Five counts (ivx, ivy, evx, evy, depth) and a shape word.
+struct LensSpec {
+  std::array<double, 5> values{};  // a missing count becomes -2147483648.0
+  int shape = 0;                    // an absent or unknown shape word gives 0
+};
+LensSpec readLensSpec(ScriptLine& line);
+
+// Reads the next line of at most kScriptLineMax characters into `line`
+// (its line feed included when it fits). False at the end of the file.
+bool readScriptLine(std::FILE* file, std::string& line);
+
+// The keyword number of a line, or -1 for a blank line, a comment or a first
+// token that is no keyword. `line` is left just after the keyword.
+int scriptKeyword(ScriptLine& line);
+
+}  // namespace kelvane
