@@ -3,11 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
-#include <QShortcut>
 #include <QThread>
 #include <QTimer>
 
@@ -50,15 +49,10 @@ MainWindow::MainWindow(QWidget* parent)
   setCentralWidget(client);
   buildMenus();
 
-  // Alt+? and Alt+/ open the About box. "?" is a shifted key on most
-  // layouts, so Alt+Shift+? is taken as well.
-  for (const QKeySequence& keys : {QKeySequence(Qt::ALT | Qt::Key_Question),
-                                   QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Question),
-                                   QKeySequence(Qt::ALT | Qt::Key_Slash)}) {
-    auto* shortcut = new QShortcut(keys, this);
-    shortcut->setContext(Qt::ApplicationShortcut);
-    connect(shortcut, &QShortcut::activated, this, [this] { command(CMD_ABOUT); });
-  }
+  // Alt+? and Alt+/ open the About box from any window of the program, as
+  // an accelerator does; a filter sees the key whatever the layout makes of
+  // the shift that "?" needs.
+  qApp->installEventFilter(this);
 
   gCalcMenuOwner = this;
   setCalcMenuListener([](bool active) {
@@ -249,6 +243,23 @@ void MainWindow::toggleTraceFileItem() {
 }
 
 void MainWindow::openHtmlHelp() { openDocument(DOCUMENT_IN_DOC, kHelpDocument, this); }
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool accelerator = (key->modifiers() & Qt::AltModifier) &&
+                             (key->key() == Qt::Key_Question || key->key() == Qt::Key_Slash);
+    if (accelerator && watched->isWidgetType() && !QApplication::activeModalWidget()) {
+      if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();  // keep the menu bar from taking Alt+key
+        return true;
+      }
+      command(CMD_ABOUT);
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   m_timer->stop();

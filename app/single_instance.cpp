@@ -94,10 +94,10 @@ int SingleInstance::handOff(const std::string& text, const QString& name) {
 }
 
 bool SingleInstance::listen(const QString& name) {
-  if (m_server->listen(name)) return true;
-  if (m_server->serverError() != QAbstractSocket::AddressInUseError) return false;
+  // The user-only socket is made aside and moved into place, which would
+  // replace a live one: ask first whether anybody answers there.
   if (otherInstanceRunning(name)) return false;
-  // Nobody answers: a socket file left behind by a crashed instance.
+  // Nobody answers: at most a socket file left behind by a crashed instance.
   QLocalServer::removeServer(name);
   return m_server->listen(name);
 }

@@ -1,0 +1,436 @@
+// The main window offscreen: the menu tree, the item-text rules, the Calc
+// items following a background calculation of the test's own, the demo
+// messages, the hand-off handler and the About and Help boxes.
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+#include <vector>
+
+#include "app/about_dialog.h"
+#include "app/command_ids.h"
+#include "app/handoff.h"
+#include "app/workdirs.h"
+#include "calc/calc_state.h"
+#include "trace/dbgprint.h"
+#include "trace/filerequest.h"
+
+namespace fs = std::filesystem;
+using namespace kelvane;
+
+namespace {
+
+struct Item {
+  int id;  // 0: separator
+  const char* text;
+  bool enabled;
+};
+
+// The menu bar as a user sees it at start, written out independently of the
+// table the window is built from.
+const std::vector<std::pair<const char*, std::vector<Item>>> kExpected = {
+    {"&File", {{100, "e&Xit", true}}},
+    {"&Open",
+     {{200, "script", false},
+      {201, "multi-beam", false},
+      {203, "single-beam", false},
+      {205, "lens &Maker", false}}},
+    {"&Calc",
+     {{300, "&Kill background calc", false},
+      {301, "focus &Matrix", false},
+      {302, "focus &Table", false},
+      {0, "", false},
+      {310, "&Basic info", false},
+      {311, "&Normal refract table", false},
+      {312, "&Face refract table", false},
+      {313, "&Slope refract table", false},
+      {314, "&Deflection table", false},
+      {0, "", false},
+      {315, "&Test refract formulas", false},
+      {316, "test &Ellipse intersect", true},
+      {317, "test findFocus", true},
+      {318, "test multi-beam lens", true}}},
+    {"&Debug",
+     {{400, "open trace &File", true},
+      {401, "open trace &PsView", false},
+      {402, "open trace &Listbox", false},
+      {403, "demo trace messages", true}}},
+    {"&Help", {{110, "&HTML help", true}, {111, "h&Elp", true}, {112, "&About", true}}},
+};
+
+std::vector<std::string>* gLines = nullptr;
+std::mutex gLinesMutex;
+void collect(const char* text) {
+  std::lock_guard lock(gLinesMutex);
+  if (gLines && std::string(text) != "\n") gLines->push_back(text);
+}
+
+// Calls `inspect` on the next modal dialog once it is up, then closes it
+// with the given key.
+// Gives up after five seconds, so a dialog that never opens cannot leave a
+// watcher behind for the next test.
+void whenModalOpens(std::function<void(QWidget*)> inspect, Qt::Key key = Qt::Key_Escape) {
+  auto* timer = new QTimer;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, inspect, key, deadline] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal && std::chrono::steady_clock::now() > deadline) {
+      timer->stop();
+      timer->deleteLater();
+      return;
+    }
+    if (!modal) return;
+    timer->stop();
+    timer->deleteLater();
+    inspect(modal);
+    QTest::keyClick(modal, key);
+  });
+  timer->start(10);
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    lines.clear();
+    gLines = &lines;
+    setDebuggerWriter(collect);
+  }
+  void TearDown() override {
+    killBackgroundCalc();
+    joinBackgroundCalc();
+    setDebuggerWriter(nullptr);
+    gLines = nullptr;
+    setMessageBoxHandler(nullptr);
+  }
+  std::vector<std::string> snapshot() {
+    std::lock_guard lock(gLinesMutex);
+    return lines;
+  }
+  std::vector<std::string> lines;
+};
+
+TEST_F(MainWindowTest, MenuTreeHasEveryIdTextAndStartState) {
+  MainWindow w;
+  EXPECT_EQ(w.windowTitle(), "Kelvane");
+  const QList<QAction*> bar = w.menuBar()->actions();
+  ASSERT_EQ(bar.size(), static_cast<qsizetype>(kExpected.size()));
+  for (size_t p = 0; p < kExpected.size(); ++p) {
+    SCOPED_TRACE(kExpected[p].first);
+    EXPECT_EQ(bar[p]->text(), kExpected[p].first);
+    QMenu* menu = bar[p]->menu();
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(menu, w.popup(static_cast<int>(p)));
+    const QList<QAction*> items = menu->actions();
+    ASSERT_EQ(items.size(), static_cast<qsizetype>(kExpected[p].second.size()));
+    for (int i = 0; i < items.size(); ++i) {
+      const Item& want = kExpected[p].second[i];
+      SCOPED_TRACE(want.text);
+      if (want.id == 0) {
+        EXPECT_TRUE(items[i]->isSeparator());
+        continue;
+      }
+      EXPECT_EQ(items[i]->data().toInt(), want.id);
+      EXPECT_EQ(items[i]->text(), want.text);
+      EXPECT_EQ(items[i]->isEnabled(), want.enabled);
+      EXPECT_EQ(w.action(want.id), items[i]);
+    }
+  }
+}
+
+TEST_F(MainWindowTest, UnwiredCommandsAreRefusedAndWiringEnablesThem) {
+  MainWindow w;
+  EXPECT_FALSE(w.command(CMD_MULTI_BEAM));
+  EXPECT_FALSE(w.command(CMD_SCRIPT));
+  EXPECT_FALSE(w.command(9999));
+  int runs = 0;
+  w.setCommandHandler(CMD_BASIC_INFO, [&] { ++runs; });
+  EXPECT_TRUE(w.action(CMD_BASIC_INFO)->isEnabled());
+  w.action(CMD_BASIC_INFO)->trigger();
+  EXPECT_EQ(runs, 1);
+  std::vector<std::string> scripts;
+  w.setScriptToggler([&](const std::string& s) { scripts.push_back(s); });
+  EXPECT_TRUE(w.action(CMD_SCRIPT)->isEnabled());
+  w.action(CMD_SCRIPT)->trigger();
+  ASSERT_EQ(scripts.size(), 1u);
+  EXPECT_EQ(scripts[0], "") << "command 200 asks for a file";
+  w.runStartupArgument("");
+  EXPECT_EQ(scripts.size(), 1u);
+  w.runStartupArgument("/x/start.ops");
+  EXPECT_EQ(scripts.back(), "/x/start.ops");
+}
+
+TEST_F(MainWindowTest, DebugPopupTextsFollowTheTraceWindows) {
+  MainWindow w;
+  bool psvOpen = false, listOpen = false;
+  w.setTraceWindowQuery(CMD_TRACE_PSVIEW, [&] { return psvOpen; });
+  w.setTraceWindowQuery(CMD_TRACE_LISTBOX, [&] { return listOpen; });
+  QMenu* debug = w.popup(3);
+  psvOpen = true;
+  emit debug->aboutToShow();
+  EXPECT_EQ(w.action(CMD_TRACE_PSVIEW)->text(), "close trace &PsView");
+  EXPECT_EQ(w.action(CMD_TRACE_LISTBOX)->text(), "open trace &Listbox");
+  psvOpen = false;  // closed by its own close box
+  listOpen = true;
+  emit debug->aboutToShow();
+  EXPECT_EQ(w.action(CMD_TRACE_PSVIEW)->text(), "open trace &PsView");
+  EXPECT_EQ(w.action(CMD_TRACE_LISTBOX)->text(), "close trace &Listbox");
+  // Other popups leave them alone.
+  listOpen = false;
+  emit w.popup(2)->aboutToShow();
+  EXPECT_EQ(w.action(CMD_TRACE_LISTBOX)->text(), "close trace &Listbox");
+}
+
+TEST_F(MainWindowTest, TraceFileItemTextFollowsCommand400) {
+  const fs::path dir = fs::temp_directory_path() / ("kelvane-mw-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  std::optional<std::string> answer;
+  FileChooser old = setFileChooser([&](const FileDialogOptions&) { return answer; });
+  MainWindow w;
+  QAction* item = w.action(CMD_TRACE_FILE);
+
+  w.command(CMD_TRACE_FILE);  // cancelled
+  EXPECT_EQ(item->text(), "open trace &File");
+  EXPECT_FALSE(traceFileOpen());
+
+  answer = (dir / "debug.trc").string();
+  item->trigger();
+  EXPECT_EQ(item->text(), "close trace &File");
+  EXPECT_TRUE(traceFileOpen());
+  EXPECT_TRUE(item->isEnabled());
+  item->trigger();
+  EXPECT_EQ(item->text(), "open trace &File");
+  EXPECT_FALSE(traceFileOpen());
+
+  setFileChooser(old);
+  fs::remove_all(dir);
+}
+
+TEST_F(MainWindowTest, DemoTraceNumbersRunOnAcrossUses) {
+  MainWindow w;
+  for (int i = 0; i < 3; ++i) w.action(CMD_DEMO_TRACE)->trigger();
+  const auto got = snapshot();
+  ASSERT_EQ(got.size(), 30u);
+  for (int i = 0; i < 30; ++i)
+    EXPECT_EQ(got[i], "Trace message " + std::to_string(i) + " by dbgPrint");
+}
+
+TEST_F(MainWindowTest, TestCommandsPrintThroughTheTrace) {
+  MainWindow w;
+  w.action(CMD_TEST_MULTI_BEAM)->trigger();
+  const auto got = snapshot();
+  ASSERT_FALSE(got.empty());
+  EXPECT_EQ(got.front(), "Test Find Foci");
+  w.action(CMD_TEST_FIND_FOCUS)->trigger();
+  w.action(CMD_TEST_ELLIPSE_INTERSECT)->trigger();
+  EXPECT_GT(snapshot().size(), got.size());
+}
+
+// A background calculation of the test's own: it begins, polls calcState
+// until a kill is requested (or it is released), then finishes.
+struct TestCalculation {
+  std::atomic<bool> release{false};
+  std::atomic<int> runs{0};
+  std::function<void()> body() {
+    return [this] {
+      ++runs;
+      if (beginBackgroundCalc()) {
+        while (calcState.load() != CALC_KILL_REQUESTED && !release.load())
+          std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      }
+      finishBackgroundCalc();
+    };
+  }
+};
+
+TEST_F(MainWindowTest, CalcItemsFollowTheBackgroundCalculation) {
+  MainWindow w;
+  TestCalculation table, matrix;
+  w.setCalculation(CMD_FOCUS_TABLE, table.body());
+  w.setCalculation(CMD_FOCUS_MATRIX, matrix.body());
+  QAction* kill = w.action(CMD_KILL_CALC);
+  QAction* focusMatrix = w.action(CMD_FOCUS_MATRIX);
+  QAction* focusTable = w.action(CMD_FOCUS_TABLE);
+  EXPECT_FALSE(kill->isEnabled());
+  EXPECT_TRUE(focusMatrix->isEnabled());
+  EXPECT_TRUE(focusTable->isEnabled());
+
+  // Kill with nothing running leaves the state idle.
+  kill->setEnabled(true);
+  kill->trigger();
+  EXPECT_EQ(calcState.load(), CALC_IDLE);
+  kill->setEnabled(false);
+
+  focusMatrix->trigger();
+  EXPECT_TRUE(kill->isEnabled());
+  EXPECT_FALSE(focusMatrix->isEnabled());
+  EXPECT_FALSE(focusTable->isEnabled());
+  EXPECT_NE(calcState.load(), CALC_IDLE);
+  EXPECT_TRUE(QTest::qWaitFor([] { return calcState.load() == CALC_RUNNING; }, 5000));
+
+  // Another start is refused; a direct command does nothing either.
+  EXPECT_EQ(startBackgroundCalc(table.body()), -2);
+  w.command(CMD_FOCUS_TABLE);
+  EXPECT_EQ(table.runs.load(), 0);
+
+  kill->trigger();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return focusTable->isEnabled(); }, 5000));
+  EXPECT_EQ(calcState.load(), CALC_IDLE);
+  EXPECT_FALSE(kill->isEnabled());
+  EXPECT_TRUE(focusMatrix->isEnabled());
+  EXPECT_EQ(matrix.runs.load(), 1);
+  joinBackgroundCalc();
+}
+
+TEST_F(MainWindowTest, CalculationsThatEndAtOnceLeaveTheItemsIdle) {
+  MainWindow w;
+  TestCalculation quick;
+  quick.release = true;
+  w.setCalculation(CMD_FOCUS_TABLE, quick.body());
+  for (int i = 0; i < 25; ++i) {
+    ASSERT_TRUE(QTest::qWaitFor([] { return calcState.load() == CALC_IDLE; }, 5000));
+    QCoreApplication::processEvents();
+    w.command(CMD_FOCUS_TABLE);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return calcState.load() == CALC_IDLE && w.action(CMD_FOCUS_TABLE)->isEnabled(); },
+        5000))
+        << "pass " << i;
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w.action(CMD_KILL_CALC)->isEnabled());
+  }
+  EXPECT_EQ(quick.runs.load(), 25);
+  joinBackgroundCalc();
+}
+
+TEST_F(MainWindowTest, AltSlashAndAltQuestionOpenTheAboutBox) {
+  MainWindow w;
+  w.show();
+  QApplication::setActiveWindow(&w);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  using Press = std::pair<Qt::Key, Qt::KeyboardModifiers>;
+  for (auto [key, mods] : {Press{Qt::Key_Slash, Qt::AltModifier},
+                           Press{Qt::Key_Question, Qt::AltModifier | Qt::ShiftModifier}}) {
+    int seen = 0;
+    whenModalOpens(
+        [&](QWidget* modal) {
+          auto* about = qobject_cast<AboutDialog*>(modal);
+          ASSERT_TRUE(about);
+          ++seen;
+          EXPECT_EQ(about->windowTitle(), "About Kelvane");
+          EXPECT_EQ(about->field(ABOUT_VERSION)->text(), "313");
+          EXPECT_EQ(about->field(ABOUT_UPDATED)->text().size(), 24);
+          EXPECT_EQ(about->field(ABOUT_COMPILED)->text(), about->field(ABOUT_UPDATED)->text());
+        },
+        Qt::Key_Escape);
+    QTest::keyClick(&w, key, mods);
+    EXPECT_EQ(seen, 1) << "key " << key;
+  }
+}
+
+TEST_F(MainWindowTest, AboutBoxHasNoButtonAndClosesOnEnterOrEscape) {
+  AboutDialog about;
+  EXPECT_TRUE(about.findChildren<QPushButton*>().isEmpty());
+  about.show();
+  QTest::keyClick(&about, Qt::Key_Return);
+  EXPECT_EQ(about.result(), IDOK);
+  about.show();
+  QTest::keyClick(&about, Qt::Key_Escape);
+  EXPECT_EQ(about.result(), IDCANCEL);
+}
+
+TEST_F(MainWindowTest, HelpDialogShowsTheFixedText) {
+  MainWindow w;
+  bool seen = false;
+  whenModalOpens(
+      [&](QWidget* modal) {
+        auto* help = qobject_cast<HelpDialog*>(modal);
+        ASSERT_TRUE(help);
+        seen = true;
+        EXPECT_EQ(help->windowTitle(), "Kelvane Help");
+        EXPECT_EQ(help->text()->toPlainText(),
+                  "This is nothing so far. \nThis is some more nothing.");
+        EXPECT_EQ(help->okButton()->text(), "OK");
+        EXPECT_TRUE(help->okButton()->isDefault());
+      },
+      Qt::Key_Return);
+  w.action(CMD_HELP)->trigger();
+  EXPECT_TRUE(seen);
+}
+
+TEST_F(MainWindowTest, HandoffReadsTheFileAndHandsTheTextOn) {
+  const fs::path root = fs::temp_directory_path() / ("kelvane-mwh-" + std::to_string(::getpid()));
+  fs::remove_all(root);
+  fs::create_directories(root / "home");
+  WorkDirEnvironment env;
+  env.programPath = (root / "bin" / "kelvane").string();
+  const std::string home = (root / "home").string();
+  env.getenv = [home](const char* n) -> const char* {
+    return std::string(n) == "HOME" ? home.c_str() : nullptr;
+  };
+  initWorkDirs(WORKDIR_STORE, env);
+
+  MainWindow w;
+  std::vector<std::string> scripts;
+  w.setScriptToggler([&](const std::string& s) { scripts.push_back(s); });
+  QSignalSpy spy(&w, &MainWindow::scriptHandedOff);
+
+  w.handleScriptHandoff();  // no file yet: nothing starts
+  EXPECT_TRUE(scripts.empty());
+  ASSERT_EQ(spy.count(), 1);
+
+  ASSERT_GT(writeHandoffFile("/x/fade show.ops"), 0);
+  w.handleScriptHandoff();
+  ASSERT_EQ(scripts.size(), 1u);
+  EXPECT_EQ(scripts[0], "/x/fade show.ops");
+  EXPECT_EQ(spy.last().at(0).toString(), "/x/fade show.ops");
+  fs::remove_all(root);
+}
+
+TEST_F(MainWindowTest, HtmlHelpReportsAMissingPage) {
+  const fs::path root = fs::temp_directory_path() / ("kelvane-mwd-" + std::to_string(::getpid()));
+  fs::remove_all(root);
+  fs::create_directories(root / "bin" / "Doc");
+  WorkDirEnvironment env;
+  env.programPath = (root / "bin" / "kelvane").string();
+  env.getenv = [](const char*) -> const char* { return nullptr; };
+  initWorkDirs(WORKDIR_DOC, env);
+  std::vector<std::string> boxes;
+  setMessageBoxHandler([&](void*, unsigned, const char* text, const char*) {
+    boxes.push_back(text);
+    return 1;
+  });
+  MainWindow w;
+  w.action(CMD_HTML_HELP)->trigger();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0], (root / "bin" / "Doc" / "kelvane.html").string() + " is missing");
+  fs::remove_all(root);
+}
+
+TEST_F(MainWindowTest, ExitClosesTheWindowAndStopsTheTimer) {
+  MainWindow w;
+  w.show();
+  EXPECT_TRUE(w.refreshTimer()->isActive());
+  EXPECT_EQ(w.refreshTimer()->interval(), 250);
+  int refreshes = 0;
+  w.setTimerRefresh([&] { ++refreshes; });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return refreshes >= 2; }, 5000));
+  w.action(CMD_EXIT)->trigger();
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_FALSE(w.refreshTimer()->isActive());
+}
+
+}  // namespace

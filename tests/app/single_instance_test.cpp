@@ -1,0 +1,188 @@
+// One Kelvane per user: the socket server in-process, and a real hand-off
+// between two started kelvane programs.
+#include "app/single_instance.h"
+
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "app/handoff.h"
+#include "app/workdirs.h"
+
+namespace fs = std::filesystem;
+using namespace kelvane;
+
+namespace {
+
+class SingleInstanceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(tmp.isValid());
+    socketName = tmp.filePath("kelvane.sock");
+    fs::create_directories(tmp.filePath("home").toStdString());
+    WorkDirEnvironment env;
+    env.programPath = tmp.filePath("bin/kelvane").toStdString();
+    const std::string home = tmp.filePath("home").toStdString();
+    env.getenv = [home](const char* n) -> const char* {
+      return std::string(n) == "HOME" ? home.c_str() : nullptr;
+    };
+    initWorkDirs(WORKDIR_STORE, env);
+  }
+  QTemporaryDir tmp;
+  QString socketName;
+};
+
+TEST_F(SingleInstanceTest, ListensAndAnswersAHandoff) {
+  SingleInstance first;
+  ASSERT_TRUE(first.listen(socketName));
+  EXPECT_TRUE(SingleInstance::otherInstanceRunning(socketName));
+  // The access is the user's own.
+  EXPECT_EQ(QFileInfo(socketName).permissions() & (QFile::ReadOther | QFile::WriteOther),
+            QFile::Permissions());
+
+  SingleInstance second;
+  EXPECT_FALSE(second.listen(socketName)) << "one listener per user";
+
+  int handled = 0;
+  QObject::connect(&first, &SingleInstance::handoffRequested, [&] { ++handled; });
+  // The client blocks, so it runs on a thread of its own while this thread
+  // serves the socket.
+  std::atomic<int> result{-1};
+  std::thread client([&] { result = SingleInstance::handOff("/x/a.ops", socketName); });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return result.load() != -1; }, 10000));
+  client.join();
+  EXPECT_EQ(result.load(), 0);
+  EXPECT_EQ(handled, 1);
+  EXPECT_EQ(readHandoffFile(), "/x/a.ops");
+}
+
+TEST_F(SingleInstanceTest, EmptyCommandLineIsNotSent) {
+  SingleInstance first;
+  ASSERT_TRUE(first.listen(socketName));
+  QSignalSpy spy(&first, &SingleInstance::handoffRequested);
+  EXPECT_EQ(SingleInstance::handOff("", socketName), 0);
+  QTest::qWait(0);
+  EXPECT_EQ(spy.count(), 0);
+  EXPECT_FALSE(readHandoffFile());
+}
+
+TEST_F(SingleInstanceTest, MalformedMessagesAreIgnored) {
+  SingleInstance first;
+  ASSERT_TRUE(first.listen(socketName));
+  QSignalSpy spy(&first, &SingleInstance::handoffRequested);
+  for (const QByteArray& junk :
+       {QByteArray("1225\n"), QByteArray("hello world\n"), QByteArray(100, 'x')}) {
+    QLocalSocket peer;
+    peer.connectToServer(socketName);
+    ASSERT_TRUE(peer.waitForConnected(2000));
+    peer.write(junk);
+    peer.flush();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return peer.state() == QLocalSocket::UnconnectedState; }, 5000))
+        << junk.constData();
+  }
+  EXPECT_EQ(spy.count(), 0);
+}
+
+TEST_F(SingleInstanceTest, StaleSocketOfACrashedInstanceIsReplaced) {
+  {
+    // A socket file nobody listens on.
+    QLocalServer crashed;
+    crashed.setSocketOptions(QLocalServer::UserAccessOption);
+    ASSERT_TRUE(crashed.listen(socketName));
+    crashed.close();
+    if (!QFileInfo::exists(socketName)) {
+      std::ofstream(socketName.toStdString()) << "";
+    }
+  }
+  ASSERT_TRUE(QFileInfo::exists(socketName));
+  EXPECT_FALSE(SingleInstance::otherInstanceRunning(socketName));
+  SingleInstance next;
+  EXPECT_TRUE(next.listen(socketName));
+  EXPECT_TRUE(SingleInstance::otherInstanceRunning(socketName));
+}
+
+TEST_F(SingleInstanceTest, UnwritableHandoffFileSendsNothing) {
+  SingleInstance first;
+  ASSERT_TRUE(first.listen(socketName));
+  writeHandoffFile("/old/earlier.ops");
+  QSignalSpy spy(&first, &SingleInstance::handoffRequested);
+  // Make the file impossible to create: a directory takes its place.
+  fs::remove(storeFilePath(kHandoffFileName));
+  fs::create_directories(storeFilePath(kHandoffFileName));
+  EXPECT_EQ(SingleInstance::handOff("/x/new.ops", socketName), 1);
+  QTest::qWait(0);
+  EXPECT_EQ(spy.count(), 0) << "the first instance must not act on an older text";
+}
+
+// --- two real processes --------------------------------------------------
+
+class TwoProcessTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(tmp.isValid());
+    QDir(tmp.path()).mkpath("home");
+    QDir(tmp.path()).mkpath("run");
+    env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("HOME", tmp.filePath("home"));
+    env.insert("XDG_RUNTIME_DIR", tmp.filePath("run"));
+    env.remove("TEMP");
+    first.setProcessEnvironment(env);
+    first.setProcessChannelMode(QProcess::SeparateChannels);
+    first.start(KELVANE_EXE, {});
+    ASSERT_TRUE(first.waitForStarted(10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(tmp.filePath("run/kelvane.sock")); },
+                                20000));
+  }
+  void TearDown() override {
+    first.kill();
+    first.waitForFinished(10000);
+  }
+  int runSecond(const QStringList& args) {
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(KELVANE_EXE, args);
+    if (!second.waitForFinished(30000)) return -1;
+    return second.exitStatus() == QProcess::NormalExit ? second.exitCode() : -2;
+  }
+  QTemporaryDir tmp;
+  QProcessEnvironment env;
+  QProcess first;
+  QByteArray log;
+};
+
+TEST_F(TwoProcessTest, SecondStartHandsItsScriptPathToTheFirst) {
+  EXPECT_EQ(runSecond({"/some where/show.ops"}), 0);
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        log += first.readAllStandardError();
+        return log.contains("Script hand-off: /some where/show.ops");
+      },
+      10000))
+      << log.constData();
+  EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+TEST_F(TwoProcessTest, SecondStartWithoutArgumentEndsAtOnce) {
+  EXPECT_EQ(runSecond({}), 0);
+  // A later hand-off is the first thing the first instance logs.
+  EXPECT_EQ(runSecond({"/b.ops"}), 0);
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        log += first.readAllStandardError();
+        return log.contains("Script hand-off: /b.ops");
+      },
+      10000));
+  EXPECT_EQ(log.count("Script hand-off"), 1) << log.constData();
+}
+
+}  // namespace
