@@ -12,6 +12,15 @@ inline constexpr int kUsageError = 2;
 // `focus IVX IVY EVX EVY DEPTH SHAPE [--rindex R] [--raw] [--multi]`
 void addFocusCommand(CLI::App& app, int& exitCode);
 
+// `report basic|normal|face|slope|deflection|formulas|ellipse`
+void addReportCommand(CLI::App& app, int& exitCode);
+
+// `table [--depth A:B] [-o FILE] [--threads N] [--rindex R] [-q]`
+void addTableCommand(CLI::App& app, int& exitCode);
+
+// `matrix [-o FILE] [--rindex R] [-q]`
+void addMatrixCommand(CLI::App& app, int& exitCode);
+
 // `script FILE [--no-delay] [--max-refreshes N]`
 void addScriptCommand(CLI::App& app, int& exitCode);
 

@@ -10,6 +10,9 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   int exitCode = 0;
   kelvane::cli::addFocusCommand(app, exitCode);
+  kelvane::cli::addReportCommand(app, exitCode);
+  kelvane::cli::addTableCommand(app, exitCode);
+  kelvane::cli::addMatrixCommand(app, exitCode);
   kelvane::cli::addScriptCommand(app, exitCode);
   try {
     app.parse(argc, argv);
