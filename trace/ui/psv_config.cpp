@@ -42,17 +42,31 @@ QLabel* rightLabel(QWidget* parent, const char* text, QRect place) {
 PsvConfigDialog::PsvConfigDialog(PsView& view, QWidget* parent) : QDialog(parent), m_view(view) {
   setWindowTitle(QString::fromUtf8(kPsViewConfigCaption));
   setModal(true);
+  // Laid out in dialog units; when this font needs more room for the longer
+  // label than the units give, everything moves right by the difference.
+  const char* maxLineText = "Max Line Length (range 6-254; typ 60)";
+  const char* sizeText = "Buffer Size (min 3 * max line length; typ 2048)";
+  const QFontMetrics metrics(font());
+  const int needed = metrics.horizontalAdvance(QString::fromUtf8(sizeText)) + 4;
+  const int shift = std::max(0, needed - dialogUnitsX(this, 150));
+  auto at = [this, shift](int left, int top, int width, int height) {
+    return dialogUnitsRect(this, left, top, width, height).translated(shift, 0);
+  };
   m_ok = new QPushButton(tr("&Ok"), this);
-  m_ok->setGeometry(dialogUnitsRect(this, 94, 33, 25, 14));
+  m_ok->setGeometry(at(94, 33, 25, 14));
   m_ok->setDefault(true);
   m_cancel = new QPushButton(tr("&Cancel"), this);
-  m_cancel->setGeometry(dialogUnitsRect(this, 121, 33, 30, 14));
-  m_maxLine = digitsField(this, dialogUnitsRect(this, 159, 4, 27, 12));
-  m_bufferSize = digitsField(this, dialogUnitsRect(this, 159, 18, 27, 12));
-  rightLabel(this, "Max Line Length (range 6-254; typ 60)", dialogUnitsRect(this, 32, 5, 124, 8));
-  rightLabel(this, "Buffer Size (min 3 * max line length; typ 2048)",
-             dialogUnitsRect(this, 5, 20, 150, 8));
-  setFixedSize(dialogUnitsX(this, 202), dialogUnitsY(this, 53));
+  m_cancel->setGeometry(at(121, 33, 30, 14));
+  m_maxLine = digitsField(this, at(159, 4, 27, 12));
+  m_bufferSize = digitsField(this, at(159, 18, 27, 12));
+  // Both labels end where the units put them and may start further left.
+  QRect maxLinePlace = at(32, 5, 124, 8);
+  maxLinePlace.setLeft(dialogUnitsX(this, 5));
+  rightLabel(this, maxLineText, maxLinePlace);
+  QRect sizePlace = at(5, 20, 150, 8);
+  sizePlace.setLeft(dialogUnitsX(this, 5));
+  rightLabel(this, sizeText, sizePlace);
+  setFixedSize(dialogUnitsX(this, 202) + shift, dialogUnitsY(this, 53));
 
   m_maxLine->setText(QString::number(view.maxLine()));
   m_bufferSize->setText(QString::number(view.bufferSize()));
