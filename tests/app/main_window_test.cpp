@@ -25,6 +25,7 @@
 #include "app/about_dialog.h"
 #include "app/command_ids.h"
 #include "app/handoff.h"
+#include "app/wiring.h"
 #include "app/workdirs.h"
 #include "calc/calc_state.h"
 #include "trace/dbgprint.h"
@@ -431,6 +432,34 @@ TEST_F(MainWindowTest, ExitClosesTheWindowAndStopsTheTimer) {
   w.action(CMD_EXIT)->trigger();
   EXPECT_FALSE(w.isVisible());
   EXPECT_FALSE(w.refreshTimer()->isActive());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, WiredWindowEnablesTheSubsystemsAndTogglesPsView) {
+  MainWindow w;
+  w.show();
+  kelvane::wireSubsystems(w);
+  for (int id : {CMD_FOCUS_MATRIX, CMD_FOCUS_TABLE, CMD_BASIC_INFO, CMD_NORMAL_REFRACT_TABLE,
+                 CMD_FACE_REFRACT_TABLE, CMD_SLOPE_REFRACT_TABLE, CMD_DEFLECTION_TABLE,
+                 CMD_TEST_REFRACT_FORMULAS, CMD_TRACE_PSVIEW, CMD_TRACE_LISTBOX})
+    EXPECT_TRUE(w.action(id)->isEnabled()) << id;
+  EXPECT_FALSE(w.action(CMD_KILL_CALC)->isEnabled());
+
+  QMenu* debug = w.popup(3);
+  w.action(CMD_TRACE_PSVIEW)->trigger();
+  emit debug->aboutToShow();
+  EXPECT_EQ(w.action(CMD_TRACE_PSVIEW)->text(), "close trace &PsView");
+  w.action(CMD_TRACE_LISTBOX)->trigger();
+  emit debug->aboutToShow();
+  EXPECT_EQ(w.action(CMD_TRACE_LISTBOX)->text(), "close trace &Listbox");
+  w.action(CMD_TRACE_PSVIEW)->trigger();
+  w.action(CMD_TRACE_LISTBOX)->trigger();
+  emit debug->aboutToShow();
+  EXPECT_EQ(w.action(CMD_TRACE_PSVIEW)->text(), "open trace &PsView");
+  EXPECT_EQ(w.action(CMD_TRACE_LISTBOX)->text(), "open trace &Listbox");
 }
 
 }  // namespace
