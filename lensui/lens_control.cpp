@@ -1,6 +1,7 @@
 #include "lensui/lens_control.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -118,11 +119,22 @@ LensControl::LensControl(LensWnd* view) : QWidget(view, Qt::Dialog | Qt::WindowT
   updateHookButtons();
 }
 
-LensControl::~LensControl() {
+LensControl::~LensControl() { detach(); }
+
+void LensControl::detach() {
+  if (m_detached) return;
+  m_detached = true;
   LensSession& s = lensSession();
   if (s.stopScript) s.stopScript();
   s.savedDialogRect = frameGeometry();
-  s.control = nullptr;
+  if (s.control == this) s.control = nullptr;
+}
+
+void LensControl::closeEvent(QCloseEvent* event) {
+  // The dialog is gone for everyone at once; the widget itself is deleted
+  // when the event loop comes round.
+  detach();
+  QWidget::closeEvent(event);
 }
 
 void LensControl::registerControl(int id, QWidget* w) {

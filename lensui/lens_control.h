@@ -110,8 +110,13 @@ class LensControl : public QWidget {
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  // What closing means, done once: stop a running script, remember the
+  // outer rectangle, and leave the session without a dialog.
+  void detach();
+  bool m_detached = false;
   void build();
   void registerControl(int id, QWidget* w);
   void onSliderAction(int row, int action);

@@ -21,12 +21,15 @@ void releaseTraceBuffer() {
 
 void setBeamMode(int mode) {
   LensSession& s = lensSession();
-  if (mode == s.beamMode && s.traceBuffer) return;
+  const bool multi = mode != kSingleBeamMode;
+  const int points = multi ? kMultiBeamBufferPoints : kSingleBeamBufferPoints;
+  // Kept only when it is the buffer of this mode: a view opened in one mode
+  // must not inherit a buffer laid out for the other.
+  if (mode == s.beamMode && s.traceBuffer && s.traceBufferPoints == points) return;
   releaseTraceBuffer();
   s.beamMode = mode;
-  const bool multi = mode != kSingleBeamMode;
   s.settings.pointsMode = multi ? 1 : 3;
-  s.traceBufferPoints = multi ? kMultiBeamBufferPoints : kSingleBeamBufferPoints;
+  s.traceBufferPoints = points;
   // Zeroed, and the counts cleared: until the next trace the new buffer holds
   // no beam, and a repaint before that must not read the old mode's counts.
   s.traceBuffer = std::make_unique<TracePoint[]>(s.traceBufferPoints);

@@ -1,5 +1,6 @@
 #include "lensui/lens_wnd.h"
 
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QResizeEvent>
@@ -30,6 +31,8 @@ void LensCanvas::paintEvent(QPaintEvent*) {
 }
 
 void LensCanvas::resizeEvent(QResizeEvent* event) {
+  // Only the session's view publishes its size (not one already closed).
+  if (lensSession().view != window()) return;
   lensViewResized(event->size().width(), event->size().height());
 }
 
@@ -49,14 +52,23 @@ LensWnd::LensWnd(QWidget* owner) : QMainWindow(owner, Qt::Window), m_canvas(new 
   setBeamMode(s.beamMode);  // adopts a buffer already allocated for this mode
 }
 
-LensWnd::~LensWnd() {
+LensWnd::~LensWnd() { detach(); }
+
+void LensWnd::detach() {
+  if (m_detached) return;
+  m_detached = true;
   LensSession& s = lensSession();
   // The owned dialog goes first, while the view is still whole; it saves
   // its position and stops a running script itself.
   delete s.control.data();
   if (s.stopScript) s.stopScript();
   releaseTraceBuffer();
-  s.view = nullptr;
+  if (s.view == this) s.view = nullptr;
+}
+
+void LensWnd::closeEvent(QCloseEvent* event) {
+  detach();
+  QMainWindow::closeEvent(event);
 }
 
 void LensWnd::command(int id) {

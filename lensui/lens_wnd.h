@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QRect>
 
+class QCloseEvent;
 class QResizeEvent;
 class QPaintEvent;
 
@@ -45,8 +46,15 @@ class LensWnd : public QMainWindow {
   // Repaints the whole picture on a white background.
   void updateCanvas();
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   friend class LensCanvas;
+  // Closing, done once: the owned dialog goes, a running script stops, the
+  // trace buffer is released and the session has no view any more.
+  void detach();
+  bool m_detached = false;
   void canvasResized(int w, int h);
   LensCanvas* m_canvas;
 };

@@ -1,0 +1,140 @@
+// The lens view: opening in either mode, the trace buffer and its count,
+// the resize rule and closing.
+#include "lensui/lens_wnd.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "lens_test_support.h"
+#include "lensui/lens_control.h"
+
+namespace kelvane {
+namespace {
+
+class LensViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override { test::resetLensSession(); }
+  void TearDown() override { test::resetLensSession(); }
+};
+
+TEST_F(LensViewTest, OpensWithCaptionMenuAndPlace) {
+  LensWnd* view = openLensView(nullptr, kSingleBeamMode);
+  EXPECT_EQ(view->windowTitle(), "Kelvane Lens Demo");
+  const QList<QAction*> items = view->menuBar()->actions();
+  ASSERT_EQ(items.size(), 2);
+  EXPECT_EQ(items[0]->text(), "para&Meters");
+  EXPECT_EQ(items[0]->data().toInt(), IDM_LENS_PARAMETERS);
+  EXPECT_EQ(items[1]->text(), "&Print");
+  EXPECT_EQ(items[1]->data().toInt(), IDM_LENS_PRINT);
+  QTRY_COMPARE(view->frameGeometry(), kLensWndOuterRect);
+  // Opening again gives the same view and the same dialog.
+  LensControl* dlg = lensSession().control;
+  EXPECT_EQ(openLensView(nullptr, kSingleBeamMode), view);
+  EXPECT_EQ(lensSession().control, dlg);
+}
+
+TEST_F(LensViewTest, DialogFirstOpensInTheViewsBottomRightCorner) {
+  LensWnd* view = openLensView(nullptr, kSingleBeamMode);
+  LensControl* dlg = lensSession().control;
+  ASSERT_NE(dlg, nullptr);
+  const QRect v = view->frameGeometry();
+  QTRY_COMPARE(dlg->frameGeometry().bottomRight(), v.bottomRight() - QPoint(4, 4));
+}
+
+TEST_F(LensViewTest, BeamModeOwnsOneBufferAndReusesIt) {
+  LensSession& s = lensSession();
+  LensWnd* view = openLensView(nullptr, kMultiBeamMode);
+  EXPECT_EQ(traceAllocCount(), 1);
+  EXPECT_EQ(s.settings.pointsMode, 1);
+  EXPECT_EQ(s.traceBufferPoints, MULTI_BEAM_POINTS);
+  int fans = 0;
+  for (int c : s.ctx.results.fanCounts) fans += c;
+  EXPECT_GT(fans, 0);
+  EXPECT_TRUE(s.control->controlAs<QPushButton>(IDC_MULTI)->isChecked());
+
+  // The same mode keeps the buffer.
+  const TracePoint* buffer = s.settings.traceBuffer;
+  setBeamMode(kMultiBeamMode);
+  EXPECT_EQ(s.settings.traceBuffer, buffer);
+  EXPECT_EQ(traceAllocCount(), 1);
+
+  // The "Multi" button switches back to single-beam and retraces.
+  QTest::mouseClick(s.control->controlAs<QPushButton>(IDC_MULTI), Qt::LeftButton);
+  EXPECT_EQ(s.beamMode, kSingleBeamMode);
+  EXPECT_EQ(s.settings.pointsMode, 3);
+  EXPECT_EQ(s.traceBufferPoints, SINGLE_BEAM_POINTS);
+  EXPECT_EQ(traceAllocCount(), 1);
+  EXPECT_EQ(s.ctx.results.beamCount, 5);
+
+  // The menu's other mode switches the open view and traces the new mode.
+  EXPECT_EQ(openLensView(nullptr, kMultiBeamMode), view);
+  EXPECT_EQ(s.beamMode, kMultiBeamMode);
+  EXPECT_TRUE(s.control->controlAs<QPushButton>(IDC_MULTI)->isChecked());
+  fans = 0;
+  for (int c : s.ctx.results.fanCounts) fans += c;
+  EXPECT_GT(fans, 0);
+
+  int stops = 0;
+  s.stopScript = [&stops] { ++stops; };
+  view->close();
+  QTRY_VERIFY(!s.view);
+  EXPECT_EQ(traceAllocCount(), 0);
+  EXPECT_EQ(s.settings.traceBuffer, nullptr);
+  EXPECT_EQ(s.control, nullptr);
+  EXPECT_GE(stops, 1);
+  s.stopScript = nullptr;
+}
+
+TEST_F(LensViewTest, AModeSetBeforeTheViewIsAdopted) {
+  LensSession& s = lensSession();
+  setBeamMode(kMultiBeamMode);  // a script asks for multi-beam first
+  const TracePoint* buffer = s.settings.traceBuffer;
+  EXPECT_EQ(traceAllocCount(), 1);
+  openLensView(nullptr, kMultiBeamMode);
+  EXPECT_EQ(s.settings.traceBuffer, buffer);
+  EXPECT_EQ(traceAllocCount(), 1);
+  delete s.view.data();
+  EXPECT_EQ(traceAllocCount(), 0);
+}
+
+TEST_F(LensViewTest, AViewOpenedInTheOtherModeGetsItsOwnBuffer) {
+  LensSession& s = lensSession();
+  setBeamMode(kMultiBeamMode);
+  openLensView(nullptr, kSingleBeamMode);
+  EXPECT_EQ(s.beamMode, kSingleBeamMode);
+  EXPECT_EQ(s.settings.pointsMode, 3);
+  EXPECT_EQ(s.traceBufferPoints, SINGLE_BEAM_POINTS);
+  EXPECT_EQ(traceAllocCount(), 1);
+  EXPECT_EQ(s.ctx.results.beamCount, 5);
+}
+
+TEST_F(LensViewTest, ResizeNeverDropsBelowTheSliderValues) {
+  LensSession& s = lensSession();
+  LensWnd* view = openLensView(nullptr, kSingleBeamMode);
+  view->resize(300, 200);  // smaller than ivx 219 / evx 143 and ivy 163 / evy 260
+  QTRY_COMPARE(view->canvas()->width(), 300);
+  EXPECT_EQ(s.Xmax, 300);
+  EXPECT_EQ(s.Ymax, 260);  // held at the egress Y slider
+  EXPECT_EQ(s.control->controlAs<QLineEdit>(IDC_YMAX)->text(), "260");
+  view->resize(200, 150);
+  QTRY_COMPARE(view->canvas()->width(), 200);
+  EXPECT_EQ(s.Xmax, 219);
+  view->resize(1000, 900);
+  QTRY_COMPARE(view->canvas()->width(), 1000);
+  EXPECT_EQ(s.Xmax, 1000);
+  EXPECT_EQ(s.Ymax, view->canvas()->height());
+  // With the dialog closed the slider values follow the lens.
+  s.control->close();
+  s.lens.ivx = 250.6;
+  view->resize(900, 800);
+  QTRY_COMPARE(view->canvas()->width(), 900);
+  EXPECT_EQ(s.sliderValues[0], 251);
+  EXPECT_EQ(s.Xmax, 900);
+}
+
+}  // namespace
+}  // namespace kelvane
