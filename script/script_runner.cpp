@@ -20,14 +20,18 @@ void ScriptRunner::toggleScript(std::optional<std::string> name) {
       m_scriptPath = std::move(*name);
       m_scriptNameGiven = true;
     }
-    const int state = m_state.load();
+    const int state = m_control->state.load();
     if (state == SCRIPT_PAUSED) {
-      m_state = SCRIPT_RUNNING;
+      // The button reads "&Stop" from this moment on, so a second press
+      // stops instead of resuming twice. The runner stays in its pause until
+      // the state changes below, so the host is not used by two threads.
+      if (!onRunnerThread) m_host.setScriptButtonText(kScriptButtonRunning);
+      m_control->state = SCRIPT_RUNNING;
       m_control->changed.notify_all();
       return;
     }
     if (state == SCRIPT_RUNNING) {
-      m_state = SCRIPT_STOPPED;
+      m_control->state = SCRIPT_STOPPED;
       if (m_run) m_run->aborted = true;
       m_control->changed.notify_all();
       return;
@@ -53,7 +57,7 @@ void ScriptRunner::toggleScript(std::optional<std::string> name) {
 
 void ScriptRunner::stopScript() {
   std::lock_guard lock(m_control->mutex);
-  m_state = SCRIPT_STOPPED;
+  m_control->state = SCRIPT_STOPPED;
   if (m_run) m_run->aborted = true;
   m_control->changed.notify_all();
 }
@@ -86,7 +90,7 @@ bool ScriptRunner::busy() const {
 bool ScriptRunner::waitFor(const std::function<bool(int, bool)>& pred,
                            std::optional<std::chrono::milliseconds> timeout) const {
   std::unique_lock lock(m_control->mutex);
-  auto ready = [&] { return pred(m_state.load(), m_busy); };
+  auto ready = [&] { return pred(m_control->state.load(), m_busy); };
   if (!timeout) {
     m_control->changed.wait(lock, ready);
     return true;
@@ -152,7 +156,7 @@ void ScriptRunner::execute(Run& run) {
       run.file.reset();
       return;
     }
-    m_state = SCRIPT_RUNNING;
+    m_control->state = SCRIPT_RUNNING;
     m_control->changed.notify_all();
   }
   showRun(run);
@@ -189,18 +193,26 @@ void ScriptRunner::endRun(Run& run) {
       },
       false);
   std::lock_guard lock(m_control->mutex);
-  m_state = SCRIPT_STOPPED;
+  m_control->state = SCRIPT_STOPPED;
   m_control->changed.notify_all();
 }
 
 ScriptRunner::Flow ScriptRunner::doPause(Run& run) {
-  onUi(run, [](ScriptHost& h) { h.setScriptButtonText(kScriptButtonPaused); });
+  // The state and the button change in one step on the user-interface
+  // thread, so a press there always sees the two agree.
+  auto control = m_control;
+  const bool paused = onUi(run, [control](ScriptHost& h) {
+    h.setScriptButtonText(kScriptButtonPaused);
+    std::lock_guard lock(control->mutex);
+    control->state = SCRIPT_PAUSED;
+    control->changed.notify_all();
+  });
   {
     std::unique_lock lock(m_control->mutex);
-    if (run.aborted) return Flow::End;
-    m_state = SCRIPT_PAUSED;
-    m_control->changed.notify_all();
-    m_control->changed.wait(lock, [&] { return m_state.load() != SCRIPT_PAUSED || run.aborted; });
+    if (!paused || run.aborted) return Flow::End;
+    m_control->changed.wait(lock, [&] {
+      return m_control->state.load() != SCRIPT_PAUSED || run.aborted;
+    });
     if (run.aborted) return Flow::End;
   }
   showRun(run);

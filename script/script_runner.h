@@ -75,7 +75,7 @@ class ScriptRunner {
   void shutdown();
 
   // 0 stopped, 1 running, 2 paused.
-  int scriptRunState() const { return m_state.load(); }
+  int scriptRunState() const { return m_control->state.load(); }
 
   std::string scriptPath() const;
   // The snapshot writer's chosen file becomes the current script.
@@ -134,11 +134,11 @@ class ScriptRunner {
   struct Control {
     std::mutex mutex;
     std::condition_variable changed;  // any state, run or request change
+    std::atomic<int> state{SCRIPT_STOPPED};  // scriptRunState; changed under the mutex
   };
 
   ScriptHost& m_host;
   std::shared_ptr<Control> m_control = std::make_shared<Control>();
-  std::atomic<int> m_state{SCRIPT_STOPPED};  // changed under m_control->mutex
   std::atomic<bool> m_delaysEnabled{true};
   // Guarded by m_control->mutex:
   std::string m_scriptPath;

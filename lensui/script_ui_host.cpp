@@ -1,0 +1,157 @@
+#include "lensui/script_ui_host.h"
+
+#include <QMetaObject>
+
+#include <algorithm>
+
+#include "lensui/lens_control.h"
+#include "lensui/lens_session.h"
+#include "lensui/lens_wnd.h"
+#include "script/script_reader.h"
+#include "script/script_requests.h"
+#include "trace/ui/place_window.h"
+
+namespace kelvane {
+
+ScriptUiHost::ScriptUiHost(QWidget* mainWindow, std::function<void(int)> postCommand)
+    : m_mainWindow(mainWindow), m_postCommand(std::move(postCommand)) {}
+
+void ScriptUiHost::postToUi(std::function<void()> work) {
+  QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+}
+
+bool ScriptUiHost::lensViewExists() { return !lensSession().view.isNull(); }
+
+bool ScriptUiHost::lensControlExists() { return !lensSession().control.isNull(); }
+
+void ScriptUiHost::openLensView() { kelvane::openLensView(m_mainWindow, lensSession().beamMode); }
+
+void ScriptUiHost::requestLensView() {
+  const int mode = lensSession().beamMode;
+  if (m_postCommand) {
+    m_postCommand(mode == kMultiBeamMode ? kOpenMultiBeamCommand : kOpenSingleBeamCommand);
+    return;
+  }
+  QMetaObject::invokeMethod(
+      this, [this, mode] { kelvane::openLensView(m_mainWindow, mode); }, Qt::QueuedConnection);
+}
+
+void ScriptUiHost::setLensValues(const std::array<double, 5>& v) {
+  Lens& lens = lensSession().lens;
+  lens.ivx = v[0];
+  lens.ivy = v[1];
+  lens.evx = v[2];
+  lens.evy = v[3];
+  lens.depth = v[4];
+}
+
+void ScriptUiHost::setLensShape(int shape) { lensSession().lens.shape = shape; }
+
+void ScriptUiHost::setIndexRatio(double ratio) { lensSession().ctx.indexRatio = ratio; }
+
+void ScriptUiHost::setCanvas(int xmax, int ymax) {
+  LensSession& s = lensSession();
+  if (xmax > 0) s.Xmax = xmax;
+  if (ymax > 0) s.Ymax = ymax;
+}
+
+void ScriptUiHost::setBeamMode(int mode) { kelvane::setBeamMode(mode); }
+
+void ScriptUiHost::refreshLensControl() { kelvane::refreshLensControl(); }
+
+void ScriptUiHost::setLockWidth(int a) { kelvane::setLockWidth(a); }
+
+void ScriptUiHost::setFillPercent(int percent) { kelvane::setFillPercent(percent); }
+
+double ScriptUiHost::traceWidth() { return lensSession().ctx.results.width; }
+
+void ScriptUiHost::moveLensView(int x, int y, int w, int h) {
+  LensWnd* view = lensSession().view;
+  if (!view || (x < 0 && w < 0)) return;
+  QRect outer = view->frameGeometry();
+  if (x >= 0) outer.moveTopLeft(QPoint(x, y));
+  if (w >= 0) outer.setSize(QSize(w, std::max(h, 1)));
+  setOuterGeometry(view, outer);
+}
+
+void ScriptUiHost::placeLensControl(int anchor, int dx, int dy) {
+  LensSession& s = lensSession();
+  if (!s.control) return;
+  // Anchors 0..3 are corners of the lens view, 4..7 of the work area.
+  const QWidget* reference = anchor < kAnchorsInView ? s.view.data() : nullptr;
+  if (anchor < kAnchorsInView && !reference) return;
+  placeWindow(s.control, reference, anchor % kAnchorsInView, dx, dy);
+}
+
+void ScriptUiHost::setScriptStatus(const std::string& text) {
+  if (LensControl* c = lensSession().control) c->setStatusText(QString::fromStdString(text));
+}
+
+void ScriptUiHost::enableScriptStatus(bool enabled) {
+  if (LensControl* c = lensSession().control) c->setStatusEnabled(enabled);
+}
+
+void ScriptUiHost::setScriptButtonText(const std::string& text) {
+  if (LensControl* c = lensSession().control) c->setScriptButtonText(QString::fromStdString(text));
+}
+
+ScriptFile ScriptUiHost::chooseScript(std::string& path) {
+  FileRequest request = scriptRequest(path);
+  FilePtr file = promptOpenFile(request);
+  path = request.name;
+  return ScriptFile(file.release());
+}
+
+// --- ScriptUi ----------------------------------------------------------------
+
+ScriptUi::ScriptUi(QWidget* mainWindow, std::string scriptPath,
+                   std::function<void(int)> postCommand, QObject* parent)
+    : QObject(parent),
+      m_host(mainWindow, std::move(postCommand)),
+      m_runner(m_host, std::move(scriptPath)) {
+  LensSession& s = lensSession();
+  s.toggleScript = [this] { m_runner.toggleScript(); };
+  s.stopScript = [this] { m_runner.stopScript(); };
+  s.writeLensScript = [this] { saveSnapshot(); };
+  if (s.control) s.control->updateHookButtons();
+}
+
+ScriptUi::~ScriptUi() {
+  LensSession& s = lensSession();
+  s.toggleScript = nullptr;
+  s.stopScript = nullptr;
+  s.writeLensScript = nullptr;
+  if (s.control) s.control->updateHookButtons();
+  m_runner.shutdown();
+}
+
+void ScriptUi::toggleScript(const std::string& name) {
+  if (name.empty())
+    m_runner.toggleScript();
+  else
+    m_runner.toggleScript(name);
+}
+
+bool ScriptUi::saveSnapshot() {
+  const LensSession& s = lensSession();
+  LensSnapshot snapshot;
+  if (s.view) {
+    const QRect outer = s.view->frameGeometry();
+    snapshot.viewLeft = outer.left();
+    snapshot.viewTop = outer.top();
+    snapshot.viewWidth = outer.width();
+    snapshot.viewHeight = outer.height();
+  }
+  snapshot.xmax = s.Xmax;
+  snapshot.ymax = s.Ymax;
+  snapshot.beamMode = s.beamMode;
+  snapshot.indexRatio = s.ctx.indexRatio;
+  snapshot.settings = s.settings;
+  snapshot.lens = s.lens;
+  std::string path = m_runner.scriptPath();
+  const bool written = saveLensScript(path, snapshot);
+  m_runner.setScriptPath(path);
+  return written;
+}
+
+}  // namespace kelvane

@@ -1,0 +1,125 @@
+// A script run in the real windows (offscreen): started from the Lens
+// Control dialog's "&Script" button, it moves the sliders and the results;
+// the button pauses, resumes and stops it, and closing the dialog ends it.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+#include "lens_test_support.h"
+#include "lensui/lens_control.h"
+#include "lensui/script_ui_host.h"
+#include "trace/filerequest.h"
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+constexpr int kWaitMs = 20000;
+
+class ScriptEndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::resetLensSession();
+    m_dir = fs::temp_directory_path() / ("kelvane-script-e2e-" + std::to_string(::getpid()));
+    fs::create_directories(m_dir);
+    m_oldChooser = setFileChooser([this](const FileDialogOptions&) -> std::optional<std::string> {
+      return m_choice;
+    });
+    ui = std::make_unique<ScriptUi>(nullptr, (m_dir / "script.ops").string());
+    openLensView(nullptr, kSingleBeamMode);
+    dlg = lensSession().control;
+    ASSERT_NE(dlg, nullptr);
+  }
+  void TearDown() override {
+    ui.reset();
+    test::resetLensSession();
+    setFileChooser(m_oldChooser);
+    fs::remove_all(m_dir);
+  }
+
+  // The script the user picks in the open dialog.
+  void choose(const std::string& name, const std::string& text) {
+    m_choice = (m_dir / name).string();
+    std::ofstream(m_choice) << text;
+  }
+  QPushButton* scriptButton() const { return dlg->controlAs<QPushButton>(IDC_SCRIPT); }
+  QLineEdit* edit(int id) const { return dlg->controlAs<QLineEdit>(id); }
+  QSlider* slider(int row) const { return dlg->controlAs<QSlider>(IDC_ROW_FIRST + 3 * row + 2); }
+  void press() { QTest::mouseClick(scriptButton(), Qt::LeftButton); }
+  bool waitIdle() {
+    return QTest::qWaitFor([&] { return !ui->runner().busy(); }, kWaitMs);
+  }
+
+  std::unique_ptr<ScriptUi> ui;
+  LensControl* dlg = nullptr;
+
+ private:
+  fs::path m_dir;
+  std::string m_choice;
+  FileChooser m_oldChooser;
+};
+
+TEST_F(ScriptEndToEnd, TheButtonRunsAScriptThatMovesTheSlidersAndResults) {
+  ASSERT_TRUE(scriptButton()->isEnabled());
+  EXPECT_EQ(edit(IDC_FOCUS)->text(), "316");
+  choose("demo.ops", "lens 300,200,300,200,80,CVCC\nwidth fade 100 150 2\n");
+  press();
+  ASSERT_TRUE(waitIdle());
+  EXPECT_EQ(slider(0)->value(), 300);
+  EXPECT_EQ(edit(100)->text(), "300");
+  EXPECT_EQ(slider(4)->value(), 80);
+  EXPECT_TRUE(dlg->controlAs<QPushButton>(IDC_EGRESS_CC)->isChecked());
+  EXPECT_EQ(edit(IDC_WIDTH_EDIT)->text(), "150") << "the width fade ends locked at 150";
+  const LensSession& s = lensSession();
+  EXPECT_TRUE(s.settings.locked());
+  EXPECT_EQ(s.ctx.results.width, 150);
+  EXPECT_EQ(edit(IDC_FOCUS)->text(), QString::number(static_cast<int>(s.ctx.results.focus + 0.5)));
+  EXPECT_NE(edit(IDC_FOCUS)->text(), "316");
+  EXPECT_EQ(scriptButton()->text(), "&Script");
+  EXPECT_FALSE(dlg->control(IDC_STATUS)->isEnabled()) << "the status line is disabled at the end";
+  EXPECT_EQ(ui->runner().scriptPath().substr(ui->runner().scriptPath().size() - 8), "demo.ops")
+      << "the chosen script becomes the current one";
+}
+
+TEST_F(ScriptEndToEnd, TheButtonPausesResumesAndStops) {
+  choose("pause.ops", "lens 250,200,300,200,80,CVCC\npause\nlens 260,200,300,200,80,CVCC\n"
+                      "sleep 600000\nlens 270,200,300,200,80,CVCC\n");
+  press();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return scriptButton()->text() == "re&Sume"; }, kWaitMs));
+  EXPECT_EQ(ui->runner().scriptRunState(), SCRIPT_PAUSED);
+  EXPECT_EQ(slider(0)->value(), 250);
+  const auto* status = dlg->controlAs<QLabel>(IDC_STATUS);
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->text(), "pause.ops");
+  EXPECT_TRUE(status->isEnabled());
+  press();  // re&Sume
+  ASSERT_TRUE(QTest::qWaitFor([&] { return slider(0)->value() == 260; }, kWaitMs));
+  EXPECT_EQ(scriptButton()->text(), "&Stop");
+  press();  // &Stop, while the script sleeps
+  ASSERT_TRUE(waitIdle());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return scriptButton()->text() == "&Script"; }, kWaitMs));
+  EXPECT_EQ(slider(0)->value(), 260);
+}
+
+TEST_F(ScriptEndToEnd, ClosingTheDialogWhilePausedEndsTheRun) {
+  choose("pause.ops", "pause\nlens 270,200,300,200,80,CVCC\n");
+  press();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ui->runner().scriptRunState() == SCRIPT_PAUSED; },
+                              kWaitMs));
+  dlg->close();
+  ASSERT_TRUE(waitIdle());
+  EXPECT_EQ(ui->runner().scriptRunState(), SCRIPT_STOPPED);
+  EXPECT_EQ(lensSession().lens.ivx, 219) << "nothing after the pause ran";
+}
+
+}  // namespace
+}  // namespace kelvane
