@@ -1,7 +1,6 @@
 #include "lensui/script_ui_host.h"
 
 #include <QMetaObject>
-
 #include <algorithm>
 
 #include "lensui/lens_control.h"

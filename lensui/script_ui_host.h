@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
-
 #include <functional>
 #include <string>
 
@@ -67,8 +66,8 @@ class ScriptUiHost : public QObject, public ScriptHost {
 class ScriptUi : public QObject {
   Q_OBJECT
  public:
-  ScriptUi(QWidget* mainWindow, std::string scriptPath,
-           std::function<void(int)> postCommand = {}, QObject* parent = nullptr);
+  ScriptUi(QWidget* mainWindow, std::string scriptPath, std::function<void(int)> postCommand = {},
+           QObject* parent = nullptr);
   ~ScriptUi() override;
 
   // toggleScript with a path (the start-up argument, a hand-off), or with

@@ -1,7 +1,7 @@
 #include "script/lens_script_writer.h"
 
-#include <cmath>
 #include <climits>
+#include <cmath>
 
 #include "script/script_reader.h"
 

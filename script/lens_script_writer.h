@@ -12,14 +12,14 @@ namespace kelvane {
 
 // What one snapshot records; the user interface fills it on its own thread.
 struct LensSnapshot {
-  std::string scriptPath;   // the file written, named in the header
-  int viewLeft = 0;         // the lens view's outer rectangle on the screen
+  std::string scriptPath;  // the file written, named in the header
+  int viewLeft = 0;        // the lens view's outer rectangle on the screen
   int viewTop = 0;
   int viewWidth = 0;
   int viewHeight = 0;
-  int xmax = 0;             // the canvas
+  int xmax = 0;  // the canvas
   int ymax = 0;
-  int beamMode = 0;         // 0 single-beam, 1 multi-beam
+  int beamMode = 0;  // 0 single-beam, 1 multi-beam
   double indexRatio = kInitialIndexRatio;
   BeamSettings settings = kInitialCurrentSettings;  // locked and lockedWidth are read
   Lens lens = kInitialLens;

@@ -29,15 +29,25 @@ constexpr int kDefaultLoopPasses = 9999;
 
 ScriptRunner::Flow ScriptRunner::dispatch(Run& run, ScriptLine& line, int keyword) {
   switch (keyword) {
-    case KW_WINDOW: doWindow(run, line); break;
-    case KW_CANVASS: doCanvass(run, line); break;
-    case KW_STOP: return Flow::End;
-    case KW_PAUSE: return doPause(run);
-    case KW_DELAY: run.scriptDelay = tokenInt(line.nextToken(), 0); break;
+    case KW_WINDOW:
+      doWindow(run, line);
+      break;
+    case KW_CANVASS:
+      doCanvass(run, line);
+      break;
+    case KW_STOP:
+      return Flow::End;
+    case KW_PAUSE:
+      return doPause(run);
+    case KW_DELAY:
+      run.scriptDelay = tokenInt(line.nextToken(), 0);
+      break;
     case KW_SLEEP:
       if (const auto t = line.nextToken()) sleepMs(run, scriptAtoi(*t));
       break;
-    case KW_REPEAT: doRepeat(run, line); break;
+    case KW_REPEAT:
+      doRepeat(run, line);
+      break;
     case KW_LOOP: {
       run.loopStart = std::ftell(run.file.get());
       const int n = nextInt(line);
@@ -49,13 +59,26 @@ ScriptRunner::Flow ScriptRunner::dispatch(Run& run, ScriptLine& line, int keywor
       if (run.loopCounter > 0 && run.loopStart && *run.loopStart >= 0)
         std::fseek(run.file.get(), *run.loopStart, SEEK_SET);
       break;
-    case KW_SKIP: doSkip(run); break;
-    case KW_LENS: doLens(run, line); break;
-    case KW_FADE: doFade(run, line); break;
-    case KW_WIDTH: doWidth(run, line); break;
-    case KW_RINDEX: doRindex(run, line); break;
-    case KW_TRACE: doTrace(run, line); break;
-    default: break;
+    case KW_SKIP:
+      doSkip(run);
+      break;
+    case KW_LENS:
+      doLens(run, line);
+      break;
+    case KW_FADE:
+      doFade(run, line);
+      break;
+    case KW_WIDTH:
+      doWidth(run, line);
+      break;
+    case KW_RINDEX:
+      doRindex(run, line);
+      break;
+    case KW_TRACE:
+      doTrace(run, line);
+      break;
+    default:
+      break;
   }
   return Flow::Next;
 }
@@ -150,9 +173,15 @@ void ScriptRunner::doFade(Run& run, ScriptLine& line) {
 void ScriptRunner::doWidth(Run& run, ScriptLine& line) {
   const auto t = line.nextToken();
   switch (lookupWord(t, kWidthWords)) {
-    case WIDTH_FADE: doWidthFade(run, line); return;
-    case WIDTH_LOCK: onUi(run, [](ScriptHost& h) { h.setLockWidth(0); }); return;
-    case WIDTH_UNLOCK: onUi(run, [](ScriptHost& h) { h.setLockWidth(-1); }); return;
+    case WIDTH_FADE:
+      doWidthFade(run, line);
+      return;
+    case WIDTH_LOCK:
+      onUi(run, [](ScriptHost& h) { h.setLockWidth(0); });
+      return;
+    case WIDTH_UNLOCK:
+      onUi(run, [](ScriptHost& h) { h.setLockWidth(-1); });
+      return;
     case WIDTH_PERCENT:
       if (const auto p = line.nextToken()) {
         const int percent = scriptAtoi(*p);

@@ -78,7 +78,8 @@ bool isCommentToken(std::string_view token) {
   if (token.empty()) return false;
   const unsigned char c = static_cast<unsigned char>(token.front());
   const bool printable = c > ' ' && c < 0x7f;
-  const bool alnum = isDigit(static_cast<char>(c)) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+  const bool alnum =
+      isDigit(static_cast<char>(c)) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
   return printable && !alnum;
 }
 

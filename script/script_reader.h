@@ -36,8 +36,8 @@ using WordList = std::span<const std::string_view>;
 
 // Keywords, in the order their numbers give.
 inline constexpr std::array<std::string_view, 15> kScriptKeywords = {
-    "window", "canvass", "stop", "pause", "delay", "sleep", "repeat", "loop",
-    "endloop", "skip", "lens", "fade", "width", "rindex", "trace"};
+    "window",  "canvass", "stop", "pause", "delay", "sleep",  "repeat", "loop",
+    "endloop", "skip",    "lens", "fade",  "width", "rindex", "trace"};
 enum ScriptKeyword : int {
   KW_WINDOW = 0,
   KW_CANVASS,
@@ -112,7 +112,7 @@ bool isCommentToken(std::string_view token);
 // Five counts (ivx, ivy, evx, evy, depth) and a shape word.
 struct LensSpec {
   std::array<double, 5> values{};  // a missing count becomes -2147483648.0
-  int shape = 0;                    // an absent or unknown shape word gives 0
+  int shape = 0;                   // an absent or unknown shape word gives 0
 };
 LensSpec readLensSpec(ScriptLine& line);
 

@@ -13,7 +13,8 @@ ScriptRunner::ScriptRunner(ScriptHost& host, std::string scriptPath)
 ScriptRunner::~ScriptRunner() { shutdown(); }
 
 void ScriptRunner::toggleScript(std::optional<std::string> name) {
-  const bool onRunnerThread = m_thread.joinable() && m_thread.get_id() == std::this_thread::get_id();
+  const bool onRunnerThread =
+      m_thread.joinable() && m_thread.get_id() == std::this_thread::get_id();
   {
     std::lock_guard lock(m_control->mutex);
     if (name) {
@@ -125,7 +126,8 @@ ScriptFile ScriptRunner::openScript(Run& run) {
       if (!exists) return nullptr;
       if (*exists) break;
       std::unique_lock lock(m_control->mutex);
-      if (m_control->changed.wait_for(lock, kDialogPollInterval, [&] { return run.aborted.load(); }))
+      if (m_control->changed.wait_for(lock, kDialogPollInterval,
+                                      [&] { return run.aborted.load(); }))
         return nullptr;
     }
     run.path = path;
@@ -210,9 +212,8 @@ ScriptRunner::Flow ScriptRunner::doPause(Run& run) {
   {
     std::unique_lock lock(m_control->mutex);
     if (!paused || run.aborted) return Flow::End;
-    m_control->changed.wait(lock, [&] {
-      return m_control->state.load() != SCRIPT_PAUSED || run.aborted;
-    });
+    m_control->changed.wait(
+        lock, [&] { return m_control->state.load() != SCRIPT_PAUSED || run.aborted; });
     if (run.aborted) return Flow::End;
   }
   showRun(run);
@@ -246,7 +247,8 @@ void ScriptRunner::ensureLensView(Run& run) {
   while (std::chrono::steady_clock::now() < deadline) {
     {
       std::unique_lock lock(m_control->mutex);
-      if (m_control->changed.wait_for(lock, kDialogPollInterval, [&] { return run.aborted.load(); }))
+      if (m_control->changed.wait_for(lock, kDialogPollInterval,
+                                      [&] { return run.aborted.load(); }))
         return;
     }
     const auto open = askUi<bool>(run, [](ScriptHost& h) { return h.lensControlExists(); });
@@ -261,18 +263,18 @@ bool ScriptRunner::onUi(Run& run, std::function<void(ScriptHost&)> work, bool sk
   auto call = std::make_shared<Call>();
   auto control = m_control;
   ScriptHost* host = &m_host;
-  m_host.postToUi([control, call, host, skipWhenStopped, run = run.shared_from_this(),
-                   work = std::move(work)] {
-    bool skip = false;
-    {
-      std::lock_guard lock(control->mutex);
-      skip = skipWhenStopped && run->aborted;
-    }
-    if (!skip) work(*host);
-    std::lock_guard lock(control->mutex);
-    call->done = true;
-    control->changed.notify_all();
-  });
+  m_host.postToUi(
+      [control, call, host, skipWhenStopped, run = run.shared_from_this(), work = std::move(work)] {
+        bool skip = false;
+        {
+          std::lock_guard lock(control->mutex);
+          skip = skipWhenStopped && run->aborted;
+        }
+        if (!skip) work(*host);
+        std::lock_guard lock(control->mutex);
+        call->done = true;
+        control->changed.notify_all();
+      });
   std::unique_lock lock(m_control->mutex);
   m_control->changed.wait(lock, [&] { return call->done || run.aborted.load(); });
   return call->done;

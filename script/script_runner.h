@@ -133,7 +133,7 @@ class ScriptRunner {
   // after a stopped run has been given up.
   struct Control {
     std::mutex mutex;
-    std::condition_variable changed;  // any state, run or request change
+    std::condition_variable changed;         // any state, run or request change
     std::atomic<int> state{SCRIPT_STOPPED};  // scriptRunState; changed under the mutex
   };
 

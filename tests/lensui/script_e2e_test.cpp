@@ -2,17 +2,16 @@
 // Control dialog's "&Script" button, it moves the sliders and the results;
 // the button pauses, resumes and stops it, and closing the dialog ends it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
-
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <unistd.h>
 
 #include "lens_test_support.h"
 #include "lensui/lens_control.h"
@@ -31,9 +30,8 @@ class ScriptEndToEnd : public ::testing::Test {
     test::resetLensSession();
     m_dir = fs::temp_directory_path() / ("kelvane-script-e2e-" + std::to_string(::getpid()));
     fs::create_directories(m_dir);
-    m_oldChooser = setFileChooser([this](const FileDialogOptions&) -> std::optional<std::string> {
-      return m_choice;
-    });
+    m_oldChooser = setFileChooser(
+        [this](const FileDialogOptions&) -> std::optional<std::string> { return m_choice; });
     ui = std::make_unique<ScriptUi>(nullptr, (m_dir / "script.ops").string());
     openLensView(nullptr, kSingleBeamMode);
     dlg = lensSession().control;
@@ -91,8 +89,9 @@ TEST_F(ScriptEndToEnd, TheButtonRunsAScriptThatMovesTheSlidersAndResults) {
 }
 
 TEST_F(ScriptEndToEnd, TheButtonPausesResumesAndStops) {
-  choose("pause.ops", "lens 250,200,300,200,80,CVCC\npause\nlens 260,200,300,200,80,CVCC\n"
-                      "sleep 600000\nlens 270,200,300,200,80,CVCC\n");
+  choose("pause.ops",
+         "lens 250,200,300,200,80,CVCC\npause\nlens 260,200,300,200,80,CVCC\n"
+         "sleep 600000\nlens 270,200,300,200,80,CVCC\n");
   press();
   ASSERT_TRUE(QTest::qWaitFor([&] { return scriptButton()->text() == "re&Sume"; }, kWaitMs));
   EXPECT_EQ(ui->runner().scriptRunState(), SCRIPT_PAUSED);
@@ -113,8 +112,8 @@ TEST_F(ScriptEndToEnd, TheButtonPausesResumesAndStops) {
 TEST_F(ScriptEndToEnd, ClosingTheDialogWhilePausedEndsTheRun) {
   choose("pause.ops", "pause\nlens 270,200,300,200,80,CVCC\n");
   press();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return ui->runner().scriptRunState() == SCRIPT_PAUSED; },
-                              kWaitMs));
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return ui->runner().scriptRunState() == SCRIPT_PAUSED; }, kWaitMs));
   dlg->close();
   ASSERT_TRUE(waitIdle());
   EXPECT_EQ(ui->runner().scriptRunState(), SCRIPT_STOPPED);

@@ -1,13 +1,13 @@
 // Scripts run against the headless host: real traces, and the shipped
 // examples from start to end.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "optics/focus.h"
 #include "script/headless_host.h"
@@ -30,7 +30,8 @@ struct HeadlessRun {
     runner.toggleScript(path);
     // A pause in an example goes on at once, as in kelvane-cli.
     for (;;) {
-      EXPECT_TRUE(runner.waitFor([](int s, bool busy) { return !busy || s == SCRIPT_PAUSED; }, 60s));
+      EXPECT_TRUE(
+          runner.waitFor([](int s, bool busy) { return !busy || s == SCRIPT_PAUSED; }, 60s));
       if (!runner.busy()) break;
       runner.toggleScript();
     }
@@ -46,7 +47,8 @@ std::string writeTemp(const std::string& text) {
 }
 
 TEST(HeadlessScript, LensLineTracesTheLensLikeTheFocusDriver) {
-  const std::string path = writeTemp("lens 300,200,300,200,80,CVCC\nrindex 2\nlens 300 200 300 200 80 CVCC\n");
+  const std::string path =
+      writeTemp("lens 300,200,300,200,80,CVCC\nrindex 2\nlens 300 200 300 200 80 CVCC\n");
   HeadlessRun run(path);
   fs::remove(path);
   ASSERT_EQ(run.host.refreshCount(), 2);

@@ -136,7 +136,10 @@ TEST(ScriptReader, LensSpecReadsFiveCountsAndAShape) {
 
 class ScriptFileTest : public ::testing::Test {
  protected:
-  void SetUp() override { m_file = std::tmpfile(); ASSERT_NE(m_file, nullptr); }
+  void SetUp() override {
+    m_file = std::tmpfile();
+    ASSERT_NE(m_file, nullptr);
+  }
   void TearDown() override { std::fclose(m_file); }
   void write(const std::string& text) {
     std::fputs(text.c_str(), m_file);

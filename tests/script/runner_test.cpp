@@ -2,13 +2,13 @@
 // of its own: what each keyword asks of the windows, in which order, and
 // how runs start, pause, resume and stop.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "recording_host.h"
@@ -129,9 +129,9 @@ TEST_F(ScriptRunnerTest, WidthFadeDownwardAndFromTheCurrentWidth) {
 }
 
 TEST_F(ScriptRunnerTest, WidthFadesThatCannotStepArePassedOver) {
-  run("width fade 100 200 0\n"    // no steps to divide by
-      "width fade 100 200\n"      // fewer than three numbers
-      "width fade 5 6 3\n"        // a step of 0
+  run("width fade 100 200 0\n"  // no steps to divide by
+      "width fade 100 200\n"    // fewer than three numbers
+      "width fade 5 6 3\n"      // a step of 0
       "lens 1 1 1 1 1\n");
   EXPECT_TRUE(locks().empty());
   EXPECT_EQ(refreshes().size(), 1u) << "the run goes on after them";
@@ -158,8 +158,8 @@ TEST_F(ScriptRunnerTest, WindowMovesTheViewAndPlacesTheDialog) {
   Lines got;
   for (const auto& e : host.log())
     if (e.rfind("move ", 0) == 0 || e.rfind("place ", 0) == 0) got.push_back(e);
-  EXPECT_EQ(got, (Lines{"move 10,20,300,400", "place 1,0,0", "move -1,-1,500,400",
-                        "move 1,2,3,4", "place 6,-1,-1", "move 5,6,7,8"}));
+  EXPECT_EQ(got, (Lines{"move 10,20,300,400", "place 1,0,0", "move -1,-1,500,400", "move 1,2,3,4",
+                        "place 6,-1,-1", "move 5,6,7,8"}));
 }
 
 TEST_F(ScriptRunnerTest, CanvassRindexAndTrace) {
@@ -179,8 +179,8 @@ TEST_F(ScriptRunnerTest, CanvassRindexAndTrace) {
 
 TEST_F(ScriptRunnerTest, LoopCounts) {
   run("loop 3\nlens 1 1 1 1 1\nendloop\nlens 2 2 2 2 2\n");
-  EXPECT_EQ(refreshes(), (Lines{"refresh 1,1,1,1,1,0", "refresh 1,1,1,1,1,0",
-                                "refresh 1,1,1,1,1,0", "refresh 2,2,2,2,2,0"}));
+  EXPECT_EQ(refreshes(), (Lines{"refresh 1,1,1,1,1,0", "refresh 1,1,1,1,1,0", "refresh 1,1,1,1,1,0",
+                                "refresh 2,2,2,2,2,0"}));
   run("loop 0\nlens 3 3 3 3 3\nendloop\n");
   EXPECT_EQ(refreshes().size(), 5u) << "a count of 0 runs the body once";
   run("endloop\nlens 4 4 4 4 4\nendloop\n");
@@ -200,8 +200,8 @@ TEST_F(ScriptRunnerTest, StopInsideALoopEndsEverything) {
 
 TEST_F(ScriptRunnerTest, RepeatWithACountRunsTheScriptThatManyMoreTimes) {
   run("lens 1 1 1 1 1\nrepeat 2\nlens 2 2 2 2 2\n");
-  EXPECT_EQ(refreshes(), (Lines{"refresh 1,1,1,1,1,0", "refresh 1,1,1,1,1,0",
-                                "refresh 1,1,1,1,1,0", "refresh 2,2,2,2,2,0"}));
+  EXPECT_EQ(refreshes(), (Lines{"refresh 1,1,1,1,1,0", "refresh 1,1,1,1,1,0", "refresh 1,1,1,1,1,0",
+                                "refresh 2,2,2,2,2,0"}));
 }
 
 TEST_F(ScriptRunnerTest, RepeatWithoutACountOrWithZeroRepeatsUntilStopped) {
@@ -341,7 +341,8 @@ TEST_F(ScriptRunnerTest, WithoutANameTheUserChoosesTheScript) {
   host.set([&](test::RecordingHost& h) { h.chosenPath = chosen; });
   toggle();
   ASSERT_TRUE(waitIdle());
-  EXPECT_EQ(host.entries("choose"), (Lines{"choose script.ops"})) << "the current script is proposed";
+  EXPECT_EQ(host.entries("choose"), (Lines{"choose script.ops"}))
+      << "the current script is proposed";
   EXPECT_EQ(runner->scriptPath(), chosen);
   EXPECT_EQ(refreshes(), (Lines{"refresh 5,5,5,5,5,2"}));
 }

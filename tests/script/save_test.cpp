@@ -1,11 +1,11 @@
 // The "Save" button's file handling: the request, the extension, the header
 // only for a fresh file.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 #include "script/script_requests.h"
 
@@ -70,7 +70,8 @@ TEST_F(SaveLensScript, SavingTwiceWithAppendGivesOneHeaderAndTwoSnapshots) {
   snap.xmax = 844;
   snap.ymax = 661;
   ASSERT_TRUE(saveLensScript(scriptPath, snap));
-  EXPECT_EQ(m_seen.initialName, (m_dir / "script.ops").string()) << "the current script is proposed";
+  EXPECT_EQ(m_seen.initialName, (m_dir / "script.ops").string())
+      << "the current script is proposed";
   EXPECT_EQ(m_seen.kind, FileDialogKind::Save);
   const std::string saved = (m_dir / "snap.lens").string();
   EXPECT_EQ(scriptPath, saved) << "the chosen file becomes the current script";

@@ -78,7 +78,9 @@ TEST(LensScriptWriter, TruncatesTowardZeroAndHoldsExtremes) {
   EXPECT_EQ(truncateToInt(0.0 / 0.0), 0);
 }
 
-TEST(LensScriptWriter, NoFileWritesNothing) { EXPECT_FALSE(writeLensScript(nullptr, true, sample())); }
+TEST(LensScriptWriter, NoFileWritesNothing) {
+  EXPECT_FALSE(writeLensScript(nullptr, true, sample()));
+}
 
 TEST(LensScriptWriter, ASnapshotReadsBackAsTheSameLens) {
   std::FILE* f = std::tmpfile();
