@@ -35,7 +35,9 @@ UpDown::UpDown(QLineEdit* buddy, QWidget* parent)
     b->setAutoRepeatDelay(kAutoRepeatDelayMs);
     b->setAutoRepeatInterval(kAutoRepeatIntervalMs);
     b->setFocusPolicy(Qt::NoFocus);  // an up-down is no tab stop
-    connect(b, &QToolButton::pressed, this, [this] { m_held.start(); });
+    // The hold starts with the mouse press; auto-repeat re-emits pressed on
+    // every tick, so that signal cannot mark it.
+    b->installEventFilter(this);
     connect(b, &QToolButton::clicked, this, [this, b] {
       step(b == m_up ? 1 : -1, m_held.isValid() ? m_held.elapsed() : 0);
     });
@@ -79,6 +81,7 @@ void UpDown::step(int direction, qint64 heldMs) {
 }
 
 bool UpDown::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == m_up || watched == m_down) && event->type() == QEvent::MouseButtonPress) m_held.start();
   if (watched == m_buddy && isEnabled() &&
       (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
     auto* key = static_cast<QKeyEvent*>(event);

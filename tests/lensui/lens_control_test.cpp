@@ -10,10 +10,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QToolButton>
 
 #include <string>
+#include <vector>
 
 #include "lens_test_support.h"
 #include "lensui/up_down.h"
@@ -116,6 +119,33 @@ TEST_F(LensControlTest, SliderStepsAndDragsRetraceAtOnce) {
   EXPECT_EQ(slider(0)->value(), 190);
 }
 
+TEST_F(LensControlTest, MouseDragOfTheThumbRetracesWhileMoving) {
+  LensSession& s = lensSession();
+  QSlider* depth = slider(4);
+  QStyleOptionSlider opt;
+  opt.initFrom(depth);
+  opt.orientation = depth->orientation();
+  opt.minimum = depth->minimum();
+  opt.maximum = depth->maximum();
+  opt.sliderPosition = depth->sliderPosition();
+  opt.sliderValue = depth->value();
+  opt.singleStep = depth->singleStep();
+  opt.pageStep = depth->pageStep();
+  const QRect handle = depth->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, depth);
+  const QPoint grab = handle.center();
+  QTest::mousePress(depth, Qt::LeftButton, Qt::NoModifier, grab);
+  QTest::mouseMove(depth, grab + QPoint(40, 0));
+  // Still held: the lens already follows the thumb.
+  EXPECT_TRUE(depth->isSliderDown());
+  EXPECT_GT(s.lens.depth, 112.0);
+  EXPECT_EQ(edit(112)->text(), QString::number(int(s.lens.depth)));
+  const double whileHeld = s.lens.depth;
+  QTest::mouseMove(depth, grab + QPoint(60, 0));
+  EXPECT_GT(s.lens.depth, whileHeld);
+  QTest::mouseRelease(depth, Qt::LeftButton, Qt::NoModifier, grab + QPoint(60, 0));
+  EXPECT_EQ(s.lens.depth, depth->value());
+}
+
 TEST_F(LensControlTest, UpDownArrowsAndKeysStepTheRow) {
   LensSession& s = lensSession();
   QTest::mouseClick(spin(101)->upButton(), Qt::LeftButton);
@@ -126,6 +156,23 @@ TEST_F(LensControlTest, UpDownArrowsAndKeysStepTheRow) {
   QTest::keyClick(edit(103), Qt::Key_Down);
   EXPECT_EQ(s.lens.ivy, 162.0);
   EXPECT_EQ(slider(1)->value(), 162);
+}
+
+TEST_F(LensControlTest, HoldingAnArrowSpeedsUp) {
+  UpDown* s0 = spin(101);  // range 1..Xmax: 8 a step after one second
+  std::vector<int> positions;
+  QObject::connect(s0, &UpDown::thumbPosition, [&positions](int pos) { positions.push_back(pos); });
+  QTest::mousePress(s0->downButton(), Qt::LeftButton);
+  auto sawStep = [&positions](int size) {
+    for (size_t i = 1; i < positions.size(); ++i)
+      if (positions[i - 1] - positions[i] == size) return true;
+    return false;
+  };
+  const int fast = std::max(2, (s0->maximum() - 1) / 100);
+  EXPECT_TRUE(test::waitFor([&] { return sawStep(fast); }, 5000)) << "no step of " << fast;
+  QTest::mouseRelease(s0->downButton(), Qt::LeftButton);
+  EXPECT_EQ(positions.front(), 218);  // the first step is 1
+  EXPECT_EQ(lensSession().lens.ivx, positions.back());
 }
 
 TEST(UpDownAccel, ThreeStepsFromTheRange) {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QTest>
 
 #include "lensui/lens_session.h"
 #include "lensui/lens_wnd.h"
@@ -34,6 +35,13 @@ inline void resetLensSession() {
   s.stopScript = nullptr;
   s.toggleScript = nullptr;
   s.writeLensScript = nullptr;
+}
+
+// Runs the event loop until `done` holds or `ms` pass; true when it held.
+// (Qt's QTRY macros report to Qt Test, not to GoogleTest: use this instead.)
+template <class Pred>
+bool waitFor(Pred done, int ms = 5000) {
+  return QTest::qWaitFor(done, ms);
 }
 
 // An image whose logical resolution is `dpi`, filled white.

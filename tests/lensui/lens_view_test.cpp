@@ -30,7 +30,8 @@ TEST_F(LensViewTest, OpensWithCaptionMenuAndPlace) {
   EXPECT_EQ(items[0]->data().toInt(), IDM_LENS_PARAMETERS);
   EXPECT_EQ(items[1]->text(), "&Print");
   EXPECT_EQ(items[1]->data().toInt(), IDM_LENS_PRINT);
-  QTRY_COMPARE(view->frameGeometry(), kLensWndOuterRect);
+  ASSERT_TRUE(test::waitFor([&] { return view->frameGeometry() == kLensWndOuterRect; })) << view->frameGeometry().x() << "," << view->frameGeometry().y() << " "
+      << view->frameGeometry().width() << "x" << view->frameGeometry().height();
   // Opening again gives the same view and the same dialog.
   LensControl* dlg = lensSession().control;
   EXPECT_EQ(openLensView(nullptr, kSingleBeamMode), view);
@@ -42,7 +43,8 @@ TEST_F(LensViewTest, DialogFirstOpensInTheViewsBottomRightCorner) {
   LensControl* dlg = lensSession().control;
   ASSERT_NE(dlg, nullptr);
   const QRect v = view->frameGeometry();
-  QTRY_COMPARE(dlg->frameGeometry().bottomRight(), v.bottomRight() - QPoint(4, 4));
+  EXPECT_TRUE(test::waitFor([&] { return dlg->frameGeometry().bottomRight() == v.bottomRight() - QPoint(4, 4); }))
+      << dlg->frameGeometry().bottomRight().x() << "," << dlg->frameGeometry().bottomRight().y();
 }
 
 TEST_F(LensViewTest, BeamModeOwnsOneBufferAndReusesIt) {
@@ -81,7 +83,7 @@ TEST_F(LensViewTest, BeamModeOwnsOneBufferAndReusesIt) {
   int stops = 0;
   s.stopScript = [&stops] { ++stops; };
   view->close();
-  QTRY_VERIFY(!s.view);
+  ASSERT_TRUE(test::waitFor([&] { return !s.view; }));
   EXPECT_EQ(traceAllocCount(), 0);
   EXPECT_EQ(s.settings.traceBuffer, nullptr);
   EXPECT_EQ(s.control, nullptr);
@@ -116,22 +118,22 @@ TEST_F(LensViewTest, ResizeNeverDropsBelowTheSliderValues) {
   LensSession& s = lensSession();
   LensWnd* view = openLensView(nullptr, kSingleBeamMode);
   view->resize(300, 200);  // smaller than ivx 219 / evx 143 and ivy 163 / evy 260
-  QTRY_COMPARE(view->canvas()->width(), 300);
+  ASSERT_TRUE(test::waitFor([&] { return view->canvas()->width() == 300; })) << view->canvas()->width();
   EXPECT_EQ(s.Xmax, 300);
   EXPECT_EQ(s.Ymax, 260);  // held at the egress Y slider
   EXPECT_EQ(s.control->controlAs<QLineEdit>(IDC_YMAX)->text(), "260");
   view->resize(200, 150);
-  QTRY_COMPARE(view->canvas()->width(), 200);
+  ASSERT_TRUE(test::waitFor([&] { return view->canvas()->width() == 200; })) << view->canvas()->width();
   EXPECT_EQ(s.Xmax, 219);
   view->resize(1000, 900);
-  QTRY_COMPARE(view->canvas()->width(), 1000);
+  ASSERT_TRUE(test::waitFor([&] { return view->canvas()->width() == 1000; })) << view->canvas()->width();
   EXPECT_EQ(s.Xmax, 1000);
   EXPECT_EQ(s.Ymax, view->canvas()->height());
   // With the dialog closed the slider values follow the lens.
   s.control->close();
   s.lens.ivx = 250.6;
   view->resize(900, 800);
-  QTRY_COMPARE(view->canvas()->width(), 900);
+  ASSERT_TRUE(test::waitFor([&] { return view->canvas()->width() == 900; })) << view->canvas()->width();
   EXPECT_EQ(s.sliderValues[0], 251);
   EXPECT_EQ(s.Xmax, 900);
 }
