@@ -15,7 +15,10 @@ constexpr int kFillPercentMax = 99;
 
 }  // namespace
 
-HeadlessHost::HeadlessHost() { setBeamMode(0); }
+HeadlessHost::HeadlessHost() {
+  m_traceBuffer.assign(SINGLE_BEAM_POINTS, TracePoint{0, 0});
+  m_settings.traceBuffer = m_traceBuffer.data();
+}
 
 void HeadlessHost::note(const std::string& text) {
   if (onNote) onNote(text);
@@ -47,8 +50,7 @@ void HeadlessHost::setBeamMode(int mode) {
   m_settings.pointsMode = m_beamMode ? 1 : 3;
   m_traceBuffer.assign(m_beamMode ? MULTI_BEAM_POINTS : SINGLE_BEAM_POINTS, TracePoint{0, 0});
   m_settings.traceBuffer = m_traceBuffer.data();
-  if (m_refreshCount > 0 || mode != 0)
-    note(std::string("trace ") + std::string(kBeamModeWords[m_beamMode]));
+  note(std::string("trace ") + std::string(kBeamModeWords[m_beamMode]));
 }
 
 void HeadlessHost::refreshLensControl() {

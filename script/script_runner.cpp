@@ -1,6 +1,7 @@
 // The runner's life: starting, stopping, pausing, and every wait it makes.
 #include "script/script_runner.h"
 
+#include <filesystem>
 #include <utility>
 
 #include "script/script_run.h"
@@ -131,6 +132,9 @@ ScriptFile ScriptRunner::openScript(Run& run) {
         return nullptr;
     }
     run.path = path;
+    // A directory opens for reading here, yet holds no script.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return nullptr;
     return ScriptFile(std::fopen(path.c_str(), "r"));
   }
   struct Choice {
