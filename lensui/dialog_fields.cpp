@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QLineEdit>
-
 #include <cstdlib>
 #include <string>
 
@@ -56,7 +55,8 @@ bool readClampedField(int& target, QLineEdit* field, int lo, int hi) {
 
 DialogUnits::DialogUnits(const QFont& font) {
   const QFontMetrics fm(font);
-  static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  static const QString letters =
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   m_cx = (fm.horizontalAdvance(letters) / 26 + 1) / 2;  // the 52-letter average, rounded
   m_cy = fm.height();
 }

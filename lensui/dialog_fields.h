@@ -4,7 +4,6 @@
 
 #include <QRect>
 #include <QString>
-
 #include <optional>
 
 class QFont;

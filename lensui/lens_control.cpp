@@ -1,8 +1,8 @@
 #include "lensui/lens_control.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -12,7 +12,6 @@
 #include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QSlider>
-
 #include <algorithm>
 #include <cmath>
 
@@ -103,10 +102,9 @@ int sliderGroupOf(int id) {
   return (id - IDC_ROW_FIRST) / 3;
 }
 
-LensControl::LensControl(LensWnd* view) : QWidget(view, Qt::Dialog | Qt::WindowTitleHint |
-                                                         Qt::WindowSystemMenuHint |
-                                                         Qt::WindowMinimizeButtonHint |
-                                                         Qt::WindowCloseButtonHint) {
+LensControl::LensControl(LensWnd* view)
+    : QWidget(view, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(kLensControlCaption);
   lensSession().control = this;
@@ -185,9 +183,11 @@ void LensControl::build() {
     registerControl(IDC_ROW_FIRST + 3 * r, m_rowEdits[r]);
     registerControl(IDC_ROW_FIRST + 3 * r + 1, m_rowSpins[r]);
     registerControl(IDC_ROW_FIRST + 3 * r + 2, slider);
-    connect(slider, &QSlider::actionTriggered, this, [this, r](int action) { onSliderAction(r, action); });
+    connect(slider, &QSlider::actionTriggered, this,
+            [this, r](int action) { onSliderAction(r, action); });
     const int spinId = IDC_ROW_FIRST + 3 * r + 1;
-    connect(m_rowSpins[r], &UpDown::thumbPosition, this, [this, spinId](int pos) { onSpinPosition(spinId, pos); });
+    connect(m_rowSpins[r], &UpDown::thumbPosition, this,
+            [this, spinId](int pos) { onSpinPosition(spinId, pos); });
   };
 
   makeLabel(this, du.rect(3, 4, 34, 9), QStringLiteral("Ingress"));
@@ -231,11 +231,14 @@ void LensControl::build() {
   registerControl(IDC_FILL_EDIT, fillEdit);
   registerControl(IDC_FILL_SPIN, m_fillSpin);
   makeLabel(this, du.rect(274, 49, 8, 9), QStringLiteral("%"));
-  connect(m_widthSpin, &UpDown::thumbPosition, this, [this](int pos) { onSpinPosition(IDC_WIDTH_SPIN, pos); });
-  connect(m_fillSpin, &UpDown::thumbPosition, this, [this](int pos) { onSpinPosition(IDC_FILL_SPIN, pos); });
+  connect(m_widthSpin, &UpDown::thumbPosition, this,
+          [this](int pos) { onSpinPosition(IDC_WIDTH_SPIN, pos); });
+  connect(m_fillSpin, &UpDown::thumbPosition, this,
+          [this](int pos) { onSpinPosition(IDC_FILL_SPIN, pos); });
 
   makeLabel(this, du.rect(172, 68, 57, 9), QStringLiteral("Refractive Index"));
-  registerControl(IDC_RINDEX, makeEdit(this, du.rect(230, 66, 22, 12), QStringLiteral("[0-9]*\\.?[0-9]*")));
+  registerControl(IDC_RINDEX,
+                  makeEdit(this, du.rect(230, 66, 22, 12), QStringLiteral("[0-9]*\\.?[0-9]*")));
 
   m_status = new QLabel(this);
   m_status->setGeometry(du.rect(170, 80, 118, 12));
@@ -252,29 +255,39 @@ void LensControl::build() {
   m_script = makeButton(this, du.rect(254, 94, 34, 13), QStringLiteral("&Script"), false);
   registerControl(IDC_SCRIPT, m_script);
   for (int id : {IDC_MULTI, IDC_COPY, IDC_SAVE, IDC_SCRIPT}) {
-    connect(static_cast<QPushButton*>(control(id)), &QPushButton::clicked, this, [this, id] { onCommand(id); });
+    connect(static_cast<QPushButton*>(control(id)), &QPushButton::clicked, this,
+            [this, id] { onCommand(id); });
   }
   focusGroup->lower();
   widthGroup->lower();
 
   // Enter in a value field applies that field.
-  for (int id : {100, 103, 106, 109, 112, IDC_WIDTH_EDIT, IDC_FILL_EDIT, IDC_XMAX, IDC_YMAX, IDC_RINDEX}) {
+  for (int id :
+       {100, 103, 106, 109, 112, IDC_WIDTH_EDIT, IDC_FILL_EDIT, IDC_XMAX, IDC_YMAX, IDC_RINDEX}) {
     connect(controlAs<QLineEdit>(id), &QLineEdit::returnPressed, this,
             [this, id] { sendMessage(WM_EDIT_ENTER, id); });
   }
   // Alt+1 .. Alt+5 put the keyboard focus on the trackbar of row 0 .. 4.
   for (int r = 0; r < kSliderRows; ++r) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | (Qt::Key_1 + r)), this);
-    connect(shortcut, &QShortcut::activated, this, [this, r] { m_sliders[r]->setFocus(Qt::ShortcutFocusReason); });
+    connect(shortcut, &QShortcut::activated, this,
+            [this, r] { m_sliders[r]->setFocus(Qt::ShortcutFocusReason); });
   }
 }
 
 bool LensControl::sendMessage(int message, int wParam) {
   switch (message) {
-    case WM_EDIT_ENTER: onEditEnter(wParam); return true;
-    case WM_LENS_APPLY_RANGES: showRanges(); return true;
-    case WM_LENS_RECOMPUTE: recomputeLens(); return true;
-    default: return false;
+    case WM_EDIT_ENTER:
+      onEditEnter(wParam);
+      return true;
+    case WM_LENS_APPLY_RANGES:
+      showRanges();
+      return true;
+    case WM_LENS_RECOMPUTE:
+      recomputeLens();
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -286,10 +299,14 @@ void LensControl::commitAndRecompute() {
 void LensControl::recomputeLens() {
   LensSession& s = lensSession();
   const auto& v = s.sliderValues;
-  controlAs<QLineEdit>(IDC_INGRESS_ECC)->setText(QString::asprintf("%.3f", eccentricity(v[0], v[1])));
-  controlAs<QLineEdit>(IDC_EGRESS_ECC)->setText(QString::asprintf("%.3f", eccentricity(v[2], v[3])));
-  if (s.beamMode == kMultiBeamMode) findFoci(s.ctx, s.lens, s.settings);
-  else findFocus(s.ctx, s.lens, s.settings);
+  controlAs<QLineEdit>(IDC_INGRESS_ECC)
+      ->setText(QString::asprintf("%.3f", eccentricity(v[0], v[1])));
+  controlAs<QLineEdit>(IDC_EGRESS_ECC)
+      ->setText(QString::asprintf("%.3f", eccentricity(v[2], v[3])));
+  if (s.beamMode == kMultiBeamMode)
+    findFoci(s.ctx, s.lens, s.settings);
+  else
+    findFocus(s.ctx, s.lens, s.settings);
   const TraceResults& res = s.ctx.results;
   s.widthValue = roundUnit(res.width);
   writeIntField(controlAs<QLineEdit>(IDC_WIDTH_EDIT), s.widthValue);
@@ -325,8 +342,10 @@ void LensControl::showRanges() {
 
 void LensControl::showShapes() {
   const Lens& lens = lensSession().lens;
-  static_cast<QPushButton*>(control(lens.ingressConcave() ? IDC_INGRESS_CC : IDC_INGRESS_CV))->setChecked(true);
-  static_cast<QPushButton*>(control(lens.egressConcave() ? IDC_EGRESS_CC : IDC_EGRESS_CV))->setChecked(true);
+  static_cast<QPushButton*>(control(lens.ingressConcave() ? IDC_INGRESS_CC : IDC_INGRESS_CV))
+      ->setChecked(true);
+  static_cast<QPushButton*>(control(lens.egressConcave() ? IDC_EGRESS_CC : IDC_EGRESS_CV))
+      ->setChecked(true);
 }
 
 void LensControl::showBeamMode() { m_multi->setChecked(lensSession().beamMode == kMultiBeamMode); }
@@ -502,7 +521,8 @@ bool LensControl::event(QEvent* event) {
 
 void LensControl::keyPressEvent(QKeyEvent* event) {
   // Esc and a stray Enter do nothing: the dialog closes only by its close box.
-  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+      event->key() == Qt::Key_Enter) {
     event->accept();
     return;
   }
@@ -538,7 +558,8 @@ void showFaceShapes() {
 void slidersFromLens() {
   LensSession& s = lensSession();
   const Lens& l = s.lens;
-  s.sliderValues = {roundUnit(l.ivx), roundUnit(l.ivy), roundUnit(l.evx), roundUnit(l.evy), roundUnit(l.depth)};
+  s.sliderValues = {roundUnit(l.ivx), roundUnit(l.ivy), roundUnit(l.evx), roundUnit(l.evy),
+                    roundUnit(l.depth)};
   s.widthValue = roundUnit(s.settings.lockedWidth);
 }
 

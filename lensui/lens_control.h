@@ -9,7 +9,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <map>
 
 class QAbstractButton;
@@ -81,7 +80,9 @@ class LensControl : public QWidget {
   // The control with this id, or null.
   QWidget* control(int id) const;
   template <class T>
-  T* controlAs(int id) const { return qobject_cast<T*>(control(id)); }
+  T* controlAs(int id) const {
+    return qobject_cast<T*>(control(id));
+  }
 
   // commitSliders then recomputeLens: the common end of every value change.
   void commitAndRecompute();

@@ -39,7 +39,10 @@ LensMaker::LensMaker(QWidget* owner) : QDialog(owner) {
   setFixedSize(du.x(264), du.y(218));
 
   auto label = [&](const QRect& r, const char* text) { (new QLabel(text, this))->setGeometry(r); };
-  auto named = [&](QWidget* w, int id) { w->setObjectName(QStringLiteral("ctl%1").arg(id)); return w; };
+  auto named = [&](QWidget* w, int id) {
+    w->setObjectName(QStringLiteral("ctl%1").arg(id));
+    return w;
+  };
 
   auto* ingressBox = new QGroupBox(QStringLiteral("Ingress"), this);
   ingressBox->setGeometry(du.rect(6, 23, 66, 55));
@@ -65,8 +68,10 @@ LensMaker::LensMaker(QWidget* owner) : QDialog(owner) {
     }
     group->button((g_lensMakerShape & bit) ? cvId + 1 : cvId)->setChecked(true);
     connect(group, &QButtonGroup::idClicked, this, [cvId, bit](int id) {
-      if (id == cvId) g_lensMakerShape &= ~bit;
-      else g_lensMakerShape |= bit;
+      if (id == cvId)
+        g_lensMakerShape &= ~bit;
+      else
+        g_lensMakerShape |= bit;
     });
   };
   faceButtons(IDC_MAKER_INGRESS_CV, 34, kIngressBit);
@@ -93,7 +98,9 @@ LensMaker::LensMaker(QWidget* owner) : QDialog(owner) {
   egressBox->lower();
 }
 
-QWidget* LensMaker::control(int id) const { return findChild<QWidget*>(QStringLiteral("ctl%1").arg(id)); }
+QWidget* LensMaker::control(int id) const {
+  return findChild<QWidget*>(QStringLiteral("ctl%1").arg(id));
+}
 
 void LensMaker::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {

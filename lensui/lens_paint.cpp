@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QTransform>
-
 #include <algorithm>
 #include <cmath>
 
@@ -38,9 +37,12 @@ struct Pens {
   QPen depth;
   QPen axis;
   QBrush focus;
-  Pens() : depth(QColor(kDepthPenColor), kDepthPenWidth), axis(Qt::black, 1, Qt::DotLine),
-           focus(QColor(kFocusBrushColor)) {
-    for (size_t i = 0; i < beam.size(); ++i) beam[i] = QPen(QColor(kBeamPenColors[i]), kBeamPenWidth);
+  Pens()
+      : depth(QColor(kDepthPenColor), kDepthPenWidth),
+        axis(Qt::black, 1, Qt::DotLine),
+        focus(QColor(kFocusBrushColor)) {
+    for (size_t i = 0; i < beam.size(); ++i)
+      beam[i] = QPen(QColor(kBeamPenColors[i]), kBeamPenWidth);
   }
 };
 
@@ -119,8 +121,8 @@ void drawSingleBeams(QPainter& painter, const LensDrawing& d, const Extent& e) {
     painter.setPen(pens().beam[0]);
     painter.setBrush(pens().focus);
     const int x = roundUnit(ingressFarFocus(lens));
-    painter.drawEllipse(QRectF(x - kFocusDotRadius, -kFocusDotRadius, 2 * kFocusDotRadius,
-                               2 * kFocusDotRadius));
+    painter.drawEllipse(
+        QRectF(x - kFocusDotRadius, -kFocusDotRadius, 2 * kFocusDotRadius, 2 * kFocusDotRadius));
     painter.setBrush(Qt::white);
   }
 }
@@ -196,8 +198,10 @@ void paintLens(QPainter& painter, int W, int H, const LensDrawing& d) {
   painter.drawEllipse(QRectF(egressLeft, -eY, 2.0 * eX, 2.0 * eY));
 
   if (d.results && d.buffer) {
-    if (d.beamMode == 1) drawFans(painter, d, e);
-    else drawSingleBeams(painter, d, e);
+    if (d.beamMode == 1)
+      drawFans(painter, d, e);
+    else
+      drawSingleBeams(painter, d, e);
   }
   painter.setPen(QPen(Qt::black, 1));
   painter.restore();

@@ -12,7 +12,6 @@
 
 #include <QColor>
 #include <QPoint>
-
 #include <array>
 
 #include "optics/lens.h"

@@ -12,7 +12,6 @@
 
 #include <QPointer>
 #include <QRect>
-
 #include <array>
 #include <functional>
 #include <memory>
@@ -52,8 +51,8 @@ struct LensSession {
 
   // The Lens Control dialog's integer values; the master copy while it is open.
   std::array<int, kSliderRows> sliderValues{};
-  int widthValue = 0;      // integer width shown in the width field
-  QRect savedDialogRect;   // the dialog's outer rectangle when it last closed; null until then
+  int widthValue = 0;     // integer width shown in the width field
+  QRect savedDialogRect;  // the dialog's outer rectangle when it last closed; null until then
 
   QPointer<LensWnd> view;         // the lens view, null while none exists
   QPointer<LensControl> control;  // the Lens Control dialog, null while closed

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QTimer>
-
 #include <algorithm>
 
 #include "lensui/lens_control.h"

@@ -14,8 +14,9 @@ class QPaintEvent;
 namespace kelvane {
 
 // Menu commands of the lens view.
-inline constexpr int IDM_LENS_PARAMETERS = 100;  // "para&Meters": focus or open the Lens Control dialog
-inline constexpr int IDM_LENS_PRINT = 101;       // "&Print": print the picture
+inline constexpr int IDM_LENS_PARAMETERS =
+    100;                                    // "para&Meters": focus or open the Lens Control dialog
+inline constexpr int IDM_LENS_PRINT = 101;  // "&Print": print the picture
 
 inline constexpr char kLensWndCaption[] = "Kelvane Lens Demo";
 // Outer rectangle of a new lens view, frame included.

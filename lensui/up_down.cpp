@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
-
 #include <algorithm>
 #include <cstdlib>
 
@@ -38,9 +37,8 @@ UpDown::UpDown(QLineEdit* buddy, QWidget* parent)
     // The hold starts with the mouse press; auto-repeat re-emits pressed on
     // every tick, so that signal cannot mark it.
     b->installEventFilter(this);
-    connect(b, &QToolButton::clicked, this, [this, b] {
-      step(b == m_up ? 1 : -1, m_held.isValid() ? m_held.elapsed() : 0);
-    });
+    connect(b, &QToolButton::clicked, this,
+            [this, b] { step(b == m_up ? 1 : -1, m_held.isValid() ? m_held.elapsed() : 0); });
   }
   setFocusPolicy(Qt::NoFocus);
   if (m_buddy) m_buddy->installEventFilter(this);
@@ -81,7 +79,8 @@ void UpDown::step(int direction, qint64 heldMs) {
 }
 
 bool UpDown::eventFilter(QObject* watched, QEvent* event) {
-  if ((watched == m_up || watched == m_down) && event->type() == QEvent::MouseButtonPress) m_held.start();
+  if ((watched == m_up || watched == m_down) && event->type() == QEvent::MouseButtonPress)
+    m_held.start();
   if (watched == m_buddy && isEnabled() &&
       (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
     auto* key = static_cast<QKeyEvent*>(event);

@@ -6,7 +6,6 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
-
 #include <array>
 
 class QLineEdit;

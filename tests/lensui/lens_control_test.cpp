@@ -14,7 +14,6 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QToolButton>
-
 #include <string>
 #include <vector>
 
@@ -131,7 +130,8 @@ TEST_F(LensControlTest, MouseDragOfTheThumbRetracesWhileMoving) {
   opt.sliderValue = depth->value();
   opt.singleStep = depth->singleStep();
   opt.pageStep = depth->pageStep();
-  const QRect handle = depth->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, depth);
+  const QRect handle =
+      depth->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, depth);
   const QPoint grab = handle.center();
   QTest::mousePress(depth, Qt::LeftButton, Qt::NoModifier, grab);
   QTest::mouseMove(depth, grab + QPoint(40, 0));
@@ -179,8 +179,8 @@ TEST(UpDownAccel, ThreeStepsFromTheRange) {
   const auto a = spinAccel(1, 860);
   EXPECT_EQ(accelIncrement(a, 0), 1);
   EXPECT_EQ(accelIncrement(a, 999), 1);
-  EXPECT_EQ(accelIncrement(a, 1000), 8);     // max(2, 859 / 100)
-  EXPECT_EQ(accelIncrement(a, 2500), 32);    // max(4, 4 * 8)
+  EXPECT_EQ(accelIncrement(a, 1000), 8);   // max(2, 859 / 100)
+  EXPECT_EQ(accelIncrement(a, 2500), 32);  // max(4, 4 * 8)
   const auto small = spinAccel(1, 99);
   EXPECT_EQ(accelIncrement(small, 1500), 2);
   EXPECT_EQ(accelIncrement(small, 5000), 4);

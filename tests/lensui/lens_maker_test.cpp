@@ -14,7 +14,9 @@
 namespace kelvane {
 namespace {
 
-QPushButton* button(const LensMaker& d, int id) { return qobject_cast<QPushButton*>(d.control(id)); }
+QPushButton* button(const LensMaker& d, int id) {
+  return qobject_cast<QPushButton*>(d.control(id));
+}
 
 TEST(LensMaker, RemembersTheFacesButLeavesTheLensAlone) {
   test::resetLensSession();

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
-
 #include <cmath>
 #include <vector>
 
@@ -45,8 +44,10 @@ struct Traced {
     settings.pointsMode = mode == 1 ? 1 : 3;
     settings.traceBuffer = buffer.data();
     settings.rayEndX = 800;
-    if (mode == 1) findFoci(ctx, lens, settings);
-    else findFocus(ctx, lens, settings);
+    if (mode == 1)
+      findFoci(ctx, lens, settings);
+    else
+      findFocus(ctx, lens, settings);
     drawing = LensDrawing{lens, mode, &ctx.results, buffer.data(), static_cast<int>(buffer.size())};
   }
 };
@@ -86,7 +87,8 @@ TEST(PaintLensOrigin, NoBeamsDrawsOnlyAxesDepthAndFaces) {
   const QImage img = paint(LensDrawing{kInitialLens, 0, &res, buffer.data(), SINGLE_BEAM_POINTS});
   for (QRgb c : {kRed, kGreen, kBlue, kCyan, kOrange}) EXPECT_EQ(countColor(img, c), 0);
   // The ingress ellipse's leftmost point is the origin, its rightmost 2 * ivx.
-  EXPECT_TRUE(isColor(img, 100 + 2 * 219, 300, qRgb(0, 0, 0)) || isColor(img, 99 + 2 * 219, 300, qRgb(0, 0, 0)));
+  EXPECT_TRUE(isColor(img, 100 + 2 * 219, 300, qRgb(0, 0, 0)) ||
+              isColor(img, 99 + 2 * 219, 300, qRgb(0, 0, 0)));
 }
 
 TEST(PaintLensFocusDot, SitsOnTheIngressFarFocus) {
@@ -95,7 +97,8 @@ TEST(PaintLensFocusDot, SitsOnTheIngressFarFocus) {
   EXPECT_EQ(far, 365);  // 219 + sqrt(219^2 - 163^2) = 365.26
   const QImage img = paint(t.drawing);
   // Filled: the centre and points 3 units away are red.
-  for (QPoint d : {QPoint(0, 0), QPoint(3, 0), QPoint(-3, 0), QPoint(0, 3), QPoint(0, -3), QPoint(2, 2), QPoint(-2, -2)})
+  for (QPoint d : {QPoint(0, 0), QPoint(3, 0), QPoint(-3, 0), QPoint(0, 3), QPoint(0, -3),
+                   QPoint(2, 2), QPoint(-2, -2)})
     EXPECT_TRUE(isColor(img, 100 + far + d.x(), 300 + d.y(), kRed)) << d.x() << "," << d.y();
   EXPECT_FALSE(isColor(img, 100 + far + 7, 300 - 7, kRed));
 }
@@ -133,7 +136,11 @@ TEST(PaintLensCrossingMark, ApexIsTruncatedAndHangsTwentyUnitsBelowTheAxis) {
   int lowest = -1, apexX = -1;
   for (int y = 599; y >= 0 && lowest < 0; --y)
     for (int x = 0; x < 800; ++x)
-      if (isColor(img, x, y, kBlue)) { lowest = y; apexX = x; break; }
+      if (isColor(img, x, y, kBlue)) {
+        lowest = y;
+        apexX = x;
+        break;
+      }
   EXPECT_EQ(lowest, 320);
   EXPECT_EQ(apexX, 100 + 231);
   // The arms start one unit below the axis at round(a) and round(b).
@@ -159,7 +166,8 @@ TEST(PaintLensSingleBeam, PathStopsBeforeAPointNeverReached) {
   for (int y = 0; y < 600; ++y)
     for (int x = 100 + 52; x < 800; ++x) ASSERT_FALSE(isColor(img, x, y, kBlue)) << x << "," << y;
   // Green: point 0 to point 3, the ray refracted by the ingress face alone.
-  EXPECT_TRUE(isColor(img, 100 + 175, 300 - 50, kGreen) || isColor(img, 100 + 175, 300 - 51, kGreen));
+  EXPECT_TRUE(isColor(img, 100 + 175, 300 - 50, kGreen) ||
+              isColor(img, 100 + 175, 300 - 51, kGreen));
 }
 
 TEST(PaintLensSingleBeam, RealTraceDrawsBeamsFromTheLeftEdge) {
@@ -184,13 +192,14 @@ TEST(PaintLensMultiBeam, FanStartPointRoundsTwiceWithTheTruncatingRule) {
   EXPECT_EQ(fanStartPoint(-111, 4, TracePoint{20, 77.4}), QPoint(-95, 77));
   // The 40 degree fan: (left - x0) * tan(40 * 22/7 / 180).
   const double slope40 = std::tan(40 * DEG_TO_RAD);
-  EXPECT_EQ(fanStartPoint(-100, 0, TracePoint{10, 100}).y(), roundUnit(roundUnit(-110 * slope40) + 100));
+  EXPECT_EQ(fanStartPoint(-100, 0, TracePoint{10, 100}).y(),
+            roundUnit(roundUnit(-110 * slope40) + 100));
 }
 
 TEST(PaintLensMultiBeam, FanStartPointsAndWavefront) {
   TraceResults res;
   res.fanCounts = {0, 0, 2, 0, 0};  // only the 20 degree fan (blue)
-  res.focusMax = 400;                // would draw a mark in single-beam mode
+  res.focusMax = 400;               // would draw a mark in single-beam mode
   res.focusMin = 300;
   std::vector<TracePoint> buffer(MULTI_BEAM_POINTS, TracePoint{0, 0});
   buffer[0] = {50, 30};

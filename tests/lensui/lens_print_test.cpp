@@ -4,13 +4,12 @@
 #include "lensui/lens_print.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-
-#include <zlib.h>
 
 #include "lens_test_support.h"
 #include "lensui/lens_control.h"
@@ -24,8 +23,10 @@ QByteArray pdfContent(const QByteArray& pdf) {
   qsizetype pos = 0;
   while ((pos = pdf.indexOf("stream", pos)) >= 0) {
     qsizetype start = pos + 6;
-    if (pdf.mid(start, 2) == "\r\n") start += 2;
-    else if (pdf.at(start) == '\n') start += 1;
+    if (pdf.mid(start, 2) == "\r\n")
+      start += 2;
+    else if (pdf.at(start) == '\n')
+      start += 1;
     const qsizetype end = pdf.indexOf("endstream", start);
     if (end < 0) break;
     const QByteArray raw = pdf.mid(start, end - start);
@@ -48,8 +49,8 @@ struct Matrix {
 // Every "a 0 0 d e f cm" of the content, in order.
 std::vector<Matrix> cmOperators(const QByteArray& content) {
   std::vector<Matrix> out;
-  static const QRegularExpression re(QStringLiteral(
-      R"(([-0-9.]+) 0 0 ([-0-9.]+) ([-0-9.]+) ([-0-9.]+) cm)"));
+  static const QRegularExpression re(
+      QStringLiteral(R"(([-0-9.]+) 0 0 ([-0-9.]+) ([-0-9.]+) ([-0-9.]+) cm)"));
   auto it = re.globalMatch(QString::fromLatin1(content));
   while (it.hasNext()) {
     const auto m = it.next();
@@ -106,7 +107,7 @@ TEST_F(LensPrintTest, PdfAt1200DpiPrintsTrueScaleOnOnePage) {
   const Matrix lens = cms[1];
   EXPECT_NEAR(page.a * lens.a * 100, 72.0, 1e-6);
   EXPECT_NEAR(page.d * lens.d * 100, 72.0, 1e-6);  // both flip: y grows upward
-  EXPECT_NEAR(lens.a, 12.0, 1e-9);                   // 1200 dpi / 100
+  EXPECT_NEAR(lens.a, 12.0, 1e-9);                 // 1200 dpi / 100
   // The ingress vertex: one eighth of the printable width, half its height.
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);

@@ -1,7 +1,5 @@
 // The lens view: opening in either mode, the trace buffer and its count,
 // the resize rule and closing.
-#include "lensui/lens_wnd.h"
-
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -11,6 +9,7 @@
 
 #include "lens_test_support.h"
 #include "lensui/lens_control.h"
+#include "lensui/lens_wnd.h"
 
 namespace kelvane {
 namespace {
@@ -30,7 +29,8 @@ TEST_F(LensViewTest, OpensWithCaptionMenuAndPlace) {
   EXPECT_EQ(items[0]->data().toInt(), IDM_LENS_PARAMETERS);
   EXPECT_EQ(items[1]->text(), "&Print");
   EXPECT_EQ(items[1]->data().toInt(), IDM_LENS_PRINT);
-  ASSERT_TRUE(test::waitFor([&] { return view->frameGeometry() == kLensWndOuterRect; })) << view->frameGeometry().x() << "," << view->frameGeometry().y() << " "
+  ASSERT_TRUE(test::waitFor([&] { return view->frameGeometry() == kLensWndOuterRect; }))
+      << view->frameGeometry().x() << "," << view->frameGeometry().y() << " "
       << view->frameGeometry().width() << "x" << view->frameGeometry().height();
   // Opening again gives the same view and the same dialog.
   LensControl* dlg = lensSession().control;
@@ -43,8 +43,10 @@ TEST_F(LensViewTest, DialogFirstOpensInTheViewsBottomRightCorner) {
   LensControl* dlg = lensSession().control;
   ASSERT_NE(dlg, nullptr);
   const QRect v = view->frameGeometry();
-  EXPECT_TRUE(test::waitFor([&] { return dlg->frameGeometry().bottomRight() == v.bottomRight() - QPoint(4, 4); }))
-      << dlg->frameGeometry().bottomRight().x() << "," << dlg->frameGeometry().bottomRight().y();
+  EXPECT_TRUE(test::waitFor([&] {
+    return dlg->frameGeometry().bottomRight() == v.bottomRight() - QPoint(4, 4);
+  })) << dlg->frameGeometry().bottomRight().x()
+      << "," << dlg->frameGeometry().bottomRight().y();
 }
 
 TEST_F(LensViewTest, BeamModeOwnsOneBufferAndReusesIt) {
@@ -118,22 +120,26 @@ TEST_F(LensViewTest, ResizeNeverDropsBelowTheSliderValues) {
   LensSession& s = lensSession();
   LensWnd* view = openLensView(nullptr, kSingleBeamMode);
   view->resize(300, 200);  // smaller than ivx 219 / evx 143 and ivy 163 / evy 260
-  ASSERT_TRUE(test::waitFor([&] { return view->canvas()->width() == 300; })) << view->canvas()->width();
+  ASSERT_TRUE(test::waitFor([&] { return view->canvas()->width() == 300; }))
+      << view->canvas()->width();
   EXPECT_EQ(s.Xmax, 300);
   EXPECT_EQ(s.Ymax, 260);  // held at the egress Y slider
   EXPECT_EQ(s.control->controlAs<QLineEdit>(IDC_YMAX)->text(), "260");
   view->resize(200, 150);
-  ASSERT_TRUE(test::waitFor([&] { return view->canvas()->width() == 200; })) << view->canvas()->width();
+  ASSERT_TRUE(test::waitFor([&] { return view->canvas()->width() == 200; }))
+      << view->canvas()->width();
   EXPECT_EQ(s.Xmax, 219);
   view->resize(1000, 900);
-  ASSERT_TRUE(test::waitFor([&] { return view->canvas()->width() == 1000; })) << view->canvas()->width();
+  ASSERT_TRUE(test::waitFor([&] { return view->canvas()->width() == 1000; }))
+      << view->canvas()->width();
   EXPECT_EQ(s.Xmax, 1000);
   EXPECT_EQ(s.Ymax, view->canvas()->height());
   // With the dialog closed the slider values follow the lens.
   s.control->close();
   s.lens.ivx = 250.6;
   view->resize(900, 800);
-  ASSERT_TRUE(test::waitFor([&] { return view->canvas()->width() == 900; })) << view->canvas()->width();
+  ASSERT_TRUE(test::waitFor([&] { return view->canvas()->width() == 900; }))
+      << view->canvas()->width();
   EXPECT_EQ(s.sliderValues[0], 251);
   EXPECT_EQ(s.Xmax, 900);
 }
