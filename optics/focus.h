@@ -14,6 +14,11 @@ inline constexpr double kFanAngles[FAN_COUNT] = {40.0, 30.0, 20.0, 10.0, 0.0};
 // Returns the focus, or 0 when no exit ray converges or the layout is refused.
 double findFocus(TracerContext& ctx, const Lens& lens, const BeamSettings& settings);
 
+// findFocus tracing its beams strictly one after another. findFocus traces
+// the beams of a non-recording run side by side where that gives the same
+// bits; this is the plain form it falls back on, kept for checking that.
+double findFocusBeamByBeam(TracerContext& ctx, const Lens& lens, const BeamSettings& settings);
+
 // Records up to 15 successful beams per fan (3 points each) and the fan
 // counts. Returns 0, or -1 when the layout is refused or there is no buffer.
 int findFoci(TracerContext& ctx, const Lens& lens, const BeamSettings& settings);
