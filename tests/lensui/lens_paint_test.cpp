@@ -170,6 +170,21 @@ TEST(PaintLensSingleBeam, PathStopsBeforeAPointNeverReached) {
               isColor(img, 100 + 175, 300 - 51, kGreen));
 }
 
+TEST(PaintLensSingleBeam, ABeamThatNeverMetTheLensDrawsNothing) {
+  // A locked width above the ingress face's height leaves point 0 unreached.
+  TraceResults res;
+  res.beamCount = 1;
+  res.focusMax = res.innerFocusMax = NO_POINT;
+  std::vector<TracePoint> buffer(SINGLE_BEAM_POINTS, TracePoint{NO_POINT, 0});
+  buffer[0] = {NO_POINT, 200};
+  buffer[3] = {std::nan(""), std::nan("")};
+  Lens circle = kInitialLens;
+  circle.ivy = circle.ivx;
+  const QImage img = paint(LensDrawing{circle, 0, &res, buffer.data(), SINGLE_BEAM_POINTS});
+  EXPECT_EQ(countColor(img, kBlue), 0);
+  EXPECT_EQ(countColor(img, kGreen), 0);
+}
+
 TEST(PaintLensSingleBeam, RealTraceDrawsBeamsFromTheLeftEdge) {
   Traced t(kInitialLens, 0);
   ASSERT_EQ(t.ctx.results.beamCount, 5);

@@ -116,6 +116,19 @@ TEST_F(LensViewTest, AViewOpenedInTheOtherModeGetsItsOwnBuffer) {
   EXPECT_EQ(s.ctx.results.beamCount, 5);
 }
 
+TEST_F(LensViewTest, ANewBufferHoldsNoBeamsUntilTraced) {
+  LensSession& s = lensSession();
+  openLensView(nullptr, kSingleBeamMode);
+  EXPECT_EQ(s.ctx.results.beamCount, 5);
+  s.control->close();  // no dialog: nothing retraces the new buffer
+  setBeamMode(kMultiBeamMode);
+  EXPECT_EQ(s.ctx.results.beamCount, 0);
+  for (int c : s.ctx.results.fanCounts) EXPECT_EQ(c, 0);
+  setBeamMode(kSingleBeamMode);
+  EXPECT_EQ(s.ctx.results.beamCount, 0);
+  EXPECT_EQ(traceAllocCount(), 1);
+}
+
 TEST_F(LensViewTest, ResizeNeverDropsBelowTheSliderValues) {
   LensSession& s = lensSession();
   LensWnd* view = openLensView(nullptr, kSingleBeamMode);
