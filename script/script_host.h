@@ -8,6 +8,8 @@
 // toggleScript (which the user interface calls on its own thread). The runner
 // waits for the work it posts, but gives up waiting as soon as its run is
 // stopped, so the user-interface thread never has to wait for the runner.
+// The operations must not call back into the runner (toggleScript may call
+// one while it holds the runner's lock).
 #pragma once
 
 #include <array>
