@@ -296,6 +296,26 @@ TEST_F(ScriptRunnerTest, ShutdownWhilePausedReturns) {
   EXPECT_EQ(runner->scriptRunState(), SCRIPT_STOPPED);
 }
 
+TEST_F(ScriptRunnerTest, StartsAndStopsInQuickSuccessionNeverHang) {
+  const std::string path = writeScript("busy.ops", "lens 1 1 1 1 1\nloop\nsleep 1\nendloop\n");
+  for (int i = 0; i < 30; ++i) {
+    toggle(path);
+    if (i % 3 == 0) ASSERT_TRUE(waitState(SCRIPT_RUNNING));
+    switch (i % 3) {
+      case 0:
+        toggle();
+        break;  // the "&Stop" button
+      case 1:
+        runner->stopScript();
+        break;  // a window closes
+      default:
+        host.ui.runSync([&] { runner->stopScript(); });  // on the UI thread
+    }
+    ASSERT_TRUE(waitIdle()) << "round " << i;
+  }
+  EXPECT_EQ(runner->scriptRunState(), SCRIPT_STOPPED);
+}
+
 // ---- starting: names, the dialog, the chooser -------------------------------------
 
 TEST_F(ScriptRunnerTest, ANamedScriptWaitsForTheDialog) {
