@@ -14,6 +14,7 @@
 #include <QSlider>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "lensui/dialog_fields.h"
 #include "lensui/lens_paint.h"
@@ -262,8 +263,11 @@ void LensControl::build() {
   widthGroup->lower();
 
   // Enter in a value field applies that field.
-  for (int id :
-       {100, 103, 106, 109, 112, IDC_WIDTH_EDIT, IDC_FILL_EDIT, IDC_XMAX, IDC_YMAX, IDC_RINDEX}) {
+  std::vector<int> enterFields;
+  for (int r = 0; r < kSliderRows; ++r) enterFields.push_back(IDC_ROW_FIRST + 3 * r);
+  enterFields.insert(enterFields.end(),
+                     {IDC_WIDTH_EDIT, IDC_FILL_EDIT, IDC_XMAX, IDC_YMAX, IDC_RINDEX});
+  for (int id : enterFields) {
     connect(controlAs<QLineEdit>(id), &QLineEdit::returnPressed, this,
             [this, id] { sendMessage(WM_EDIT_ENTER, id); });
   }
