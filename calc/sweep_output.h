@@ -16,9 +16,11 @@ void sweepPrint(const SweepLineWriter& writer, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
 
 // Counters a sweep keeps up to date while it runs, for a progress display on
-// another thread. stepsTotal is set before the sweep starts its loop.
+// another thread. stepsTotal is set before the sweep starts its loop; the
+// share done is stepsDone / stepsTotal. A step is an outer step of the
+// sweep, weighted by how much work it usually is.
 struct SweepProgress {
-  std::atomic<long long> stepsDone{0};   // outer steps finished, in order
+  std::atomic<long long> stepsDone{0};   // weight of the outer steps finished, in order
   std::atomic<long long> stepsTotal{0};
   std::atomic<long long> lensesEvaluated{0};
   std::atomic<long long> linesWritten{0};

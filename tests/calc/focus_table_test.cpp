@@ -100,10 +100,10 @@ TEST(FocusTable, ProgressCountsGroupsLensesAndRows) {
   FocusTableOptions options = slice(2);
   options.progress = &progress;
   const std::vector<std::string> lines = runTable(options);
-  EXPECT_EQ(progress.stepsTotal.load(), focusTableGroupCount(options));
-  EXPECT_EQ(progress.stepsDone.load(), progress.stepsTotal.load());
+  EXPECT_GT(progress.stepsTotal.load(), 0);
+  EXPECT_EQ(progress.stepsDone.load(), progress.stepsTotal.load()) << "all done";
   EXPECT_EQ(progress.linesWritten.load(), static_cast<long long>(lines.size()) - 1);
-  EXPECT_GE(progress.lensesEvaluated.load(), progress.stepsTotal.load()) << "at least one lens a group";
+  EXPECT_GE(progress.lensesEvaluated.load(), focusTableGroupCount(options)) << "at least one lens a group";
   EXPECT_EQ(focusTableGroupCount(FocusTableOptions{}), 151L * 20301L);
 }
 
