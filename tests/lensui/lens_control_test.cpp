@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "lens_test_support.h"
+#include "lensui/dialog_fields.h"
 #include "lensui/up_down.h"
 #include "trace/dbgprint.h"
 
@@ -371,6 +372,39 @@ TEST_F(LensControlTest, HooksEnableSaveAndScript) {
   EXPECT_EQ(button(IDC_SCRIPT)->text(), "&Stop");
   s.toggleScript = nullptr;
   s.writeLensScript = nullptr;
+}
+
+}  // namespace
+}  // namespace kelvane
+
+namespace kelvane {
+namespace {
+
+TEST(DialogFields, ReadersTakeTheLeadingNumber) {
+  EXPECT_EQ(readUnsignedField("  42"), 42);
+  EXPECT_EQ(readUnsignedField("1234567890123"), 123456789);  // the first 9 characters
+  EXPECT_EQ(readUnsignedField("-5"), -5);                    // compared signed: below any range
+  EXPECT_FALSE(readUnsignedField("").has_value());
+  EXPECT_FALSE(readUnsignedField("x1").has_value());
+  EXPECT_DOUBLE_EQ(*readDoubleField("1.6abc"), 1.6);
+  EXPECT_DOUBLE_EQ(*readDoubleField(".5"), 0.5);
+  EXPECT_FALSE(readDoubleField("").has_value());
+  EXPECT_FALSE(readDoubleField(".").has_value());
+  EXPECT_FALSE(readDoubleField("inf").has_value());
+}
+
+TEST(DialogFields, DialogUnitsFollowTheFont) {
+  const DialogUnits du(7, 16);  // average character width 7, line height 16
+  EXPECT_EQ(du.x(291), 509);    // 291 * 7 / 4, rounded
+  EXPECT_EQ(du.y(110), 220);    // 110 * 16 / 8
+  EXPECT_EQ(du.rect(135, 16, 22, 13), QRect(236, 32, 39, 26));
+}
+
+TEST_F(LensControlTest, DialogSizeComesFromItsFont) {
+  const DialogUnits du(dlg->font());
+  EXPECT_EQ(dlg->size(), QSize(du.x(kLensControlDluW), du.y(kLensControlDluH)));
+  EXPECT_EQ(slider(0)->geometry(), du.rect(14, 16, 121, 13));
+  EXPECT_EQ(slider(4)->geometry(), du.rect(30, 93, 105, 13));
 }
 
 }  // namespace
