@@ -1,6 +1,8 @@
 #include "app/about_dialog.h"
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -12,40 +14,44 @@
 
 namespace kelvane {
 
-namespace {
-
-QLabel* staticText(QWidget* parent, const QString& text, QRect geometry) {
-  auto* label = new QLabel(text, parent);
-  label->setGeometry(geometry);
-  return label;
-}
-
-}  // namespace
-
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("About Kelvane"));
   setModal(true);
 
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("icon%1").arg(ABOUT_ICON));
-  const QRect iconRect = dialogUnitsRect(this, 7, 7, 20, 20);
-  icon->setGeometry(iconRect);
-  icon->setPixmap(QApplication::windowIcon().pixmap(iconRect.size()));
+  const QSize iconSize = dialogUnitsRect(this, 0, 0, 20, 20).size();
+  icon->setPixmap(QApplication::windowIcon().pixmap(iconSize));
+  icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-  staticText(this, QStringLiteral("KELVANE"), dialogUnitsRect(this, 34, 7, 100, 9));
-  staticText(this, QStringLiteral("Program Version:"), dialogUnitsRect(this, 34, 22, 60, 9));
-  staticText(this, QStringLiteral("Updated:"), dialogUnitsRect(this, 34, 34, 60, 9));
-  staticText(this, QStringLiteral("Compiled:"), dialogUnitsRect(this, 34, 46, 60, 9));
   // "unknown" until the box opens, as in the dialog's template.
-  m_version = staticText(this, QStringLiteral("unknown"), dialogUnitsRect(this, 78, 22, 100, 9));
-  m_updated = staticText(this, QStringLiteral("unknown"), dialogUnitsRect(this, 78, 34, 100, 9));
-  m_compiled = staticText(this, QStringLiteral("unknown"), dialogUnitsRect(this, 78, 46, 100, 9));
-  setFixedSize(dialogUnitsX(this, 180), dialogUnitsY(this, 69));
+  m_version = new QLabel(QStringLiteral("unknown"), this);
+  m_updated = new QLabel(QStringLiteral("unknown"), this);
+  m_compiled = new QLabel(QStringLiteral("unknown"), this);
+
+  auto* fields = new QGridLayout;
+  fields->setHorizontalSpacing(dialogUnitsX(this, 4));
+  fields->addWidget(new QLabel(QStringLiteral("KELVANE"), this), 0, 0, 1, 2);
+  fields->addWidget(new QLabel(QStringLiteral("Program Version:"), this), 1, 0);
+  fields->addWidget(m_version, 1, 1);
+  fields->addWidget(new QLabel(QStringLiteral("Updated:"), this), 2, 0);
+  fields->addWidget(m_updated, 2, 1);
+  fields->addWidget(new QLabel(QStringLiteral("Compiled:"), this), 3, 0);
+  fields->addWidget(m_compiled, 3, 1);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(dialogUnitsX(this, 7), dialogUnitsY(this, 7), dialogUnitsX(this, 7),
+                             dialogUnitsY(this, 7));
+  layout->setSpacing(dialogUnitsX(this, 7));
+  layout->addWidget(icon);
+  layout->addLayout(fields, 1);
 
   const QString stamp = QString::fromStdString(buildTimeStamp());
   m_version->setText(QString::fromLatin1(kProgramVersion));
   m_updated->setText(stamp);
   m_compiled->setText(stamp);
+  // 180 x 69 units, or more when this desktop's font needs it.
+  setFixedSize(sizeHint().expandedTo(QSize(dialogUnitsX(this, 180), dialogUnitsY(this, 69))));
 }
 
 QLabel* AboutDialog::field(int id) const {

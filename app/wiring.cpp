@@ -6,6 +6,8 @@
 #include "calc/focus_table.h"
 #include "optics/reports.h"
 #include "trace/ui/free_window.h"
+#include "trace/ui/place_window.h"
+#include "trace/ui/psv_wnd.h"
 #include "trace/ui/trace_windows.h"
 
 namespace kelvane {
@@ -31,6 +33,8 @@ void wireTraceWindows(MainWindow& window) {
     listbox.left = 4;
     listbox.top = 2;
   }
+  // PsView's first rectangle: the bottom-right corner of the work area.
+  if (psViewPlace().rect.isNull()) psViewPlace().rect = psViewStartRect(workArea());
   window.setCommandHandler(CMD_TRACE_PSVIEW, [&window] { togglePsView(&window); });
   window.setCommandHandler(CMD_TRACE_LISTBOX, [&window] { toggleListboxTrace(&window); });
   window.setTraceWindowQuery(CMD_TRACE_PSVIEW, psViewOpen);
