@@ -1,5 +1,7 @@
 #include "app/single_instance.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -27,6 +29,7 @@ constexpr int kAnswerTimeoutMs = 60000;
 // A peer that connects and says nothing is dropped after this long.
 constexpr int kIdlePeerMs = 10000;
 constexpr qsizetype kMaxMessage = 32;
+constexpr const char* kHandoffLockName = "xIxComFile.lck";
 
 QByteArray handoffMessage() { return QByteArray::number(WM_SCRIPT_HANDOFF) + '\n'; }
 
@@ -65,8 +68,32 @@ bool SingleInstance::otherInstanceRunning(const QString& name) {
   return up;
 }
 
+namespace {
+
+// Holds the hand-off lock in Store from before the file is written until
+// the first instance has answered, so two second starts at once cannot
+// overwrite each other's text before it is read.
+class HandoffLock {
+ public:
+  HandoffLock()
+      : m_fd(::open(storeFilePath(kHandoffLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+    if (m_fd >= 0) ::flock(m_fd, LOCK_EX);
+  }
+  ~HandoffLock() {
+    if (m_fd >= 0) ::close(m_fd);  // closing releases the lock
+  }
+  HandoffLock(const HandoffLock&) = delete;
+  HandoffLock& operator=(const HandoffLock&) = delete;
+
+ private:
+  int m_fd;
+};
+
+}  // namespace
+
 int SingleInstance::handOff(const std::string& text, const QString& name) {
   if (text.empty()) return 0;
+  HandoffLock lock;
   if (writeHandoffFile(text) < 0) {
     std::fprintf(stderr,
                  "kelvane: cannot write the hand-off file %s; the running Kelvane was not told.\n",

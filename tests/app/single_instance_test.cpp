@@ -11,8 +11,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "app/handoff.h"
 #include "app/workdirs.h"
@@ -62,6 +64,27 @@ TEST_F(SingleInstanceTest, ListensAndAnswersAHandoff) {
   EXPECT_EQ(result.load(), 0);
   EXPECT_EQ(handled, 1);
   EXPECT_EQ(readHandoffFile(), "/x/a.ops");
+}
+
+TEST_F(SingleInstanceTest, TwoSecondStartsAtOnceEachGetTheirTextRead) {
+  SingleInstance first;
+  ASSERT_TRUE(first.listen(socketName));
+  std::vector<std::string> read;
+  QObject::connect(&first, &SingleInstance::handoffRequested,
+                   [&] { read.push_back(readHandoffFile().value_or("")); });
+  for (int round = 0; round < 10; ++round) {
+    read.clear();
+    std::atomic<int> a{-1}, b{-1};
+    std::thread ta([&] { a = SingleInstance::handOff("/a.ops", socketName); });
+    std::thread tb([&] { b = SingleInstance::handOff("/b.ops", socketName); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return a.load() != -1 && b.load() != -1; }, 10000));
+    ta.join();
+    tb.join();
+    EXPECT_EQ(a.load(), 0);
+    EXPECT_EQ(b.load(), 0);
+    std::sort(read.begin(), read.end());
+    EXPECT_EQ(read, (std::vector<std::string>{"/a.ops", "/b.ops"})) << "round " << round;
+  }
 }
 
 TEST_F(SingleInstanceTest, EmptyCommandLineIsNotSent) {
@@ -131,6 +154,8 @@ class TwoProcessTest : public ::testing::Test {
     ASSERT_TRUE(tmp.isValid());
     QDir(tmp.path()).mkpath("home");
     QDir(tmp.path()).mkpath("run");
+    QFile::setPermissions(tmp.filePath("run"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("HOME", tmp.filePath("home"));
@@ -183,6 +208,30 @@ TEST_F(TwoProcessTest, SecondStartWithoutArgumentEndsAtOnce) {
       },
       10000));
   EXPECT_EQ(log.count("Script hand-off"), 1) << log.constData();
+}
+
+TEST_F(TwoProcessTest, ACrashedFirstInstanceDoesNotBlockTheNextStart) {
+  const QString socket = tmp.filePath("run/kelvane.sock");
+  first.kill();  // no chance to remove its socket
+  ASSERT_TRUE(first.waitForFinished(10000));
+  ASSERT_TRUE(QFileInfo::exists(socket));
+
+  QProcess next;
+  next.setProcessEnvironment(env);
+  next.start(KELVANE_EXE, {});
+  ASSERT_TRUE(next.waitForStarted(10000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return SingleInstance::otherInstanceRunning(socket); }, 20000));
+  EXPECT_EQ(runSecond({"/after/crash.ops"}), 0);
+  QByteArray nextLog;
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        nextLog += next.readAllStandardError();
+        return nextLog.contains("Script hand-off: /after/crash.ops");
+      },
+      10000))
+      << nextLog.constData();
+  next.kill();
+  next.waitForFinished(10000);
 }
 
 }  // namespace
