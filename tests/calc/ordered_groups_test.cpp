@@ -75,9 +75,5 @@ TEST(OrderedGroups, StopsAfterTheFirstIncompleteGroup) {
   }
 }
 
-TEST(OrderedGroups, NoGroupsConsumesNothing) {
-  EXPECT_TRUE(run(0, 2, 8, FakeEvaluator{}).empty());
-}
-
 }  // namespace
 }  // namespace kelvane
