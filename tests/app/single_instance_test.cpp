@@ -234,4 +234,19 @@ TEST_F(TwoProcessTest, ACrashedFirstInstanceDoesNotBlockTheNextStart) {
   next.waitForFinished(10000);
 }
 
+TEST(NoDisplay, SaysWhatToDoInsteadOfAborting) {
+  QProcess kelvane;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+  kelvane.setProcessEnvironment(env);
+  kelvane.start(KELVANE_EXE, {});
+  ASSERT_TRUE(kelvane.waitForFinished(10000));
+  EXPECT_EQ(kelvane.exitStatus(), QProcess::NormalExit);
+  EXPECT_NE(kelvane.exitCode(), 0);
+  const QByteArray err = kelvane.readAllStandardError();
+  EXPECT_EQ(err.count('\n'), 1) << err.constData();
+  EXPECT_TRUE(err.contains("needs a graphical desktop")) << err.constData();
+  EXPECT_TRUE(err.contains("xvfb-run -a build/app/kelvane")) << err.constData();
+}
+
 }  // namespace
