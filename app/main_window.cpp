@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QThread>
 #include <QTimer>
+#include <atomic>
 
 #include "app/about_dialog.h"
 #include "app/command_ids.h"
@@ -28,6 +29,8 @@ namespace {
 // The window whose Calc items follow calcState. Read and written on the
 // user-interface thread only; the calculation thread reaches it by posting.
 QPointer<MainWindow> gCalcMenuOwner;
+// Counts the calculations started; tells a late "idle" from a current one.
+std::atomic<unsigned> gCalcRun{0};
 
 bool onUiThread() {
   return QCoreApplication::instance() &&
@@ -56,18 +59,29 @@ MainWindow::MainWindow(QWidget* parent)
 
   gCalcMenuOwner = this;
   setCalcMenuListener([](bool active) {
-    if (onUiThread()) {
-      if (gCalcMenuOwner) gCalcMenuOwner->applyCalcMenu(active);
+    if (active) {
+      // startBackgroundCalc, on this (the user-interface) thread: a new run.
+      const unsigned run = ++gCalcRun;
+      auto apply = [run] {
+        if (gCalcMenuOwner && run == gCalcRun.load()) gCalcMenuOwner->applyCalcMenu(true);
+      };
+      if (onUiThread())
+        apply();
+      else if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, apply, Qt::QueuedConnection);
       return;
     }
-    // From the calculation thread: post, never wait for the interface.
-    if (QCoreApplication* app = QCoreApplication::instance())
-      QMetaObject::invokeMethod(
-          app,
-          [active] {
-            if (gCalcMenuOwner) gCalcMenuOwner->applyCalcMenu(active);
-          },
-          Qt::QueuedConnection);
+    // finishBackgroundCalc on the calculation thread: post, never wait for
+    // the interface. A run started after this one ended has already set the
+    // items; the stale "idle" is then dropped.
+    const unsigned run = gCalcRun.load();
+    auto apply = [run] {
+      if (gCalcMenuOwner && run == gCalcRun.load()) gCalcMenuOwner->applyCalcMenu(false);
+    };
+    if (onUiThread())
+      apply();
+    else if (QCoreApplication* app = QCoreApplication::instance())
+      QMetaObject::invokeMethod(app, apply, Qt::QueuedConnection);
   });
   applyCalcMenu(calcState.load() != CALC_IDLE);
 

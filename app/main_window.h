@@ -41,7 +41,8 @@ class MainWindow : public QMainWindow {
   // Runs `handler` for command `id` and enables its item.
   void setCommandHandler(int id, std::function<void()> handler);
   // The calculation command 301 or 302 starts on a worker thread through
-  // startBackgroundCalc; enables the item while no calculation runs.
+  // startBackgroundCalc; enables the item while no calculation runs. The
+  // Calc items follow every start made on this thread, the menu's or not.
   void setCalculation(int id, std::function<void()> calculation);
   // Whether the window of item 401 or 402 is open, for the item's text
   // when the Debug popup opens.

@@ -317,6 +317,32 @@ TEST_F(MainWindowTest, CalculationsThatEndAtOnceLeaveTheItemsIdle) {
   joinBackgroundCalc();
 }
 
+// The first run's "idle" is still queued when the second run starts: it must
+// not gray "&Kill background calc" under the running second one.
+TEST_F(MainWindowTest, ALateIdleFromTheLastRunDoesNotHideTheCurrentOne) {
+  MainWindow w;
+  TestCalculation quick, slow;
+  quick.release = true;
+  w.setCalculation(CMD_FOCUS_TABLE, quick.body());
+  w.setCalculation(CMD_FOCUS_MATRIX, slow.body());
+  w.command(CMD_FOCUS_TABLE);
+  // Wait for the quick run's end without handling its queued "idle".
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (calcState.load() != CALC_IDLE && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::yield();
+  ASSERT_EQ(calcState.load(), CALC_IDLE);
+  joinBackgroundCalc();
+  ASSERT_EQ(startBackgroundCalc(slow.body()), 0);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(w.action(CMD_KILL_CALC)->isEnabled());
+  EXPECT_FALSE(w.action(CMD_FOCUS_TABLE)->isEnabled());
+  w.action(CMD_KILL_CALC)->trigger();
+  killBackgroundCalc();  // ends the run even when the item was wrongly grayed
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.action(CMD_FOCUS_TABLE)->isEnabled(); }, 5000));
+  EXPECT_FALSE(w.action(CMD_KILL_CALC)->isEnabled());
+  joinBackgroundCalc();
+}
+
 TEST_F(MainWindowTest, AltSlashAndAltQuestionOpenTheAboutBox) {
   MainWindow w;
   w.show();
