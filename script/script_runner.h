@@ -43,7 +43,7 @@ inline constexpr const char* kScriptButtonRunning = "&Stop";
 inline constexpr const char* kScriptButtonPaused = "re&Sume";
 
 // The script run when none was chosen yet (start-up puts it into Store).
-inline constexpr const char* kDefaultScriptName = "script.ops";
+inline constexpr const char* kRunnerDefaultScript = "script.ops";
 
 // How often a named script looks for the Lens Control dialog it waits for.
 inline constexpr std::chrono::milliseconds kDialogPollInterval{100};
@@ -53,7 +53,7 @@ inline constexpr std::chrono::milliseconds kLensViewDeadline{5000};
 class ScriptRunner {
  public:
   // `host` must outlive the runner.
-  explicit ScriptRunner(ScriptHost& host, std::string scriptPath = kDefaultScriptName);
+  explicit ScriptRunner(ScriptHost& host, std::string scriptPath = kRunnerDefaultScript);
   // Stops a run and waits for its thread (which never waits for the
   // user-interface thread once stopped).
   ~ScriptRunner();
