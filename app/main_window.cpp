@@ -193,9 +193,17 @@ void MainWindow::setCommandHandler(int id, std::function<void()> handler) {
 }
 
 void MainWindow::setCalculation(int id, std::function<void()> calculation) {
+  if (!calculation) {
+    setCalculationMaker(id, nullptr);
+    return;
+  }
+  setCalculationMaker(id, [body = std::move(calculation)] { return body; });
+}
+
+void MainWindow::setCalculationMaker(int id, std::function<std::function<void()>()> make) {
   if (id != CMD_FOCUS_MATRIX && id != CMD_FOCUS_TABLE) return;
-  if (calculation)
-    m_calculations[id] = std::move(calculation);
+  if (make)
+    m_calculations[id] = std::move(make);
   else
     m_calculations.erase(id);
   applyCalcMenu(calcState.load() != CALC_IDLE);
@@ -248,7 +256,8 @@ void MainWindow::applyCalcMenu(bool active) {
 
 void MainWindow::startCalculation(int id) {
   // -2 while another calculation is active: nothing happens.
-  startBackgroundCalc(m_calculations.at(id));
+  if (calcState.load() != CALC_IDLE) return;
+  startBackgroundCalc(m_calculations.at(id)());
 }
 
 void MainWindow::toggleTraceFileItem() {

@@ -44,6 +44,9 @@ class MainWindow : public QMainWindow {
   // startBackgroundCalc; enables the item while no calculation runs. The
   // Calc items follow every start made on this thread, the menu's or not.
   void setCalculation(int id, std::function<void()> calculation);
+  // The same, with the thread body made on this thread at each start, so it
+  // can copy what it needs (the index ratio in force) before it runs.
+  void setCalculationMaker(int id, std::function<std::function<void()>()> make);
   // Whether the window of item 401 or 402 is open, for the item's text
   // when the Debug popup opens.
   void setTraceWindowQuery(int id, std::function<bool()> isOpen);
@@ -82,7 +85,7 @@ class MainWindow : public QMainWindow {
 
   std::map<int, QAction*> m_actions;
   std::map<int, std::function<void()>> m_handlers;
-  std::map<int, std::function<void()>> m_calculations;
+  std::map<int, std::function<std::function<void()>()>> m_calculations;
   std::map<int, std::function<bool()>> m_traceQueries;
   std::function<void()> m_timerRefresh;
   std::function<void(const std::string&)> m_toggleScript;

@@ -4,6 +4,9 @@
 #include "app/main_window.h"
 #include "calc/focus_matrix.h"
 #include "calc/focus_table.h"
+#include "lensui/lens_maker.h"
+#include "lensui/lens_session.h"
+#include "lensui/lens_wnd.h"
 #include "optics/reports.h"
 #include "trace/ui/free_window.h"
 #include "trace/ui/place_window.h"
@@ -15,8 +18,17 @@ namespace kelvane {
 namespace {
 
 void wireCalc(MainWindow& window) {
-  window.setCalculation(CMD_FOCUS_MATRIX, runFocusMatrix);
-  window.setCalculation(CMD_FOCUS_TABLE, runFocusTable);
+  // A sweep traces with the refractive index in force when it starts.
+  window.setCalculationMaker(CMD_FOCUS_MATRIX, [] {
+    FocusMatrixOptions options;
+    options.indexRatio = lensSession().ctx.indexRatio;
+    return std::function<void()>([options] { runFocusMatrixWith(options); });
+  });
+  window.setCalculationMaker(CMD_FOCUS_TABLE, [] {
+    FocusTableOptions options;
+    options.indexRatio = lensSession().ctx.indexRatio;
+    return std::function<void()>([options] { runFocusTableWith(options); });
+  });
   window.setCommandHandler(CMD_BASIC_INFO, reportBasicInfo);
   window.setCommandHandler(CMD_NORMAL_REFRACT_TABLE, reportNormalRefractTable);
   window.setCommandHandler(CMD_FACE_REFRACT_TABLE, reportFaceRefractTable);
@@ -44,15 +56,20 @@ void wireTraceWindows(MainWindow& window) {
   });
 }
 
+void wireLensView(MainWindow& window) {
+  window.setCommandHandler(CMD_MULTI_BEAM, [&window] { openLensView(&window, kMultiBeamMode); });
+  window.setCommandHandler(CMD_SINGLE_BEAM, [&window] { openLensView(&window, kSingleBeamMode); });
+  window.setCommandHandler(CMD_LENS_MAKER, [&window] { runLensMaker(&window); });
+}
+
 }  // namespace
 
 void wireSubsystems(MainWindow& window) {
   wireCalc(window);
   wireTraceWindows(window);
-  // Still to come here: the lens view (201, 203, 205) and scripts (200, the
-  // start-up argument and the hand-off, through setScriptToggler).
+  wireLensView(window);
 }
 
-int pendingTraceBuffers() { return 0; }
+int pendingTraceBuffers() { return traceAllocCount(); }
 
 }  // namespace kelvane

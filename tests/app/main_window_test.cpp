@@ -297,6 +297,38 @@ TEST_F(MainWindowTest, CalcItemsFollowTheBackgroundCalculation) {
   joinBackgroundCalc();
 }
 
+// A calculation maker runs on the window's thread at each start, so the
+// body copies what is in force then (the sweeps copy the index ratio).
+TEST_F(MainWindowTest, ACalculationMakerRunsAtEachStartOnTheWindowsThread) {
+  MainWindow w;
+  TestCalculation quick;
+  quick.release = true;
+  int made = 0;
+  std::thread::id madeOn;
+  w.setCalculationMaker(CMD_FOCUS_TABLE, [&] {
+    ++made;
+    madeOn = std::this_thread::get_id();
+    return quick.body();
+  });
+  EXPECT_EQ(made, 0);
+  EXPECT_TRUE(w.action(CMD_FOCUS_TABLE)->isEnabled());
+  for (int run = 1; run <= 2; ++run) {
+    w.command(CMD_FOCUS_TABLE);
+    EXPECT_EQ(made, run);
+    EXPECT_EQ(madeOn, std::this_thread::get_id());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return quick.runs.load() == run && calcState.load() == CALC_IDLE; }, 5000));
+    joinBackgroundCalc();
+  }
+  // While a calculation is active the maker is not even asked.
+  TestCalculation slow;
+  ASSERT_EQ(startBackgroundCalc(slow.body()), 0);
+  w.command(CMD_FOCUS_TABLE);
+  EXPECT_EQ(made, 2);
+  killBackgroundCalc();
+  ASSERT_TRUE(QTest::qWaitFor([] { return calcState.load() == CALC_IDLE; }, 5000));
+  joinBackgroundCalc();
+}
+
 TEST_F(MainWindowTest, CalculationsThatEndAtOnceLeaveTheItemsIdle) {
   MainWindow w;
   TestCalculation quick;
