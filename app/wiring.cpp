@@ -2,11 +2,13 @@
 
 #include "app/command_ids.h"
 #include "app/main_window.h"
+#include "app/workdirs.h"
 #include "calc/focus_matrix.h"
 #include "calc/focus_table.h"
 #include "lensui/lens_maker.h"
 #include "lensui/lens_session.h"
 #include "lensui/lens_wnd.h"
+#include "lensui/script_ui_host.h"
 #include "optics/reports.h"
 #include "trace/ui/free_window.h"
 #include "trace/ui/place_window.h"
@@ -62,12 +64,23 @@ void wireLensView(MainWindow& window) {
   window.setCommandHandler(CMD_LENS_MAKER, [&window] { runLensMaker(&window); });
 }
 
+// The script runner lives as long as the main window; its view requests
+// (201, 203) go through the main window's commands.
+void wireScripts(MainWindow& window) {
+  auto postCommand = [&window](int id) {
+    QMetaObject::invokeMethod(&window, [&window, id] { window.command(id); }, Qt::QueuedConnection);
+  };
+  auto* scripts = new ScriptUi(&window, storeFilePath(kDefaultScriptName), postCommand, &window);
+  window.setScriptToggler([scripts](const std::string& name) { scripts->toggleScript(name); });
+}
+
 }  // namespace
 
 void wireSubsystems(MainWindow& window) {
   wireCalc(window);
   wireTraceWindows(window);
   wireLensView(window);
+  wireScripts(window);
 }
 
 int pendingTraceBuffers() { return traceAllocCount(); }
