@@ -46,9 +46,12 @@ class ScriptEndToEnd : public ::testing::Test {
 
   // The script the user picks in the open dialog.
   void choose(const std::string& name, const std::string& text) {
-    m_choice = (m_dir / name).string();
+    pick(name);
     std::ofstream(m_choice) << text;
   }
+  // The file the user picks, without writing it.
+  void pick(const std::string& name) { m_choice = (m_dir / name).string(); }
+  const std::string& choice() const { return m_choice; }
   QPushButton* scriptButton() const { return dlg->controlAs<QPushButton>(IDC_SCRIPT); }
   QLineEdit* edit(int id) const { return dlg->controlAs<QLineEdit>(id); }
   QSlider* slider(int row) const { return dlg->controlAs<QSlider>(IDC_ROW_FIRST + 3 * row + 2); }
@@ -118,6 +121,47 @@ TEST_F(ScriptEndToEnd, ClosingTheDialogWhilePausedEndsTheRun) {
   ASSERT_TRUE(waitIdle());
   EXPECT_EQ(ui->runner().scriptRunState(), SCRIPT_STOPPED);
   EXPECT_EQ(lensSession().lens.ivx, 219) << "nothing after the pause ran";
+}
+
+TEST_F(ScriptEndToEnd, QuittingWhileAScriptSleepsEndsIt) {
+  choose("sleep.ops", "lens 250,200,300,200,80,CVCC\nsleep 600000\n");
+  press();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return slider(0)->value() == 250; }, kWaitMs));
+  // The runner's owner goes away with the main window: it stops the run and
+  // waits for the runner, which gives up its sleep at once.
+  ui.reset();
+  EXPECT_FALSE(scriptButton()->isEnabled()) << "no runner behind the button any more";
+  EXPECT_FALSE(lensSession().stopScript);
+}
+
+TEST_F(ScriptEndToEnd, SaveAppendsASnapshotThatRunsAsAScript) {
+  const LensSession& s = lensSession();
+  pick("snap");  // no dot: ".lens" is added
+  QTest::mouseClick(dlg->controlAs<QPushButton>(IDC_SAVE), Qt::LeftButton);
+  const std::string saved = choice() + ".lens";
+  ASSERT_EQ(ui->runner().scriptPath(), saved) << "the snapshot file becomes the current script";
+  std::ifstream in(saved);
+  std::string header, window, canvass, trace, rindex, lens;
+  std::getline(in, header);
+  std::getline(in, window);
+  std::getline(in, canvass);
+  std::getline(in, trace);
+  std::getline(in, rindex);
+  std::getline(in, lens);
+  EXPECT_EQ(header, "; File: " + saved);
+  const QRect outer = s.view->frameGeometry();
+  EXPECT_EQ(window, "; window " + std::to_string(outer.left()) + "," + std::to_string(outer.top()) +
+                        "," + std::to_string(outer.width()) + "," + std::to_string(outer.height()));
+  EXPECT_EQ(canvass, "; canvass " + std::to_string(s.Xmax) + "," + std::to_string(s.Ymax));
+  EXPECT_EQ(trace, "trace beam");
+  EXPECT_EQ(rindex, "rindex 1.50");
+  EXPECT_EQ(lens, "lens 219,163,143,260,112,CVCV");
+  // Run it back after changing the lens: the snapshot restores it.
+  lensSession().lens.ivx = 300;
+  pick("snap.lens");  // the open dialog picks the saved file
+  press();
+  ASSERT_TRUE(waitIdle());
+  EXPECT_EQ(lensSession().lens.ivx, 219);
 }
 
 }  // namespace
