@@ -1,6 +1,7 @@
 #include "calc/calc_state.h"
 
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace kelvane {
@@ -37,14 +38,21 @@ void setCalcMenuListener(CalcMenuListener listener) {
 int startBackgroundCalc(std::function<void()> calculation) {
   int expected = CALC_IDLE;
   if (!calcState.compare_exchange_strong(expected, CALC_STARTED)) return -2;
-  {
+  // The menu turns active before the thread exists: a calculation that ends
+  // at once then always turns it idle after, never before.
+  notifyMenu(true);
+  try {
     std::lock_guard lock(calcThread().mutex);
     // The previous calculation has set calcState to 0 as its last step; its
     // thread is ending or has ended.
     if (calcThread().worker.joinable()) calcThread().worker.join();
     calcThread().worker = std::thread(std::move(calculation));
+  } catch (const std::system_error&) {
+    // No thread could be started: nothing runs, so nothing is active.
+    notifyMenu(false);
+    calcState.store(CALC_IDLE);
+    return -1;
   }
-  notifyMenu(true);
   return 0;
 }
 

@@ -26,8 +26,9 @@ inline std::atomic<int> calcState{CALC_IDLE};
 using CalcMenuListener = std::function<void(bool active)>;
 void setCalcMenuListener(CalcMenuListener listener);
 
-// Starts `calculation` on a new thread. Returns 0, or -2 (and does nothing)
-// while a calculation is active.
+// Starts `calculation` on a new thread, telling the menu listener first.
+// Returns 0, -2 (and does nothing) while a calculation is active, or -1 when
+// no thread could be started.
 int startBackgroundCalc(std::function<void()> calculation);
 
 // The calculation thread's first step: calcState 1 -> 2. Returns false when
