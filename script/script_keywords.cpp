@@ -129,10 +129,10 @@ void ScriptRunner::doSkip(Run& run) {
 
 void ScriptRunner::doLens(Run& run, ScriptLine& line) {
   ensureLensView(run);
-  const LensSpec spec = readLensSpec(line);
-  onUi(run, [spec](ScriptHost& h) {
-    h.setLensValues(spec.values);
-    h.setLensShape(spec.shape);
+  const LensSpec lensSpec = readLensSpec(line);
+  onUi(run, [lensSpec](ScriptHost& h) {
+    h.setLensValues(lensSpec.values);
+    h.setLensShape(lensSpec.shape);
     h.refreshLensControl();
   });
   delay(run);

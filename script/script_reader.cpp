@@ -84,11 +84,11 @@ bool isCommentToken(std::string_view token) {
 }
 
 LensSpec readLensSpec(ScriptLine& line) {
-  LensSpec spec;
-  for (double& v : spec.values) v = static_cast<double>(nextInt(line));
+  LensSpec lensSpec;
+  for (double& v : lensSpec.values) v = static_cast<double>(nextInt(line));
   const int shape = lookupWord(line.nextToken(), kShapeWords);
-  spec.shape = shape < 0 ? 0 : shape;
-  return spec;
+  lensSpec.shape = shape < 0 ? 0 : shape;
+  return lensSpec;
 }
 
 bool readScriptLine(std::FILE* file, std::string& line) {

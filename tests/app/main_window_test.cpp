@@ -251,7 +251,7 @@ struct TestCalculation {
       ++runs;
       if (beginBackgroundCalc()) {
         while (calcState.load() != CALC_KILL_REQUESTED && !release.load())
-          std::this_thread::sleep_for(std::chrono::milliseconds(1));
+          std::this_thread::yield();
       }
       finishBackgroundCalc();
     };

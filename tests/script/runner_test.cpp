@@ -93,7 +93,7 @@ TEST_F(ScriptRunnerTest, FadeShowsOneLensMoreThanItsSteps) {
   EXPECT_EQ(refreshes(), (Lines{"refresh 100,100,100,100,100,3", "refresh 125,150,100,75,100,3",
                                 "refresh 150,200,100,50,100,3", "refresh 175,250,100,25,100,3",
                                 "refresh 200,300,100,0,100,3"}))
-      << "the end spec's shape is read and not used";
+      << "the end lens's shape is read and not used";
   EXPECT_EQ(host.shapeWrites(), 1) << "the start's shape is set once";
 }
 

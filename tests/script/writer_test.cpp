@@ -92,9 +92,9 @@ TEST(LensScriptWriter, ASnapshotReadsBackAsTheSameLens) {
     ScriptLine line(text);
     if (scriptKeyword(line) != KW_LENS) continue;
     ++lensLines;
-    const LensSpec spec = readLensSpec(line);
-    EXPECT_EQ(spec.values, (std::array<double, 5>{219, 163, 143, 260, 112}));
-    EXPECT_EQ(spec.shape, 1);
+    const LensSpec lensSpec = readLensSpec(line);
+    EXPECT_EQ(lensSpec.values, (std::array<double, 5>{219, 163, 143, 260, 112}));
+    EXPECT_EQ(lensSpec.shape, 1);
   }
   EXPECT_EQ(lensLines, 1) << "the header's comment lines are not run";
   std::fclose(f);
