@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "optics/focus.h"
+#include "optics/fpflags.h"
 
 namespace kelvane::cli {
 
@@ -51,6 +52,7 @@ int runFocus(const FocusArgs& args) {
   ctx.indexRatio = ratioFromRindex(args.rindex);
   BeamSettings settings = kInitialCurrentSettings;
   const TraceResults& r = ctx.results;
+  fpClearFlags();  // the argument parsing's flags are not the lens's
   if (args.multi) {
     std::vector<TracePoint> buffer(MULTI_BEAM_POINTS);
     settings.pointsMode = 1;

@@ -22,6 +22,7 @@
 #include "lensui/lens_wnd.h"
 #include "lensui/up_down.h"
 #include "optics/focus.h"
+#include "optics/fpflags.h"
 #include "trace/dbgprint.h"
 #include "trace/ui/place_window.h"
 
@@ -307,6 +308,9 @@ void LensControl::recomputeLens() {
       ->setText(QString::asprintf("%.3f", eccentricity(v[0], v[1])));
   controlAs<QLineEdit>(IDC_EGRESS_ECC)
       ->setText(QString::asprintf("%.3f", eccentricity(v[2], v[3])));
+  // The tracer reads the sticky floating-point flags; whatever the drawing
+  // and layout code of this thread left in them is not the lens's doing.
+  fpClearFlags();
   if (s.beamMode == kMultiBeamMode)
     findFoci(s.ctx, s.lens, s.settings);
   else

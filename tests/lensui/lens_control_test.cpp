@@ -3,6 +3,7 @@
 // Alt+digit, the guarded index and limit fields, the script operations and
 // the saved position.
 #include "lensui/lens_control.h"
+#include "optics/focus.h"
 
 #include <gtest/gtest.h>
 
@@ -252,6 +253,25 @@ TEST_F(LensControlTest, RefreshShowsALensWrittenFromOutside) {
   // Retraced on the lens as written (no commit of the slider values).
   EXPECT_EQ(s.lens.ivx, 200.4);
   EXPECT_GT(s.ctx.results.focus, 0);
+}
+
+// A flag left raised by other work on this thread (drawing, layout) must
+// not fail the outermost beam of the next retrace.
+TEST_F(LensControlTest, AFlagLeftByOtherWorkDoesNotChangeTheResults) {
+  // Locked, so no rim search runs (and clears the flag) before the beams.
+  setLockWidth(120);
+  volatile double zero = 0.0;
+  volatile double quotient = 1.0 / zero;  // raises division by zero
+  (void)quotient;
+  refreshLensControl();
+  const TraceResults& shown = lensSession().ctx.results;
+  TracerContext clean;
+  BeamSettings settings = lensSession().settings;
+  settings.pointsMode = 0;
+  settings.traceBuffer = nullptr;
+  findFocus(clean, lensSession().lens, settings);
+  EXPECT_EQ(shown.focus, clean.results.focus);
+  EXPECT_EQ(shown.dev, clean.results.dev) << "the outermost beam took part";
 }
 
 TEST_F(LensControlTest, ShapeButtonsAndNoFocus) {
