@@ -330,12 +330,16 @@ std::optional<std::string> PsView::lineAtY(int y) const {
   return lineAt(index);
 }
 
+std::string PsView::recordText(int pos) const {
+  return std::string(reinterpret_cast<const char*>(&m_ring[pos + 1]), m_ring[pos]);
+}
+
 std::optional<std::string> PsView::lineAt(int index) const {
   std::lock_guard lock(m_lock);
   if (index < 0 || index >= m_lineCount) return std::nullopt;
   int pos = m_oldest;
   for (int i = 0; i < index; ++i) pos = next(pos);
-  return std::string(reinterpret_cast<const char*>(&m_ring[pos + 1]), m_ring[pos]);
+  return recordText(pos);
 }
 
 std::vector<std::string> PsView::lines() const {
@@ -344,48 +348,26 @@ std::vector<std::string> PsView::lines() const {
   out.reserve(static_cast<size_t>(m_lineCount));
   int pos = m_oldest;
   for (int i = 0; i < m_lineCount; ++i) {
-    out.emplace_back(reinterpret_cast<const char*>(&m_ring[pos + 1]), m_ring[pos]);
+    out.push_back(recordText(pos));
     pos = next(pos);
   }
   return out;
 }
 
-int PsView::lineCount() const {
+int PsView::lockedRead(const int& field) const {
   std::lock_guard lock(m_lock);
-  return m_lineCount;
+  return field;
 }
-int PsView::bufferSize() const {
-  std::lock_guard lock(m_lock);
-  return m_bufferSize;
-}
-int PsView::maxLine() const {
-  std::lock_guard lock(m_lock);
-  return m_maxLine;
-}
-int PsView::longest() const {
-  std::lock_guard lock(m_lock);
-  return m_longest;
-}
-int PsView::vpos() const {
-  std::lock_guard lock(m_lock);
-  return m_vpos;
-}
-int PsView::vmax() const {
-  std::lock_guard lock(m_lock);
-  return m_vmax;
-}
-int PsView::cacheIndex() const {
-  std::lock_guard lock(m_lock);
-  return m_cacheIndex;
-}
-int PsView::lineHeight() const {
-  std::lock_guard lock(m_lock);
-  return m_lineHeight;
-}
-int PsView::charWidth() const {
-  std::lock_guard lock(m_lock);
-  return m_charWidth;
-}
+
+int PsView::lineCount() const { return lockedRead(m_lineCount); }
+int PsView::bufferSize() const { return lockedRead(m_bufferSize); }
+int PsView::maxLine() const { return lockedRead(m_maxLine); }
+int PsView::longest() const { return lockedRead(m_longest); }
+int PsView::vpos() const { return lockedRead(m_vpos); }
+int PsView::vmax() const { return lockedRead(m_vmax); }
+int PsView::cacheIndex() const { return lockedRead(m_cacheIndex); }
+int PsView::lineHeight() const { return lockedRead(m_lineHeight); }
+int PsView::charWidth() const { return lockedRead(m_charWidth); }
 
 bool PsView::checkInvariants(std::string* why) const {
   std::lock_guard lock(m_lock);

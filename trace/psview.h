@@ -150,6 +150,10 @@ class PsView final : public PsViewSink {
   int next(int pos) const;
   int visibleRowsLocked() const;
   void clampVerticalLocked();
+  std::string recordText(int pos) const;  // the line whose length byte is at pos
+
+  // Reads one field under the lock, for the accessors.
+  int lockedRead(const int& field) const;
 
   mutable std::mutex m_lock;
   std::vector<unsigned char> m_ring;  // zero-filled when allocated
