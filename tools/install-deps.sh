@@ -3,7 +3,7 @@
 # only those that are missing. Uses sudo when not run as root.
 set -euo pipefail
 packages=(
-  g++ cmake ninja-build make pkg-config
+  g++ cmake ninja-build make pkg-config ccache
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   xvfb xauth fonts-dejavu-core
