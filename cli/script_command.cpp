@@ -1,13 +1,21 @@
 // `kelvane-cli script FILE`: runs a script without a display and prints
-// one line for every retrace it causes, then the state it leaves behind.
+// the lens it starts from, one line for every retrace it causes, then the
+// state it leaves behind. Lines it cannot read whole are warned about on
+// standard error; --check only warns.
+#include <pthread.h>
+
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "cli/commands.h"
 #include "script/headless_host.h"
+#include "script/script_check.h"
 #include "script/script_runner.h"
 
 namespace kelvane::cli {
@@ -17,8 +25,13 @@ namespace {
 struct ScriptArgs {
   std::string path;
   bool noDelay = false;
-  int maxRefreshes = 0;  // 0: no limit
+  bool check = false;
+  int maxRefreshes = 0;    // 0: no limit
+  long long maxSteps = 0;  // 0: no limit
 };
+
+// The shell's code for a program ended by Ctrl-C (128 + SIGINT).
+constexpr int kInterruptedExit = 130;
 
 // Up to six significant digits: whole numbers stay whole, fades show their
 // fractions.
@@ -60,24 +73,89 @@ std::string describeState(const HeadlessHost& host) {
          std::to_string(host.viewWidth()) + "," + std::to_string(host.viewHeight());
 }
 
-int runScript(const ScriptArgs& args) {
-  if (std::FILE* probe = std::fopen(args.path.c_str(), "r")) {
-    std::fclose(probe);
-  } else {
-    std::fprintf(stderr, "kelvane-cli script: cannot open %s: %s\n", args.path.c_str(),
+std::string describeTrace(const HeadlessHost& h) {
+  char text[64];
+  std::snprintf(text, sizeof text, " rindex %.2f ", rindexFromRatio(h.indexRatio()));
+  return "lens " + describeLens(h.lens()) + text + describeResults(h);
+}
+
+// Ctrl-C ends the run at once: SIGINT is blocked in every thread (the
+// runner's thread inherits the mask) and taken by a thread of its own,
+// which stops the runner; the main thread then reports and leaves.
+class InterruptWatch {
+ public:
+  explicit InterruptWatch(ScriptRunner& runner) {
+    sigemptyset(&m_set);
+    sigaddset(&m_set, SIGINT);
+    pthread_sigmask(SIG_BLOCK, &m_set, &m_oldMask);
+    m_thread = std::thread([this, &runner] {
+      for (;;) {
+        int signal = 0;
+        if (sigwait(&m_set, &signal) != 0) continue;
+        if (m_done) return;
+        m_interrupted = true;
+        runner.stopScript();
+      }
+    });
+  }
+  ~InterruptWatch() {
+    m_done = true;
+    pthread_kill(m_thread.native_handle(), SIGINT);
+    m_thread.join();
+    pthread_sigmask(SIG_SETMASK, &m_oldMask, nullptr);
+  }
+  InterruptWatch(const InterruptWatch&) = delete;
+  InterruptWatch& operator=(const InterruptWatch&) = delete;
+
+  bool interrupted() const { return m_interrupted; }
+
+ private:
+  sigset_t m_set{};
+  sigset_t m_oldMask{};
+  std::atomic<bool> m_done{false};
+  std::atomic<bool> m_interrupted{false};
+  std::thread m_thread;
+};
+
+void printWarning(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
+
+// --check: the warnings alone; exit 1 when there is one.
+int checkOnly(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "r");
+  if (!file) {
+    std::fprintf(stderr, "kelvane-cli script: cannot run %s: %s\n", path.c_str(),
                  std::strerror(errno));
     return 1;
   }
+  const auto warnings = checkScript(file);
+  std::fclose(file);
+  for (const ScriptWarning& w : warnings) printWarning(formatScriptWarning(path, w));
+  return warnings.empty() ? 0 : 1;
+}
+
+int runScript(const ScriptArgs& args) {
+  if (const auto problem = scriptFileProblem(args.path)) {
+    std::fprintf(stderr, "kelvane-cli script: cannot run %s: %s\n", args.path.c_str(),
+                 problem->c_str());
+    return 1;
+  }
+  if (args.check) return checkOnly(args.path);
   HeadlessHost host;
+  // The lens the view opens with, traced before the first line.
+  std::printf("start: %s\n", describeTrace(host).c_str());
+  std::fflush(stdout);
   ScriptRunner runner(host);
   runner.setDelaysEnabled(!args.noDelay);
+  runner.setMaxSteps(args.maxSteps);
+  runner.setWarningSink([](const std::string& text) {
+    std::fflush(stdout);
+    printWarning(text);
+  });
   bool limitReached = false;
   // Both callbacks run on the runner's thread; the main thread only reads
   // the host once the runner is no longer busy.
   host.onRefresh = [&](const HeadlessHost& h) {
-    std::printf("refresh %d: lens %s rindex %.2f %s\n", h.refreshCount(),
-                describeLens(h.lens()).c_str(), rindexFromRatio(h.indexRatio()),
-                describeResults(h).c_str());
+    std::printf("refresh %d: %s\n", h.refreshCount(), describeTrace(h).c_str());
     std::fflush(stdout);
     if (args.maxRefreshes > 0 && h.refreshCount() >= args.maxRefreshes) {
       limitReached = true;
@@ -88,18 +166,24 @@ int runScript(const ScriptArgs& args) {
     std::printf("%s\n", text.c_str());
     std::fflush(stdout);
   };
+  InterruptWatch interrupt(runner);
   runner.toggleScript(args.path);
   for (;;) {
     runner.waitFor([](int state, bool busy) { return !busy || state == SCRIPT_PAUSED; });
     if (!runner.busy()) break;
+    if (interrupt.interrupted() || runner.scriptRunState() != SCRIPT_PAUSED) continue;
     // Nobody can press "re&Sume" here: go on at once.
     std::printf("pause: resumed at once (no display to resume from)\n");
     std::fflush(stdout);
     runner.toggleScript();
   }
-  std::printf("end%s: %d refreshes; %s\n", limitReached ? " (refresh limit reached)" : "",
-              host.refreshCount(), describeState(host).c_str());
-  return 0;
+  const char* why = interrupt.interrupted()     ? " (interrupted)"
+                    : limitReached              ? " (refresh limit reached)"
+                    : runner.stepLimitReached() ? " (step limit reached)"
+                                                : "";
+  std::printf("end%s: %d refreshes; %s\n", why, host.refreshCount(), describeState(host).c_str());
+  std::fflush(stdout);
+  return interrupt.interrupted() ? kInterruptedExit : 0;
 }
 
 }  // namespace
@@ -109,9 +193,16 @@ void addScriptCommand(CLI::App& app, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "script", "Run a script (.ops or .lens) without a display, printing every retrace.");
   cmd->add_option("FILE", args->path, "the script to run")->required();
+  cmd->add_flag("--check", args->check,
+                "only list the lines that cannot be read whole (FILE:LINE: what is wrong); "
+                "exit 1 when there is one");
   cmd->add_flag("--no-delay", args->noDelay, "skip the waits of \"sleep\" and \"delay\"");
   cmd->add_option("--max-refreshes", args->maxRefreshes,
                   "stop the script after this many retraces (for endless \"repeat\" scripts)")
+      ->check(CLI::NonNegativeNumber);
+  cmd->add_option("--max-steps", args->maxSteps,
+                  "stop the script after this many executed lines (for a \"repeat\" that never "
+                  "retraces)")
       ->check(CLI::NonNegativeNumber);
   cmd->callback([args, &exitCode] { exitCode = runScript(*args); });
 }

@@ -8,6 +8,7 @@
 #include "lensui/lens_wnd.h"
 #include "script/script_reader.h"
 #include "script/script_requests.h"
+#include "trace/dbgprint.h"
 #include "trace/ui/place_window.h"
 
 namespace kelvane {
@@ -113,6 +114,8 @@ ScriptUi::ScriptUi(QWidget* mainWindow, std::string scriptPath,
   s.stopScript = [this] { m_runner.stopScript(); };
   s.writeLensScript = [this] { saveSnapshot(); };
   if (s.control) s.control->updateHookButtons();
+  // Lines a script cannot read whole show in the open trace windows.
+  m_runner.setWarningSink([](const std::string& warning) { dbgPrint("%s", warning.c_str()); });
 }
 
 ScriptUi::~ScriptUi() {

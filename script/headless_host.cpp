@@ -18,6 +18,8 @@ constexpr int kFillPercentMax = 99;
 HeadlessHost::HeadlessHost() {
   m_traceBuffer.assign(SINGLE_BEAM_POINTS, TracePoint{0, 0});
   m_settings.traceBuffer = m_traceBuffer.data();
+  // A lens view opens with its lens traced, before any script line runs.
+  retrace();
 }
 
 void HeadlessHost::note(const std::string& text) {
@@ -53,7 +55,7 @@ void HeadlessHost::setBeamMode(int mode) {
   note(std::string("trace ") + std::string(kBeamModeWords[m_beamMode]));
 }
 
-void HeadlessHost::refreshLensControl() {
+void HeadlessHost::retrace() {
   // What the dialog's refresh does to the numbers: the drawn rays end at
   // the canvas edge, then the lens is traced as it stands.
   m_settings.rayEndX = m_xmax;
@@ -61,6 +63,10 @@ void HeadlessHost::refreshLensControl() {
     findFoci(m_ctx, m_lens, m_settings);
   else
     findFocus(m_ctx, m_lens, m_settings);
+}
+
+void HeadlessHost::refreshLensControl() {
+  retrace();
   ++m_refreshCount;
   if (onRefresh) onRefresh(*this);
 }

@@ -3,6 +3,9 @@
 // context, and reports what a window would have shown through callbacks.
 // kelvane-cli runs scripts with it; tests use it to check real numbers.
 //
+// Like a lens view, it starts with its initial lens traced (not counted as
+// a refresh), so a width fade from 0 starts at that width.
+//
 // It has no user-interface thread of its own: posted work runs at once on
 // the runner's thread, so its state belongs to that thread while a script
 // runs. Read it when the runner is no longer busy.
@@ -74,6 +77,7 @@ class HeadlessHost : public ScriptHost {
 
  private:
   void note(const std::string& text);
+  void retrace();
 
   Lens m_lens = kInitialLens;
   BeamSettings m_settings = kInitialCurrentSettings;

@@ -128,8 +128,10 @@ void ScriptRunner::doSkip(Run& run) {
 }
 
 void ScriptRunner::doLens(Run& run, ScriptLine& line) {
-  ensureLensView(run);
   const LensSpec lensSpec = readLensSpec(line);
+  // A missing or signed count is no lens size: the lens stays as it is.
+  if (lensSpec.hasMissingCount()) return;
+  ensureLensView(run);
   onUi(run, [lensSpec](ScriptHost& h) {
     h.setLensValues(lensSpec.values);
     h.setLensShape(lensSpec.shape);
@@ -139,10 +141,12 @@ void ScriptRunner::doLens(Run& run, ScriptLine& line) {
 }
 
 void ScriptRunner::doFade(Run& run, ScriptLine& line) {
-  ensureLensView(run);
   const LensSpec start = readLensSpec(line);
   const LensSpec end = readLensSpec(line);  // its shape is read and not used
   const long long steps = tokenInt(line.nextToken(), kDefaultFadeSteps);
+  // A missing or signed count is no lens size: the lens stays as it is.
+  if (start.hasMissingCount() || end.hasMissingCount()) return;
+  ensureLensView(run);
   std::array<double, 5> v = start.values;
   std::array<double, 5> d{};
   if (steps > 0)

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 namespace kelvane {
 
@@ -83,6 +82,12 @@ bool isCommentToken(std::string_view token) {
   return printable && !alnum;
 }
 
+bool LensSpec::hasMissingCount() const {
+  for (double v : values)
+    if (v == static_cast<double>(MISSING_INT)) return true;
+  return false;
+}
+
 LensSpec readLensSpec(ScriptLine& line) {
   LensSpec lensSpec;
   for (double& v : lensSpec.values) v = static_cast<double>(nextInt(line));
@@ -91,10 +96,44 @@ LensSpec readLensSpec(ScriptLine& line) {
   return lensSpec;
 }
 
-bool readScriptLine(std::FILE* file, std::string& line) {
-  char buffer[kScriptLineMax + 1];
-  if (!std::fgets(buffer, sizeof buffer, file)) return false;
-  line.assign(buffer, std::strlen(buffer));
+namespace {
+
+bool startsWithComment(std::string_view text) {
+  ScriptLine line(text);
+  const auto first = line.nextToken();
+  return first && isCommentToken(*first);
+}
+
+// Drops what is left of the file's current line, its line feed included.
+void skipRestOfLine(std::FILE* file) {
+  for (int c = std::getc(file); c != EOF && c != '\n'; c = std::getc(file)) {
+  }
+}
+
+}  // namespace
+
+bool readScriptLine(std::FILE* file, std::string& line, ScriptLineRead* how) {
+  ScriptLineRead read;
+  line.clear();
+  while (line.size() < static_cast<std::size_t>(kScriptLineMax)) {
+    const int c = std::getc(file);
+    if (c == EOF) break;
+    line.push_back(static_cast<char>(c));
+    if (c == '\n') break;
+  }
+  if (line.empty()) return false;
+  if (line.size() == static_cast<std::size_t>(kScriptLineMax) && line.back() != '\n') {
+    if (startsWithComment(line))
+      skipRestOfLine(file);
+    else
+      read.split = true;
+  }
+  // The line is a C string to the runner: a NUL byte ends it.
+  if (const auto nul = line.find('\0'); nul != std::string::npos) {
+    line.resize(nul);
+    read.heldNul = true;
+  }
+  if (how) *how = read;
   return true;
 }
 

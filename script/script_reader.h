@@ -1,15 +1,16 @@
 // The script language's reader: lines, tokens, arguments and word lists.
 //
 // A script is read line by line, at most 399 characters a line (a longer
-// line goes on as the next one). Tokens are runs of characters other than
+// line goes on as the next one, except a comment, which is one line however
+// long it is). Tokens are runs of characters other than
 // space, comma, tab and line feed, so "lens 1,2 3" and "lens 1 2,3" read
 // alike. The first token is the keyword; a first token that begins with
 // punctuation makes the line a comment. Keywords and words match without
 // regard to ASCII case.
 //
 // Index: MISSING_INT, the word lists and keyword numbers, ScriptLine,
-// scriptAtoi, nextInt, nextReal, lookupWord, readLensSpec, readScriptLine,
-// scriptKeyword.
+// scriptAtoi, nextInt, nextReal, lookupWord, readLensSpec, ScriptLineRead,
+// readScriptLine, scriptKeyword.
 #pragma once
 
 #include <array>
@@ -113,12 +114,25 @@ bool isCommentToken(std::string_view token);
 struct LensSpec {
   std::array<double, 5> values{};  // a missing count becomes -2147483648.0
   int shape = 0;                   // an absent or unknown shape word gives 0
+  // A count was absent or signed: such a spec is no lens to show.
+  bool hasMissingCount() const;
 };
 LensSpec readLensSpec(ScriptLine& line);
 
+// How readScriptLine found a line.
+struct ScriptLineRead {
+  // The file's line goes on beyond kScriptLineMax characters; its rest is
+  // read as the next line.
+  bool split = false;
+  // A NUL byte cut the line short: what followed it is not in `line`.
+  bool heldNul = false;
+};
+
 // Reads the next line of at most kScriptLineMax characters into `line`
-// (its line feed included when it fits). False at the end of the file.
-bool readScriptLine(std::FILE* file, std::string& line);
+// (its line feed included when it fits). A comment longer than that is read
+// to its end, so its tail never runs as a line of its own. False at the end
+// of the file.
+bool readScriptLine(std::FILE* file, std::string& line, ScriptLineRead* how = nullptr);
 
 // The keyword number of a line, or -1 for a blank line, a comment or a first
 // token that is no keyword. `line` is left just after the keyword.

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "script/script_check.h"
 #include "script/script_run.h"
 
 namespace kelvane {
@@ -77,6 +78,11 @@ std::string ScriptRunner::scriptPath() const {
 void ScriptRunner::setScriptPath(std::string path) {
   std::lock_guard lock(m_control->mutex);
   m_scriptPath = std::move(path);
+}
+
+void ScriptRunner::setWarningSink(std::function<void(const std::string&)> sink) {
+  std::lock_guard lock(m_control->mutex);
+  m_warningSink = std::move(sink);
 }
 
 bool ScriptRunner::scriptNameGiven() const {
@@ -165,15 +171,38 @@ void ScriptRunner::execute(Run& run) {
     m_control->state = SCRIPT_RUNNING;
     m_control->changed.notify_all();
   }
+  m_stepLimitReached = false;
+  reportWarnings(run);
   showRun(run);
+  const long long maxSteps = m_maxSteps.load();
+  long long steps = 0;
   std::string text;
   while (!stopped(run) && readScriptLine(run.file.get(), text)) {
     ScriptLine line(text);
     const int keyword = scriptKeyword(line);
     if (keyword < 0) continue;
     if (dispatch(run, line, keyword) == Flow::End) break;
+    if (maxSteps > 0 && ++steps >= maxSteps) {
+      m_stepLimitReached = true;
+      break;
+    }
   }
   endRun(run);
+}
+
+void ScriptRunner::reportWarnings(Run& run) {
+  std::function<void(const std::string&)> sink;
+  {
+    std::lock_guard lock(m_control->mutex);
+    sink = m_warningSink;
+  }
+  std::FILE* file = run.file.get();
+  // A pipe cannot be read twice: it runs unchecked.
+  const long start = std::ftell(file);
+  if (!sink || start < 0) return;
+  const auto warnings = checkScript(file);
+  std::fseek(file, start, SEEK_SET);
+  for (const ScriptWarning& w : warnings) sink(formatScriptWarning(run.path, w));
 }
 
 void ScriptRunner::showRun(Run& run) {

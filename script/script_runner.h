@@ -85,6 +85,17 @@ class ScriptRunner {
   // False makes "sleep" and "delay" wait not at all (kelvane-cli --no-delay).
   void setDelaysEnabled(bool enabled) { m_delaysEnabled.store(enabled); }
 
+  // Receives, on the runner's thread, one "FILE:LINE: what is wrong" for
+  // every line of a script that cannot be read whole, before its first line
+  // runs. Takes effect at the next start.
+  void setWarningSink(std::function<void(const std::string&)> sink);
+
+  // Ends a run after this many executed lines (lines with a keyword); 0
+  // sets no limit. Takes effect at the next start.
+  void setMaxSteps(long long steps) { m_maxSteps.store(steps); }
+  // The last run ended at that limit.
+  bool stepLimitReached() const { return m_stepLimitReached.load(); }
+
   // True while a runner thread is working (from toggleScript's start to its
   // end, the wait for the file or the dialog included).
   bool busy() const;
@@ -101,6 +112,7 @@ class ScriptRunner {
   void runThread(std::shared_ptr<Run> run);
   ScriptFile openScript(Run& run);
   void execute(Run& run);
+  void reportWarnings(Run& run);
   void showRun(Run& run);
   void endRun(Run& run);
   Flow dispatch(Run& run, ScriptLine& line, int keyword);
@@ -140,7 +152,10 @@ class ScriptRunner {
   ScriptHost& m_host;
   std::shared_ptr<Control> m_control = std::make_shared<Control>();
   std::atomic<bool> m_delaysEnabled{true};
+  std::atomic<long long> m_maxSteps{0};
+  std::atomic<bool> m_stepLimitReached{false};
   // Guarded by m_control->mutex:
+  std::function<void(const std::string&)> m_warningSink;
   std::string m_scriptPath;
   bool m_scriptNameGiven = false;
   bool m_busy = false;

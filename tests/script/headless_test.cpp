@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -78,6 +79,25 @@ TEST(HeadlessScript, WidthFadeFromZeroStartsAtTheTracedWidth) {
   EXPECT_DOUBLE_EQ(run.widths[3], 99);
   EXPECT_DOUBLE_EQ(run.widths[4], 100);
   EXPECT_TRUE(run.host.settings().locked());
+}
+
+TEST(HeadlessScript, TheStartingLensIsTracedBeforeTheFirstLine) {
+  TracerContext ctx;
+  BeamSettings settings = kInitialCurrentSettings;
+  std::vector<TracePoint> buffer(SINGLE_BEAM_POINTS);
+  settings.traceBuffer = buffer.data();
+  settings.rayEndX = kHeadlessViewWidth;
+  findFocus(ctx, kInitialLens, settings);
+  const double initialWidth = ctx.results.width;
+  ASSERT_GT(initialWidth, 1.0);
+  const std::string path = writeTemp("width fade 0 400 2\n");
+  HeadlessRun run(path);
+  fs::remove(path);
+  ASSERT_FALSE(run.widths.empty());
+  EXPECT_DOUBLE_EQ(run.widths[0], std::trunc(initialWidth))
+      << "the fade starts at the traced width";
+  EXPECT_DOUBLE_EQ(run.widths.back(), 400);
+  EXPECT_EQ(HeadlessHost().refreshCount(), 0) << "the start is no refresh";
 }
 
 TEST(HeadlessScript, FillPercentIsClampedAndUnlocks) {

@@ -172,5 +172,15 @@ TEST_F(ScriptFileTest, ALongLineGoesOnAsTheNextLine) {
   EXPECT_EQ(scriptKeyword(rest), KW_LENS);
 }
 
+TEST_F(ScriptFileTest, ALongCommentIsOneLine) {
+  const std::string comment =
+      "; " + std::string(397, 'c') + "lens 1 2 3 4 5 " + std::string(600, 'c');
+  write(comment + "\nstop\n");
+  const auto got = lines();
+  ASSERT_EQ(got.size(), 2u) << "its tail is no line of its own";
+  EXPECT_EQ(got[0], comment.substr(0, 399));
+  EXPECT_EQ(got[1], "stop\n");
+}
+
 }  // namespace
 }  // namespace kelvane

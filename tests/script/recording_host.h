@@ -234,6 +234,9 @@ class RecordingHost : public ScriptHost {
     return ScriptFile(std::fopen(chosen.c_str(), "r"));
   }
 
+  // An entry of the test's own (a warning the runner reported).
+  void note(const std::string& entry) { record(entry); }
+
   int shapeWrites() const {
     std::lock_guard lock(m_mutex);
     return m_shapeWrites;

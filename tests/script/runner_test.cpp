@@ -86,6 +86,48 @@ TEST_F(ScriptRunnerTest, CommentsBlanksAndUnknownLinesArePassedOver) {
   EXPECT_EQ(refreshes(), (Lines{"refresh 3,3,3,3,3,0"}));
 }
 
+TEST_F(ScriptRunnerTest, MissingOrSignedCountsLeaveTheLensAsItWas) {
+  run("lens 1 1 1 1 1\n"
+      "lens 100 -163 143 260 112 CCCC\n"
+      "lens 2 2 2 2\n"
+      "fade 1 1 1 1 1 CVCV 2 2 -2 2 2 CVCV 3\n"
+      "fade 3 3 3 3 3 4 4 4 4 4\n");  // no start shape: the end lens lacks its depth
+  EXPECT_EQ(refreshes(), (Lines{"refresh 1,1,1,1,1,0"}));
+  EXPECT_EQ(host.shapeWrites(), 1) << "a skipped line writes no shape either";
+}
+
+TEST_F(ScriptRunnerTest, WarningsComeBeforeTheFirstLineRuns) {
+  runner->setWarningSink([this](const std::string& w) { host.note("warn " + w); });
+  const std::string path =
+      writeScript("warn.ops", "lens 1 1 1 1 1\nlense 2\nskip\nbogus\nendskip\nlens 1 -1 1 1 1\n");
+  toggle(path);
+  ASSERT_TRUE(waitIdle());
+  const Lines log = host.log();
+  ASSERT_GE(log.size(), 3u);
+  EXPECT_EQ(log[0], "warn " + path + ":2: unknown keyword \"lense\": the line is skipped");
+  EXPECT_EQ(log[1],
+            "warn " + path + ":6: \"lens\": ivy \"-1\" may not have a sign: the line is skipped");
+  EXPECT_EQ(log[2], "status warn.ops");
+  EXPECT_EQ(refreshes(), (Lines{"refresh 1,1,1,1,1,0"})) << "the run itself goes on as before";
+}
+
+TEST_F(ScriptRunnerTest, ALongCommentNeverRunsItsTail) {
+  run("; " + std::string(397, 'c') + "lens 9 9 9 9 9 " + std::string(600, 'c') +
+      "\nlens 1 1 1 1 1\n");
+  EXPECT_EQ(refreshes(), (Lines{"refresh 1,1,1,1,1,0"}));
+}
+
+TEST_F(ScriptRunnerTest, MaxStepsEndsAnEndlessRepeat) {
+  runner->setMaxSteps(50);
+  run("canvass 1\nrepeat\n");  // never retraces, never ends by itself
+  EXPECT_EQ(host.entries("canvas").size(), 25u);
+  EXPECT_TRUE(runner->stepLimitReached());
+  EXPECT_EQ(host.buttonText(), "&Script");
+  runner->setMaxSteps(0);
+  run("canvass 1\n; comments are no steps\nlens 1 1 1 1 1\n");
+  EXPECT_FALSE(runner->stepLimitReached());
+}
+
 // ---- fades ------------------------------------------------------------------
 
 TEST_F(ScriptRunnerTest, FadeShowsOneLensMoreThanItsSteps) {
