@@ -39,6 +39,7 @@ class ExistingFileDialog : public QDialog {
   void reject() override;
 
  private:
+  void layOut();
   QLabel* m_path;
   QPushButton* m_overwrite;
   QPushButton* m_append;
