@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include <fstream>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include "qt_test_app.h"
 #include "trace/dbgprint.h"
@@ -240,6 +242,40 @@ TEST_F(FileDialogsTest, ChooserNeverOpensTheFilesItLists) {
   const ssize_t n = read(watch, events, sizeof events);
   close(watch);
   EXPECT_LE(n, 0) << "the chooser opened or read the listed file";
+}
+
+// A pipe, or a file of the kernel's own file systems, would block the
+// thread that opens or reads it: the chooser refuses them with a word and
+// stays open.
+TEST_F(FileDialogsTest, ChooserRefusesNamesThatCouldBlock) {
+  const QString fifo = dir.filePath("pipe");
+  ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  const QString procFile = QStringLiteral("/proc/self/status");
+  std::vector<QString> warnings;
+  bool stayedOpen = true;
+  whenModalOpens<QFileDialog>([&](QFileDialog* chooser) {
+    for (const QString& name : {fifo, procFile}) {
+      whenModalOpens<QMessageBox>([&](QMessageBox* box) {
+        warnings.push_back(box->text());
+        box->close();
+      });
+      chooser->selectFile(name);
+      QMetaObject::invokeMethod(chooser, "accept");
+      stayedOpen = stayedOpen && chooser->isVisible();
+    }
+    chooser->reject();
+  });
+  FileDialogOptions options;
+  options.initialDir = dir.path().toStdString();
+  EXPECT_FALSE(chooseFileWithDialog(options).has_value());
+  EXPECT_TRUE(stayedOpen);
+  ASSERT_EQ(warnings.size(), 2u);
+  EXPECT_TRUE(warnings[0].contains(fifo)) << warnings[0].toStdString();
+  EXPECT_TRUE(warnings[1].contains(procFile)) << warnings[1].toStdString();
+  // An ordinary file, new or old, is no matter for refusal.
+  EXPECT_TRUE(refusedChoiceReason(dir.filePath("new.trc")).isEmpty());
+  std::ofstream(dir.filePath("old.trc").toStdString()) << "x\n";
+  EXPECT_TRUE(refusedChoiceReason(dir.filePath("old.trc")).isEmpty());
 }
 
 }  // namespace

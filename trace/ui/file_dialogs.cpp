@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
@@ -18,6 +19,10 @@
 #include <chrono>
 #include <future>
 #include <memory>
+
+#ifdef __linux__
+#include <sys/vfs.h>
+#endif
 
 #include "trace/dbgprint.h"
 #include "trace/ui/dialog_units.h"
@@ -73,6 +78,28 @@ class NameOnlyIconProvider : public QFileIconProvider {
   }
 };
 
+// A chooser that refuses, with a word to the user, the names no caller can
+// safely open: what is not a regular file (a pipe opens only when someone
+// writes to it, a device may never answer) and the files of the kernel's
+// own file systems. Each caller opens and reads the chosen file on a thread
+// that others wait for, so such a choice would freeze the program.
+class GuardedFileDialog : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+
+  void accept() override {
+    const QStringList chosen = selectedFiles();
+    if (!chosen.isEmpty() && !QFileInfo(chosen.front()).isDir()) {
+      const QString why = refusedChoiceReason(chosen.front());
+      if (!why.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), why);
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+};
+
 // The area of a push button that holds its caption, for a button of size `size`.
 QRect buttonContents(const QPushButton* button, QSize size) {
   QStyleOptionButton opt;
@@ -101,6 +128,25 @@ QWidget* ownerWidget(void* owner) {
 
 }  // namespace
 
+QString refusedChoiceReason(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return {};  // a new file: opening it creates it
+  if (!info.isFile()) return QStringLiteral("\"%1\" is not a regular file.").arg(path);
+#ifdef __linux__
+  // Kernel file systems, whose files may block when read.
+  constexpr unsigned long kProc = 0x9fa0, kSysfs = 0x62656572, kDebugfs = 0x64626720,
+                          kTracefs = 0x74726163, kSecurityfs = 0x73636673;
+  struct statfs fs {};
+  if (statfs(QFile::encodeName(info.absoluteFilePath()).constData(), &fs) == 0) {
+    const auto type = static_cast<unsigned long>(fs.f_type);
+    if (type == kProc || type == kSysfs || type == kDebugfs || type == kTracefs ||
+        type == kSecurityfs)
+      return QStringLiteral("\"%1\" is a system file, not one to open here.").arg(path);
+  }
+#endif
+  return {};
+}
+
 QString qtFilterText(const FileFilter& filter) {
   QString patterns = QString::fromStdString(filter.pattern);
   patterns.replace(';', ' ');
@@ -115,7 +161,7 @@ std::optional<std::string> chooseFileWithDialog(const FileDialogOptions& options
   // Declared first: the dialog's information thread uses it until the
   // dialog is gone.
   NameOnlyIconProvider iconProvider;
-  QFileDialog dialog(QApplication::activeWindow(), title);
+  GuardedFileDialog dialog(QApplication::activeWindow(), title);
   // Our own dialog, so that nothing in it reads the files it lists: a
   // platform dialog would sniff contents by its own rules.
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
