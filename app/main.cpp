@@ -67,12 +67,20 @@ int main(int argc, char** argv) {
   const std::string text = commandLineText(argc, argv);
 
   // A second instance hands its script over and ends.
-  if (SingleInstance::otherInstanceRunning()) return SingleInstance::handOff(text);
+  const QString serverName = SingleInstance::serverName();
+  SingleInstance::Place place = SingleInstance::findPlace(serverName);
+  if (place.running) return SingleInstance::handOff(text, place.name);
   SingleInstance instance;
-  if (!instance.listen()) {
-    if (SingleInstance::otherInstanceRunning()) return SingleInstance::handOff(text);
-    dbgPrint("Single instance: cannot listen on %s", qPrintable(SingleInstance::serverName()));
+  if (!instance.listen(place.name)) {
+    // Another start may have taken the place first.
+    place = SingleInstance::findPlace(serverName);
+    if (place.running) return SingleInstance::handOff(text, place.name);
+    dbgPrint("Single instance: cannot listen on %s", qPrintable(place.name));
   }
+  if (place.name != serverName)
+    std::fprintf(stderr,
+                 "kelvane: %s belongs to another user; started as the first instance on %s.\n",
+                 qPrintable(serverName), qPrintable(place.name));
 
   installFileDialogs();
   setDocumentOpener([](const std::string& path) {
