@@ -66,16 +66,16 @@ int main(int argc, char** argv) {
   // options already taken out).
   const std::string text = commandLineText(argc, argv);
 
-  // A second instance hands its script over and ends.
+  // A second instance hands its script over and ends. Looked at twice:
+  // another start may take the place between the look and the listen.
   const QString serverName = SingleInstance::serverName();
-  SingleInstance::Place place = SingleInstance::findPlace(serverName);
-  if (place.running) return SingleInstance::handOff(text, place.name);
   SingleInstance instance;
-  if (!instance.listen(place.name)) {
-    // Another start may have taken the place first.
+  SingleInstance::Place place;
+  for (int attempt = 0; attempt < 2; ++attempt) {
     place = SingleInstance::findPlace(serverName);
     if (place.running) return SingleInstance::handOff(text, place.name);
-    dbgPrint("Single instance: cannot listen on %s", qPrintable(place.name));
+    if (instance.listen(place.name)) break;
+    if (attempt == 1) dbgPrint("Single instance: cannot listen on %s", qPrintable(place.name));
   }
   if (place.name != serverName)
     std::fprintf(stderr,
