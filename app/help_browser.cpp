@@ -1,5 +1,7 @@
 #include "app/help_browser.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -20,9 +22,11 @@ HelpBrowser::HelpBrowser(const QString& path, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_browser);
-  // About 80 characters wide, two thirds as high.
-  const int width = fontMetrics().averageCharWidth() * 90;
-  resize(width, width * 2 / 3);
+  // Wide enough for the guide's tables, within the screen.
+  QSize size(fontMetrics().averageCharWidth() * 120, fontMetrics().height() * 40);
+  if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+  resize(size);
 }
 
 }  // namespace kelvane
