@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -58,6 +59,38 @@ bool lastFieldComplete(std::string_view line) {
          last.size() - dot - 1 >= static_cast<std::size_t>(kFocusResultDecimals[COL_DEVPCNT]);
 }
 
+// The numbers a table writes ("250", "0.012"): digits, one point, digits,
+// at most 15 digits in all. m / 10^k of two exact doubles is rounded once,
+// so the value is the very double a full parse gives; anything else goes to
+// from_chars.
+bool parsePlainDecimal(std::string_view f, double& value) {
+  static constexpr double kPow10[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  std::int64_t mantissa = 0;
+  int digits = 0, decimals = -1;
+  for (char c : f) {
+    if (c >= '0' && c <= '9') {
+      mantissa = mantissa * 10 + (c - '0');
+      if (++digits > 15) return false;
+      if (decimals >= 0) ++decimals;
+    } else if (c == '.' && decimals < 0) {
+      decimals = 0;
+    } else {
+      return false;
+    }
+  }
+  if (digits == 0) return false;
+  value = static_cast<double>(mantissa) / kPow10[decimals < 0 ? 0 : decimals];
+  return true;
+}
+
+bool parseNumber(std::string_view f, double& value) {
+  if (parsePlainDecimal(f, value)) return true;
+  const char* end = f.data() + f.size();
+  auto [ptr, ec] = std::from_chars(f.data(), end, value);
+  return ec == std::errc() && ptr == end && std::isfinite(value);
+}
+
 std::string headerText() {
   std::string text;
   for (std::string_view name : kFocusResultColumnNames) {
@@ -105,9 +138,7 @@ bool parseFocusResultRow(std::string_view line, FocusResultRow& row, std::string
   double values[kFocusResultColumns];
   for (int c = 0; c < kFocusResultColumns; ++c) {
     const std::string_view f = fields[c];
-    const char* end = f.data() + f.size();
-    auto [ptr, ec] = std::from_chars(f.data(), end, values[c]);
-    if (ec != std::errc() || ptr != end || !std::isfinite(values[c])) {
+    if (!parseNumber(f, values[c])) {
       if (why)
         *why = std::string(kFocusResultColumnNames[c]) + " (field " + std::to_string(c + 1) +
                ") is not a number: " + quoted(f);

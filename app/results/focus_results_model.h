@@ -1,13 +1,12 @@
 // The rows of a focus table for Qt's views: a table model over the rows the
 // reader returned (nothing is copied into QVariants until a cell is shown),
-// and a sort/filter proxy that compares and filters the rows' doubles
-// directly, so a table of a million rows sorts and filters in well under a
-// second.
+// and a sort/filter proxy over it that works on the rows' doubles directly.
 #pragma once
 
+#include <QAbstractProxyModel>
 #include <QAbstractTableModel>
-#include <QSortFilterProxyModel>
 #include <memory>
+#include <vector>
 
 #include "calc/focus_results.h"
 #include "calc/focus_results_filter.h"
@@ -35,7 +34,13 @@ class FocusResultsModel : public QAbstractTableModel {
   std::shared_ptr<const FocusResults> m_results;
 };
 
-class FocusResultsProxy : public QSortFilterProxyModel {
+// Shows the rows a filter accepts, in the table's order or sorted by one
+// column. It keeps the shown rows as a list of source rows and rebuilds it
+// in one pass for a filter and one sort of (value, row) pairs for a column,
+// then tells the views once (a reset for a filter, a layout change that
+// keeps the selection for a sort): no per-row signals, no per-comparison
+// model calls, so a million rows take a fraction of a second.
+class FocusResultsProxy : public QAbstractProxyModel {
   Q_OBJECT
  public:
   explicit FocusResultsProxy(FocusResultsModel* source, QObject* parent = nullptr);
@@ -45,16 +50,31 @@ class FocusResultsProxy : public QSortFilterProxyModel {
   const FocusResultsFilter& rowFilter() const { return m_filter; }
   // The source row of a shown row, and the shown row of a source row (-1
   // when it is filtered out).
-  int sourceRow(int shownRow) const;
-  int shownRow(int sourceRow) const;
+  int sourceRow(int shownRow) const { return m_order[shownRow]; }
+  int shownRow(int sourceRow) const { return m_position[sourceRow]; }
+  // -1: the table's own order.
+  int sortColumn() const { return m_sortColumn; }
+  Qt::SortOrder sortOrder() const { return m_sortOrder; }
 
- protected:
-  bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
-  bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+  void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+  QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
+  QModelIndex parent(const QModelIndex& child) const override;
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QModelIndex mapToSource(const QModelIndex& proxyIndex) const override;
+  QModelIndex mapFromSource(const QModelIndex& sourceIndex) const override;
 
  private:
+  void filterRows();  // m_order: the accepted rows in the table's order
+  void sortRows();    // m_order sorted by m_sortColumn
+  void indexPositions();
+
   FocusResultsModel* m_model;
   FocusResultsFilter m_filter;
+  int m_sortColumn = -1;
+  Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+  std::vector<int> m_order;     // shown row -> source row
+  std::vector<int> m_position;  // source row -> shown row, -1 when not shown
 };
 
 }  // namespace kelvane

@@ -177,6 +177,10 @@ TEST_F(FocusResultsWindowTest, ThePlotAndTheTableSelectEachOther) {
   const int row = w->proxy()->sourceRow(2);
   EXPECT_EQ(w->selectedSourceRow(), row);
   EXPECT_EQ(plot->selectedRow(), row);
+  // A sort keeps the selection on its row.
+  w->table()->sortByColumn(COL_DEVPCNT, Qt::AscendingOrder);
+  EXPECT_EQ(w->selectedSourceRow(), row);
+  EXPECT_EQ(w->table()->selectionModel()->selectedRows().size(), 1);
 
   // A click on a point selects the row behind it.
   plot->setAxes(COL_EVY, COL_IVY);
