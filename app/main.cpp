@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
   if (isFocusResultsPath(text)) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(text, error);
-    if (!error) text = absolute.string();
+    if (!error) text = absolute.lexically_normal().string();
   }
 
   // A second instance hands its script over and ends.

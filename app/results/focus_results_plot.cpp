@@ -37,7 +37,9 @@ void setRange(QValueAxis* axis, double low, double high) {
   }
   double pad = (high - low) * 0.05;
   if (pad == 0) pad = std::max(std::abs(low) * 0.05, 0.5);
-  axis->setRange(low - pad, high + pad);
+  // Values of a table are never negative; neither is its axis.
+  axis->setRange(low >= 0 ? std::max(0.0, low - pad) : low - pad, high + pad);
+  axis->applyNiceNumbers();
 }
 
 }  // namespace

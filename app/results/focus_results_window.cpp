@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
@@ -57,7 +58,6 @@ FocusResultsWindow::FocusResultsWindow(std::shared_ptr<const FocusResults> resul
   // Fixed row heights keep a table of a million rows quick to lay out.
   m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-  m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   m_table->horizontalHeader()->setDefaultSectionSize(
       m_table->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 12);
   // At first the rows stand in the file's order; a click on a header sorts.
@@ -77,10 +77,16 @@ FocusResultsWindow::FocusResultsWindow(std::shared_ptr<const FocusResults> resul
   auto* splitter = new QSplitter(this);
   splitter->addWidget(left);
   splitter->addWidget(m_plot);
-  splitter->setStretchFactor(0, 1);
+  splitter->setStretchFactor(0, 0);
   splitter->setStretchFactor(1, 1);
   setCentralWidget(splitter);
-  resize(1180, 640);
+  // Every column in sight at first, the plot beside them.
+  const int tableWidth = kFocusResultColumns * m_table->horizontalHeader()->defaultSectionSize() +
+                         m_table->verticalScrollBar()->sizeHint().width() +
+                         2 * m_table->frameWidth();
+  constexpr int kPlotWidth = 560;
+  splitter->setSizes({tableWidth, kPlotWidth});
+  resize(tableWidth + kPlotWidth + splitter->handleWidth(), 640);
 
   m_filterDelay = new QTimer(this);
   m_filterDelay->setSingleShot(true);

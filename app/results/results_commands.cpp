@@ -59,7 +59,16 @@ void chooseFocusResults(QWidget* mainWindow, const FocusResultsHooks& hooks) {
 bool openFocusResultsArgument(QWidget* mainWindow, const std::string& argument,
                               const FocusResultsHooks& hooks) {
   if (!isFocusResultsPath(argument)) return false;
-  openFocusResultsWindow(mainWindow, argumentPath(argument), hooks);
+  // Opened from the event loop, not inside the hand-off: a second start
+  // waits for its hand-off to be answered, and must not wait for the user
+  // to read a message about a bad file.
+  QPointer<QWidget> owner(mainWindow);
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(),
+      [owner, path = argumentPath(argument), hooks] {
+        if (owner) openFocusResultsWindow(owner, path, hooks);
+      },
+      Qt::QueuedConnection);
   return true;
 }
 

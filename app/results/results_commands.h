@@ -22,8 +22,8 @@ FocusResultsHooks programResultsHooks(QWidget* mainWindow);
 // Asks for a focus table and opens its window.
 void chooseFocusResults(QWidget* mainWindow, const FocusResultsHooks& hooks);
 
-// A ".csv" argument opens its window and is taken (true); any other
-// argument is left to the script runner (false).
+// A ".csv" argument is taken (true) and its window opens as soon as the
+// event loop runs; any other argument is left to the script runner (false).
 bool openFocusResultsArgument(QWidget* mainWindow, const std::string& argument,
                               const FocusResultsHooks& hooks);
 

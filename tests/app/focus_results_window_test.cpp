@@ -270,15 +270,15 @@ TEST_F(FocusResultsWindowTest, OpenedByArgumentMenuAndOfferAndRefusedWithTheLine
 
   // A ".csv" start-up argument opens the window instead of a script.
   main.runStartupArgument(good);
-  ASSERT_EQ(openWindows().size(), 1u);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return openWindows().size() == 1; }, 5000));
   EXPECT_EQ(openWindows()[0]->path(), QString::fromStdString(good));
 
   // A malformed table opens nothing and names the line.
   std::string bad = sweepText();
   bad.insert(bad.find('\n', bad.find('\n') + 1) + 1, "250,63,203,180,x,251,30,0.012,0.00\n");
   main.runStartupArgument(write("bad.csv", bad));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return messages.size() == 1; }, 5000));
   EXPECT_EQ(openWindows().size(), 1u);
-  ASSERT_EQ(messages.size(), 1u);
   EXPECT_NE(messages[0].find("line 3: evx (field 5) is not a number: \"x\""), std::string::npos)
       << messages[0];
 
