@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 
 #include "trace/dbgprint.h"
-#include "trace/ui/free_window.h"
 #include "trace/ui/place_window.h"
 #include "trace/ui/psv_config.h"
 #include "trace/ui/trace_windows.h"
@@ -231,7 +230,7 @@ void PsvWnd::teardown() {
   if (place.window == this) {
     setPsViewSink(nullptr);
     place.window = nullptr;
-    place.rect = frameGeometry();
+    place.rect = screenRect(this);
   }
   m_view->attachWindow(nullptr);
 }
@@ -373,10 +372,7 @@ void togglePsView(QWidget* mainWindow) {
   }
   auto* window = new PsvWnd(mainWindow);
   const QRect start = place.rect.isNull() ? psViewStartRect(workArea()) : place.rect;
-  window->resize(start.size());
-  window->move(start.topLeft());
-  window->show();
-  setFrameRect(window, start);  // decorations are known once shown
+  showWithFrameRect(window, start);  // fitted again once the window manager frames it
   place.window = window;
   setPsViewSink(&window->view());
   notifyTraceWindowsChanged();
