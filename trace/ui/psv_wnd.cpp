@@ -104,6 +104,7 @@ void PsvArea::applyVertical(int vmax, int vpos) {
 }
 
 void PsvArea::sizeChanged() {
+  m_rangeLongest = m_view.longest();
   const PsView::ScrollState s = m_view.sizeChanged(viewport()->width(), viewport()->height());
   const int rows = std::max(1, viewport()->height() / std::max(1, m_view.lineHeight()));
   verticalScrollBar()->setPageStep(rows);
@@ -112,6 +113,10 @@ void PsvArea::sizeChanged() {
   horizontalScrollBar()->setRange(0, s.hmax);
   horizontalScrollBar()->setValue(s.hpos);
   m_applying = false;
+}
+
+void PsvArea::followLongestLine() {
+  if (m_view.longest() > m_rangeLongest) sizeChanged();
 }
 
 void PsvArea::resizeEvent(QResizeEvent* event) {
@@ -313,7 +318,9 @@ void PsvWnd::setVerticalScroll(int vmax, int vpos) {
 }
 
 void PsvWnd::invalidate() {
+  // New lines: the horizontal range grows with the longest of them.
   if (onOwnThread()) {
+    m_area->followLongestLine();
     client()->update();
     return;
   }
@@ -322,6 +329,7 @@ void PsvWnd::invalidate() {
       this,
       [this] {
         m_updatePosted.store(false);
+        m_area->followLongestLine();
         client()->update();
       },
       Qt::QueuedConnection);
