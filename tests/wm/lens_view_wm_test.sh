@@ -39,5 +39,19 @@ main_active() { [ "$(xdotool getactivewindow)" = "$main" ]; }
 wm_wait_for "the main window to be active" main_active
 wm_above "$view" "$main" || wm_fail "the lens view went below the main window: $(wm_stacking)"
 
+# Save: the button's centre in dialog units (229 + 11, 94 + 6.5) of the
+# 291 by 110 unit client area; a new file name typed into the chooser.
+eval "$(xwininfo -id "$dialog" | awk '/^  Width:/ {print "w=" $NF} /^  Height:/ {print "h=" $NF}')"
+xdotool mousemove --window "$dialog" $((w * 240 / 291)) $((h * 201 / 220)) click 1
+chooser_shown() { wm_window_shown "Save As"; }
+wm_wait_for "the file chooser" chooser_shown
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 "$wm_tmp/snap.lens"
+xdotool key --clearmodifiers Return
+snapshot_written() { grep -q '^trace' "$wm_tmp/snap.lens" 2>/dev/null; }
+wm_wait_for "the snapshot file" snapshot_written
+wm_expect "the snapshot's window line" "$(grep '^; window' "$wm_tmp/snap.lens")" \
+  "; window 100,10,860,720"
+
 wm_program_alive || wm_fail "the program ended: $(cat "$wm_tmp/kelvane.log")"
 echo "PASS"

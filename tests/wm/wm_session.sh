@@ -30,6 +30,7 @@ trap 'exit 130' INT TERM HUP
 
 wm_fail() {
   echo "FAIL: $*" >&2
+  [ -n "${WM_DEBUG:-}" ] && cat "$wm_tmp/kelvane.log" >&2
   if [ -n "${WM_SHOT_ON_FAIL:-}" ] && [ -n "${DISPLAY:-}" ]; then
     import -window root "$WM_SHOT_ON_FAIL" 2>/dev/null && echo "screenshot: $WM_SHOT_ON_FAIL" >&2
   fi

@@ -86,9 +86,15 @@ class FrameFollower : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     switch (event->type()) {
+      case QEvent::Show:
+      case QEvent::WinIdChange:
+        // The native window exists now: follow its exposure as well.
+        if (auto* widget = qobject_cast<QWidget*>(watched)) watchNative(widget);
+        queueCheck();
+        break;
+      case QEvent::Expose:  // mapped, so framed by now, even where nothing moved
       case QEvent::Move:
       case QEvent::Resize:
-      case QEvent::Show:
         queueCheck();
         break;
       default:
@@ -106,7 +112,12 @@ class FrameFollower : public QObject {
 
   void watch(QWidget* widget) {
     widget->installEventFilter(this);
+    watchNative(widget);
     m_watched.push_back({widget, frameMarginsOf(widget), screenRect(widget)});
+  }
+
+  void watchNative(QWidget* widget) {
+    if (QWindow* handle = widget->windowHandle()) handle->installEventFilter(this);
   }
 
   // The reference is settled once it has no frame still to come and no
