@@ -34,7 +34,7 @@ wm_wait_for "the dialog 4 pixels in from the view's bottom-right corner" dialog_
 # main window is activated.
 transient=$(xprop -id "$view" WM_TRANSIENT_FOR | sed -n 's/.*# *//p')
 wm_expect "the view's owner" "$((${transient:-0}))" "$main"
-xdotool windowactivate --sync "$main" 2>/dev/null
+timeout "$WM_DEADLINE" xdotool windowactivate --sync "$main" 2>/dev/null
 main_active() { [ "$(xdotool getactivewindow)" = "$main" ]; }
 wm_wait_for "the main window to be active" main_active
 wm_above "$view" "$main" || wm_fail "the lens view went below the main window: $(wm_stacking)"

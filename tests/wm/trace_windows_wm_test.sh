@@ -15,7 +15,7 @@ wm_wait_for "the main window's frame" wm_framed "$main"
 
 # toggle_from_menu KEY: the Debug menu's item with that mnemonic.
 toggle_from_menu() {
-  xdotool windowactivate --sync "$main" 2>/dev/null
+  timeout "$WM_DEADLINE" xdotool windowactivate --sync "$main" 2>/dev/null
   xdotool key --clearmodifiers alt+d
   xdotool key --clearmodifiers "$1"
 }
