@@ -10,7 +10,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <regex>
 #include <string>
 #include <thread>
 
@@ -18,6 +17,7 @@
 #include "calc/focus_matrix.h"
 #include "calc/focus_table.h"
 #include "cli/commands.h"
+#include "cli/table_grid_options.h"
 #include "cli/trace_stdout.h"
 #include "trace/dbgprint.h"
 
@@ -111,21 +111,10 @@ int runSweep(const char* command, const std::function<void()>& sweep, const Swee
   return 0;
 }
 
-// "A:B" or "A", each a whole number of the table's depth range.
-bool parseDepths(const std::string& text, int& first, int& last) {
-  static const std::regex pattern(R"(^\s*(\d{1,4})\s*(?::\s*(\d{1,4})\s*)?$)");
-  std::smatch m;
-  if (!std::regex_match(text, m, pattern)) return false;
-  first = std::stoi(m[1]);
-  last = m[2].matched ? std::stoi(m[2]) : first;
-  return kFocusTableFirstDepth <= first && first <= last && last <= kFocusTableLastDepth;
-}
-
 struct TableArgs {
-  std::string depths;
+  TableGridArgs grid;
   std::string output;
   int threads = 0;
-  double rindex = 1.5;
   bool quiet = false;
 };
 
@@ -137,24 +126,17 @@ struct MatrixArgs {
 
 int runTable(const TableArgs& args) {
   FocusTableOptions options;
-  if (!args.depths.empty() && !parseDepths(args.depths, options.firstDepth, options.lastDepth)) {
-    std::fprintf(stderr, "kelvane-cli table: --depth must be A:B or A with %d <= A <= B <= %d, not \"%s\"\n",
-                 kFocusTableFirstDepth, kFocusTableLastDepth, args.depths.c_str());
-    return kUsageError;
-  }
   if (args.threads < 0) {
     std::fprintf(stderr, "kelvane-cli table: --threads must be 1 or more (0: one per core)\n");
     return kUsageError;
   }
-  if (!(args.rindex > 0)) {
-    std::fprintf(stderr, "kelvane-cli table: --rindex must be a positive number\n");
-    return kUsageError;
-  }
   options.threads = args.threads;
-  options.indexRatio = ratioFromRindex(args.rindex);
+  TableLaunch launch;
+  if (const int code = launch.prepare(args.grid, args.quiet, options); code >= 0) return code;
   auto progress = std::make_shared<SweepProgress>();
   options.progress = progress.get();
-  return runSweep("table", [options] { runFocusTableWith(options); }, *progress, args.output, args.quiet);
+  return launch.finish(
+      runSweep("table", [options] { runFocusTableWith(options); }, *progress, args.output, args.quiet));
 }
 
 int runMatrix(const MatrixArgs& args) {
@@ -174,12 +156,11 @@ int runMatrix(const MatrixArgs& args) {
 void addTableCommand(CLI::App& app, int& exitCode) {
   auto args = std::make_shared<TableArgs>();
   CLI::App* cmd = app.add_subcommand(
-      "table", "Run the focus table: CSV rows of the sharply focusing CVCV lenses.");
-  cmd->add_option("--depth", args->depths, "a slice of the depth loop, A:B or A (30..180)");
+      "table", "Run the focus table: CSV rows of the sharply focusing lenses of a grid (default CVCV).");
   cmd->add_option("-o,--output", args->output, "write the table to this file instead of standard output");
   cmd->add_option("--threads", args->threads, "threads to use (default 0: one per core)");
-  cmd->add_option("--rindex", args->rindex, "refractive index (default 1.5)");
   cmd->add_flag("-q,--quiet", args->quiet, "no progress line on standard error");
+  addTableGridOptions(*cmd, args->grid);
   cmd->callback([args, &exitCode] { exitCode = runTable(*args); });
 }
 
