@@ -262,9 +262,15 @@ int TableLaunch::prepare(const TableGridArgs& args, bool quiet, FocusTableOption
       m_mpi->serve(options);
       return 0;
     }
-    options.runGroups = m_mpi->runner();
     terminated = 0;
     std::signal(SIGTERM, onTerminate);
+    // A SIGTERM before the sweep began must still stop it.
+    options.runGroups = [runner = m_mpi->runner()](long groups, int threads,
+                                                   const TableGroupEvaluator& evaluator,
+                                                   const TableGroupConsumer& consume) {
+      if (terminated) killBackgroundCalc();
+      runner(groups, threads, evaluator, consume);
+    };
   }
 #endif
   if (!quiet) printEstimate(estimateFocusTable(options.grid, options.indexRatio), ranks, threads);
