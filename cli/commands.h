@@ -15,7 +15,7 @@ void addFocusCommand(CLI::App& app, int& exitCode);
 // `report basic|normal|face|slope|deflection|formulas|ellipse`
 void addReportCommand(CLI::App& app, int& exitCode);
 
-// `table [--depth A:B] [-o FILE] [--threads N] [--rindex R] [-q]`
+// `table [grid options] [--estimate] [-o FILE] [--threads N] [-q]`, under mpirun too
 void addTableCommand(CLI::App& app, int& exitCode);
 
 // `matrix [-o FILE] [--rindex R] [-q]`

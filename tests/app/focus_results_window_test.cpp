@@ -49,9 +49,8 @@ const std::string& sweepText() {
     std::string out;
     std::mutex m;
     FocusTableOptions options;
-    options.firstDepth = options.lastDepth = 30;
-    options.firstIvx = 203;
-    options.lastIvx = 206;
+    options.grid.depth = {30, 30, 1};
+    options.grid.ivx = {203, 206, 1};
     options.writer = [&](const char* line) {
       std::lock_guard lock(m);
       out += line;

@@ -25,9 +25,8 @@ const std::vector<std::string>& sweepLines() {
   static const std::vector<std::string> lines = [] {
     test::SweepCapture capture;
     FocusTableOptions options;
-    options.firstDepth = options.lastDepth = 30;
-    options.firstIvx = 203;
-    options.lastIvx = 206;
+    options.grid.depth = {30, 30, 1};
+    options.grid.ivx = {203, 206, 1};
     options.writer = capture.writer();
     EXPECT_EQ(test::runAsBackgroundCalc([options] { runFocusTableWith(options); }), 0);
     return capture.lines;
