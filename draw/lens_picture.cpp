@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "draw/glass.h"
 #include "optics/focus.h"
 
 namespace kelvane::draw {
@@ -145,6 +146,10 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
   const int iX = roundUnit(d.lens.ivx), iY = roundUnit(d.lens.ivy);
   const int eX = roundUnit(d.lens.evx), eY = roundUnit(d.lens.evy);
   const int D = roundUnit(d.lens.depth);
+
+  // The glass first, under everything else.
+  std::vector<Point> glass = glassOutline(d.lens);
+  if (!glass.empty()) list.add(Polygon{std::move(glass), kGlassTint, std::nullopt});
 
   list.add(Line{{double(e.left), 0}, {double(e.right), 0}, kAxisPen});
   list.add(Line{{0, double(e.top)}, {0, double(e.bottom)}, kAxisPen});

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "lens_test_support.h"
+#include "optics/ellipse_intersect.h"
 #include "optics/focus.h"
 
 namespace kelvane {
@@ -89,6 +90,62 @@ TEST(PaintLensOrigin, NoBeamsDrawsOnlyAxesDepthAndFaces) {
   // The ingress ellipse's leftmost point is the origin, its rightmost 2 * ivx.
   EXPECT_TRUE(isColor(img, 100 + 2 * 219, 300, qRgb(0, 0, 0)) ||
               isColor(img, 99 + 2 * 219, 300, qRgb(0, 0, 0)));
+}
+
+// The height where the glass ends: the rim where the face arcs cross (from
+// the optics' own ellipse intersection), else where the shorter face ends.
+double glassTop(const Lens& l) {
+  TracePoint pts[4];
+  const int n = ellipseIntersect(faceEllipse(l, Face::Ingress), pts, faceEllipse(l, Face::Egress));
+  for (int i = 0; i < n; ++i) {
+    const double y = std::abs(pts[i].y);
+    if (y > 0 && std::abs(facePointX(l, Face::Ingress, y) - pts[i].x) < 1e-6 &&
+        std::abs(facePointX(l, Face::Egress, y) - pts[i].x) < 1e-6)
+      return y;
+  }
+  return std::min(l.ivy, l.evy);
+}
+
+TEST(PaintLensGlass, TintFillsTheGlassAndNothingElseForEveryShape) {
+  const QRgb tint = qRgb(220, 235, 250);
+  const QRgb white = qRgb(255, 255, 255);
+  for (int shape = 0; shape < 4; ++shape) {
+    Lens l = kInitialLens;
+    l.shape = shape;
+    const QImage img = paint(LensDrawing{l, 0, nullptr, nullptr, 0});  // 1 unit = 1 pixel
+    const QPoint o = lensOrigin(l, 800, 600);
+    const auto at = [&](double x, double y) {
+      return QPoint(o.x() + roundUnit(x), o.y() - roundUnit(y));
+    };
+    const auto is = [&](QPoint p, QRgb c) { return isColor(img, p.x(), p.y(), c); };
+    const double top = glassTop(l);
+    SCOPED_TRACE(std::string(shapeName(shape)) + " top " + std::to_string(top));
+    // Half-way up (and down), between the faces and just outside them.
+    for (double y : {top / 2, -top / 2, top / 4}) {
+      const double in = facePointX(l, Face::Ingress, y), eg = facePointX(l, Face::Egress, y);
+      EXPECT_TRUE(is(at((in + eg) / 2, y), tint)) << y;
+      EXPECT_TRUE(is(at(in + 3, y), tint)) << y;
+      EXPECT_TRUE(is(at(eg - 3, y), tint)) << y;
+      EXPECT_TRUE(is(at(in - 4, y), white)) << y;
+      EXPECT_TRUE(is(at(eg + 4, y), white)) << y;
+    }
+    // Above the glass's end nothing is tinted.
+    const double in = facePointX(l, Face::Ingress, top), eg = facePointX(l, Face::Egress, top);
+    for (double x = std::min(in, eg) - 20; x <= std::max(in, eg) + 20; x += 2) {
+      EXPECT_FALSE(is(at(x, top + 4), tint)) << x;
+      EXPECT_FALSE(is(at(x, -top - 4), tint)) << x;
+    }
+  }
+  // CVCC meets at the rim (132.77 high); CCCV never meets and ends flat at ivy.
+  Lens cvcc = kInitialLens;
+  cvcc.shape = 1;
+  EXPECT_NEAR(glassTop(cvcc), 132.7668, 1e-3);
+  Lens cccv = kInitialLens;
+  cccv.shape = 2;
+  EXPECT_EQ(glassTop(cccv), 163);
+  // No glass, no tint: the egress vertex left of the ingress vertex.
+  cvcc.depth = -10;
+  EXPECT_EQ(countColor(paint(LensDrawing{cvcc, 0, nullptr, nullptr, 0}), tint), 0);
 }
 
 TEST(PaintLensFocusDot, SitsOnTheIngressFarFocus) {
