@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "draw/glass.h"
+#include "draw/legend.h"
 #include "optics/focus.h"
 
 namespace kelvane::draw {
@@ -129,7 +130,7 @@ void addCrossingMark(DisplayList& list, double a, double b, const Pen& pen) {
 }
 
 DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double dpiY,
-                        [[maybe_unused]] const PictureOptions& options) {
+                        const PictureOptions& options) {
   DisplayList list;
   list.width = W;
   list.height = H;
@@ -167,6 +168,7 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
     else
       addSingleBeams(list, d, e);
   }
+  if (options.legend) addLegend(list, d, e);
   return list;
 }
 

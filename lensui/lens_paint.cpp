@@ -5,6 +5,7 @@
 
 #include "draw/qt/painter_replay.h"
 #include "lensui/lens_session.h"
+#include "lensui/lens_wnd.h"
 
 namespace kelvane {
 
@@ -29,7 +30,12 @@ LensDrawing currentLensDrawing() {
   return d;
 }
 
-PictureOptions currentPictureOptions() { return {}; }
+PictureOptions currentPictureOptions() {
+  const LensSession& s = lensSession();
+  PictureOptions options;
+  options.legend = s.view && s.view->legendShown();
+  return options;
+}
 
 void paintLens(QPainter& painter, int W, int H, const LensDrawing& d,
                const PictureOptions& options) {

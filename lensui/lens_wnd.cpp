@@ -1,6 +1,7 @@
 #include "lensui/lens_wnd.h"
 
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QResizeEvent>
@@ -46,6 +47,13 @@ LensWnd::LensWnd(QWidget* owner) : QMainWindow(owner, Qt::Window), m_canvas(new 
   print->setData(IDM_LENS_PRINT);
   connect(parameters, &QAction::triggered, this, [this] { command(IDM_LENS_PARAMETERS); });
   connect(print, &QAction::triggered, this, [this] { command(IDM_LENS_PRINT); });
+  // What the picture adds to explain itself.
+  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+  m_legend = viewMenu->addAction(QStringLiteral("&Legend"));
+  m_legend->setData(IDM_LENS_LEGEND);
+  m_legend->setCheckable(true);
+  m_legend->setChecked(true);
+  connect(m_legend, &QAction::triggered, this, [this] { updateCanvas(); });
   LensSession& s = lensSession();
   s.view = this;
   setBeamMode(s.beamMode);  // adopts a buffer already allocated for this mode
@@ -78,12 +86,17 @@ void LensWnd::command(int id) {
     case IDM_LENS_PRINT:
       printLens(this);
       break;
+    case IDM_LENS_LEGEND:
+      m_legend->trigger();  // toggles it and repaints
+      break;
     default:
       break;
   }
 }
 
 void LensWnd::updateCanvas() { m_canvas->update(); }
+
+bool LensWnd::legendShown() const { return m_legend->isChecked(); }
 
 void lensViewResized(int w, int h) {
   LensSession& s = lensSession();

@@ -316,3 +316,55 @@ TEST(PaintLensMultiBeam, RealTraceDrawsFiveColouredFansAndNoDot) {
 
 }  // namespace
 }  // namespace kelvane
+
+namespace kelvane {
+namespace {
+
+class LensViewLegendTest : public ::testing::Test {
+ protected:
+  void SetUp() override { test::resetLensSession(); }
+  void TearDown() override { test::resetLensSession(); }
+};
+
+TEST_F(LensViewLegendTest, ViewMenuSwitchesTheKeyWhichNeverCoversTheFocus) {
+  LensWnd* view = openLensView(nullptr, kSingleBeamMode);
+  ASSERT_TRUE(test::waitFor([&] { return lensSession().ctx.results.beamCount > 0; }));
+  QAction* legend = nullptr;
+  for (QAction* a : view->findChildren<QAction*>())
+    if (a->data().toInt() == IDM_LENS_LEGEND) legend = a;
+  ASSERT_NE(legend, nullptr);
+  EXPECT_EQ(legend->text(), QStringLiteral("&Legend"));
+  EXPECT_TRUE(legend->isCheckable());
+  EXPECT_TRUE(legend->isChecked());
+
+  // The key's grey frame (160, 160, 160), give or take the window surface's
+  // colour depth.
+  const auto frame = [](const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) {
+        const QRgb c = img.pixel(x, y);
+        n += qRed(c) == qGreen(c) && qGreen(c) == qBlue(c) && std::abs(qRed(c) - 160) <= 6;
+      }
+    return n;
+  };
+  QImage shot = view->canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_GT(frame(shot), 100);
+  // The focus dot stays red and whole under the key.
+  const QPoint o = lensOrigin(lensSession().lens, shot.width(), shot.height());
+  const double unit = view->canvas()->logicalDpiX() / 100.0;
+  const int dotX = o.x() + static_cast<int>(ingressFarFocus(lensSession().lens) * unit);
+  int red = 0;
+  for (int dx = -2; dx <= 2; ++dx)
+    for (int dy = -2; dy <= 2; ++dy) red += test::isColor(shot, dotX + dx, o.y() + dy, kRed);
+  EXPECT_GE(red, 20);
+
+  view->command(IDM_LENS_LEGEND);
+  EXPECT_FALSE(legend->isChecked());
+  shot = view->canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(frame(shot), 0);
+  delete view;
+}
+
+}  // namespace
+}  // namespace kelvane
