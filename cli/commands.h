@@ -24,4 +24,8 @@ void addMatrixCommand(CLI::App& app, int& exitCode);
 // `script FILE [--no-delay] [--max-refreshes N]`
 void addScriptCommand(CLI::App& app, int& exitCode);
 
+// `draw IVX IVY EVX EVY DEPTH SHAPE [options] -o FILE.svg|png|pdf` (only in
+// builds with Qt)
+void addDrawCommand(CLI::App& app, int& exitCode);
+
 }  // namespace kelvane::cli

@@ -14,6 +14,9 @@ int main(int argc, char** argv) {
   kelvane::cli::addTableCommand(app, exitCode);
   kelvane::cli::addMatrixCommand(app, exitCode);
   kelvane::cli::addScriptCommand(app, exitCode);
+#ifdef KELVANE_CLI_DRAW
+  kelvane::cli::addDrawCommand(app, exitCode);
+#endif
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "draw/caption.h"
 #include "draw/glass.h"
 #include "draw/legend.h"
 #include "optics/focus.h"
@@ -133,7 +134,7 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
                         const PictureOptions& options) {
   DisplayList list;
   list.width = W;
-  list.height = H;
+  list.height = H + (options.caption ? captionBandPixels(dpiY) : 0);
   list.dpiX = dpiX;
   list.dpiY = dpiY;
   list.origin = lensOriginPixel(d.lens, W, H);
@@ -169,6 +170,7 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
       addSingleBeams(list, d, e);
   }
   if (options.legend) addLegend(list, d, e);
+  if (options.caption) addCaption(list, *options.caption, e);
   return list;
 }
 
