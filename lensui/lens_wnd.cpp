@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "lensui/lens_control.h"
+#include "lensui/lens_export.h"
 #include "lensui/lens_paint.h"
 #include "lensui/lens_print.h"
 #include "lensui/lens_session.h"
@@ -47,6 +48,9 @@ LensWnd::LensWnd(QWidget* owner) : QMainWindow(owner, Qt::Window), m_canvas(new 
   print->setData(IDM_LENS_PRINT);
   connect(parameters, &QAction::triggered, this, [this] { command(IDM_LENS_PARAMETERS); });
   connect(print, &QAction::triggered, this, [this] { command(IDM_LENS_PRINT); });
+  QAction* exportPicture = menuBar()->addAction(QStringLiteral("E&xport\u2026"));
+  exportPicture->setData(IDM_LENS_EXPORT);
+  connect(exportPicture, &QAction::triggered, this, [this] { command(IDM_LENS_EXPORT); });
   // What the picture adds to explain itself.
   QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
   m_legend = viewMenu->addAction(QStringLiteral("&Legend"));
@@ -85,6 +89,9 @@ void LensWnd::command(int id) {
       break;
     case IDM_LENS_PRINT:
       printLens(this);
+      break;
+    case IDM_LENS_EXPORT:
+      exportLens(this);
       break;
     case IDM_LENS_LEGEND:
       m_legend->trigger();  // toggles it and repaints

@@ -18,6 +18,7 @@ namespace kelvane {
 inline constexpr int IDM_LENS_PARAMETERS =
     100;                                     // "para&Meters": focus or open the Lens Control dialog
 inline constexpr int IDM_LENS_PRINT = 101;   // "&Print": print the picture
+inline constexpr int IDM_LENS_EXPORT = 102;  // "E&xport…": the picture to SVG, PNG or PDF
 inline constexpr int IDM_LENS_LEGEND = 110;  // "&View" > "&Legend": show or hide the colour key
 
 inline constexpr char kLensWndCaption[] = "Kelvane Lens Demo";

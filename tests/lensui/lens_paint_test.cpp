@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QMenuBar>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <cmath>
 #include <vector>
 
 #include "lens_test_support.h"
+#include "lensui/lens_export.h"
 #include "optics/ellipse_intersect.h"
 #include "optics/focus.h"
 
@@ -363,6 +367,66 @@ TEST_F(LensViewLegendTest, ViewMenuSwitchesTheKeyWhichNeverCoversTheFocus) {
   EXPECT_FALSE(legend->isChecked());
   shot = view->canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(frame(shot), 0);
+  delete view;
+}
+
+}  // namespace
+}  // namespace kelvane
+
+namespace kelvane {
+namespace {
+
+QString g_exportPath;  // where the test chooser sends the picture
+
+bool choosePng(ExportChoice& choice, QWidget*) {
+  EXPECT_TRUE(choice.caption);  // on unless switched off
+  EXPECT_EQ(choice.pngDpi, 192);
+  choice.path = g_exportPath;
+  choice.pngDpi = 96;
+  choice.caption = false;
+  return true;
+}
+
+bool cancelExport(ExportChoice&, QWidget*) { return false; }
+
+class LensViewExportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::resetLensSession();
+    ASSERT_TRUE(dir.isValid());
+  }
+  void TearDown() override {
+    setExportChooser(nullptr);
+    test::resetLensSession();
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(LensViewExportTest, ExportAfterPrintWritesThePictureTheViewShows) {
+  LensWnd* view = openLensView(nullptr, kSingleBeamMode);
+  ASSERT_TRUE(test::waitFor([&] { return lensSession().ctx.results.beamCount > 0; }));
+  const QList<QAction*> items = view->menuBar()->actions();
+  ASSERT_GE(items.size(), 3);
+  EXPECT_EQ(items[1]->text(), QStringLiteral("&Print"));
+  EXPECT_EQ(items[2]->text(), QStringLiteral("E&xport\u2026"));
+  EXPECT_EQ(items[2]->data().toInt(), IDM_LENS_EXPORT);
+
+  g_exportPath = dir.filePath("view.png");
+  setExportChooser(&cancelExport);
+  view->command(IDM_LENS_EXPORT);
+  EXPECT_FALSE(QFile::exists(g_exportPath));
+
+  setExportChooser(&choosePng);
+  items[2]->trigger();
+  const QImage file(g_exportPath);
+  ASSERT_FALSE(file.isNull());
+  // At 96 dpi the file is the view's client area, the focus dot in its place.
+  const QImage shot = view->canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(file.size(), shot.size());
+  const QPoint o = lensOrigin(lensSession().lens, shot.width(), shot.height());
+  const int dotX = o.x() + static_cast<int>(ingressFarFocus(lensSession().lens) * 0.96);
+  EXPECT_TRUE(isColor(shot, dotX, o.y(), kRed));
+  EXPECT_TRUE(isColor(file, dotX, o.y(), kRed));
   delete view;
 }
 
