@@ -62,6 +62,9 @@ std::string captionText(const CaptionFacts& f) {
 
 void addCaption(DisplayList& list, const CaptionFacts& facts, const Extent& e) {
   const double mid = e.bottom - kCaptionBandUnits / 2.0;
+  // A clean band: beams that leave the picture downward end at its edge.
+  const double l = e.left - 2, r = e.right + 2, t = e.bottom, b = e.bottom - kCaptionBandUnits - 2;
+  list.add(Polygon{{{l, b}, {r, b}, {r, t}, {l, t}}, kWhite, std::nullopt});
   // The scale bar: one inch with end ticks, its label above it.
   const double barRight = e.right - kMargin;
   const double barLeft = barRight - kUnitsPerInch;
