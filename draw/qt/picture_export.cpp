@@ -81,16 +81,22 @@ QByteArray svgBytes(const DisplayList& list) {
   return withSizeInInches(buffer.data(), list);
 }
 
-// Writes through `file`, already open; false leaves the file uncommitted.
-bool writePng(QSaveFile& file, const DisplayList& list, int dpi) {
+QImage listImage(const DisplayList& list, int dpi) {
   QImage image(list.width, list.height, QImage::Format_RGB32);
-  if (image.isNull()) return false;  // no memory for it
+  if (image.isNull()) return image;  // no memory for it
   const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
   image.setDotsPerMeterX(dotsPerMeter);
   image.setDotsPerMeterY(dotsPerMeter);
   QPainter painter(&image);
   paintPicture(painter, list);
   painter.end();
+  return image;
+}
+
+// Writes through `file`, already open; false leaves the file uncommitted.
+bool writePng(QSaveFile& file, const DisplayList& list, int dpi) {
+  const QImage image = listImage(list, dpi);
+  if (image.isNull()) return false;
   QImageWriter writer(&file, "png");
   return writer.write(image);
 }
@@ -111,6 +117,10 @@ bool writePdf(QSaveFile& file, const DisplayList& list) {
 }
 
 }  // namespace
+
+QImage pictureImage(const PictureRequest& r) {
+  return listImage(pictureList(r, r.pngDpi), r.pngDpi);
+}
 
 std::optional<PictureFormat> pictureFormatFor(const std::string& path) {
   const size_t dot = path.find_last_of('.');

@@ -8,6 +8,7 @@
 // shows, with a caption band under it when asked for.
 #pragma once
 
+#include <QImage>
 #include <optional>
 #include <string>
 
@@ -52,6 +53,10 @@ struct ExportOutcome {
 
 // Checks the request and the path without writing anything.
 ExportOutcome checkPictureRequest(const std::string& path, const PictureRequest& request);
+
+// The picture as an image at request.pngDpi (antialiased, white ground,
+// its resolution recorded), as a PNG export would write it.
+QImage pictureImage(const PictureRequest& request);
 
 // Writes the picture to `path`. The file appears complete or not at all: it
 // is written beside its final name and moved there only when whole. Needs a
