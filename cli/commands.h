@@ -24,6 +24,10 @@ void addMatrixCommand(CLI::App& app, int& exitCode);
 // `script FILE [--no-delay] [--max-refreshes N]`
 void addScriptCommand(CLI::App& app, int& exitCode);
 
+// `draw IVX IVY EVX EVY DEPTH SHAPE [options] -o FILE.svg|png|pdf` (only in
+// builds with Qt)
+void addDrawCommand(CLI::App& app, int& exitCode);
+
 // `help [COMMAND]`: the help of the program or of one command. Add it last.
 void addHelpCommand(CLI::App& app, int& exitCode);
 

@@ -1,12 +1,14 @@
 #include "lensui/lens_wnd.h"
 
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QResizeEvent>
 #include <algorithm>
 
 #include "lensui/lens_control.h"
+#include "lensui/lens_export.h"
 #include "lensui/lens_paint.h"
 #include "lensui/lens_print.h"
 #include "lensui/lens_session.h"
@@ -52,6 +54,16 @@ LensWnd::LensWnd(QWidget* owner)
   print->setData(IDM_LENS_PRINT);
   connect(parameters, &QAction::triggered, this, [this] { command(IDM_LENS_PARAMETERS); });
   connect(print, &QAction::triggered, this, [this] { command(IDM_LENS_PRINT); });
+  QAction* exportPicture = menuBar()->addAction(QStringLiteral("E&xport\u2026"));
+  exportPicture->setData(IDM_LENS_EXPORT);
+  connect(exportPicture, &QAction::triggered, this, [this] { command(IDM_LENS_EXPORT); });
+  // What the picture adds to explain itself.
+  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+  m_legend = viewMenu->addAction(QStringLiteral("&Legend"));
+  m_legend->setData(IDM_LENS_LEGEND);
+  m_legend->setCheckable(true);
+  m_legend->setChecked(true);
+  connect(m_legend, &QAction::triggered, this, [this] { updateCanvas(); });
   LensSession& s = lensSession();
   s.view = this;
   setBeamMode(s.beamMode);  // adopts a buffer already allocated for this mode
@@ -84,12 +96,20 @@ void LensWnd::command(int id) {
     case IDM_LENS_PRINT:
       printLens(this);
       break;
+    case IDM_LENS_EXPORT:
+      exportLens(this);
+      break;
+    case IDM_LENS_LEGEND:
+      m_legend->trigger();  // toggles it and repaints
+      break;
     default:
       break;
   }
 }
 
 void LensWnd::updateCanvas() { m_canvas->update(); }
+
+bool LensWnd::legendShown() const { return m_legend->isChecked(); }
 
 void lensViewResized(int w, int h) {
   LensSession& s = lensSession();
