@@ -66,13 +66,21 @@ int main(int argc, char** argv) {
   // options already taken out).
   const std::string text = commandLineText(argc, argv);
 
-  // A second instance hands its script over and ends.
-  if (SingleInstance::otherInstanceRunning()) return SingleInstance::handOff(text);
+  // A second instance hands its script over and ends. Looked at twice:
+  // another start may take the place between the look and the listen.
+  const QString serverName = SingleInstance::serverName();
   SingleInstance instance;
-  if (!instance.listen()) {
-    if (SingleInstance::otherInstanceRunning()) return SingleInstance::handOff(text);
-    dbgPrint("Single instance: cannot listen on %s", qPrintable(SingleInstance::serverName()));
+  SingleInstance::Place place;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    place = SingleInstance::findPlace(serverName);
+    if (place.running) return SingleInstance::handOff(text, place.name);
+    if (instance.listen(place.name)) break;
+    if (attempt == 1) dbgPrint("Single instance: cannot listen on %s", qPrintable(place.name));
   }
+  if (place.name != serverName)
+    std::fprintf(stderr,
+                 "kelvane: %s belongs to another user; started as the first instance on %s.\n",
+                 qPrintable(serverName), qPrintable(place.name));
 
   installFileDialogs();
   setDocumentOpener([](const std::string& path) {

@@ -14,9 +14,11 @@
 #include "app/about_dialog.h"
 #include "app/command_ids.h"
 #include "app/handoff.h"
+#include "app/help_browser.h"
 #include "app/menu_table.h"
 #include "app/workdirs.h"
 #include "calc/calc_state.h"
+#include "lensui/lens_session.h"
 #include "optics/ellipse_intersect.h"
 #include "optics/focus.h"
 #include "trace/dbgprint.h"
@@ -39,8 +41,7 @@ bool onUiThread() {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), m_timer(new QTimer(this)), m_tracer(std::make_unique<TracerContext>()) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_timer(new QTimer(this)) {
   setWindowTitle(QString::fromLatin1(kProgramName));
   setObjectName(QString::fromLatin1(kProgramName));
   // The window draws nothing; its client area is plain white.
@@ -153,10 +154,10 @@ bool MainWindow::command(int id) {
       testEllipseIntersect();
       return true;
     case CMD_TEST_FIND_FOCUS:
-      testFindFocus(*m_tracer);
+      testFindFocus(tracerContext());
       return true;
     case CMD_TEST_MULTI_BEAM:
-      testMultiBeamLens(*m_tracer);
+      testMultiBeamLens(tracerContext());
       return true;
     case CMD_TRACE_FILE:
       toggleTraceFileItem();
@@ -265,7 +266,21 @@ void MainWindow::toggleTraceFileItem() {
   action(CMD_TRACE_FILE)->setText(QString::fromLatin1(traceItemText(CMD_TRACE_FILE, open)));
 }
 
-void MainWindow::openHtmlHelp() { openDocument(DOCUMENT_IN_DOC, kHelpDocument, this); }
+void MainWindow::openHtmlHelp() {
+  // A missing page is reported by openDocument; a page no desktop viewer
+  // takes is shown in a window of the program.
+  const std::string path = docDir().filePath(kHelpDocument);
+  if (openDocument(DOCUMENT_IN_DOC, kHelpDocument, this) || !fileExists(path)) return;
+  dbgPrint("HTML help: no viewer opened %s; it is shown in the help window", path.c_str());
+  if (!m_helpBrowser) m_helpBrowser = new HelpBrowser(QString::fromStdString(path), this);
+  m_helpBrowser->show();
+  m_helpBrowser->raise();
+  m_helpBrowser->activateWindow();
+}
+
+HelpBrowser* MainWindow::helpBrowser() const { return m_helpBrowser; }
+
+TracerContext& MainWindow::tracerContext() { return lensSession().ctx; }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {

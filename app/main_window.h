@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 
 #include "app/app_info.h"
@@ -23,6 +22,8 @@ class QMenu;
 class QTimer;
 
 namespace kelvane {
+
+class HelpBrowser;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -62,8 +63,12 @@ class MainWindow : public QMainWindow {
   // WM_SCRIPT_HANDOFF: reads the hand-off file and hands its text on.
   void handleScriptHandoff();
 
-  // The user-interface thread's tracer context (tests 317 and 318).
-  TracerContext& tracerContext() { return *m_tracer; }
+  // The context tests 317 and 318 trace on: the lens session's, so they
+  // use the refractive index in force and their results replace the shown
+  // ones until the next trace.
+  TracerContext& tracerContext();
+  // The guide's window when "&HTML help" had to show it here; else null.
+  HelpBrowser* helpBrowser() const;
   const DemoTrace& demoTrace() const { return m_demo; }
   QTimer* refreshTimer() const { return m_timer; }
 
@@ -92,7 +97,7 @@ class MainWindow : public QMainWindow {
   QMenu* m_popups[5] = {};
   QTimer* m_timer;
   DemoTrace m_demo;
-  std::unique_ptr<TracerContext> m_tracer;
+  QPointer<HelpBrowser> m_helpBrowser;
 };
 
 }  // namespace kelvane

@@ -3,14 +3,17 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
+#include <cerrno>
 #include <cstdio>
 
 #include "app/command_ids.h"
@@ -30,6 +33,8 @@ constexpr int kAnswerTimeoutMs = 60000;
 constexpr int kIdlePeerMs = 10000;
 constexpr qsizetype kMaxMessage = 32;
 constexpr const char* kHandoffLockName = "xIxComFile.lck";
+// Other names tried when the socket's own name is another user's.
+constexpr int kAlternativeNames = 8;
 
 QByteArray handoffMessage() { return QByteArray::number(WM_SCRIPT_HANDOFF) + '\n'; }
 
@@ -54,18 +59,54 @@ SingleInstance::SingleInstance(QObject* parent)
 SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::serverName() {
-  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-  if (!runtime.isEmpty() && QFileInfo(QString::fromLocal8Bit(runtime)).isDir())
-    return QString::fromLocal8Bit(runtime) + QStringLiteral("/kelvane.sock");
-  return QDir::tempPath() + QStringLiteral("/kelvane-%1.sock").arg(::getuid());
+  return serverNameFor(QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR")), ::getuid());
+}
+
+QString SingleInstance::serverNameFor(const QString& runtimeDir, uid_t user) {
+  // A runtime directory others can enter, or that is not the user's, is no
+  // safer than the temporary directory.
+  struct stat st {};
+  if (!runtimeDir.isEmpty() && QDir::isAbsolutePath(runtimeDir) &&
+      ::stat(QFile::encodeName(runtimeDir).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+      st.st_uid == user && (st.st_mode & (S_IRWXG | S_IRWXO)) == 0)
+    return runtimeDir + QStringLiteral("/kelvane.sock");
+  return QDir::tempPath() + QStringLiteral("/kelvane-%1.sock").arg(user);
+}
+
+SingleInstance::Probe SingleInstance::probe(const QString& name, uid_t user) {
+  // The file first: another user's file cannot be replaced, and whatever
+  // answers on it is not to be told anything.
+  const QString path = QDir::isAbsolutePath(name) ? name : QDir::tempPath() + '/' + name;
+  struct stat st {};
+  if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+    return errno == ENOENT ? Probe::Free : Probe::Foreign;
+  if (st.st_uid != user) return Probe::Foreign;
+  QLocalSocket socket;
+  socket.connectToServer(path);
+  if (!socket.waitForConnected(kConnectTimeoutMs)) return Probe::Free;
+  // The file can be swapped after the look; the listener's credentials
+  // cannot.
+  const long peer = peerUid(&socket);
+  socket.abort();
+  return peer == static_cast<long>(user) ? Probe::Running : Probe::Foreign;
 }
 
 bool SingleInstance::otherInstanceRunning(const QString& name) {
-  QLocalSocket socket;
-  socket.connectToServer(name);
-  const bool up = socket.waitForConnected(kConnectTimeoutMs);
-  socket.abort();
-  return up;
+  return probe(name) == Probe::Running;
+}
+
+SingleInstance::Place SingleInstance::findPlace(const QString& name, uid_t user) {
+  const QString stem = name.endsWith(QStringLiteral(".sock")) ? name.chopped(5) : name;
+  QStringList candidates{name};
+  for (int i = 2; i < 2 + kAlternativeNames; ++i)
+    candidates << stem + QStringLiteral("-%1.sock").arg(i);
+  for (const QString& candidate : candidates) {
+    const Probe found = probe(candidate, user);
+    if (found != Probe::Foreign) return {candidate, found == Probe::Running};
+  }
+  // Every shared name is taken: one of this process alone, without a second
+  // start finding it.
+  return {stem + QStringLiteral("-pid%1.sock").arg(::getpid()), false};
 }
 
 namespace {
@@ -91,7 +132,7 @@ class HandoffLock {
 
 }  // namespace
 
-int SingleInstance::handOff(const std::string& text, const QString& name) {
+int SingleInstance::handOff(const std::string& text, const QString& name, uid_t user) {
   if (text.empty()) return 0;
   HandoffLock lock;
   if (writeHandoffFile(text) < 0) {
@@ -104,6 +145,11 @@ int SingleInstance::handOff(const std::string& text, const QString& name) {
   socket.connectToServer(name);
   if (!socket.waitForConnected(kConnectTimeoutMs)) {
     std::fprintf(stderr, "kelvane: the running Kelvane cannot be reached.\n");
+    return 1;
+  }
+  if (peerUid(&socket) != static_cast<long>(user)) {
+    std::fprintf(stderr, "kelvane: %s is another user's; nothing was handed over.\n",
+                 qPrintable(name));
     return 1;
   }
   socket.write(handoffMessage());
@@ -120,11 +166,12 @@ int SingleInstance::handOff(const std::string& text, const QString& name) {
   return 0;
 }
 
-bool SingleInstance::listen(const QString& name) {
+bool SingleInstance::listen(const QString& name, uid_t user) {
   // The user-only socket is made aside and moved into place, which would
   // replace a live one: ask first whether anybody answers there.
-  if (otherInstanceRunning(name)) return false;
-  // Nobody answers: at most a socket file left behind by a crashed instance.
+  if (probe(name, user) != Probe::Free) return false;
+  // Nobody answers: at most a file of the user's own left behind by a
+  // crashed instance.
   QLocalServer::removeServer(name);
   return m_server->listen(name);
 }

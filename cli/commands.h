@@ -9,7 +9,7 @@ namespace kelvane::cli {
 // Exit code for bad arguments.
 inline constexpr int kUsageError = 2;
 
-// `focus IVX IVY EVX EVY DEPTH SHAPE [--rindex R] [--raw] [--multi]`
+// `focus IVX IVY EVX EVY DEPTH SHAPE [--rindex R] [--width W | --fill P] [--raw] [--multi]`
 void addFocusCommand(CLI::App& app, int& exitCode);
 
 // `report basic|normal|face|slope|deflection|formulas|ellipse`
@@ -23,5 +23,8 @@ void addMatrixCommand(CLI::App& app, int& exitCode);
 
 // `script FILE [--no-delay] [--max-refreshes N]`
 void addScriptCommand(CLI::App& app, int& exitCode);
+
+// `help [COMMAND]`: the help of the program or of one command. Add it last.
+void addHelpCommand(CLI::App& app, int& exitCode);
 
 }  // namespace kelvane::cli

@@ -1,22 +1,72 @@
-// `kelvane-cli focus`: findFocus (or findFoci) on one lens with the current
-// beam settings.
+// `kelvane-cli focus`: findFocus (or findFoci) on one lens with the Lens
+// Control dialog's beam settings, its width lock or fill given as options.
+// Every argument is checked before anything is traced.
 #include <cctype>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
-#include "optics/focus.h"
-#include "optics/fpflags.h"
+#include "cli/focus_trace.h"
+#include "cli/number_argument.h"
+#include "cli/output.h"
 
 namespace kelvane::cli {
 
 namespace {
 
+constexpr int kNumberCount = 5;  // IVX IVY EVX EVY DEPTH
+constexpr const char* kPositionalNames[kNumberCount + 1] = {"IVX", "IVY",   "EVX",
+                                                            "EVY", "DEPTH", "SHAPE"};
+constexpr double kFillPercentMin = 1;  // the fill field's range
+constexpr double kFillPercentMax = 99;
+constexpr double kLockedWidthMin = 1;  // the width field's least value
+
+constexpr const char* kFocusHelp = R"(The lens:
+  IVX IVY    the X and Y semi-axes of the ingress face (the face the light meets first)
+  EVX EVY    the X and Y semi-axes of the egress face
+  DEPTH      the distance between the two face vertices
+  SHAPE      the shapes of the two faces, ingress letters first, each face as the
+             arriving light sees it: CV, the face bulges toward the light; CC, it is
+             hollowed away from it. So CVCC is the usual double-convex lens and
+             CCCV the double-concave one; CVCV and CCCC are menisci, bulging toward
+             the light and away from it. 0, 1, 2 and 3 stand for CVCV, CVCC, CCCV
+             and CCCC.
+Semi-axes must be greater than 0, the depth 0 or more. The light travels along +x;
+the ingress vertex lies at x = 0 and the egress vertex at x = DEPTH.
+
+The beams: the width (the height of the outermost beam) is --fill percent (default 90)
+of the height of the rim where the faces meet, or of the smaller Y semi-axis when
+there is no rim; --width W locks it at W instead, as the Lens Control's width lock
+does. It is never more than 500. The beams are spaced by a fifth of the width, from
+the top toward the axis.
+
+Output, one field a line (--raw: name=value with 17 significant digits):
+  focus          mean x at which the converging exit rays cross the axis
+  width          the beam width
+  center         x of the rim where the faces meet (a stand-in when they do not)
+  dev            focusMax - focusMin, the spread of the crossings
+  devpcnt        dev as a percentage of focus
+  focusMin       x of the nearest crossing
+  focusMax       x of the farthest crossing
+  innerFocusMin  x of the nearest axis crossing of the rays inside the glass
+  innerFocusMax  x of the farthest axis crossing of the rays inside the glass
+  beamCount      the beams laid out
+When no exit ray crosses the axis, focus, dev, devpcnt, focusMin and focusMax read
+"--"; --raw keeps the numbers (focus 0, the other four as the search left them).
+With --multi: fan40 to fan0, the beams traced through the lens in each of the fans
+arriving at 40, 30, 20, 10 and 0 degrees, then the width.
+
+Exit codes: 0 traced; 1 the beam layout was refused or the output could not be
+written; 2 bad arguments.
+)";
+
 struct FocusArgs {
-  double values[5] = {};  // ivx ivy evx evy depth
-  std::string shape;
-  double rindex = 1.5;
+  std::string texts[kNumberCount + 1];  // IVX IVY EVX EVY DEPTH SHAPE
+  CLI::Option* given[kNumberCount + 1] = {};
+  std::string rindex;
+  std::string width;
+  std::string fill;
   bool raw = false;
   bool multi = false;
 };
@@ -31,57 +81,82 @@ int parseShape(const std::string& text) {
   return -1;
 }
 
-void printValue(bool raw, const char* name, double value) {
-  if (raw) std::printf("%s=%.17g\n", name, value);
-  else std::printf("%-14s %.4f\n", name, value);
+int refuse(const std::string& name, const char* rule, const std::string& text) {
+  std::fprintf(stderr, "kelvane-cli focus: %s must be %s, not \"%s\"\n", name.c_str(), rule,
+               text.c_str());
+  return kUsageError;
 }
 
-int runFocus(const FocusArgs& args) {
-  const int shape = parseShape(args.shape);
-  if (shape < 0) {
-    std::fprintf(stderr, "kelvane-cli focus: SHAPE must be CVCV, CVCC, CCCV, CCCC or 0-3, not \"%s\"\n",
-                 args.shape.c_str());
+// Reads the arguments into `request`; 0, or the usage exit code after a
+// one-line message.
+int readArguments(const FocusArgs& args, FocusRequest& request) {
+  std::string missing;
+  for (int i = 0; i <= kNumberCount; ++i)
+    if (args.given[i]->count() == 0)
+      missing += std::string(missing.empty() ? "" : " ") + kPositionalNames[i];
+  if (!missing.empty()) {
+    std::fprintf(
+        stderr,
+        "kelvane-cli focus: missing %s\nusage: kelvane-cli focus IVX IVY EVX EVY DEPTH SHAPE "
+        "[options]; kelvane-cli help focus explains them\n",
+        missing.c_str());
     return kUsageError;
   }
-  if (!(args.rindex > 0)) {
-    std::fprintf(stderr, "kelvane-cli focus: --rindex must be a positive number\n");
+  double values[kNumberCount];
+  for (int i = 0; i < kNumberCount; ++i) {
+    const bool depth = i == kNumberCount - 1;
+    if (!parseFiniteNumber(args.texts[i], values[i]) || (depth ? values[i] < 0 : values[i] <= 0))
+      return refuse(kPositionalNames[i],
+                    depth ? "a finite number of 0 or more" : "a finite number greater than 0",
+                    args.texts[i]);
+  }
+  const int shape = parseShape(args.texts[kNumberCount]);
+  if (shape < 0) return refuse("SHAPE", "CVCV, CVCC, CCCV, CCCC or 0-3", args.texts[kNumberCount]);
+  request.lens = Lens{values[0], values[1], values[2], values[3], values[4], shape};
+
+  if (!args.rindex.empty() &&
+      (!parseFiniteNumber(args.rindex, request.rindex) || request.rindex <= 0))
+    return refuse("--rindex", "a finite number greater than 0", args.rindex);
+  if (!args.width.empty() && !args.fill.empty()) {
+    std::fprintf(
+        stderr,
+        "kelvane-cli focus: --width and --fill exclude each other (a locked width has no fill)\n");
     return kUsageError;
   }
-  const Lens lens{args.values[0], args.values[1], args.values[2], args.values[3], args.values[4], shape};
-  TracerContext ctx;
-  ctx.indexRatio = ratioFromRindex(args.rindex);
-  BeamSettings settings = kInitialCurrentSettings;
-  const TraceResults& r = ctx.results;
-  fpClearFlags();  // the argument parsing's flags are not the lens's
-  if (args.multi) {
-    std::vector<TracePoint> buffer(MULTI_BEAM_POINTS);
-    settings.pointsMode = 1;
-    settings.traceBuffer = buffer.data();
-    if (findFoci(ctx, lens, settings) != 0) {
-      std::printf(args.raw ? "fans=refused\n" : "the layout was refused: no fans traced\n");
-      return 1;
-    }
-    for (int fan = 0; fan < FAN_COUNT; ++fan) {
-      if (args.raw) std::printf("fan%.0f=%d\n", kFanAngles[fan], r.fanCounts[fan]);
-      else std::printf("fan %2.0f deg      %d beams\n", kFanAngles[fan], r.fanCounts[fan]);
-    }
-    return 0;
+  double number = 0;
+  if (!args.width.empty()) {
+    if (!parseFiniteNumber(args.width, number) || number < kLockedWidthMin ||
+        number > kWidestLockedWidth)
+      return refuse("--width", "a number from 1 to 500", args.width);
+    request.lockedWidth = number;
   }
-  std::vector<TracePoint> buffer(SINGLE_BEAM_POINTS);
-  settings.traceBuffer = buffer.data();
-  findFocus(ctx, lens, settings);
-  printValue(args.raw, "focus", r.focus);
-  printValue(args.raw, "width", r.width);
-  printValue(args.raw, "center", r.center);
-  printValue(args.raw, "dev", r.dev);
-  printValue(args.raw, "devpcnt", r.devpcnt);
-  printValue(args.raw, "focusMin", r.focusMin);
-  printValue(args.raw, "focusMax", r.focusMax);
-  printValue(args.raw, "innerFocusMin", r.innerFocusMin);
-  printValue(args.raw, "innerFocusMax", r.innerFocusMax);
-  if (args.raw) std::printf("beamCount=%d\n", r.beamCount);
-  else std::printf("%-14s %d\n", "beamCount", r.beamCount);
+  if (!args.fill.empty()) {
+    if (!parseFiniteNumber(args.fill, number) || number < kFillPercentMin ||
+        number > kFillPercentMax)
+      return refuse("--fill", "a percentage from 1 to 99", args.fill);
+    request.fillPercent = number;
+  }
+  request.raw = args.raw;
+  request.multi = args.multi;
   return 0;
+}
+
+// The lens arguments are all needed, although the parser is not told so
+// (it would name only the first one missing): the usage line says so.
+class NeededPositionalsFormatter : public CLI::Formatter {
+ public:
+  std::string make_option_usage(const CLI::Option* opt) const override {
+    return opt->get_positional() ? opt->get_name() : CLI::Formatter::make_option_usage(opt);
+  }
+};
+
+int runFocus(const FocusArgs& args) {
+  FocusRequest request;
+  if (const int code = readArguments(args, request)) return code;
+  Output& out = Output::standardOutput();
+  const int code = printFocus(request, out);
+  const int written = out.finish();
+  return code != 0 ? code : written;
 }
 
 }  // namespace
@@ -89,16 +164,30 @@ int runFocus(const FocusArgs& args) {
 void addFocusCommand(CLI::App& app, int& exitCode) {
   auto args = std::make_shared<FocusArgs>();
   CLI::App* cmd = app.add_subcommand(
-      "focus", "Trace one lens with the current beam settings and print its focus and spread.");
-  static constexpr const char* names[5] = {"IVX", "IVY", "EVX", "EVY", "DEPTH"};
-  static constexpr const char* help[5] = {"ingress X semi-axis", "ingress Y semi-axis",
-                                          "egress X semi-axis", "egress Y semi-axis",
-                                          "centre depth"};
-  for (int i = 0; i < 5; ++i) cmd->add_option(names[i], args->values[i], help[i])->required();
-  cmd->add_option("SHAPE", args->shape, "CVCV, CVCC, CCCV, CCCC or 0-3")->required();
-  cmd->add_option("--rindex", args->rindex, "refractive index (default 1.5)");
+      "focus",
+      "Trace one lens with the Lens Control's beam settings and print its focus and spread.");
+  static constexpr const char* help[kNumberCount + 1] = {
+      "ingress X semi-axis",
+      "ingress Y semi-axis",
+      "egress X semi-axis",
+      "egress Y semi-axis",
+      "distance between the face vertices",
+      "CVCV, CVCC, CCCV, CCCC or 0-3 (see below)"};
+  // Not required here: a missing one is reported with all the others.
+  for (int i = 0; i <= kNumberCount; ++i)
+    args->given[i] = cmd->add_option(kPositionalNames[i], args->texts[i], help[i])->type_name("");
+  cmd->formatter(std::make_shared<NeededPositionalsFormatter>());
+  cmd->add_option("--rindex", args->rindex,
+                  "refractive index (default 1.5; below 1 for a lens in a denser medium)")
+      ->option_text("R");
+  cmd->add_option("--width", args->width, "lock the beam width at W (1 to 500)")->option_text("W");
+  cmd->add_option("--fill", args->fill,
+                  "beam width as P percent of the rim height (1 to 99, default 90)")
+      ->option_text("P");
   cmd->add_flag("--raw", args->raw, "name=value lines with 17 significant digits");
-  cmd->add_flag("--multi", args->multi, "trace the five multi-beam fans and print their beam counts");
+  cmd->add_flag("--multi", args->multi,
+                "trace the five multi-beam fans and print their beam counts");
+  cmd->footer(kFocusHelp);
   cmd->callback([args, &exitCode] { exitCode = runFocus(*args); });
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "cli/trace_stdout.h"
 #include "optics/ellipse_intersect.h"
 #include "optics/reports.h"
@@ -39,9 +40,11 @@ void addReportCommand(CLI::App& app, int& exitCode) {
       ->required()
       ->check(CLI::IsMember(names));
   cmd->callback([name, &exitCode] {
-    TraceToStdout toStdout;
-    reports().at(*name)();
-    exitCode = std::fflush(stdout) == 0 ? 0 : 1;
+    {
+      TraceToStdout toStdout;
+      reports().at (*name)();
+    }
+    exitCode = Output::standardOutput().finish();
   });
 }
 

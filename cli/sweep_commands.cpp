@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <regex>
 #include <string>
 #include <thread>
@@ -18,14 +17,15 @@
 #include "calc/focus_matrix.h"
 #include "calc/focus_table.h"
 #include "cli/commands.h"
-#include "cli/trace_stdout.h"
-#include "trace/dbgprint.h"
+#include "cli/number_argument.h"
+#include "cli/output.h"
 
 namespace kelvane::cli {
 
 namespace {
 
 constexpr int kInterruptedExit = 130;  // the shell's code for a run ended by SIGINT
+constexpr int kMostThreads = 256;      // more only adds threads that wait for work
 constexpr auto kPollInterval = std::chrono::milliseconds(100);
 constexpr std::chrono::milliseconds kTtyProgressInterval{500};
 constexpr std::chrono::milliseconds kLogProgressInterval{10000};  // a log gets a line now and then
@@ -40,8 +40,10 @@ extern "C" void onInterrupt(int) {
 std::string clock(double seconds) {
   const long s = static_cast<long>(seconds + 0.5);
   char text[32];
-  if (s >= 3600) std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", s / 3600, s / 60 % 60, s % 60);
-  else std::snprintf(text, sizeof text, "%ld:%02ld", s / 60, s % 60);
+  if (s >= 3600)
+    std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", s / 3600, s / 60 % 60, s % 60);
+  else
+    std::snprintf(text, sizeof text, "%ld:%02ld", s / 60, s % 60);
   return text;
 }
 
@@ -50,30 +52,31 @@ void printProgress(const SweepProgress& progress, double elapsed, bool tty, bool
   const long long done = progress.stepsDone.load();
   const double share = total > 0 ? static_cast<double>(done) / static_cast<double>(total) : 0.0;
   std::string left = "--";
-  if (share > 0 && share < 1) left = clock(elapsed * (1 - share) / share);
-  else if (share >= 1) left = "0:00";
+  if (share > 0 && share < 1)
+    left = clock(elapsed * (1 - share) / share);
+  else if (share >= 1)
+    left = "0:00";
   std::fprintf(stderr, "%s%5.1f%% done, %lld lenses evaluated, %lld lines, %s elapsed, %s left%s",
-               tty ? "\r" : "", share * 100, progress.lensesEvaluated.load(), progress.linesWritten.load(),
-               clock(elapsed).c_str(), left.c_str(), tty && !last ? "   " : "\n");
+               tty ? "\r" : "", share * 100, progress.lensesEvaluated.load(),
+               progress.linesWritten.load(), clock(elapsed).c_str(), left.c_str(),
+               tty && !last ? "   " : "\n");
   std::fflush(stderr);
 }
 
-// Runs `sweep` as the program's background calculation, into the file
-// `outPath` (as the trace file) or standard output, with progress on
-// standard error. Returns the exit code.
-int runSweep(const char* command, const std::function<void()>& sweep, const SweepProgress& progress,
-             const std::string& outPath, bool quiet) {
-  std::optional<TraceToStdout> toStdout;
+// Runs `sweep` as the program's background calculation, its lines into the
+// file `outPath` or standard output, with progress on standard error. A
+// failed write ends the sweep at once: its results would be lost anyway.
+// Returns the exit code.
+int runSweep(const char* command, const std::function<void(const SweepLineWriter&)>& sweep,
+             const SweepProgress& progress, const std::string& outPath, bool quiet) {
+  std::unique_ptr<Output> file;
   if (!outPath.empty()) {
-    std::FILE* file = std::fopen(outPath.c_str(), "w");
-    if (!file) {
-      std::fprintf(stderr, "kelvane-cli %s: cannot write \"%s\"\n", command, outPath.c_str());
-      return 1;
-    }
-    setTraceFile(file);
-  } else {
-    toStdout.emplace();
+    file = Output::createFile(outPath);
+    if (!file) return 1;
   }
+  Output& out = file ? *file : Output::standardOutput();
+  Output* const target = &out;
+  const SweepLineWriter writer = [target](const char* line) { target->writeLine(line); };
 
   interrupted = 0;
   std::signal(SIGINT, onInterrupt);
@@ -81,16 +84,20 @@ int runSweep(const char* command, const std::function<void()>& sweep, const Swee
   const auto start = std::chrono::steady_clock::now();
   auto lastShown = start;
   const auto interval = tty ? kTtyProgressInterval : kLogProgressInterval;
-  auto seconds = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
+  auto seconds = [&] {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  };
 
-  if (startBackgroundCalc(sweep) != 0) {
+  if (startBackgroundCalc([&sweep, writer] { sweep(writer); }) != 0) {
     std::fprintf(stderr, "kelvane-cli %s: a background calculation is already running\n", command);
     return 1;
   }
   bool killed = false;
+  bool writeFailed = false;
   while (calcState.load() != CALC_IDLE) {
     std::this_thread::sleep_for(kPollInterval);
-    if (interrupted && !killed) {
+    if (!killed && (interrupted || out.failed())) {
+      writeFailed = !interrupted;
       killBackgroundCalc();
       killed = true;
     }
@@ -102,10 +109,12 @@ int runSweep(const char* command, const std::function<void()>& sweep, const Swee
   }
   joinBackgroundCalc();
   std::signal(SIGINT, SIG_DFL);
-  if (!quiet) printProgress(progress, seconds(), tty, true);
-  if (traceFileOpen()) closeTraceFile();  // the matrix leaves it open
+  if (!quiet && !writeFailed) printProgress(progress, seconds(), tty, true);
+  const int written = out.finish();
+  if (written != 0) return written;
   if (killed) {
-    std::fprintf(stderr, "kelvane-cli %s: interrupted; the lines written so far are kept\n", command);
+    std::fprintf(stderr, "kelvane-cli %s: interrupted; the lines written so far are kept\n",
+                 command);
     return kInterruptedExit;
   }
   return 0;
@@ -125,48 +134,66 @@ struct TableArgs {
   std::string depths;
   std::string output;
   int threads = 0;
-  double rindex = 1.5;
+  std::string rindex;
   bool quiet = false;
 };
 
 struct MatrixArgs {
   std::string output;
-  double rindex = 1.5;
+  std::string rindex;
   bool quiet = false;
 };
+
+// The index ratio from --rindex (1.5 when not given); false after a message.
+bool readIndexRatio(const char* command, const std::string& text, double& indexRatio) {
+  double rindex = 1.5;
+  if (!text.empty() && (!parseFiniteNumber(text, rindex) || rindex <= 0)) {
+    std::fprintf(stderr,
+                 "kelvane-cli %s: --rindex must be a finite number greater than 0, not \"%s\"\n",
+                 command, text.c_str());
+    return false;
+  }
+  indexRatio = ratioFromRindex(rindex);
+  return true;
+}
 
 int runTable(const TableArgs& args) {
   FocusTableOptions options;
   if (!args.depths.empty() && !parseDepths(args.depths, options.firstDepth, options.lastDepth)) {
-    std::fprintf(stderr, "kelvane-cli table: --depth must be A:B or A with %d <= A <= B <= %d, not \"%s\"\n",
-                 kFocusTableFirstDepth, kFocusTableLastDepth, args.depths.c_str());
+    std::fprintf(
+        stderr, "kelvane-cli table: --depth must be A:B or A with %d <= A <= B <= %d, not \"%s\"\n",
+        kFocusTableFirstDepth, kFocusTableLastDepth, args.depths.c_str());
     return kUsageError;
   }
-  if (args.threads < 0) {
-    std::fprintf(stderr, "kelvane-cli table: --threads must be 1 or more (0: one per core)\n");
+  if (args.threads < 0 || args.threads > kMostThreads) {
+    std::fprintf(stderr,
+                 "kelvane-cli table: --threads must be from 0 (one per core) to %d, not %d\n",
+                 kMostThreads, args.threads);
     return kUsageError;
   }
-  if (!(args.rindex > 0)) {
-    std::fprintf(stderr, "kelvane-cli table: --rindex must be a positive number\n");
-    return kUsageError;
-  }
+  if (!readIndexRatio("table", args.rindex, options.indexRatio)) return kUsageError;
   options.threads = args.threads;
-  options.indexRatio = ratioFromRindex(args.rindex);
   auto progress = std::make_shared<SweepProgress>();
   options.progress = progress.get();
-  return runSweep("table", [options] { runFocusTableWith(options); }, *progress, args.output, args.quiet);
+  auto sweep = [options](const SweepLineWriter& writer) {
+    FocusTableOptions withWriter = options;
+    withWriter.writer = writer;
+    runFocusTableWith(withWriter);
+  };
+  return runSweep("table", sweep, *progress, args.output, args.quiet);
 }
 
 int runMatrix(const MatrixArgs& args) {
-  if (!(args.rindex > 0)) {
-    std::fprintf(stderr, "kelvane-cli matrix: --rindex must be a positive number\n");
-    return kUsageError;
-  }
   FocusMatrixOptions options;
-  options.indexRatio = ratioFromRindex(args.rindex);
+  if (!readIndexRatio("matrix", args.rindex, options.indexRatio)) return kUsageError;
   auto progress = std::make_shared<SweepProgress>();
   options.progress = progress.get();
-  return runSweep("matrix", [options] { runFocusMatrixWith(options); }, *progress, args.output, args.quiet);
+  auto sweep = [options](const SweepLineWriter& writer) {
+    FocusMatrixOptions withWriter = options;
+    withWriter.writer = writer;
+    runFocusMatrixWith(withWriter);
+  };
+  return runSweep("matrix", sweep, *progress, args.output, args.quiet);
 }
 
 }  // namespace
@@ -176,8 +203,10 @@ void addTableCommand(CLI::App& app, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "table", "Run the focus table: CSV rows of the sharply focusing CVCV lenses.");
   cmd->add_option("--depth", args->depths, "a slice of the depth loop, A:B or A (30..180)");
-  cmd->add_option("-o,--output", args->output, "write the table to this file instead of standard output");
-  cmd->add_option("--threads", args->threads, "threads to use (default 0: one per core)");
+  cmd->add_option("-o,--output", args->output,
+                  "write the table to this file instead of standard output");
+  cmd->add_option("--threads", args->threads,
+                  "threads to use, up to 256 (default 0: one per core)");
   cmd->add_option("--rindex", args->rindex, "refractive index (default 1.5)");
   cmd->add_flag("-q,--quiet", args->quiet, "no progress line on standard error");
   cmd->callback([args, &exitCode] { exitCode = runTable(*args); });
@@ -185,9 +214,10 @@ void addTableCommand(CLI::App& app, int& exitCode) {
 
 void addMatrixCommand(CLI::App& app, int& exitCode) {
   auto args = std::make_shared<MatrixArgs>();
-  CLI::App* cmd = app.add_subcommand(
-      "matrix", "Run the focus matrix: the best depth for each egress height.");
-  cmd->add_option("-o,--output", args->output, "write the report to this file instead of standard output");
+  CLI::App* cmd =
+      app.add_subcommand("matrix", "Run the focus matrix: the best depth for each egress height.");
+  cmd->add_option("-o,--output", args->output,
+                  "write the report to this file instead of standard output");
   cmd->add_option("--rindex", args->rindex, "refractive index (default 1.5)");
   cmd->add_flag("-q,--quiet", args->quiet, "no progress line on standard error");
   cmd->callback([args, &exitCode] { exitCode = runMatrix(*args); });

@@ -1,20 +1,19 @@
 #include "cli/trace_stdout.h"
 
-#include <cstdio>
-
+#include "cli/output.h"
 #include "trace/dbgprint.h"
 
 namespace kelvane::cli {
 
 namespace {
-void writeStdout(const char* text) { std::fputs(text, stdout); }
+void writeStdout(const char* text) { Output::standardOutput().write(text); }
 }  // namespace
 
 TraceToStdout::TraceToStdout() { setDebuggerWriter(writeStdout); }
 
 TraceToStdout::~TraceToStdout() {
   setDebuggerWriter(nullptr);
-  std::fflush(stdout);
+  Output::standardOutput().flush();
 }
 
 }  // namespace kelvane::cli

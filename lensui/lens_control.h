@@ -13,7 +13,6 @@
 
 class QAbstractButton;
 class QButtonGroup;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QCheckBox;
@@ -21,6 +20,8 @@ class QSlider;
 
 namespace kelvane {
 
+class DialogUnits;
+class LensStatusLine;
 class LensWnd;
 class UpDown;
 
@@ -64,8 +65,26 @@ inline constexpr int kLensControlDluY = 17;
 inline constexpr int kLensControlDluW = 291;
 inline constexpr int kLensControlDluH = 110;
 
+// The largest Xmax or Ymax the dialog takes, and its digits: the limit
+// fields are sized to show it whole.
+inline constexpr int kLimitMaxDigits = 5;
+inline constexpr int kLimitMax = 99999;
+
+// The fill percentage's range.
+inline constexpr int kFillMinPercent = 1;
+inline constexpr int kFillMaxPercent = 99;
+
 // The row of a control id 100..114, else -1.
 int sliderGroupOf(int id);
+
+// The range of row r's trackbar and up-down: X semi-axes 1..Xmax, Y
+// semi-axes 1..Ymax, depth 1..Xmax / 2 (never an empty range).
+int sliderRowLimit(int row);
+// The largest value row r takes: as sliderRowLimit, but depth up to Xmax.
+int typedRowLimit(int row);
+// Holds every slider value to 1..typedRowLimit after a change of Xmax or
+// Ymax; true when one moved (the caller then commits and retraces).
+bool clampSlidersToLimits();
 
 class LensControl : public QWidget {
   Q_OBJECT
@@ -101,12 +120,15 @@ class LensControl : public QWidget {
   void showFill(int percent);
 
   // For the script runner: the "&Script" button's text ("&Script", "&Stop",
-  // "re&Sume") and the status line's text and enabled state.
+  // "re&Sume"), the script's name on the status line and whether it runs.
   void setScriptButtonText(const QString& text);
   void setStatusText(const QString& text);
   void setStatusEnabled(bool enabled);
   // Enables "Save" and "&Script" after their hooks in the session.
   void updateHookButtons();
+  LensStatusLine* statusLine() const { return m_status; }
+  // The line "Copy" traces and puts on the clipboard.
+  QString copyLine() const;
 
  protected:
   bool event(QEvent* event) override;
@@ -119,7 +141,11 @@ class LensControl : public QWidget {
   void detach();
   bool m_detached = false;
   void build();
+  void buildLimitFields(const DialogUnits& du);
   void registerControl(int id, QWidget* w);
+  // WM_LENS_APPLY_RANGES: the new limits hold the slider values, rayEndX
+  // follows Xmax, and a change of either is retraced.
+  void onApplyRanges();
   void onSliderAction(int row, int action);
   void onSpinPosition(int id, int pos);
   void onEditEnter(int id);
@@ -138,7 +164,7 @@ class LensControl : public QWidget {
   QPushButton* m_multi = nullptr;
   QPushButton* m_script = nullptr;
   QPushButton* m_save = nullptr;
-  QLabel* m_status = nullptr;
+  LensStatusLine* m_status = nullptr;
 };
 
 // Opens the dialog over the lens view, or gives the open one the focus. The
@@ -157,7 +183,8 @@ void setLockWidth(int a);
 void setFillPercent(int p);
 // The slider values and width value from the lens (add 0.5, truncate).
 void slidersFromLens();
-// The slider ranges from Xmax/Ymax, and rayEndX = Xmax; no retrace.
+// The slider ranges from Xmax/Ymax (held to kLimitMax), and rayEndX = Xmax;
+// no retrace.
 void applyRanges();
 // The CV/CC buttons after the lens shape.
 void showFaceShapes();

@@ -1,5 +1,6 @@
 #include "trace/dbgprint.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstring>
 #include <mutex>
@@ -14,6 +15,8 @@ namespace {
 struct Slots {
   std::mutex fileMutex;
   std::FILE* file = nullptr;
+  std::string fileName;     // for the failure report
+  bool fileFailed = false;  // this file's failure has been reported
   std::atomic<bool> fileOpen{false};
 
   std::mutex listMutex;
@@ -37,7 +40,53 @@ Slots& slots() {
 
 void writeStderr(const char* text) { std::fputs(text, stderr); }
 
+// A failed write or close of the trace file, taken under the file lock and
+// reported after it is released: the report may itself trace.
+struct FileFailure {
+  bool pending = false;
+  std::string name;
+  int error = 0;
+
+  void take(Slots& s, int errorNumber) {
+    if (s.fileFailed) return;
+    s.fileFailed = true;
+    pending = true;
+    name = s.fileName;
+    error = errorNumber != 0 ? errorNumber : EIO;
+  }
+  void report() const {
+    if (!pending) return;
+    const std::string text = traceFileFailureText(name.empty() ? nullptr : name.c_str(), error);
+    messageBox(nullptr, MB_ICON_ERROR, text.c_str(), kMessageBoxCaption);
+  }
+};
+
+// Writes the line and its line end; false when the stream failed, now or in
+// a buffered write this line set off. The error flag is cleared so that
+// later lines are tried again (the disk may get room).
+bool writeTraceLine(std::FILE* file, const char* line, int& error) {
+  errno = 0;
+  const bool written =
+      std::fputs(line, file) >= 0 && std::fputs("\n", file) >= 0 && !std::ferror(file);
+  if (!written) {
+    error = errno;
+    std::clearerr(file);
+  }
+  return written;
+}
+
 }  // namespace
+
+std::string traceFileFailureText(const char* name, int error) {
+  std::string text = "Cannot write the trace file";
+  if (name && *name) {
+    text += ' ';
+    text += name;
+  }
+  text += ": ";
+  text += std::strerror(error);
+  return text;
+}
 
 void dbgPrint(const char* format, ...) {
   if (dbgEnabled == 0) return;
@@ -54,12 +103,20 @@ void dbgOutput(const char* line) {
   bool toDebugger = true;
 
   if (s.fileOpen.load(std::memory_order_acquire)) {
-    std::lock_guard lock(s.fileMutex);
-    if (s.file) {
-      std::fputs(line, s.file);
-      std::fputs("\n", s.file);
-      if (dbgFileOnly) toDebugger = false;
+    FileFailure failure;
+    {
+      std::lock_guard lock(s.fileMutex);
+      int error = 0;
+      if (s.file) {
+        // A line the file did not take still reaches the debugger output.
+        if (writeTraceLine(s.file, line, error)) {
+          if (dbgFileOnly) toDebugger = false;
+        } else {
+          failure.take(s, error);
+        }
+      }
     }
+    failure.report();
   }
 
   if (s.listOpen.load(std::memory_order_acquire)) {
@@ -94,12 +151,24 @@ void dbgOutput(const char* line) {
   }
 }
 
-void setTraceFile(std::FILE* file) {
+void setTraceFile(std::FILE* file, const char* name) {
   Slots& s = slots();
-  std::lock_guard lock(s.fileMutex);
-  if (s.file && s.file != file) std::fclose(s.file);
-  s.file = file;
-  s.fileOpen.store(file != nullptr, std::memory_order_release);
+  FileFailure failure;
+  {
+    std::lock_guard lock(s.fileMutex);
+    if (s.file != file) {
+      if (s.file) {
+        // The close writes what is still buffered: its failure loses lines.
+        errno = 0;
+        if (std::fclose(s.file) != 0) failure.take(s, errno);
+      }
+      s.fileName = name ? name : "";
+      s.fileFailed = false;
+    }
+    s.file = file;
+    s.fileOpen.store(file != nullptr, std::memory_order_release);
+  }
+  failure.report();
 }
 
 bool traceFileOpen() { return slots().fileOpen.load(std::memory_order_acquire); }

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdio>
 #include <functional>
+#include <string>
 
 namespace kelvane {
 
@@ -56,7 +57,13 @@ inline std::atomic<int> dbgListCount{0};
 
 // Sink slots. Setting a slot waits for any line being written to the old
 // sink, so no line reaches a sink after it has been closed.
-void setTraceFile(std::FILE* file);  // takes ownership; closes the previous file
+//
+// The trace file: takes ownership and closes the previous file. `name` is
+// the path shown when a write fails. The first failed write or close of a
+// file is reported once, through msgBoxPrintf (so on standard error when no
+// message box handler is installed); a line the file did not take goes to
+// the debugger output instead, so it is not lost.
+void setTraceFile(std::FILE* file, const char* name = nullptr);
 bool traceFileOpen();
 void closeTraceFile();
 void setListBoxSink(ListBoxSink* sink);
@@ -66,6 +73,10 @@ void setPsViewSink(PsViewSink* sink);
 // the text and then "\n" as two calls. nullptr restores standard error.
 using DebuggerWriter = void (*)(const char* text);
 void setDebuggerWriter(DebuggerWriter writer);
+
+// The text of the trace file's failure report: "Cannot write the trace file
+// NAME: REASON" (without a name when none was given).
+std::string traceFileFailureText(const char* name, int error);
 
 // Message box styles the program uses.
 inline constexpr unsigned MB_OK_PLAIN = 0x0;

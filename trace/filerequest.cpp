@@ -151,7 +151,7 @@ bool openTraceFile() {
   if (!file) return false;
   // Line by line, so the file can be followed while the program runs.
   std::setvbuf(file.get(), nullptr, _IOLBF, 0);
-  setTraceFile(file.release());
+  setTraceFile(file.release(), traceFileRequest().name.c_str());
   return traceFileOpen();
 }
 

@@ -15,19 +15,24 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 #include <vector>
 
 #include "app/about_dialog.h"
 #include "app/command_ids.h"
 #include "app/handoff.h"
+#include "app/help_browser.h"
 #include "app/wiring.h"
 #include "app/workdirs.h"
 #include "calc/calc_state.h"
+#include "lensui/lens_session.h"
+#include "optics/focus.h"
 #include "trace/dbgprint.h"
 #include "trace/filerequest.h"
 
@@ -316,7 +321,8 @@ TEST_F(MainWindowTest, ACalculationMakerRunsAtEachStartOnTheWindowsThread) {
     w.command(CMD_FOCUS_TABLE);
     EXPECT_EQ(made, run);
     EXPECT_EQ(madeOn, std::this_thread::get_id());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return quick.runs.load() == run && calcState.load() == CALC_IDLE; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return quick.runs.load() == run && calcState.load() == CALC_IDLE; }, 5000));
     joinBackgroundCalc();
   }
   // While a calculation is active the maker is not even asked.
@@ -477,6 +483,81 @@ TEST_F(MainWindowTest, HtmlHelpReportsAMissingPage) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0], (root / "bin" / "Doc" / "kelvane.html").string() + " is missing");
   fs::remove_all(root);
+}
+
+TEST_F(MainWindowTest, HtmlHelpShowsTheGuideInAWindowWhenNoViewerTakesIt) {
+  const fs::path root = fs::temp_directory_path() / ("kelvane-mwh-" + std::to_string(::getpid()));
+  fs::remove_all(root);
+  fs::create_directories(root / "bin" / "Doc");
+  std::ofstream(root / "bin" / "Doc" / "kelvane.html")
+      << "<html><head><title>Guide of the test</title></head>"
+         "<body><h1>Lenses</h1><p>Light bends at each face.</p></body></html>";
+  WorkDirEnvironment env;
+  env.programPath = (root / "bin" / "kelvane").string();
+  env.getenv = [](const char*) -> const char* { return nullptr; };
+  initWorkDirs(WORKDIR_DOC, env);
+  std::vector<std::string> boxes;
+  setMessageBoxHandler([&](void*, unsigned, const char* text, const char*) {
+    boxes.push_back(text);
+    return 1;
+  });
+  bool viewerOpens = false;
+  std::vector<std::string> opened;
+  setDocumentOpener([&](const std::string& path) {
+    opened.push_back(path);
+    return viewerOpens;
+  });
+
+  MainWindow w;
+  w.action(CMD_HTML_HELP)->trigger();
+  ASSERT_EQ(opened.size(), 1u) << "the desktop viewer is asked first";
+  HelpBrowser* help = w.helpBrowser();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->windowTitle(), "Guide of the test");
+  EXPECT_TRUE(help->browser()->toPlainText().contains("Light bends at each face."));
+  EXPECT_TRUE(boxes.empty());
+  w.action(CMD_HTML_HELP)->trigger();
+  EXPECT_EQ(w.helpBrowser(), help) << "one help window";
+
+  // A viewer that opens the page: no window of the program.
+  help->close();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.helpBrowser() == nullptr; }, 5000));
+  viewerOpens = true;
+  w.action(CMD_HTML_HELP)->trigger();
+  EXPECT_EQ(opened.size(), 3u);
+  EXPECT_EQ(w.helpBrowser(), nullptr);
+  setDocumentOpener(nullptr);
+  fs::remove_all(root);
+}
+
+TEST_F(MainWindowTest, TestCommandsTraceOnTheLensSessionWithItsIndex) {
+  MainWindow w;
+  LensSession& session = lensSession();
+  const double savedIndex = session.ctx.indexRatio;
+  session.ctx.indexRatio = 1.0 / 1.8;  // not the initial 1.5
+
+  // The same test run on a context of its own, at the index in force and at
+  // the initial one.
+  TracerContext expected;
+  expected.indexRatio = session.ctx.indexRatio;
+  testFindFocus(expected);
+  TracerContext initial;
+  testFindFocus(initial);
+  ASSERT_NE(expected.results.focus, initial.results.focus) << "the index must matter";
+
+  session.ctx.results = TraceResults{};
+  w.action(CMD_TEST_FIND_FOCUS)->trigger();
+  EXPECT_EQ(&w.tracerContext(), &session.ctx);
+  EXPECT_EQ(session.ctx.results.focus, expected.results.focus);
+  EXPECT_EQ(session.ctx.results.dev, expected.results.dev);
+  EXPECT_EQ(session.ctx.results.beamCount, expected.results.beamCount);
+
+  // The multi-beam test lays out its locked width and stops there.
+  w.action(CMD_TEST_MULTI_BEAM)->trigger();
+  EXPECT_EQ(session.ctx.results.width, 50.0);
+  EXPECT_EQ(session.ctx.results.spacing, 5.0);
+  session.ctx.indexRatio = savedIndex;
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindowAndStopsTheTimer) {

@@ -3,6 +3,8 @@
 #include "app/single_instance.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFileInfo>
 #include <QLocalServer>
@@ -146,6 +148,79 @@ TEST_F(SingleInstanceTest, UnwritableHandoffFileSendsNothing) {
   EXPECT_EQ(spy.count(), 0) << "the first instance must not act on an older text";
 }
 
+TEST_F(SingleInstanceTest, OnlyTheExpectedUsersSocketIsTrusted) {
+  using Probe = SingleInstance::Probe;
+  const uid_t me = ::getuid();
+  const uid_t other = me + 1;  // who the file and the listener are not
+  SingleInstance first;
+  ASSERT_TRUE(first.listen(socketName));
+  EXPECT_EQ(SingleInstance::probe(socketName, me), Probe::Running);
+  EXPECT_EQ(SingleInstance::probe(socketName, other), Probe::Foreign);
+  SingleInstance second;
+  EXPECT_FALSE(second.listen(socketName, other));
+
+  // A hand-off is sent only to the expected user's listener.
+  QSignalSpy spy(&first, &SingleInstance::handoffRequested);
+  std::atomic<int> result{-1};
+  std::thread client([&] { result = SingleInstance::handOff("/x/a.ops", socketName, other); });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return result.load() != -1; }, 10000));
+  client.join();
+  EXPECT_EQ(result.load(), 1);
+  QTest::qWait(0);
+  EXPECT_EQ(spy.count(), 0);
+
+  // A file nobody answers on: the user's own is replaced, another's is left.
+  const QString dead = tmp.filePath("dead.sock");
+  std::ofstream(dead.toStdString()) << "";
+  EXPECT_EQ(SingleInstance::probe(dead, me), Probe::Free);
+  EXPECT_EQ(SingleInstance::probe(dead, other), Probe::Foreign);
+  SingleInstance third;
+  EXPECT_FALSE(third.listen(dead, other));
+  EXPECT_TRUE(QFileInfo(dead).isFile());
+  EXPECT_TRUE(third.listen(dead, me));
+  EXPECT_EQ(SingleInstance::probe(dead, me), Probe::Running);
+}
+
+TEST_F(SingleInstanceTest, AnotherUsersSocketIsPassedOverForTheNextFreeName) {
+  // Judged for a user this process is not, the socket is a squatter's: a
+  // listener that takes connections and never answers.
+  const uid_t user = ::getuid() + 1;
+  QLocalServer squatter;
+  ASSERT_TRUE(squatter.listen(socketName));
+  const SingleInstance::Place place = SingleInstance::findPlace(socketName, user);
+  EXPECT_FALSE(place.running);
+  EXPECT_EQ(place.name, tmp.filePath("kelvane-2.sock"));
+  SingleInstance first;
+  EXPECT_TRUE(first.listen(place.name, user));
+  QTest::qWait(0);
+  EXPECT_FALSE(squatter.hasPendingConnections()) << "the squatter is never told anything";
+
+  // Every shared name taken: a name of this process alone.
+  for (int i = 3; i <= 9; ++i)
+    std::ofstream(tmp.filePath(QStringLiteral("kelvane-%1.sock").arg(i)).toStdString()) << "";
+  EXPECT_EQ(SingleInstance::findPlace(socketName, user).name,
+            tmp.filePath(QStringLiteral("kelvane-pid%1.sock").arg(::getpid())));
+}
+
+TEST(ServerName, InTheRuntimeDirOnlyWhenItIsTheUsersAlone) {
+  QTemporaryDir tmp;
+  ASSERT_TRUE(tmp.isValid());
+  const uid_t me = ::getuid();
+  const QString run = tmp.filePath("run");
+  QDir().mkpath(run);
+  const QString fallback = QDir::tempPath() + QStringLiteral("/kelvane-%1.sock").arg(me);
+  ASSERT_EQ(::chmod(QFile::encodeName(run).constData(), 0700), 0);
+  EXPECT_EQ(SingleInstance::serverNameFor(run, me), run + "/kelvane.sock");
+  EXPECT_EQ(SingleInstance::serverNameFor(run, me + 1),
+            QDir::tempPath() + QStringLiteral("/kelvane-%1.sock").arg(me + 1))
+      << "another user's directory";
+  ASSERT_EQ(::chmod(QFile::encodeName(run).constData(), 0755), 0);
+  EXPECT_EQ(SingleInstance::serverNameFor(run, me), fallback) << "others may enter it";
+  EXPECT_EQ(SingleInstance::serverNameFor(QString(), me), fallback);
+  EXPECT_EQ(SingleInstance::serverNameFor(tmp.filePath("missing"), me), fallback);
+  EXPECT_EQ(SingleInstance::serverNameFor(QStringLiteral("run"), me), fallback) << "relative";
+}
+
 // --- two real processes --------------------------------------------------
 
 class TwoProcessTest : public ::testing::Test {
@@ -232,6 +307,65 @@ TEST_F(TwoProcessTest, ACrashedFirstInstanceDoesNotBlockTheNextStart) {
       << nextLog.constData();
   next.kill();
   next.waitForFinished(10000);
+}
+
+// Another user's socket at the instance's name in the temporary directory:
+// the first start goes on under another name and says so; the next start
+// of the same user finds it there.
+TEST(SquattedSocket, TheStartGoesOnUnderAnotherNameAndLaterStartsFindIt) {
+  QTemporaryDir tmp;
+  ASSERT_TRUE(tmp.isValid());
+  QDir(tmp.path()).mkpath("home");
+  QDir(tmp.path()).mkpath("t");
+  const QString squatted = tmp.filePath(QStringLiteral("t/kelvane-%1.sock").arg(::getuid()));
+  QLocalServer squatter;
+  squatter.setSocketOptions(QLocalServer::WorldAccessOption);
+  ASSERT_TRUE(squatter.listen(squatted));
+  if (::chown(QFile::encodeName(squatted).constData(), 65534, 65534) != 0)
+    GTEST_SKIP() << "giving the socket to another user needs root";
+
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("HOME", tmp.filePath("home"));
+  env.insert("TMPDIR", tmp.filePath("t"));
+  env.remove("XDG_RUNTIME_DIR");
+  env.remove("TEMP");
+  QProcess first;
+  first.setProcessEnvironment(env);
+  first.start(KELVANE_EXE, {});
+  ASSERT_TRUE(first.waitForStarted(10000));
+  const QString moved = tmp.filePath(QStringLiteral("t/kelvane-%1-2.sock").arg(::getuid()));
+  QByteArray log;
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        log += first.readAllStandardError();
+        return SingleInstance::probe(moved) == SingleInstance::Probe::Running;
+      },
+      20000))
+      << log.constData();
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        log += first.readAllStandardError();
+        return log.contains("belongs to another user; started as the first instance on");
+      },
+      10000))
+      << log.constData();
+
+  QProcess second;
+  second.setProcessEnvironment(env);
+  second.start(KELVANE_EXE, {"/after/squat.ops"});
+  ASSERT_TRUE(second.waitForFinished(30000));
+  EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().constData();
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        log += first.readAllStandardError();
+        return log.contains("Script hand-off: /after/squat.ops");
+      },
+      10000))
+      << log.constData();
+  EXPECT_FALSE(squatter.hasPendingConnections()) << "the squatter is never told anything";
+  first.kill();
+  first.waitForFinished(10000);
 }
 
 TEST(NoDisplay, SaysWhatToDoInsteadOfAborting) {

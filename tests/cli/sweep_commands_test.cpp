@@ -1,97 +1,21 @@
 // kelvane-cli report, table and matrix, run as a user runs them.
-#include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "calc/focus_table.h"
-
-extern char** environ;
+#include "tests/cli/cli_process.h"
 
 namespace kelvane {
 namespace {
 
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::vector<std::string> splitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-class Cli : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_dir = fs::temp_directory_path() /
-            ("kelvane_cli_" + std::to_string(::getpid()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
-  // Starts kelvane-cli with `args`, standard output and error into files.
-  pid_t start(const std::vector<std::string>& args) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, (m_dir / "out").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, (m_dir / "err").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<std::string> all = {KELVANE_CLI_PATH};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : all) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    EXPECT_EQ(posix_spawn(&pid, KELVANE_CLI_PATH, &actions, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-  }
-
-  // Waits for the process to end (at most `limit`); its exit code, or -1.
-  static int finish(pid_t pid, std::chrono::seconds limit = std::chrono::seconds(60)) {
-    const auto deadline = Clock::now() + limit;
-    int status = 0;
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-      if (Clock::now() > deadline) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-        return -1;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-
-  int run(const std::vector<std::string>& args) { return finish(start(args)); }
-  std::string out() const { return readFile(m_dir / "out"); }
-  std::string err() const { return readFile(m_dir / "err"); }
-  fs::path path(const char* name) const { return m_dir / name; }
-
- private:
-  fs::path m_dir;
-};
+using namespace clitest;
 
 TEST_F(Cli, ReportPrintsTheLinesOfTheReport) {
   ASSERT_EQ(run({"report", "deflection"}), 0);
@@ -133,10 +57,13 @@ TEST_F(Cli, CtrlCEndsTheTableAndKeepsWhatWasWritten) {
   auto threads = [&] {
     std::error_code ec;
     long n = 0;
-    for (auto it = fs::directory_iterator(tasks, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) ++n;
+    for (auto it = fs::directory_iterator(tasks, ec); !ec && it != fs::directory_iterator();
+         it.increment(ec))
+      ++n;
     return n;
   };
-  while (threads() < 2 && Clock::now() < deadline) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  while (threads() < 2 && Clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
   ASSERT_GE(threads(), 2);
   kill(pid, SIGINT);
   EXPECT_EQ(finish(pid), 130);

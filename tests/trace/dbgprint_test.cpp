@@ -1,6 +1,9 @@
 #include "trace/dbgprint.h"
 
+#include <gtest/gtest.h>
+
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -10,8 +13,6 @@
 #include <string>
 #include <thread>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace kelvane {
 namespace {
@@ -62,9 +63,10 @@ class DbgPrintTest : public ::testing::Test {
     setDebuggerWriter(debuggerCapture);
     dbgListScroll = true;
     dbgListCount = 0;
-    path = std::filesystem::temp_directory_path() /
-           ("kelvane-dbgprint-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".trc");
+    path =
+        std::filesystem::temp_directory_path() /
+        ("kelvane-dbgprint-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".trc");
   }
   void TearDown() override {
     closeTraceFile();
@@ -173,7 +175,8 @@ TEST_F(DbgPrintTest, ManyThreadsLinesReachTheFileWholeAndNoneIsLost) {
   std::vector<std::thread> threads;
   for (int t = 0; t < kThreads; ++t) {
     threads.emplace_back([t] {
-      for (int i = 0; i < kLines; ++i) dbgPrint("thread %d line %d %s", t, i, "with some text after it");
+      for (int i = 0; i < kLines; ++i)
+        dbgPrint("thread %d line %d %s", t, i, "with some text after it");
     });
   }
   for (auto& th : threads) th.join();
@@ -209,6 +212,50 @@ TEST_F(DbgPrintTest, ClosingASinkWhileThreadsWriteLosesNoLineToAClosedSink) {
   }
   stop = true;
   writer.join();
+}
+
+TEST_F(DbgPrintTest, AFailingTraceFileIsReportedOncePerFileAndLosesNoLine) {
+  std::vector<std::string> reports;
+  setMessageBoxHandler([&](void*, unsigned style, const char* text, const char* caption) {
+    EXPECT_EQ(style, MB_ICON_ERROR);
+    EXPECT_STREQ(caption, "Kelvane");
+    reports.push_back(text);
+    return static_cast<int>(MB_IDOK);
+  });
+  const std::string full =
+      "Cannot write the trace file /dev/full: " + std::string(std::strerror(ENOSPC));
+
+  // Line by line, as the program opens it: the first line fails at once.
+  std::FILE* lineBuffered = std::fopen("/dev/full", "a");
+  ASSERT_NE(lineBuffered, nullptr);
+  std::setvbuf(lineBuffered, nullptr, _IOLBF, 0);
+  setTraceFile(lineBuffered, "/dev/full");
+  for (int i = 0; i < 3; ++i) dbgPrint("kept %d", i);
+  closeTraceFile();
+  EXPECT_EQ(reports, (std::vector<std::string>{full}));
+  EXPECT_EQ(got.debugger,
+            (std::vector<std::string>{"kept 0", "\n", "kept 1", "\n", "kept 2", "\n"}))
+      << "lines the file did not take go to the debugger output";
+
+  // Fully buffered: the failure shows when the buffer is written or at the
+  // close, and is reported once for this file too.
+  reports.clear();
+  setTraceFile(std::fopen("/dev/full", "w"), "/dev/full");
+  const std::string text(150, 'b');
+  for (int i = 0; i < 100; ++i) dbgPrint("%s", text.c_str());
+  closeTraceFile();
+  EXPECT_EQ(reports, (std::vector<std::string>{full}));
+
+  // Without a name the report still says why; then a good file works on.
+  reports.clear();
+  setTraceFile(std::fopen("/dev/full", "w"));
+  closeTraceFile();
+  dbgPrint("nothing open");
+  openFile();
+  dbgPrint("after the failures");
+  EXPECT_EQ(fileLines(), (std::vector<std::string>{"after the failures"}));
+  EXPECT_TRUE(reports.empty()) << "an unwritten, empty buffer closes cleanly";
+  setMessageBoxHandler(nullptr);
 }
 
 std::string boxText;

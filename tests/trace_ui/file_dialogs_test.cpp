@@ -4,12 +4,18 @@
 #include "trace/ui/file_dialogs.h"
 
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -18,6 +24,7 @@
 #include <fstream>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include "qt_test_app.h"
 #include "trace/dbgprint.h"
@@ -179,6 +186,96 @@ TEST_F(FileDialogsTest, QtChooserGetsTitleFiltersAndStartingDirectory) {
   EXPECT_EQ(traceFileRequest().name, dir.filePath("run1.trc").toStdString());
   setFileDialogDir("");
   traceFileRequest().name = "debug.trc";
+}
+
+TEST_F(FileDialogsTest, ExistingFileButtonsShowTheirWholeCaption) {
+  ExistingFileDialog dialog(dir.filePath("debug.trc"));
+  int lastRight = -1;
+  for (int id : {EXISTING_OVERWRITE, EXISTING_APPEND, EXISTING_CANCEL}) {
+    QPushButton* b = dialog.button(id);
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    opt.rect = b->rect();
+    opt.text = b->text();
+    const QRect contents = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b);
+    EXPECT_GE(contents.width(), b->fontMetrics().horizontalAdvance(b->text()))
+        << b->text().toStdString();
+    EXPECT_GT(b->geometry().left(), lastRight) << "in order, apart";
+    lastRight = b->geometry().right();
+    EXPECT_TRUE(dialog.rect().contains(b->geometry())) << b->text().toStdString();
+  }
+  EXPECT_TRUE(dialog.rect().contains(dialog.pathLabel()->geometry()));
+}
+
+// The chooser lists a folder without opening the files in it: a file that
+// blocks when read (under /proc, say) would otherwise hang the dialog.
+TEST_F(FileDialogsTest, ChooserNeverOpensTheFilesItLists) {
+  const QString probe = dir.filePath("probe");  // no extension: only its contents tell its type
+  {
+    std::ofstream out(probe.toStdString());
+    out << "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
+  }
+  const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(watch, 0);
+  ASSERT_GE(inotify_add_watch(watch, probe.toLocal8Bit().constData(), IN_OPEN | IN_ACCESS), 0);
+
+  bool listed = false;
+  whenModalOpens<QFileDialog>([&](QFileDialog* chooser) {
+    auto* model = chooser->findChild<QFileSystemModel*>();
+    if (model) {
+      // The type column is filled by the thread that gathers icons and types.
+      listed = QTest::qWaitFor(
+          [&] {
+            const QModelIndex index = model->index(probe);
+            return index.isValid() && !model->type(index).isEmpty();
+          },
+          10000);
+    }
+    chooser->reject();
+  });
+  FileDialogOptions options;
+  options.initialDir = dir.path().toStdString();
+  EXPECT_FALSE(chooseFileWithDialog(options).has_value());
+  EXPECT_TRUE(listed);
+
+  char events[4096];
+  const ssize_t n = read(watch, events, sizeof events);
+  close(watch);
+  EXPECT_LE(n, 0) << "the chooser opened or read the listed file";
+}
+
+// A pipe, or a file of the kernel's own file systems, would block the
+// thread that opens or reads it: the chooser refuses them with a word and
+// stays open.
+TEST_F(FileDialogsTest, ChooserRefusesNamesThatCouldBlock) {
+  const QString fifo = dir.filePath("pipe");
+  ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  const QString procFile = QStringLiteral("/proc/self/status");
+  std::vector<QString> warnings;
+  bool stayedOpen = true;
+  whenModalOpens<QFileDialog>([&](QFileDialog* chooser) {
+    for (const QString& name : {fifo, procFile}) {
+      whenModalOpens<QMessageBox>([&](QMessageBox* box) {
+        warnings.push_back(box->text());
+        box->close();
+      });
+      chooser->selectFile(name);
+      QMetaObject::invokeMethod(chooser, "accept");
+      stayedOpen = stayedOpen && chooser->isVisible();
+    }
+    chooser->reject();
+  });
+  FileDialogOptions options;
+  options.initialDir = dir.path().toStdString();
+  EXPECT_FALSE(chooseFileWithDialog(options).has_value());
+  EXPECT_TRUE(stayedOpen);
+  ASSERT_EQ(warnings.size(), 2u);
+  EXPECT_TRUE(warnings[0].contains(fifo)) << warnings[0].toStdString();
+  EXPECT_TRUE(warnings[1].contains(procFile)) << warnings[1].toStdString();
+  // An ordinary file, new or old, is no matter for refusal.
+  EXPECT_TRUE(refusedChoiceReason(dir.filePath("new.trc")).isEmpty());
+  std::ofstream(dir.filePath("old.trc").toStdString()) << "x\n";
+  EXPECT_TRUE(refusedChoiceReason(dir.filePath("old.trc")).isEmpty());
 }
 
 }  // namespace

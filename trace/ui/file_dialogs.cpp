@@ -2,17 +2,27 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QThread>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <future>
 #include <memory>
+
+#ifdef __linux__
+#include <sys/vfs.h>
+#endif
 
 #include "trace/dbgprint.h"
 #include "trace/ui/dialog_units.h"
@@ -48,12 +58,94 @@ R callOnUiThread(F fn, R fallback) {
   }
 }
 
+// Icons and type names for the chooser's list, from the kind of entry and
+// the name alone. Qt's own provider opens files to sniff their type, and a
+// file that blocks when read (under /proc, a device behind a regular name)
+// would hang the chooser's information thread, and with it the closing of
+// the dialog and every later one.
+class NameOnlyIconProvider : public QFileIconProvider {
+ public:
+  using QFileIconProvider::icon;
+  QIcon icon(const QFileInfo& info) const override {
+    if (info.isRoot()) return icon(Drive);
+    if (info.isDir()) return icon(Folder);
+    return icon(File);
+  }
+  QString type(const QFileInfo& info) const override {
+    if (info.isDir() || info.isRoot()) return QFileIconProvider::type(info);
+    const QMimeType mime = QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+    return mime.comment().isEmpty() ? mime.name() : mime.comment();
+  }
+};
+
+// A chooser that refuses, with a word to the user, the names no caller can
+// safely open: what is not a regular file (a pipe opens only when someone
+// writes to it, a device may never answer) and the files of the kernel's
+// own file systems. Each caller opens and reads the chosen file on a thread
+// that others wait for, so such a choice would freeze the program.
+class GuardedFileDialog : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+
+  void accept() override {
+    const QStringList chosen = selectedFiles();
+    if (!chosen.isEmpty() && !QFileInfo(chosen.front()).isDir()) {
+      const QString why = refusedChoiceReason(chosen.front());
+      if (!why.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), why);
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+};
+
+// The area of a push button that holds its caption, for a button of size `size`.
+QRect buttonContents(const QPushButton* button, QSize size) {
+  QStyleOptionButton opt;
+  opt.initFrom(button);
+  opt.rect = QRect(QPoint(0, 0), size);
+  opt.text = button->text();
+  return button->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, button);
+}
+
+// The narrowest width at which the button shows its caption whole, with the
+// style's margin on either side of the text.
+int buttonWidthForCaption(const QPushButton* button, int height) {
+  QStyleOptionButton opt;
+  opt.initFrom(button);
+  const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &opt, button);
+  const int text = button->fontMetrics().horizontalAdvance(button->text());
+  const int probe = text + 2 * margin;
+  const int frame = probe - buttonContents(button, QSize(probe, height)).width();
+  return probe + frame;
+}
+
 QWidget* ownerWidget(void* owner) {
   if (owner) return static_cast<QWidget*>(owner);
   return QApplication::activeWindow();
 }
 
 }  // namespace
+
+QString refusedChoiceReason(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return {};  // a new file: opening it creates it
+  if (!info.isFile()) return QStringLiteral("\"%1\" is not a regular file.").arg(path);
+#ifdef __linux__
+  // Kernel file systems, whose files may block when read.
+  constexpr unsigned long kProc = 0x9fa0, kSysfs = 0x62656572, kDebugfs = 0x64626720,
+                          kTracefs = 0x74726163, kSecurityfs = 0x73636673;
+  struct statfs fs {};
+  if (statfs(QFile::encodeName(info.absoluteFilePath()).constData(), &fs) == 0) {
+    const auto type = static_cast<unsigned long>(fs.f_type);
+    if (type == kProc || type == kSysfs || type == kDebugfs || type == kTracefs ||
+        type == kSecurityfs)
+      return QStringLiteral("\"%1\" is a system file, not one to open here.").arg(path);
+  }
+#endif
+  return {};
+}
 
 QString qtFilterText(const FileFilter& filter) {
   QString patterns = QString::fromStdString(filter.pattern);
@@ -66,7 +158,15 @@ std::optional<std::string> chooseFileWithDialog(const FileDialogOptions& options
   QString title = QString::fromStdString(options.title);
   if (title.isEmpty()) title = save ? QStringLiteral("Save As") : QStringLiteral("Open");
 
-  QFileDialog dialog(QApplication::activeWindow(), title);
+  // Declared first: the dialog's information thread uses it until the
+  // dialog is gone.
+  NameOnlyIconProvider iconProvider;
+  GuardedFileDialog dialog(QApplication::activeWindow(), title);
+  // Our own dialog, so that nothing in it reads the files it lists: a
+  // platform dialog would sniff contents by its own rules.
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setOption(QFileDialog::DontUseCustomDirectoryIcons, true);
+  dialog.setIconProvider(&iconProvider);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // The patterns already stand in the descriptions ("Trace Files (*.trc,*.csv)").
@@ -113,20 +213,48 @@ ExistingFileDialog::ExistingFileDialog(const QString& path, QWidget* parent) : Q
   m_append = new QPushButton(QStringLiteral("Append"), this);
   m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
 
-  // Fixed geometry in dialog units; no button is the default.
-  m_path->setGeometry(dialogUnitsRect(this, 6, 4, 170, 10));
-  m_overwrite->setGeometry(dialogUnitsRect(this, 78, 19, 36, 14));
-  m_append->setGeometry(dialogUnitsRect(this, 117, 19, 29, 14));
-  m_cancel->setGeometry(dialogUnitsRect(this, 148, 19, 27, 14));
+  // No button is the default.
   for (QPushButton* b : {m_overwrite, m_append, m_cancel}) {
     b->setAutoDefault(false);
     b->setDefault(false);
   }
-  setFixedSize(dialogUnitsX(this, 180), dialogUnitsY(this, 39));
+  layOut();
 
   connect(m_overwrite, &QPushButton::clicked, this, [this] { done(EXISTING_OVERWRITE); });
   connect(m_append, &QPushButton::clicked, this, [this] { done(EXISTING_APPEND); });
   connect(m_cancel, &QPushButton::clicked, this, [this] { done(EXISTING_CANCEL); });
+}
+
+void ExistingFileDialog::layOut() {
+  // The template's places in dialog units, but every button at least as
+  // large as its caption needs in this font and style: the row of buttons
+  // keeps its gaps and right margin, and the dialog widens when it must.
+  struct Place {
+    QPushButton* button;
+    int duWidth;
+  };
+  const Place places[] = {{m_overwrite, 36}, {m_append, 29}, {m_cancel, 27}};
+  const int rightMargin = dialogUnitsX(this, 180 - 175);
+  const int height = dialogUnitsY(this, 14);
+  int widths[3];
+  for (int i = 0; i < 3; ++i)
+    widths[i] = std::max(dialogUnitsX(this, places[i].duWidth),
+                         buttonWidthForCaption(places[i].button, height));
+  const int gaps[2] = {dialogUnitsX(this, 117 - 114), dialogUnitsX(this, 148 - 146)};
+  // From the first button's left edge to the last one's right edge.
+  const int rowWidth = widths[0] + gaps[0] + widths[1] + gaps[1] + widths[2];
+  const int dialogWidth =
+      std::max(dialogUnitsX(this, 180), dialogUnitsX(this, 78) + rowWidth + rightMargin);
+  const int top = dialogUnitsY(this, 19);
+  int right = dialogWidth - rightMargin;
+  for (int i = 2; i >= 0; --i) {
+    places[i].button->setGeometry(right - widths[i], top, widths[i], height);
+    right -= widths[i] + (i > 0 ? gaps[i - 1] : 0);
+  }
+  const int left = dialogUnitsX(this, 6);
+  m_path->setGeometry(left, dialogUnitsY(this, 4), dialogWidth - 2 * left + dialogUnitsX(this, 2),
+                      dialogUnitsY(this, 10));
+  setFixedSize(dialogWidth, dialogUnitsY(this, 39));
 }
 
 QPushButton* ExistingFileDialog::button(int id) const {

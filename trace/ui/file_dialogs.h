@@ -20,6 +20,10 @@ void installFileDialogs();
 
 // The QFileDialog-based chooser (exposed for tests).
 std::optional<std::string> chooseFileWithDialog(const FileDialogOptions& options);
+// Why the chooser refuses `path`, or an empty text when it may be chosen:
+// an existing name that is not a regular file, or a file of the kernel's own
+// file systems (/proc, /sys), which may block when read.
+QString refusedChoiceReason(const QString& path);
 // The Qt filter string for one FileFilter: "Trace Files (*.trc,*.csv) (*.trc *.csv)".
 QString qtFilterText(const FileFilter& filter);
 
@@ -39,6 +43,7 @@ class ExistingFileDialog : public QDialog {
   void reject() override;
 
  private:
+  void layOut();
   QLabel* m_path;
   QPushButton* m_overwrite;
   QPushButton* m_append;

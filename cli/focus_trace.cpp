@@ -1,0 +1,110 @@
+#include "cli/focus_trace.h"
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "optics/focus.h"
+#include "optics/fpflags.h"
+
+namespace kelvane::cli {
+
+namespace {
+
+// The dialog's rule: a focus of exactly 0, or not a number, means that no
+// exit ray crossed the axis.
+bool hasFocus(const TraceResults& r) { return r.focus != 0 && !std::isnan(r.focus); }
+
+void printValue(Output& out, bool raw, const char* name, double value, bool known = true) {
+  if (raw)
+    out.print("%s=%.17g\n", name, value);
+  else if (known)
+    out.print("%-14s %.4f\n", name, value);
+  else
+    out.print("%-14s --\n", name);
+}
+
+void printCount(Output& out, bool raw, const char* name, int value) {
+  if (raw)
+    out.print("%s=%d\n", name, value);
+  else
+    out.print("%-14s %d\n", name, value);
+}
+
+void printSingleBeam(Output& out, bool raw, const TraceResults& r) {
+  const bool focus = hasFocus(r);
+  printValue(out, raw, "focus", r.focus, focus);
+  printValue(out, raw, "width", r.width);
+  printValue(out, raw, "center", r.center);
+  printValue(out, raw, "dev", r.dev, focus);
+  printValue(out, raw, "devpcnt", r.devpcnt, focus);
+  printValue(out, raw, "focusMin", r.focusMin, focus);
+  printValue(out, raw, "focusMax", r.focusMax, focus);
+  printValue(out, raw, "innerFocusMin", r.innerFocusMin);
+  printValue(out, raw, "innerFocusMax", r.innerFocusMax);
+  printCount(out, raw, "beamCount", r.beamCount);
+}
+
+void printFans(Output& out, bool raw, const TraceResults& r) {
+  for (int fan = 0; fan < FAN_COUNT; ++fan) {
+    if (raw)
+      out.print("fan%.0f=%d\n", kFanAngles[fan], r.fanCounts[fan]);
+    else
+      out.print("fan %2.0f deg      %d beams\n", kFanAngles[fan], r.fanCounts[fan]);
+  }
+  printValue(out, raw, "width", r.width);
+}
+
+void reportRefusedLayout(double width, double minWidth) {
+  std::fprintf(stderr, "kelvane-cli focus: the layout was refused: beam width %g is below %g\n",
+               width, minWidth);
+}
+
+}  // namespace
+
+BeamSettings focusBeamSettings(const FocusRequest& request) {
+  BeamSettings settings = kInitialCurrentSettings;
+  if (request.lockedWidth) {
+    settings.lockedWidth = *request.lockedWidth;
+    settings.flags |= BEAM_LOCKED;
+  } else if (request.fillPercent) {
+    settings.fill = *request.fillPercent * 0.01;  // as the fill field sets it
+    settings.flags &= ~BEAM_LOCKED;
+  }
+  return settings;
+}
+
+int printFocus(const FocusRequest& request, Output& out) {
+  BeamSettings settings = focusBeamSettings(request);
+  TracerContext ctx;
+  ctx.indexRatio = ratioFromRindex(request.rindex);
+  {
+    // Both modes start with the same layout; ask it first so that a refused
+    // one reads the same with or without --multi.
+    TracerContext probe = ctx;
+    if (layoutBeams(probe, request.lens, settings) != 0) {
+      reportRefusedLayout(probe.results.width, settings.minWidth);
+      return 1;
+    }
+  }
+  const TraceResults& r = ctx.results;
+  fpClearFlags();  // each trace starts from clear flags, as in the dialog
+  if (request.multi) {
+    std::vector<TracePoint> buffer(MULTI_BEAM_POINTS);
+    settings.pointsMode = 1;
+    settings.traceBuffer = buffer.data();
+    if (findFoci(ctx, request.lens, settings) != 0) {
+      reportRefusedLayout(r.width, settings.minWidth);
+      return 1;
+    }
+    printFans(out, request.raw, r);
+    return 0;
+  }
+  std::vector<TracePoint> buffer(SINGLE_BEAM_POINTS);
+  settings.traceBuffer = buffer.data();
+  findFocus(ctx, request.lens, settings);
+  printSingleBeam(out, request.raw, r);
+  return 0;
+}
+
+}  // namespace kelvane::cli

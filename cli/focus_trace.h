@@ -1,0 +1,34 @@
+// The tracing half of `kelvane-cli focus`: one lens, traced as the Lens
+// Control dialog traces it, its results printed for people or for scripts.
+#pragma once
+
+#include <optional>
+
+#include "cli/output.h"
+#include "optics/lens.h"
+
+namespace kelvane::cli {
+
+// A checked request: the arguments have been read and found sound.
+struct FocusRequest {
+  Lens lens{};
+  double rindex = 1.5;
+  std::optional<double> lockedWidth;  // --width: the width locked at this
+  std::optional<double> fillPercent;  // --fill: percent of the rim height
+  bool multi = false;
+  bool raw = false;
+};
+
+// The widest beam layout of the dialog's settings; a wider lock is cut down.
+inline constexpr double kWidestLockedWidth = kInitialCurrentSettings.maxWidth;
+
+// The dialog's beam settings with the request's width lock or fill, as the
+// width controls set them.
+BeamSettings focusBeamSettings(const FocusRequest& request);
+
+// Traces the lens and prints the results to `out`. A layout the tracer
+// refuses is reported on standard error in both beam modes. Returns the
+// exit code: 0, or 1 for a refused layout.
+int printFocus(const FocusRequest& request, Output& out);
+
+}  // namespace kelvane::cli

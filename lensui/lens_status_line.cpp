@@ -1,0 +1,64 @@
+#include "lensui/lens_status_line.h"
+
+namespace kelvane {
+
+QString fanCountsText(const std::array<int, 5>& counts) {
+  return QStringLiteral("Fans 40..0\u00B0: %1 %2 %3 %4 %5")
+      .arg(counts[0])
+      .arg(counts[1])
+      .arg(counts[2])
+      .arg(counts[3])
+      .arg(counts[4]);
+}
+
+LensStatusLine::LensStatusLine(QWidget* parent) : QLabel(parent) {
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  m_noticeTimer.setSingleShot(true);
+  connect(&m_noticeTimer, &QTimer::timeout, this, &LensStatusLine::refresh);
+  refresh();
+}
+
+void LensStatusLine::setScriptText(const QString& text) {
+  m_scriptText = text;
+  refresh();
+}
+
+void LensStatusLine::setScriptRunning(bool running) {
+  m_scriptRunning = running;
+  refresh();
+}
+
+void LensStatusLine::setFanCounts(const std::optional<std::array<int, 5>>& counts) {
+  m_fans = counts;
+  refresh();
+}
+
+void LensStatusLine::showNotice(const QString& text, int ms) {
+  m_notice = text;
+  m_noticeTimer.start(ms);
+  refresh();
+}
+
+void LensStatusLine::refresh() {
+  QString text;
+  bool current = true;
+  if (m_noticeTimer.isActive()) {
+    text = m_notice;
+  } else if (m_scriptRunning) {
+    text = m_scriptText;
+  } else if (m_fans) {
+    text = fanCountsText(*m_fans);
+  } else {
+    // The name of the script that ran last stays, greyed.
+    text = m_scriptText;
+    current = false;
+  }
+  setText(text);
+  setToolTip(!m_noticeTimer.isActive() && !m_scriptRunning && m_fans
+                 ? QStringLiteral("Beams traced in the 40\u00B0, 30\u00B0, 20\u00B0, 10\u00B0 and "
+                                  "0\u00B0 fans")
+                 : QString());
+  setEnabled(current);
+}
+
+}  // namespace kelvane
