@@ -47,6 +47,9 @@ int main(int argc, char** argv) {
       std::ifstream in(path, std::ios::binary);
       const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
                                     std::istreambuf_iterator<char>()};
+      // Named before it runs: an input that aborts is the last one named.
+      std::printf("%s\n", path.string().c_str());
+      std::fflush(stdout);
       const auto start = std::chrono::steady_clock::now();
       // A copy of exactly the input's size, so a read past its end is seen
       // by AddressSanitizer as it would be under libFuzzer.
