@@ -4,13 +4,13 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QTimer>
 #include <algorithm>
 
 #include "lensui/lens_control.h"
 #include "lensui/lens_paint.h"
 #include "lensui/lens_print.h"
 #include "lensui/lens_session.h"
+#include "trace/ui/place_window.h"
 
 namespace kelvane {
 
@@ -35,7 +35,13 @@ void LensCanvas::resizeEvent(QResizeEvent* event) {
   lensViewResized(event->size().width(), event->size().height());
 }
 
-LensWnd::LensWnd(QWidget* owner) : QMainWindow(owner, Qt::Window), m_canvas(new LensCanvas(this)) {
+// A window of the dialog type is one the window system keeps above its owner
+// (on X11 it is transient for it); the hints keep the frame of an ordinary
+// window.
+LensWnd::LensWnd(QWidget* owner)
+    : QMainWindow(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      m_canvas(new LensCanvas(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(kLensWndCaption);
   setCentralWidget(m_canvas);
@@ -99,11 +105,7 @@ void lensViewResized(int w, int h) {
   }
 }
 
-void setOuterGeometry(QWidget* window, const QRect& outer) {
-  const QSize frameExtra = window->frameGeometry().size() - window->geometry().size();
-  window->move(outer.topLeft());
-  window->resize(outer.size() - frameExtra);
-}
+void setOuterGeometry(QWidget* window, const QRect& outer) { setFrameRect(window, outer); }
 
 LensWnd* openLensView(QWidget* mainWindow, int mode) {
   LensSession& s = lensSession();
@@ -118,11 +120,7 @@ LensWnd* openLensView(QWidget* mainWindow, int mode) {
   } else {
     s.beamMode = mode;
     view = new LensWnd(mainWindow);
-    setOuterGeometry(view, kLensWndOuterRect);
-    view->show();
-    // Once the window system has framed the window, fit the frame to the
-    // outer rectangle.
-    QTimer::singleShot(0, view, [view] { setOuterGeometry(view, kLensWndOuterRect); });
+    showWithFrameRect(view, kLensWndOuterRect);  // fitted again once framed
   }
   openLensControl();
   return view;
