@@ -11,6 +11,7 @@
 #include "lensui/lens_paint.h"
 #include "lensui/lens_print.h"
 #include "lensui/lens_session.h"
+#include "lensui/lens_teaching.h"
 
 namespace kelvane {
 
@@ -46,6 +47,7 @@ LensWnd::LensWnd(QWidget* owner) : QMainWindow(owner, Qt::Window), m_canvas(new 
   print->setData(IDM_LENS_PRINT);
   connect(parameters, &QAction::triggered, this, [this] { command(IDM_LENS_PARAMETERS); });
   connect(print, &QAction::triggered, this, [this] { command(IDM_LENS_PRINT); });
+  addTeachingActions(this);
   LensSession& s = lensSession();
   s.view = this;
   setBeamMode(s.beamMode);  // adopts a buffer already allocated for this mode
