@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QScatterSeries>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -63,6 +64,8 @@ void fitAxis(QValueAxis* axis, double lo, double hi) {
   const double to = std::ceil(hi / step) * step;
   axis->setRange(from, to);
   axis->setTickCount(static_cast<int>(std::lround((to - from) / step)) + 1);
+  const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(step))));
+  axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
 }
 
 void hideFromLegend(QChart* chart, QAbstractSeries* series) {
@@ -99,12 +102,15 @@ AberrationWnd::AberrationWnd(QWidget* owner)
 
   m_exitPoints->setName(kExitSeriesName);
   m_innerPoints->setName(kInnerSeriesName);
-  for (auto [line, points, color] : {std::tuple{m_exitLine, m_exitPoints, kExitColor},
-                                     std::tuple{m_innerLine, m_innerPoints, kInnerColor}}) {
+  // The inner points are drawn first and larger: where a ray leaves the
+  // glass unbent both crossings coincide, a blue dot in a green ring.
+  for (auto [line, points, color, size] :
+       {std::tuple{m_exitLine, m_exitPoints, kExitColor, 7.0},
+        std::tuple{m_innerLine, m_innerPoints, kInnerColor, 12.0}}) {
     line->setPen(QPen(color, 1.5));
     points->setColor(color);
     points->setBorderColor(color);
-    points->setMarkerSize(8);
+    points->setMarkerSize(size);
   }
   m_focus->setName(QStringLiteral("Focus"));
   m_focusMin->setName(QStringLiteral("focusMin"));
@@ -114,12 +120,10 @@ AberrationWnd::AberrationWnd(QWidget* owner)
   for (QLineSeries* spread : {m_focusMin, m_focusMax})
     spread->setPen(QPen(kSpreadColor, 1.5, Qt::DashLine));
   for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{
-           m_exitLine, m_exitPoints, m_innerLine, m_innerPoints, m_focus, m_focusMin, m_focusMax})
+           m_innerLine, m_innerPoints, m_focusMin, m_focusMax, m_focus, m_exitLine, m_exitPoints})
     m_chart->addSeries(s);
   m_axisX->setTitleText(QStringLiteral("Axis crossing x"));
   m_axisY->setTitleText(QStringLiteral("Beam height"));
-  m_axisX->setLabelFormat(QStringLiteral("%.1f"));
-  m_axisY->setLabelFormat(QStringLiteral("%.0f"));
   m_chart->addAxis(m_axisX, Qt::AlignBottom);
   m_chart->addAxis(m_axisY, Qt::AlignLeft);
   for (QAbstractSeries* s : m_chart->series()) {
@@ -216,14 +220,22 @@ AberrationWnd* openAberrationWindow(QWidget* view) {
   g_window->show();
   if (view) {
     // Right of the lens view when the screen has room there, else in the
-    // view's top-right corner.
+    // work area's top-right corner, where it covers the least of the beams.
     const QRect frame = view->frameGeometry();
     const QRect beside(frame.right() + 1 + kPlaceGap, frame.top(),
                        g_window->frameGeometry().width(), g_window->frameGeometry().height());
     if (workArea().contains(beside))
       g_window->move(beside.topLeft());
     else
-      placeWindow(g_window, view, kCornerTopRight, kPlaceGap, kPlaceGap);
+      placeWindow(g_window, nullptr, kCornerTopRight, 0, 0);
+    // Once the window system has framed the window, place the frame again.
+    QPointer<AberrationWnd> plot = g_window;
+    QTimer::singleShot(0, plot, [plot, beside] {
+      if (workArea().contains(beside))
+        plot->move(beside.topLeft());
+      else
+        placeWindow(plot, nullptr, kCornerTopRight, 0, 0);
+    });
   }
   g_window->activateWindow();
   return g_window;
