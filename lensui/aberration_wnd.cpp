@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QScatterSeries>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -217,28 +216,42 @@ AberrationWnd* openAberrationWindow(QWidget* view) {
   }
   g_window = new AberrationWnd(view);
   g_window->resize(kFirstSize);
-  g_window->show();
   if (view) {
     // Right of the lens view when the screen has room there, else in the
     // work area's top-right corner, where it covers the least of the beams.
-    const QRect frame = view->frameGeometry();
-    const QRect beside(frame.right() + 1 + kPlaceGap, frame.top(),
-                       g_window->frameGeometry().width(), g_window->frameGeometry().height());
-    if (workArea().contains(beside))
-      g_window->move(beside.topLeft());
-    else
-      placeWindow(g_window, nullptr, kCornerTopRight, 0, 0);
-    // Once the window system has framed the window, place the frame again.
-    QPointer<AberrationWnd> plot = g_window;
-    QTimer::singleShot(0, plot, [plot, beside] {
+    QPointer<QWidget> owner = view;
+    g_window->placeOnceFramed([owner](AberrationWnd* plot) {
+      if (!owner) return;
+      const QRect frame = owner->frameGeometry();
+      const QRect beside(frame.right() + 1 + kPlaceGap, frame.top(), plot->frameGeometry().width(),
+                         plot->frameGeometry().height());
       if (workArea().contains(beside))
         plot->move(beside.topLeft());
       else
         placeWindow(plot, nullptr, kCornerTopRight, 0, 0);
     });
   }
+  g_window->show();
   g_window->activateWindow();
   return g_window;
+}
+
+void AberrationWnd::placeOnceFramed(std::function<void(AberrationWnd*)> place) {
+  m_place = std::move(place);
+  m_place(this);
+}
+
+bool AberrationWnd::event(QEvent* event) {
+  // The frame's size is known only once the window system has framed the
+  // window: the first placement is made again then, by the frame.
+  const bool result = QWidget::event(event);
+  if (m_place && (event->type() == QEvent::Move || event->type() == QEvent::Show) &&
+      frameGeometry() != geometry()) {
+    const auto place = std::move(m_place);
+    m_place = nullptr;
+    place(this);
+  }
+  return result;
 }
 
 AberrationWnd* aberrationWindow() { return g_window; }

@@ -10,6 +10,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "optics/aberration.h"
 #include "optics/tracer.h"
@@ -50,6 +51,12 @@ class AberrationWnd : public QWidget {
   // The figures under the plot.
   QLabel* numbers() const { return m_numbers; }
 
+  // Places the window now and once more when its frame is known.
+  void placeOnceFramed(std::function<void(AberrationWnd*)> place);
+
+ protected:
+  bool event(QEvent* event) override;
+
  private:
   // The curve of the current session. In single-beam mode it reads the lens
   // view's trace buffer; the fans of multi-beam mode hold no crossings, so
@@ -73,6 +80,7 @@ class AberrationWnd : public QWidget {
   AberrationCurve m_curve;
   TracerContext m_ownTrace;  // multi-beam mode only
   std::array<TracePoint, SINGLE_BEAM_POINTS> m_ownBuffer{};
+  std::function<void(AberrationWnd*)> m_place;  // until the frame is known
 };
 
 // Opens the Aberration window beside the lens view, or raises the open one.

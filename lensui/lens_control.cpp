@@ -395,10 +395,19 @@ bool LensControl::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick:
       lensUndo().beginGesture();
       break;
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
       // A held key repeats: its repeats belong to the step of its press.
-      if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) lensUndo().beginGesture();
+      // Not every window system marks them, so a press of the same key
+      // hard on the heels of the last one counts as a repeat too.
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool repeat =
+          key->isAutoRepeat() || (key->key() == m_lastKey && m_keyPressed.isValid() &&
+                                  m_keyPressed.elapsed() < kKeyRepeatMs);
+      m_lastKey = key->key();
+      m_keyPressed.start();
+      if (!repeat) lensUndo().beginGesture();
       break;
+    }
     case QEvent::Wheel:
       // A wheel turned in one go is one step; a pause starts the next.
       if (!m_wheelTurning.isValid() || m_wheelTurning.elapsed() > kWheelPauseMs)

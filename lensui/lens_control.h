@@ -171,6 +171,11 @@ class LensControl : public QWidget {
   // Wheel turns closer together than this are one undo step.
   static constexpr int kWheelPauseMs = 500;
   QElapsedTimer m_wheelTurning;
+  // Presses of one key closer together than this are one undo step (the
+  // repeats of a held key).
+  static constexpr int kKeyRepeatMs = 150;
+  int m_lastKey = 0;
+  QElapsedTimer m_keyPressed;
 };
 
 // Opens the dialog over the lens view, or gives the open one the focus. The
