@@ -21,10 +21,9 @@
 #include "lensui/lens_paint.h"
 #include "lensui/lens_session.h"
 #include "lensui/lens_status_line.h"
+#include "lensui/lens_undo.h"
 #include "lensui/lens_wnd.h"
 #include "lensui/up_down.h"
-#include "optics/focus.h"
-#include "optics/fpflags.h"
 #include "trace/dbgprint.h"
 
 namespace kelvane {
@@ -60,9 +59,15 @@ LensControl::LensControl(LensWnd* view)
   showShapes();
   m_fillSpin->setup(kFillMinPercent, kFillMaxPercent,
                     static_cast<int>(lensSession().settings.fill * 100));
+  // The dialog shows the lens as it is: a lens set with fractions (a preset,
+  // an undo) keeps them until the user changes a value here.
+  slidersFromLens();
   applyRanges();
-  commitAndRecompute();
+  recomputeLens();
   updateHookButtons();
+  lensUndo().addActionsTo(this);
+  // Every press starts a new undo step; what one press does is one step.
+  for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
 }
 
 LensControl::~LensControl() { detach(); }
@@ -97,6 +102,7 @@ bool LensControl::sendMessage(int message, int wParam) {
   switch (message) {
     case WM_EDIT_ENTER:
       onEditEnter(wParam);
+      lensUndo().recordChange();
       return true;
     case WM_LENS_APPLY_RANGES:
       onApplyRanges();
@@ -121,17 +127,8 @@ void LensControl::recomputeLens() {
       ->setText(QString::asprintf("%.3f", eccentricity(v[0], v[1])));
   controlAs<QLineEdit>(IDC_EGRESS_ECC)
       ->setText(QString::asprintf("%.3f", eccentricity(v[2], v[3])));
-  // The tracer reads the sticky floating-point flags; whatever the drawing
-  // and layout code of this thread left in them is not the lens's doing.
-  fpClearFlags();
+  retraceLens();
   const bool multi = s.beamMode == kMultiBeamMode;
-  if (multi) {
-    // A refused layout traced no fan: the picture and the status line must
-    // not show the counts of an earlier trace.
-    if (findFoci(s.ctx, s.lens, s.settings) != 0) s.ctx.results.fanCounts = {};
-  } else {
-    findFocus(s.ctx, s.lens, s.settings);
-  }
   const TraceResults& res = s.ctx.results;
   s.widthValue = roundUnit(res.width);
   writeIntField(controlAs<QLineEdit>(IDC_WIDTH_EDIT), s.widthValue);
@@ -154,7 +151,6 @@ void LensControl::recomputeLens() {
     fans = std::array<int, 5>{res.fanCounts[0], res.fanCounts[1], res.fanCounts[2],
                               res.fanCounts[3], res.fanCounts[4]};
   m_status->setFanCounts(fans);
-  if (s.view) s.view->updateCanvas();
 }
 
 void LensControl::showRanges() {
@@ -216,6 +212,7 @@ void LensControl::onSliderAction(int row, int action) {
       writeIntField(m_rowEdits[row], s.sliderValues[row]);
       m_rowSpins[row]->setPosition(s.sliderValues[row]);
       commitAndRecompute();
+      lensUndo().recordChange();
       break;
     }
     default:
@@ -243,6 +240,7 @@ void LensControl::onSpinPosition(int id, int pos) {
     m_sliders[row]->setValue(pos);
     commitAndRecompute();
   }
+  lensUndo().recordChange();
 }
 
 void LensControl::onEditEnter(int id) {
@@ -316,6 +314,7 @@ void LensControl::onShapeButton(int id) {
   if (((lens.shape & bit) != 0) == wantConcave) return;  // already that shape
   lens.shape = wantConcave ? (lens.shape | bit) : (lens.shape & ~bit);
   commitAndRecompute();
+  lensUndo().recordChange();
 }
 
 void LensControl::onCommand(int id) {
@@ -329,10 +328,12 @@ void LensControl::onCommand(int id) {
       } else {
         s.settings.flags &= ~BEAM_LOCKED;
       }
+      lensUndo().recordChange();
       return;
     case IDC_MULTI:
       setBeamMode(m_multi->isChecked() ? kMultiBeamMode : kSingleBeamMode);
       commitAndRecompute();
+      lensUndo().recordChange();  // the commit rounds a lens set with fractions
       return;
     case IDC_COPY: {
       const QString line = copyLine();
@@ -386,6 +387,37 @@ bool LensControl::event(QEvent* event) {
     if (view && (view->isMinimized() || view->isMaximized())) view->showNormal();
   }
   return QWidget::event(event);
+}
+
+bool LensControl::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      lensUndo().beginGesture();
+      break;
+    case QEvent::KeyPress: {
+      // A held key repeats: its repeats belong to the step of its press.
+      // Not every window system marks them, so a press of the same key
+      // hard on the heels of the last one counts as a repeat too.
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool repeat =
+          key->isAutoRepeat() || (key->key() == m_lastKey && m_keyPressed.isValid() &&
+                                  m_keyPressed.elapsed() < kKeyRepeatMs);
+      m_lastKey = key->key();
+      m_keyPressed.start();
+      if (!repeat) lensUndo().beginGesture();
+      break;
+    }
+    case QEvent::Wheel:
+      // A wheel turned in one go is one step; a pause starts the next.
+      if (!m_wheelTurning.isValid() || m_wheelTurning.elapsed() > kWheelPauseMs)
+        lensUndo().beginGesture();
+      m_wheelTurning.start();
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void LensControl::keyPressEvent(QKeyEvent* event) {

@@ -8,6 +8,7 @@
 // Everything here runs on the user-interface thread.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <map>
 
@@ -132,6 +133,8 @@ class LensControl : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
+  // Marks where undo steps begin: each mouse or key press in the dialog.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -165,6 +168,14 @@ class LensControl : public QWidget {
   QPushButton* m_script = nullptr;
   QPushButton* m_save = nullptr;
   LensStatusLine* m_status = nullptr;
+  // Wheel turns closer together than this are one undo step.
+  static constexpr int kWheelPauseMs = 500;
+  QElapsedTimer m_wheelTurning;
+  // Presses of one key closer together than this are one undo step (the
+  // repeats of a held key).
+  static constexpr int kKeyRepeatMs = 150;
+  int m_lastKey = 0;
+  QElapsedTimer m_keyPressed;
 };
 
 // Opens the dialog over the lens view, or gives the open one the focus. The

@@ -1,7 +1,11 @@
 #include "lensui/lens_session.h"
 
+#include <QCoreApplication>
+
 #include "lensui/lens_control.h"
 #include "lensui/lens_wnd.h"
+#include "optics/focus.h"
+#include "optics/fpflags.h"
 
 namespace kelvane {
 
@@ -39,6 +43,31 @@ void setBeamMode(int mode) {
   s.ctx.results.fanCounts = {};
   if (s.control) s.control->showBeamMode();
   if (s.view) s.view->updateCanvas();
+  lensSessionNotifier().notifyRetraced();
+}
+
+void retraceLens() {
+  LensSession& s = lensSession();
+  if (!s.settings.traceBuffer) return;
+  // The tracer reads the sticky floating-point flags; whatever the drawing
+  // and layout code of this thread left in them is not the lens's doing.
+  fpClearFlags();
+  if (s.beamMode == kMultiBeamMode) {
+    // A refused layout traced no fan: the picture and the status line must
+    // not show the counts of an earlier trace.
+    if (findFoci(s.ctx, s.lens, s.settings) != 0) s.ctx.results.fanCounts = {};
+  } else {
+    findFocus(s.ctx, s.lens, s.settings);
+  }
+  if (s.view) s.view->updateCanvas();
+  lensSessionNotifier().notifyRetraced();
+}
+
+LensSessionNotifier& lensSessionNotifier() {
+  // Parented to the application, so it goes before Qt does.
+  static QPointer<LensSessionNotifier> notifier;
+  if (!notifier) notifier = new LensSessionNotifier(QCoreApplication::instance());
+  return *notifier;
 }
 
 int traceAllocCount() { return lensSession().traceAllocCount; }

@@ -10,6 +10,7 @@
 // calculation copies what it needs when it starts.
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <array>
@@ -80,5 +81,24 @@ void releaseTraceBuffer();
 
 // Trace buffers currently allocated.
 int traceAllocCount();
+
+// Traces the current lens into the trace buffer in the current beam mode,
+// from clear floating-point flags, asks the view to repaint and tells the
+// listeners. Does nothing without a trace buffer (no lens view).
+void retraceLens();
+
+// Tells whoever follows the trace (the Aberration window) that the results
+// and the buffer changed: after every retrace and every change of buffer.
+class LensSessionNotifier : public QObject {
+  Q_OBJECT
+ public:
+  using QObject::QObject;
+  void notifyRetraced() { emit retraced(); }
+ signals:
+  void retraced();
+};
+
+// The session's notifier; lives as long as the application object.
+LensSessionNotifier& lensSessionNotifier();
 
 }  // namespace kelvane

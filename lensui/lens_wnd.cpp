@@ -12,6 +12,7 @@
 #include "lensui/lens_paint.h"
 #include "lensui/lens_print.h"
 #include "lensui/lens_session.h"
+#include "lensui/lens_teaching.h"
 #include "trace/ui/place_window.h"
 
 namespace kelvane {
@@ -64,6 +65,7 @@ LensWnd::LensWnd(QWidget* owner)
   m_legend->setCheckable(true);
   m_legend->setChecked(true);
   connect(m_legend, &QAction::triggered, this, [this] { updateCanvas(); });
+  addTeachingActions(this);
   LensSession& s = lensSession();
   s.view = this;
   setBeamMode(s.beamMode);  // adopts a buffer already allocated for this mode

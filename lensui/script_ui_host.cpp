@@ -5,6 +5,7 @@
 
 #include "lensui/lens_control.h"
 #include "lensui/lens_session.h"
+#include "lensui/lens_undo.h"
 #include "lensui/lens_wnd.h"
 #include "script/script_reader.h"
 #include "script/script_requests.h"
@@ -36,7 +37,12 @@ void ScriptUiHost::requestLensView() {
       this, [this, mode] { kelvane::openLensView(m_mainWindow, mode); }, Qt::QueuedConnection);
 }
 
+// Every write of the lens, the index, the lock or the fill goes through
+// lensUndo().scriptChanging() first, so the run's first change finds the
+// state before the run.
+
 void ScriptUiHost::setLensValues(const std::array<double, 5>& v) {
+  lensUndo().scriptChanging();
   Lens& lens = lensSession().lens;
   lens.ivx = v[0];
   lens.ivy = v[1];
@@ -45,9 +51,15 @@ void ScriptUiHost::setLensValues(const std::array<double, 5>& v) {
   lens.depth = v[4];
 }
 
-void ScriptUiHost::setLensShape(int shape) { lensSession().lens.shape = shape; }
+void ScriptUiHost::setLensShape(int shape) {
+  lensUndo().scriptChanging();
+  lensSession().lens.shape = shape;
+}
 
-void ScriptUiHost::setIndexRatio(double ratio) { lensSession().ctx.indexRatio = ratio; }
+void ScriptUiHost::setIndexRatio(double ratio) {
+  lensUndo().scriptChanging();
+  lensSession().ctx.indexRatio = ratio;
+}
 
 void ScriptUiHost::setCanvas(int xmax, int ymax) {
   LensSession& s = lensSession();
@@ -59,9 +71,15 @@ void ScriptUiHost::setBeamMode(int mode) { kelvane::setBeamMode(mode); }
 
 void ScriptUiHost::refreshLensControl() { kelvane::refreshLensControl(); }
 
-void ScriptUiHost::setLockWidth(int a) { kelvane::setLockWidth(a); }
+void ScriptUiHost::setLockWidth(int a) {
+  lensUndo().scriptChanging();
+  kelvane::setLockWidth(a);
+}
 
-void ScriptUiHost::setFillPercent(int percent) { kelvane::setFillPercent(percent); }
+void ScriptUiHost::setFillPercent(int percent) {
+  lensUndo().scriptChanging();
+  kelvane::setFillPercent(percent);
+}
 
 double ScriptUiHost::traceWidth() { return lensSession().ctx.results.width; }
 
@@ -95,6 +113,8 @@ void ScriptUiHost::setScriptButtonText(const std::string& text) {
   if (LensControl* c = lensSession().control) c->setScriptButtonText(QString::fromStdString(text));
 }
 
+void ScriptUiHost::scriptEnded() { lensUndo().scriptEnded(); }
+
 ScriptFile ScriptUiHost::chooseScript(std::string& path) {
   FileRequest request = scriptRequest(path);
   FilePtr file = promptOpenFile(request);
@@ -119,6 +139,8 @@ ScriptUi::ScriptUi(QWidget* mainWindow, std::string scriptPath,
 }
 
 ScriptUi::~ScriptUi() {
+  // A run cut off here never reports its end: its step is closed now.
+  lensUndo().scriptEnded();
   LensSession& s = lensSession();
   s.toggleScript = nullptr;
   s.stopScript = nullptr;

@@ -52,6 +52,8 @@ class ScriptUiHost : public QObject, public ScriptHost {
   void enableScriptStatus(bool enabled) override;
   void setScriptButtonText(const std::string& text) override;
   ScriptFile chooseScript(std::string& path) override;
+  // The run's changes become one undo step.
+  void scriptEnded() override;
 
  private:
   QPointer<QWidget> m_mainWindow;

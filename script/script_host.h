@@ -86,6 +86,10 @@ class ScriptHost {
   // `path` and leaving the chosen path in it. Returns the open file, or
   // nothing when the user cancelled or the file could not be opened.
   virtual ScriptFile chooseScript(std::string& path) = 0;
+
+  // A run that started executing has ended, finished or stopped; called
+  // once per run, also when its dialog has gone.
+  virtual void scriptEnded() {}
 };
 
 }  // namespace kelvane

@@ -222,6 +222,7 @@ void ScriptRunner::endRun(Run& run) {
   onUi(
       run,
       [](ScriptHost& h) {
+        h.scriptEnded();
         if (!h.lensControlExists()) return;
         h.setScriptButtonText(kScriptButtonIdle);
         h.enableScriptStatus(false);

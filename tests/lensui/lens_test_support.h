@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "lensui/lens_session.h"
+#include "lensui/lens_undo.h"
 #include "lensui/lens_wnd.h"
 
 namespace kelvane::test {
@@ -35,6 +36,7 @@ inline void resetLensSession() {
   s.stopScript = nullptr;
   s.toggleScript = nullptr;
   s.writeLensScript = nullptr;
+  lensUndo().clear();
 }
 
 // Runs the event loop until `done` holds or `ms` pass; true when it held.

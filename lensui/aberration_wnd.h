@@ -1,0 +1,92 @@
+// The Aberration window: the longitudinal spherical aberration curve of the
+// current lens - where each traced beam's exit ray crosses the axis, against
+// the beam's height - with the mean focus as a vertical line, focusMin and
+// focusMax marked, and the crossings of the rays inside the glass as a
+// second series. It follows every retrace of the lens (a slider drag, a
+// script), reading the points from the tracer's own records.
+//
+// Everything here runs on the user-interface thread.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "optics/aberration.h"
+#include "optics/tracer.h"
+
+class QChart;
+class QLabel;
+class QChartView;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+namespace kelvane {
+
+inline constexpr char kAberrationCaption[] = "Aberration";
+
+// Series names in the legend.
+inline constexpr char kExitSeriesName[] = "Exit rays";
+inline constexpr char kInnerSeriesName[] = "Rays inside the glass";
+
+class AberrationWnd : public QWidget {
+  Q_OBJECT
+ public:
+  // A top-level window owned by `owner` (the lens view); deleted on close.
+  explicit AberrationWnd(QWidget* owner);
+
+  // Reads the last trace again and redraws the curve.
+  void refresh();
+
+  // The curve on show.
+  const AberrationCurve& curve() const { return m_curve; }
+  QChartView* chartView() const { return m_view; }
+  QScatterSeries* exitPoints() const { return m_exitPoints; }
+  QScatterSeries* innerPoints() const { return m_innerPoints; }
+  // Vertical lines at the focus, focusMin and focusMax; empty without a focus.
+  QLineSeries* focusLine() const { return m_focus; }
+  QLineSeries* focusMinLine() const { return m_focusMin; }
+  QLineSeries* focusMaxLine() const { return m_focusMax; }
+  // The figures under the plot.
+  QLabel* numbers() const { return m_numbers; }
+
+  // Places the window now and once more when its frame is known.
+  void placeOnceFramed(std::function<void(AberrationWnd*)> place);
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  // The curve of the current session. In single-beam mode it reads the lens
+  // view's trace buffer; the fans of multi-beam mode hold no crossings, so
+  // then the same lens and settings are traced once more as single beams
+  // into this window's own buffer.
+  AberrationCurve currentCurve();
+  void showRanges();
+
+  QChart* m_chart;
+  QChartView* m_view;
+  QLineSeries* m_exitLine;
+  QScatterSeries* m_exitPoints;
+  QLineSeries* m_innerLine;
+  QScatterSeries* m_innerPoints;
+  QLineSeries* m_focus;
+  QLineSeries* m_focusMin;
+  QLineSeries* m_focusMax;
+  QValueAxis* m_axisX;
+  QValueAxis* m_axisY;
+  QLabel* m_numbers;  // focus, focusMin, focusMax and dev in figures
+  AberrationCurve m_curve;
+  TracerContext m_ownTrace;  // multi-beam mode only
+  std::array<TracePoint, SINGLE_BEAM_POINTS> m_ownBuffer{};
+  std::function<void(AberrationWnd*)> m_place;  // until the frame is known
+};
+
+// Opens the Aberration window beside the lens view, or raises the open one.
+AberrationWnd* openAberrationWindow(QWidget* view);
+
+// The open Aberration window, or null.
+AberrationWnd* aberrationWindow();
+
+}  // namespace kelvane

@@ -1,0 +1,303 @@
+// The lens view's teaching commands in the real windows (offscreen): the
+// Aberration plot against the traced records, the presets, and undo/redo
+// across a slider drag, a held key and a script run.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QChartView>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScatterSeries>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "lens_test_support.h"
+#include "lensui/aberration_wnd.h"
+#include "lensui/lens_control.h"
+#include "lensui/lens_teaching.h"
+#include "lensui/lens_undo.h"
+#include "lensui/script_ui_host.h"
+#include "optics/presets.h"
+#include "trace/filerequest.h"
+
+namespace kelvane {
+namespace {
+
+class TeachingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::resetLensSession();
+    view = openLensView(nullptr, kSingleBeamMode);
+    dlg = lensSession().control;
+    ASSERT_NE(dlg, nullptr);
+  }
+  void TearDown() override { test::resetLensSession(); }
+
+  // A menu-bar item of the view, or an item of one of its menus.
+  QAction* menuItem(const QString& text) const {
+    for (QAction* a : view->menuBar()->actions()) {
+      if (a->text() == text) return a;
+      if (a->menu())
+        for (QAction* sub : a->menu()->actions())
+          if (sub->text() == text) return sub;
+    }
+    return nullptr;
+  }
+  QLineEdit* edit(int id) const { return dlg->controlAs<QLineEdit>(id); }
+  QSlider* slider(int row) const { return dlg->controlAs<QSlider>(IDC_ROW_FIRST + 3 * row + 2); }
+
+  LensWnd* view = nullptr;
+  LensControl* dlg = nullptr;
+};
+
+// The plotted points are the records of the last trace: the exit crossing
+// (point 2 on the axis) and the inner crossing (point 3) of every beam
+// against its height (point 0).
+void expectPlotShowsTheRecords(AberrationWnd* plot) {
+  const LensSession& s = lensSession();
+  const TraceResults& res = s.ctx.results;
+  const QList<QPointF> exits = plot->exitPoints()->points();
+  const QList<QPointF> inner = plot->innerPoints()->points();
+  ASSERT_EQ(exits.size(), res.beamCount);
+  ASSERT_EQ(inner.size(), res.beamCount);
+  for (int k = 0; k < res.beamCount; ++k) {
+    const TracePoint* rec = s.traceBuffer.get() + 4 * k;
+    EXPECT_EQ(exits[k], QPointF(rec[2].x, rec[0].y)) << k;
+    EXPECT_EQ(rec[2].y, 0.0) << k;
+    EXPECT_EQ(inner[k], QPointF(rec[3].x, rec[0].y)) << k;
+  }
+  ASSERT_EQ(plot->focusLine()->count(), 2);
+  EXPECT_EQ(plot->focusLine()->at(0).x(), res.focus);
+  EXPECT_EQ(plot->focusLine()->at(1).x(), res.focus);
+  EXPECT_EQ(plot->focusMinLine()->at(0).x(), res.focusMin);
+  EXPECT_EQ(plot->focusMaxLine()->at(0).x(), res.focusMax);
+}
+
+TEST_F(TeachingTest, TheAberrationPlotShowsTheTracedCrossingsAndFollowsTheSlider) {
+  // The teaching items close the view's menu bar, in this order.
+  const QList<QAction*> bar = view->menuBar()->actions();
+  ASSERT_GE(bar.size(), 6);
+  QStringList last;
+  for (qsizetype i = bar.size() - 4; i < bar.size(); ++i) last << bar[i]->text();
+  EXPECT_EQ(last, QStringList({"&Aberration", "&Lenses", "&Undo", "&Redo"}));
+  QAction* item = menuItem("&Aberration");
+  ASSERT_NE(item, nullptr);
+  item->trigger();
+  AberrationWnd* plot = aberrationWindow();
+  ASSERT_NE(plot, nullptr);
+  EXPECT_EQ(plot->windowTitle(), "Aberration");
+  EXPECT_TRUE(plot->isVisible());
+  expectPlotShowsTheRecords(plot);
+  EXPECT_NEAR(plot->focusLine()->at(0).x(), 316.10, 0.005);
+  EXPECT_TRUE(plot->numbers()->text().startsWith("focus 316.10"))
+      << plot->numbers()->text().toStdString();
+
+  // A biconvex lens spreads the crossings; the plot follows each step.
+  dlg->controlAs<QAbstractButton>(IDC_EGRESS_CC)->click();
+  expectPlotShowsTheRecords(plot);
+  slider(0)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(lensSession().lens.ivx, 220);
+  expectPlotShowsTheRecords(plot);
+  const double singleFocus = lensSession().ctx.results.focus;
+
+  // The fans hold no crossings: the plot traces the same lens as single
+  // beams on its own and leaves the view's trace alone.
+  dlg->controlAs<QAbstractButton>(IDC_MULTI)->click();
+  ASSERT_EQ(lensSession().beamMode, kMultiBeamMode);
+  EXPECT_EQ(plot->exitPoints()->count(), 5);
+  EXPECT_DOUBLE_EQ(plot->curve().focus, singleFocus);
+  EXPECT_EQ(plot->focusLine()->at(0).x(), singleFocus);
+
+  // Diverging exit rays: no crossing, no focus line.
+  dlg->controlAs<QAbstractButton>(IDC_MULTI)->click();
+  dlg->controlAs<QAbstractButton>(IDC_INGRESS_CC)->click();
+  EXPECT_EQ(plot->exitPoints()->count(), 0);
+  EXPECT_EQ(plot->focusLine()->count(), 0);
+
+  // One window: the item raises the open one; it closes with the view.
+  item->trigger();
+  EXPECT_EQ(aberrationWindow(), plot);
+  delete view;
+  EXPECT_EQ(aberrationWindow(), nullptr);
+}
+
+TEST_F(TeachingTest, PerfectFocusMeetsInOnePointAndKeepsItsFractions) {
+  LensSession& s = lensSession();
+  QAction* perfect = menuItem("Perfect focus");
+  ASSERT_NE(perfect, nullptr);
+  for (const char* name : {"Start-up meniscus", "Biconvex lens", "Thin lens", "Diverging lens"})
+    EXPECT_NE(menuItem(name), nullptr) << name;
+  perfect->trigger();
+  const double ivy = 219 * std::sqrt(1 - 1 / 2.25);
+  EXPECT_DOUBLE_EQ(s.lens.ivy, ivy);
+  EXPECT_DOUBLE_EQ(s.lens.depth, 105);
+  EXPECT_NEAR(s.ctx.results.focus, 365, 1e-9);
+  EXPECT_LT(s.ctx.results.dev, 1e-9);
+  EXPECT_EQ(edit(IDC_FOCUS)->text(), "365");
+  EXPECT_EQ(edit(IDC_DEVPCNT)->text(), "0.00");
+  // The sliders show the values rounded, the lens keeps them whole: also
+  // when the dialog is closed and opened again, or the view resized.
+  EXPECT_EQ(slider(1)->value(), 163);
+  EXPECT_EQ(edit(103)->text(), "163");
+  dlg->close();
+  view->resize(view->width() + 20, view->height());
+  openLensControl();
+  ASSERT_NE(s.control, nullptr);
+  EXPECT_EQ(s.lens.ivy, ivy);
+  EXPECT_LT(s.ctx.results.dev, 1e-9);
+
+  // Built for the index in force; the start-up meniscus brings back 1.5.
+  s.ctx.indexRatio = 1 / 1.33;
+  ASSERT_TRUE(applyLensPreset("Perfect focus"));
+  EXPECT_NEAR(s.ctx.results.focus, 219 * (1 + 1 / 1.33), 1e-9);
+  EXPECT_LT(s.ctx.results.dev, 1e-9);
+  ASSERT_TRUE(applyLensPreset("Start-up meniscus"));
+  EXPECT_EQ(s.ctx.indexRatio, kInitialIndexRatio);
+  EXPECT_EQ(s.lens.ivx, 219);
+  // No ellipse of eccentricity 1/n for an index below 1.
+  s.ctx.indexRatio = 1.25;
+  EXPECT_FALSE(applyLensPreset("Perfect focus"));
+  EXPECT_FALSE(applyLensPreset("No such lens"));
+}
+
+// Where the thumb of a slider is, for dragging it.
+QPoint thumbCentre(QSlider* slider) {
+  QStyleOptionSlider opt;
+  opt.initFrom(slider);
+  opt.orientation = slider->orientation();
+  opt.minimum = slider->minimum();
+  opt.maximum = slider->maximum();
+  opt.sliderPosition = slider->sliderPosition();
+  opt.sliderValue = slider->value();
+  return slider->style()
+      ->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, slider)
+      .center();
+}
+
+TEST_F(TeachingTest, UndoTakesBackADragAHeldKeyAndAPresetAsOneStepEach) {
+  LensSession& s = lensSession();
+  QUndoStack& stack = lensUndo().stack();
+  QAction* undo = menuItem("&Undo");
+  QAction* redo = menuItem("&Redo");
+  ASSERT_NE(undo, nullptr);
+  ASSERT_NE(redo, nullptr);
+  EXPECT_FALSE(undo->isEnabled());
+  ASSERT_TRUE(applyLensPreset("Perfect focus"));
+  const LensState preset = currentLensState();
+
+  // A drag of the depth thumb, many values, one step.
+  QSlider* depth = slider(4);
+  const QPoint grab = thumbCentre(depth);
+  QTest::mousePress(depth, Qt::LeftButton, Qt::NoModifier, grab);
+  for (int dx = 10; dx <= 60; dx += 10) QTest::mouseMove(depth, grab + QPoint(dx, 0));
+  QTest::mouseRelease(depth, Qt::LeftButton, Qt::NoModifier, grab + QPoint(60, 0));
+  const LensState dragged = currentLensState();
+  EXPECT_GT(dragged.lens.depth, 115);
+  EXPECT_EQ(stack.count(), 2);
+
+  // A held arrow key on the ingress X slider: a press and its repeats.
+  slider(0)->setFocus();
+  for (bool repeat : {false, true, true, true}) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), repeat);
+    QApplication::sendEvent(slider(0), &press);
+  }
+  EXPECT_EQ(s.lens.ivx, 223);
+  EXPECT_EQ(stack.count(), 3);
+  // A press of another key is a step of its own.
+  QTest::keyClick(slider(0), Qt::Key_Up);
+  EXPECT_EQ(s.lens.ivx, 224);
+  EXPECT_EQ(stack.count(), 4);
+
+  // Ctrl+Z in the dialog, also with a text field focused; Ctrl+Shift+Z and
+  // Ctrl+Y redo; the view's items do the same.
+  edit(100)->setFocus();
+  dlg->activateWindow();
+  ASSERT_TRUE(test::waitFor([&] { return QApplication::activeWindow() == dlg; }));
+  QTest::keyClick(edit(100), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(s.lens.ivx, 223);
+  QTest::keyClick(edit(100), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(currentLensState() == dragged);
+  EXPECT_EQ(edit(100)->text(), "219");
+  EXPECT_EQ(slider(0)->value(), 219);
+  QTest::keyClick(edit(100), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(currentLensState() == preset) << "the drag went back in one step, fractions kept";
+  EXPECT_EQ(s.lens.ivy, preset.lens.ivy);
+  EXPECT_LT(s.ctx.results.dev, 1e-9);
+  EXPECT_EQ(edit(IDC_FOCUS)->text(), "365");
+  QTest::keyClick(edit(100), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(currentLensState() == dragged);
+  QTest::keyClick(edit(100), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(s.lens.ivx, 223);
+  view->activateWindow();
+  ASSERT_TRUE(test::waitFor([&] { return QApplication::activeWindow() == view; }));
+  QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(currentLensState() == dragged);
+  undo->trigger();
+  undo->trigger();
+  EXPECT_EQ(s.lens.ivx, 219);
+  EXPECT_EQ(s.lens.ivy, 163);
+  EXPECT_FALSE(undo->isEnabled());
+  redo->trigger();
+  EXPECT_TRUE(currentLensState() == preset);
+
+  // The lock and the refractive index are steps too; a new change drops
+  // what could be redone.
+  dlg->controlAs<QCheckBox>(IDC_LOCK)->click();
+  EXPECT_TRUE(s.settings.locked());
+  edit(IDC_RINDEX)->clear();
+  QTest::keyClicks(edit(IDC_RINDEX), "1.7");
+  QTest::keyClick(edit(IDC_RINDEX), Qt::Key_Return);
+  EXPECT_DOUBLE_EQ(s.ctx.indexRatio, 1 / 1.7);
+  EXPECT_FALSE(redo->isEnabled());
+  undo->trigger();
+  EXPECT_EQ(s.ctx.indexRatio, kInitialIndexRatio);
+  EXPECT_EQ(edit(IDC_RINDEX)->text(), "1.50");
+  undo->trigger();
+  EXPECT_FALSE(s.settings.locked());
+  EXPECT_FALSE(dlg->controlAs<QCheckBox>(IDC_LOCK)->isChecked());
+}
+
+TEST_F(TeachingTest, AScriptRunIsOneStepBackToTheLensBeforeIt) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / ("kelvane-teach-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  const std::string script = (dir / "fade.ops").string();
+  std::ofstream(script) << "lens 300,200,300,200,80,CVCC\nrindex 1.6\n"
+                           "lens 250,180,250,180,60,CVCV\nwidth percent 50\n";
+  auto ui = std::make_unique<ScriptUi>(nullptr, script);
+  LensSession& s = lensSession();
+  QUndoStack& stack = lensUndo().stack();
+  // One change by hand first.
+  ASSERT_TRUE(applyLensPreset("Thin lens"));
+  const LensState before = currentLensState();
+  ui->toggleScript(script);
+  ASSERT_TRUE(
+      test::waitFor([&] { return !ui->runner().busy() && !lensUndo().scriptRunning(); }, 20000));
+  EXPECT_EQ(s.lens.ivx, 250);
+  EXPECT_DOUBLE_EQ(s.ctx.indexRatio, 1 / 1.6);
+  EXPECT_EQ(s.settings.fill, 0.5);
+  EXPECT_EQ(stack.count(), 2) << "the preset, then the whole run";
+  lensUndo().undoAction()->trigger();
+  EXPECT_TRUE(currentLensState() == before);
+  EXPECT_EQ(slider(0)->value(), 100);
+  EXPECT_EQ(edit(IDC_RINDEX)->text(), "1.50");
+  EXPECT_EQ(edit(IDC_FILL_EDIT)->text(), "90");
+  lensUndo().redoAction()->trigger();
+  EXPECT_EQ(s.lens.ivx, 250);
+  EXPECT_EQ(edit(IDC_FILL_EDIT)->text(), "50");
+  ui.reset();
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace kelvane
