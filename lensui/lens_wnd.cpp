@@ -11,6 +11,7 @@
 #include "lensui/lens_print.h"
 #include "lensui/lens_session.h"
 #include "trace/ui/place_window.h"
+#include "trace/ui/remembered_place.h"
 
 namespace kelvane {
 
@@ -120,7 +121,9 @@ LensWnd* openLensView(QWidget* mainWindow, int mode) {
   } else {
     s.beamMode = mode;
     view = new LensWnd(mainWindow);
-    showWithFrameRect(view, kLensWndOuterRect);  // fitted again once framed
+    showAtRememberedPlace(view, kPlaceLensView, [view] {
+      showWithFrameRect(view, kLensWndOuterRect);  // fitted again once framed
+    });
   }
   openLensControl();
   return view;

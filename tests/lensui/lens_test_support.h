@@ -8,6 +8,8 @@
 
 #include "lensui/lens_session.h"
 #include "lensui/lens_wnd.h"
+#include "tests/temporary_config_home.h"
+#include "trace/ui/remembered_place.h"
 
 namespace kelvane::test {
 
@@ -15,6 +17,7 @@ inline void ensureApplication() {
   static int argc = 1;
   static char name[] = "kelvane-lensui-test";
   static char* argv[] = {name, nullptr};
+  useTemporaryConfigHome();
   if (!QApplication::instance()) new QApplication(argc, argv);
 }
 
@@ -32,6 +35,7 @@ inline void resetLensSession() {
   s.sliderValues = {};
   s.widthValue = 0;
   s.savedDialogRect = QRect();
+  forgetRememberedPlaces();
   s.stopScript = nullptr;
   s.toggleScript = nullptr;
   s.writeLensScript = nullptr;
