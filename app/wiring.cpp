@@ -15,6 +15,7 @@
 #include "trace/ui/free_window.h"
 #include "trace/ui/place_window.h"
 #include "trace/ui/psv_wnd.h"
+#include "trace/ui/remembered_place.h"
 #include "trace/ui/trace_windows.h"
 
 namespace kelvane {
@@ -56,8 +57,10 @@ void wireTraceWindows(MainWindow& window) {
     listbox.left = 4;
     listbox.top = 2;
   }
-  // PsView's first rectangle: the bottom-right corner of the work area.
-  if (psViewPlace().rect.isNull()) psViewPlace().rect = psViewStartRect(workArea());
+  // PsView's first rectangle: where the last run left it, else the
+  // bottom-right corner of the work area.
+  if (psViewPlace().rect.isNull())
+    psViewPlace().rect = rememberedPlace(kPlacePsViewTrace).value_or(psViewStartRect(workArea()));
   window.setCommandHandler(CMD_TRACE_PSVIEW, [&window] { togglePsView(&window); });
   window.setCommandHandler(CMD_TRACE_LISTBOX, [&window] { toggleListboxTrace(&window); });
   window.setTraceWindowQuery(CMD_TRACE_PSVIEW, psViewOpen);

@@ -13,6 +13,7 @@
 #include "lensui/lens_paint.h"
 #include "lensui/lens_session.h"
 #include "lensui/lens_wnd.h"
+#include "tests/temporary_config_home.h"
 
 namespace kelvane {
 namespace {
@@ -50,6 +51,8 @@ BENCHMARK(BM_SliderStepMultiBeam)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
   // The dialog needs a window system; the offscreen one serves without a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The windows' places go to a folder of the run's own, not the user's settings.
+  kelvane::test::useTemporaryConfigHome();
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

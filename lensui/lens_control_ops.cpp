@@ -8,6 +8,7 @@
 #include "lensui/lens_session.h"
 #include "lensui/lens_wnd.h"
 #include "trace/ui/place_window.h"
+#include "trace/ui/remembered_place.h"
 
 namespace kelvane {
 
@@ -51,9 +52,13 @@ void openLensControl() {
   if (s.savedDialogRect.right() > 0) {
     dialog->move(s.savedDialogRect.topLeft());
     dialog->show();
+    rememberPlace(dialog, kPlaceLensControl);
   } else {
-    dialog->show();
-    placeWindow(dialog, s.view, kCornerBottomRight, kFirstPlaceInset, kFirstPlaceInset);
+    LensWnd* view = s.view;
+    showAtRememberedPlace(dialog, kPlaceLensControl, [dialog, view] {
+      dialog->show();
+      placeWindow(dialog, view, kCornerBottomRight, kFirstPlaceInset, kFirstPlaceInset);
+    });
   }
   dialog->activateWindow();
 }

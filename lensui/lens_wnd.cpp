@@ -14,6 +14,7 @@
 #include "lensui/lens_session.h"
 #include "lensui/lens_teaching.h"
 #include "trace/ui/place_window.h"
+#include "trace/ui/remembered_place.h"
 
 namespace kelvane {
 
@@ -142,7 +143,9 @@ LensWnd* openLensView(QWidget* mainWindow, int mode) {
   } else {
     s.beamMode = mode;
     view = new LensWnd(mainWindow);
-    showWithFrameRect(view, kLensWndOuterRect);  // fitted again once framed
+    showAtRememberedPlace(view, kPlaceLensView, [view] {
+      showWithFrameRect(view, kLensWndOuterRect);  // fitted again once framed
+    });
   }
   openLensControl();
   return view;

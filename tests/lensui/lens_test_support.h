@@ -9,6 +9,8 @@
 #include "lensui/lens_session.h"
 #include "lensui/lens_undo.h"
 #include "lensui/lens_wnd.h"
+#include "tests/temporary_config_home.h"
+#include "trace/ui/remembered_place.h"
 
 namespace kelvane::test {
 
@@ -16,6 +18,7 @@ inline void ensureApplication() {
   static int argc = 1;
   static char name[] = "kelvane-lensui-test";
   static char* argv[] = {name, nullptr};
+  useTemporaryConfigHome();
   if (!QApplication::instance()) new QApplication(argc, argv);
 }
 
@@ -33,6 +36,7 @@ inline void resetLensSession() {
   s.sliderValues = {};
   s.widthValue = 0;
   s.savedDialogRect = QRect();
+  forgetRememberedPlaces();
   s.stopScript = nullptr;
   s.toggleScript = nullptr;
   s.writeLensScript = nullptr;

@@ -10,6 +10,7 @@
 #include "lens_test_support.h"
 #include "lensui/lens_control.h"
 #include "lensui/lens_wnd.h"
+#include "trace/ui/remembered_place.h"
 
 namespace kelvane {
 namespace {
@@ -47,6 +48,35 @@ TEST_F(LensViewTest, DialogFirstOpensInTheViewsBottomRightCorner) {
     return dlg->frameGeometry().bottomRight() == v.bottomRight() - QPoint(4, 4);
   })) << dlg->frameGeometry().bottomRight().x()
       << "," << dlg->frameGeometry().bottomRight().y();
+}
+
+TEST_F(LensViewTest, ViewAndDialogReopenWhereTheLastRunLeftThem) {
+  LensSession& s = lensSession();
+  LensWnd* view = openLensView(nullptr, kSingleBeamMode);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(s.control.data()));
+  const QRect viewPlace(30, 40, 700, 500);
+  setOuterGeometry(view, viewPlace);
+  const QRect dialogPlace(QPoint(50, 60), s.control->frameGeometry().size());
+  setOuterGeometry(s.control, dialogPlace);
+  view->close();  // the dialog goes with it
+
+  // The next run keeps nothing in memory; the settings bring both back.
+  s.savedDialogRect = QRect();
+  view = openLensView(nullptr, kSingleBeamMode);
+  EXPECT_EQ(view->frameGeometry(), viewPlace);
+  EXPECT_EQ(s.control->frameGeometry(), dialogPlace);
+
+  // Places on a screen that is gone: the first-run placement.
+  view->close();
+  s.savedDialogRect = QRect();
+  keepPlace(kPlaceLensView, viewPlace.translated(3000, 0));
+  keepPlace(kPlaceLensControl, dialogPlace.translated(0, 3000));
+  view = openLensView(nullptr, kSingleBeamMode);
+  EXPECT_EQ(view->frameGeometry(), kLensWndOuterRect);
+  const QRect v = view->frameGeometry();
+  EXPECT_TRUE(test::waitFor(
+      [&] { return s.control->frameGeometry().bottomRight() == v.bottomRight() - QPoint(4, 4); }));
 }
 
 TEST_F(LensViewTest, BeamModeOwnsOneBufferAndReusesIt) {

@@ -15,6 +15,7 @@
 #include "trace/dbgprint.h"
 #include "trace/ui/list_box_sink.h"
 #include "trace/ui/place_window.h"
+#include "trace/ui/remembered_place.h"
 #include "trace/ui/trace_windows.h"
 
 namespace kelvane {
@@ -40,6 +41,7 @@ class ListboxTrace : public ::testing::Test {
     record.left = 4;
     record.top = 2;
     record.right = record.bottom = 0;
+    forgetRememberedPlaces();
   }
   // Waits until every queued line has reached the list box.
   static int settledCount(TraceListBox* list) {
@@ -87,6 +89,30 @@ TEST_F(ListboxTrace, OpensInTheCornerAndReopensWhereItWasLeft) {
   toggleListboxTrace(nullptr);
   ASSERT_TRUE(listboxTraceOpen());
   EXPECT_EQ(listboxTraceRecord().frame->frameGeometry(), moved);  // no corner placement
+}
+
+TEST_F(ListboxTrace, ANewRunOpensWhereTheLastRunLeftIt) {
+  FreeWindow& record = listboxTraceRecord();
+  const FreeWindow firstRun = record;
+  toggleListboxTrace(nullptr);
+  ASSERT_TRUE(listboxTraceOpen());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(record.frame));  // where the user can move it
+  const QRect corner = record.frame->frameGeometry();
+  const QRect moved(37, 41, 333, 222);
+  setFrameRect(record.frame, moved);
+  toggleListboxTrace(nullptr);
+  record = firstRun;  // a new run keeps nothing in memory
+  toggleListboxTrace(nullptr);
+  ASSERT_TRUE(listboxTraceOpen());
+  EXPECT_EQ(record.frame->frameGeometry(), moved);
+
+  // Off every screen now: the corner again.
+  toggleListboxTrace(nullptr);
+  record = firstRun;
+  keepPlace(kPlaceListboxTrace, moved.translated(-5000, 0));
+  toggleListboxTrace(nullptr);
+  ASSERT_TRUE(listboxTraceOpen());
+  EXPECT_EQ(record.frame->frameGeometry(), corner);
 }
 
 TEST_F(ListboxTrace, CloseBoxClosesTheSink) {

@@ -24,6 +24,7 @@
 #include "trace/ui/list_box_sink.h"
 #include "trace/ui/place_window.h"
 #include "trace/ui/psv_config.h"
+#include "trace/ui/remembered_place.h"
 #include "trace/ui/trace_windows.h"
 
 namespace kelvane {
@@ -49,6 +50,7 @@ class PsViewWindow : public ::testing::Test {
   void TearDown() override {
     if (psViewOpen()) togglePsView(nullptr);
     psViewPlace().rect = QRect();
+    forgetRememberedPlaces();
     setMessageBoxHandler(nullptr);
     setFileChooser(nullptr);
   }
@@ -81,6 +83,23 @@ TEST_F(PsViewWindow, OpensInTheBottomRightCornerAndReopensWhereItWasLeft) {
   EXPECT_FALSE(psViewOpen());
   w = open();
   EXPECT_EQ(w->frameGeometry(), moved);
+}
+
+TEST_F(PsViewWindow, ANewRunOpensWhereTheLastRunLeftIt) {
+  PsvWnd* w = open();
+  const QRect moved(20, 30, 300, 200);
+  setFrameRect(w, moved);
+  togglePsView(nullptr);
+  psViewPlace().rect = QRect();  // a new run keeps nothing in memory
+  w = open();
+  EXPECT_EQ(w->frameGeometry(), moved);
+
+  // Off every screen now: the corner again.
+  togglePsView(nullptr);
+  psViewPlace().rect = QRect();
+  keepPlace(kPlacePsViewTrace, moved.translated(0, 5000));
+  w = open();
+  EXPECT_EQ(w->frameGeometry(), psViewStartRect(workArea()));
 }
 
 TEST_F(PsViewWindow, CloseBoxClosesTheSink) {

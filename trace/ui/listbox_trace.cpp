@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "trace/ui/list_box_sink.h"
+#include "trace/ui/remembered_place.h"
 #include "trace/ui/trace_windows.h"
 
 namespace kelvane {
@@ -61,9 +62,19 @@ void toggleListboxTrace(QWidget* mainWindow) {
   } else {
     static const std::vector<FreeMenuItem> menu{{LISTBOX_CMD_CLEAR, kListboxClearText},
                                                 {LISTBOX_CMD_SCROLL, kListboxScrollOffText}};
+    // The first opening of a run goes where the window was last run.
+    if (record.right == 0) {
+      if (const std::optional<QRect> last = rememberedPlace(kPlaceListboxTrace)) {
+        record.left = last->x();
+        record.top = last->y();
+        record.right = last->x() + last->width();
+        record.bottom = last->y() + last->height();
+      }
+    }
     TraceListBox* list = createFreeWindow(record, kListboxTraceFlags, kListboxTraceTitle, menu,
                                           listboxTraceCommand, mainWindow);
     if (list) {
+      rememberPlace(record.frame, kPlaceListboxTrace);
       list->openSink();
       QObject::connect(record.frame, &QObject::destroyed, [] { notifyTraceWindowsChanged(); });
     }

@@ -17,6 +17,7 @@
 #include "trace/dbgprint.h"
 #include "trace/ui/place_window.h"
 #include "trace/ui/psv_config.h"
+#include "trace/ui/remembered_place.h"
 #include "trace/ui/trace_windows.h"
 
 namespace kelvane {
@@ -379,8 +380,14 @@ void togglePsView(QWidget* mainWindow) {
     return;
   }
   auto* window = new PsvWnd(mainWindow);
-  const QRect start = place.rect.isNull() ? psViewStartRect(workArea()) : place.rect;
-  showWithFrameRect(window, start);  // fitted again once the window manager frames it
+  // Where it was in this run, else where it was last run, else the corner.
+  if (place.rect.isNull()) {
+    showAtRememberedPlace(window, kPlacePsViewTrace,
+                          [window] { showWithFrameRect(window, psViewStartRect(workArea())); });
+  } else {
+    showWithFrameRect(window, place.rect);  // fitted again once the window manager frames it
+    rememberPlace(window, kPlacePsViewTrace);
+  }
   place.window = window;
   setPsViewSink(&window->view());
   notifyTraceWindowsChanged();
