@@ -18,6 +18,7 @@
 #include "optics/focus.h"
 #include "optics/fpflags.h"
 #include "trace/ui/place_window.h"
+#include "trace/ui/remembered_place.h"
 
 namespace kelvane {
 
@@ -216,22 +217,24 @@ AberrationWnd* openAberrationWindow(QWidget* view) {
   }
   g_window = new AberrationWnd(view);
   g_window->resize(kFirstSize);
-  if (view) {
-    // Right of the lens view when the screen has room there, else in the
-    // work area's top-right corner, where it covers the least of the beams.
-    QPointer<QWidget> owner = view;
-    g_window->placeOnceFramed([owner](AberrationWnd* plot) {
-      if (!owner) return;
-      const QRect frame = owner->frameGeometry();
-      const QRect beside(frame.right() + 1 + kPlaceGap, frame.top(), plot->frameGeometry().width(),
-                         plot->frameGeometry().height());
-      if (workArea().contains(beside))
-        plot->move(beside.topLeft());
-      else
-        placeWindow(plot, nullptr, kCornerTopRight, 0, 0);
-    });
-  }
-  g_window->show();
+  QPointer<QWidget> owner = view;
+  showAtRememberedPlace(g_window, kPlaceAberration, [owner] {
+    if (owner) {
+      // Right of the lens view when the screen has room there, else in the
+      // work area's top-right corner, where it covers the least of the beams.
+      g_window->placeOnceFramed([owner](AberrationWnd* plot) {
+        if (!owner) return;
+        const QRect frame = owner->frameGeometry();
+        const QRect beside(frame.right() + 1 + kPlaceGap, frame.top(),
+                           plot->frameGeometry().width(), plot->frameGeometry().height());
+        if (workArea().contains(beside))
+          plot->move(beside.topLeft());
+        else
+          placeWindow(plot, nullptr, kCornerTopRight, 0, 0);
+      });
+    }
+    g_window->show();
+  });
   g_window->activateWindow();
   return g_window;
 }

@@ -216,7 +216,7 @@ void placeOnOwnThread(QWidget* window, const QWidget* reference, int corner, int
 // reference's frame is still to come, places it again once they are known.
 void placeFollowingFrames(QWidget* window, const QWidget* reference, int corner, int dx, int dy) {
   if (!window->isWindow()) {
-    placeFollowingFrames(window, reference, corner, dx, dy);
+    placeOnOwnThread(window, reference, corner, dx, dy);  // a child moves within its parent
     return;
   }
   QPointer<QWidget> target(window);
