@@ -6,7 +6,7 @@ TSAN_BUILD ?= build-tsan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build run test test-sanitize test-asan test-tsan bench clean
+.PHONY: all deps build run test test-sanitize test-asan test-tsan bench clean web-test-deps
 
 all: build
 
@@ -22,8 +22,15 @@ build: deps $(BUILD)/build.ninja
 run: build
 	$(BUILD)/app/kelvane $(ARGS)
 
-test: build
+test: build web web-test-deps
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# puppeteer-core for the browser test, as the lock file pins it; it drives
+# the system's chromium and downloads no browser of its own.
+web-test-deps: tests/web/node_modules/.package-lock.json
+
+tests/web/node_modules/.package-lock.json: tests/web/package.json tests/web/package-lock.json
+	cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund
 
 # AddressSanitizer + UndefinedBehaviorSanitizer over every test, then
 # ThreadSanitizer over the Qt-free tests (Qt's libraries are not instrumented).
@@ -36,14 +43,14 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS) -LE web
 
 test-tsan: deps
 	cmake -S . -B $(TSAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
 	  -DKELVANE_SANITIZE=thread -DKELVANE_WITH_QT=OFF -DKELVANE_BUILD_BENCH=OFF
 	cmake --build $(TSAN_BUILD) -j $(JOBS)
 	cd $(TSAN_BUILD) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS) -LE web
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do \
@@ -52,3 +59,5 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)
+
+include web/web.mk

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   xvfb xauth fonts-dejavu-core openbox xdotool x11-utils
+  emscripten nodejs npm chromium
 )
 missing=()
 for p in "${packages[@]}"; do
