@@ -114,7 +114,9 @@ struct PrimitiveJson {
     out += ',';
     num(t.size);
     appendColor(out, t.color);
-    out += t.align == draw::Align::Left ? ",\"left\"," : t.align == draw::Align::Center ? ",\"center\"," : ",\"right\",";
+    out += t.align == draw::Align::Left     ? ",\"left\","
+           : t.align == draw::Align::Center ? ",\"center\","
+                                            : ",\"right\",";
     appendf(out, "%.9g", t.maxWidth);
     out += ']';
   }
@@ -129,8 +131,7 @@ Lens perfectFocusLens(double a, double R, double rindex) {
 
 PageSession::PageSession() { retrace(); }
 
-void PageSession::setLens(double ivx, double ivy, double evx, double evy, double depth,
-                          int shape) {
+void PageSession::setLens(double ivx, double ivy, double evx, double evy, double depth, int shape) {
   m_host.setLensValues({ivx, ivy, evx, evy, depth});
   m_host.setLensShape(shape & 3);
   retrace();
@@ -164,9 +165,10 @@ std::string PageSession::presetName(int index) {
 void PageSession::applyPreset(int index) {
   if (index < 0 || index > kPerfectFocusPreset) return;
   // The perfect-focus lens is computed for the index in force.
-  const Lens lens = index == kPerfectFocusPreset
-                        ? perfectFocusLens(kPerfectA, kPerfectR, rindexFromRatio(m_host.indexRatio()))
-                        : kPresets[index].lens;
+  const Lens lens =
+      index == kPerfectFocusPreset
+          ? perfectFocusLens(kPerfectA, kPerfectR, rindexFromRatio(m_host.indexRatio()))
+          : kPresets[index].lens;
   if (index < kPerfectFocusPreset && kPresets[index].rindex > 0)
     m_host.setIndexRatio(ratioFromRindex(kPresets[index].rindex));
   setLens(lens.ivx, lens.ivy, lens.evx, lens.evy, lens.depth, lens.shape);
@@ -236,8 +238,8 @@ std::string PageSession::pictureJson(int W, int H, double dpi, bool legend, bool
   options.legend = legend;
   if (caption) {
     const TraceResults& r = m_host.results();
-    options.caption = draw::CaptionFacts{d.lens, rindexFromRatio(m_host.indexRatio()), r.focus,
-                                         r.width, r.dev, r.devpcnt};
+    options.caption = draw::CaptionFacts{
+        d.lens, rindexFromRatio(m_host.indexRatio()), r.focus, r.width, r.dev, r.devpcnt};
   }
   const draw::DisplayList list = draw::lensPicture(d, W, H, dpi, dpi, options);
   std::string out = "{\"width\":" + std::to_string(list.width) +
@@ -273,7 +275,9 @@ bool PageSession::startScript(const std::string& text) {
 std::string PageSession::stepScript() {
   if (!m_stepper) return "{\"kind\":\"end\",\"ms\":0}";
   const ScriptWait w = m_stepper->next();
-  const char* kind = w.kind == ScriptWait::Time ? "time" : w.kind == ScriptWait::Pause ? "pause" : "end";
+  const char* kind = w.kind == ScriptWait::Time    ? "time"
+                     : w.kind == ScriptWait::Pause ? "pause"
+                                                   : "end";
   const long long ms = w.ms > 0 ? w.ms : 0;  // a negative time waits not at all
   if (w.kind == ScriptWait::End) m_stepper.reset();
   return std::string("{\"kind\":\"") + kind + "\",\"ms\":" + std::to_string(ms) + "}";
