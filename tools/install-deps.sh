@@ -7,12 +7,16 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   xvfb xauth fonts-dejavu-core openbox xdotool x11-utils
-  emscripten nodejs npm chromium
+  emscripten chromium
 )
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# node and npm (the web page's build and browser test) may come from a node
+# distribution other than Debian's, whose npm package would conflict with it.
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
