@@ -1,6 +1,6 @@
-// The script keywords as single steps. Each lens-changing line retraces
-// through the host and hands back its delay; a fade or a width fade hands
-// back one wait per retrace and remembers where it is between steps.
+// What each keyword does, as steps. Each lens-changing line retraces and
+// hands back its delay; a fade or a width fade hands back one wait per
+// retrace and remembers where it is between steps.
 #include "script/script_stepper.h"
 
 #include <algorithm>
@@ -29,8 +29,8 @@ constexpr ScriptWait kNoWait{ScriptWait::Time, 0};
 
 }  // namespace
 
-ScriptStepper::ScriptStepper(ScriptFile file, ScriptHost& host)
-    : m_file(std::move(file)), m_host(host) {}
+ScriptStepper::ScriptStepper(ScriptFile file, ScriptActions& actions)
+    : m_file(std::move(file)), m_actions(actions) {}
 
 void ScriptStepper::stop() {
   m_file.reset();
@@ -44,6 +44,15 @@ ScriptWait ScriptStepper::next() {
   if (m_widthFade) return widthFadeStep();
   std::string text;
   for (int lines = 0; lines < kLinesPerStep; ++lines) {
+    if (m_actions.stopped()) {
+      stop();
+      return {ScriptWait::End, 0};
+    }
+    if (m_lineLimit > 0 && m_lines >= m_lineLimit) {
+      m_lineLimitReached = true;
+      stop();
+      return {ScriptWait::End, 0};
+    }
     if (!readScriptLine(m_file.get(), text)) {
       stop();
       return {ScriptWait::End, 0};
@@ -51,34 +60,25 @@ ScriptWait ScriptStepper::next() {
     ScriptLine line(text);
     const int keyword = scriptKeyword(line);
     if (keyword < 0) continue;
-    if (const auto wait = dispatch(line, keyword)) {
-      if (wait->kind == ScriptWait::End) stop();
+    const auto wait = dispatch(line, keyword);
+    if (wait && wait->kind == ScriptWait::End) {
+      stop();
       return *wait;
     }
+    ++m_lines;
+    if (wait) return *wait;
   }
   return kNoWait;
 }
 
 std::optional<ScriptWait> ScriptStepper::dispatch(ScriptLine& line, int keyword) {
   switch (keyword) {
-    case KW_WINDOW: {
-      std::array<int, 4> box{-1, -1, -1, -1};
-      for (int& v : box) {
-        const auto t = line.nextToken();
-        if (!t) return std::nullopt;
-        v = scriptAtoi(*t);
-      }
-      const int anchor = lookupWord(line.nextToken(), kAnchorWords);
-      const int dx = tokenInt(line.nextToken(), -1);
-      const int dy = tokenInt(line.nextToken(), -1);
-      m_host.moveLensView(box[0], box[1], box[2], box[3]);
-      if (anchor >= 0) m_host.placeLensControl(anchor, dx, dy);
-      return std::nullopt;
-    }
+    case KW_WINDOW:
+      return doWindow(line);
     case KW_CANVASS: {
       const int x = nextInt(line);
       const int y = nextInt(line);
-      m_host.setCanvas(x > 0 ? x : 0, y > 0 ? y : 0);
+      m_actions.apply([x, y](ScriptHost& h) { h.setCanvas(x > 0 ? x : 0, y > 0 ? y : 0); });
       return std::nullopt;
     }
     case KW_STOP:
@@ -108,15 +108,8 @@ std::optional<ScriptWait> ScriptStepper::dispatch(ScriptLine& line, int keyword)
     case KW_SKIP:
       doSkip();
       return std::nullopt;
-    case KW_LENS: {
-      const LensSpec spec = readLensSpec(line);
-      // A missing or signed count is no lens size: the lens stays as it is.
-      if (spec.hasMissingCount()) return std::nullopt;
-      m_host.setLensValues(spec.values);
-      m_host.setLensShape(spec.shape);
-      m_host.refreshLensControl();
-      return delayWait();
-    }
+    case KW_LENS:
+      return doLens(line);
     case KW_FADE:
       return doFade(line);
     case KW_WIDTH:
@@ -124,19 +117,56 @@ std::optional<ScriptWait> ScriptStepper::dispatch(ScriptLine& line, int keyword)
     case KW_RINDEX: {
       const double r = nextReal(line);
       // "inf" or "nan" would make no index at all; they are passed over like 0.
-      if (r > 0 && std::isfinite(r)) m_host.setIndexRatio(1.0 / r);
+      if (r > 0 && std::isfinite(r)) {
+        const double ratio = 1.0 / r;
+        m_actions.apply([ratio](ScriptHost& h) { h.setIndexRatio(ratio); });
+      }
       return delayWait();
     }
-    case KW_TRACE: {
-      const int mode = lookupWord(line.nextToken(), kBeamModeWords);
-      if (mode < 0) return std::nullopt;
-      m_host.setBeamMode(mode);
-      m_host.refreshLensControl();
-      return delayWait();
-    }
+    case KW_TRACE:
+      return doTrace(line);
     default:
       return std::nullopt;
   }
+}
+
+std::optional<ScriptWait> ScriptStepper::doWindow(ScriptLine& line) {
+  std::array<int, 4> box{-1, -1, -1, -1};  // x, y, w, h
+  for (int& v : box) {
+    const auto t = line.nextToken();
+    if (!t) return std::nullopt;  // fewer than four numbers: the line is passed over
+    v = scriptAtoi(*t);
+  }
+  const int anchor = lookupWord(line.nextToken(), kAnchorWords);
+  const int dx = tokenInt(line.nextToken(), -1);
+  const int dy = tokenInt(line.nextToken(), -1);
+  m_actions.apply([box, anchor, dx, dy](ScriptHost& h) {
+    h.moveLensView(box[0], box[1], box[2], box[3]);
+    if (anchor >= 0) h.placeLensControl(anchor, dx, dy);
+  });
+  return std::nullopt;
+}
+
+std::optional<ScriptWait> ScriptStepper::doLens(ScriptLine& line) {
+  const LensSpec spec = readLensSpec(line);
+  // A missing or signed count is no lens size: the lens stays as it is.
+  if (spec.hasMissingCount()) return std::nullopt;
+  m_actions.ensureLensView();
+  m_actions.apply([spec](ScriptHost& h) {
+    h.setLensValues(spec.values);
+    h.setLensShape(spec.shape);
+    h.refreshLensControl();
+  });
+  return delayWait();
+}
+
+std::optional<ScriptWait> ScriptStepper::doTrace(ScriptLine& line) {
+  const int mode = lookupWord(line.nextToken(), kBeamModeWords);
+  if (mode < 0) return std::nullopt;
+  m_actions.apply([mode](ScriptHost& h) { h.setBeamMode(mode); });
+  m_actions.ensureLensView();
+  m_actions.apply([](ScriptHost& h) { h.refreshLensControl(); });
+  return delayWait();
 }
 
 void ScriptStepper::doRepeat(ScriptLine& line) {
@@ -166,6 +196,7 @@ std::optional<ScriptWait> ScriptStepper::doFade(ScriptLine& line) {
   const LensSpec end = readLensSpec(line);  // its shape is read and not used
   const long long steps = tokenInt(line.nextToken(), kDefaultFadeSteps);
   if (start.hasMissingCount() || end.hasMissingCount()) return std::nullopt;
+  m_actions.ensureLensView();
   Fade fade{start.values, {}, end.values, start.shape, steps, steps, true};
   if (steps > 0)
     for (int i = 0; i < 5; ++i)
@@ -179,10 +210,12 @@ ScriptWait ScriptStepper::fadeStep() {
   // The last step shows the end lens itself, whatever the sum of the
   // increments rounded to.
   const std::array<double, 5> shown = f.steps > 0 && f.left == 0 ? f.end : f.v;
-  if (f.first) m_host.setLensShape(f.shape);
+  m_actions.apply([shown, first = f.first, shape = f.shape](ScriptHost& h) {
+    if (first) h.setLensShape(shape);
+    h.setLensValues(shown);
+    h.refreshLensControl();
+  });
   f.first = false;
-  m_host.setLensValues(shown);
-  m_host.refreshLensControl();
   for (int i = 0; i < 5; ++i) {
     f.v[i] += f.d[i];
     if ((f.d[i] > 0 && f.v[i] > f.end[i]) || (f.d[i] < 0 && f.v[i] < f.end[i])) f.v[i] = f.end[i];
@@ -200,20 +233,22 @@ std::optional<ScriptWait> ScriptStepper::doWidth(ScriptLine& line) {
     case WIDTH_FADE:
       return doWidthFade(line);
     case WIDTH_LOCK:
-      m_host.setLockWidth(0);
+      m_actions.apply([](ScriptHost& h) { h.setLockWidth(0); });
       return kNoWait;
     case WIDTH_UNLOCK:
-      m_host.setLockWidth(-1);
+      m_actions.apply([](ScriptHost& h) { h.setLockWidth(-1); });
       return kNoWait;
     case WIDTH_PERCENT:
       if (const auto p = line.nextToken()) {
-        m_host.setFillPercent(scriptAtoi(*p));
+        const int percent = scriptAtoi(*p);
+        m_actions.apply([percent](ScriptHost& h) { h.setFillPercent(percent); });
         return delayWait();
       }
       return std::nullopt;
     default:
       if (startsWithDigit(t)) {
-        m_host.setLockWidth(scriptAtoi(*t));
+        const int width = scriptAtoi(*t);
+        m_actions.apply([width](ScriptHost& h) { h.setLockWidth(width); });
         return delayWait();
       }
       return std::nullopt;
@@ -228,7 +263,11 @@ std::optional<ScriptWait> ScriptStepper::doWidthFade(ScriptLine& line) {
   long long s = scriptAtoi(*ts);
   const long long e = scriptAtoi(*te);
   const long long k = scriptAtoi(*tk);
-  if (s == 0) s = truncateToInt(m_host.traceWidth());
+  if (s == 0) {
+    const auto width = m_actions.traceWidth();
+    if (!width) return std::nullopt;
+    s = truncateToInt(*width);
+  }
   if (k == 0) return std::nullopt;  // no steps to divide by: passed over
   const long long step = (e - s) / k;
   if (step == 0) return std::nullopt;
@@ -238,7 +277,8 @@ std::optional<ScriptWait> ScriptStepper::doWidthFade(ScriptLine& line) {
 
 ScriptWait ScriptStepper::widthFadeStep() {
   WidthFade& f = *m_widthFade;
-  m_host.setLockWidth(static_cast<int>(f.s));  // stays between two ints
+  const int width = static_cast<int>(f.s);  // stays between two ints
+  m_actions.apply([width](ScriptHost& h) { h.setLockWidth(width); });
   if (f.s == f.e) {
     m_widthFade.reset();
   } else {

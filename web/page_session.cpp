@@ -268,7 +268,7 @@ bool PageSession::startScript(const std::string& text) {
   if (!file) return false;
   std::fwrite(text.data(), 1, text.size(), file);
   std::rewind(file);
-  m_stepper = std::make_unique<ScriptStepper>(ScriptFile(file), m_host);
+  m_stepper = std::make_unique<ScriptStepper>(ScriptFile(file), m_actions);
   return true;
 }
 

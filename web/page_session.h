@@ -61,6 +61,7 @@ class PageSession {
   void retrace() { m_host.refreshLensControl(); }
 
   HeadlessHost m_host;
+  DirectScriptActions m_actions{m_host};
   std::unique_ptr<ScriptStepper> m_stepper;
 };
 

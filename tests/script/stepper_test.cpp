@@ -1,5 +1,6 @@
-// The stepper against the threaded runner: the same retraces in the same
-// order, and the waits a timer-driven caller is handed.
+// The stepper played directly (as the web page plays it) against the
+// threaded runner that plays it through the user-interface thread: the same
+// retraces in the same order; and the waits a timer-driven caller is handed.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -55,7 +56,8 @@ Stepped runStepped(const std::string& path) {
   HeadlessHost host;
   Stepped out;
   host.onRefresh = [&](const HeadlessHost& h) { out.shown.push_back(describe(h)); };
-  ScriptStepper stepper(ScriptFile(std::fopen(path.c_str(), "r")), host);
+  DirectScriptActions actions(host);
+  ScriptStepper stepper(ScriptFile(std::fopen(path.c_str(), "r")), actions);
   for (int guard = 0; guard < 100000; ++guard) {
     const ScriptWait w = stepper.next();
     out.waits.push_back(w);
@@ -72,7 +74,7 @@ std::string writeTemp(const std::string& text) {
   return path.string();
 }
 
-TEST(ScriptStepper, ShowsWhatTheThreadedRunnerShows) {
+TEST(ScriptStepper, DirectStepsShowWhatTheThreadedRunnerShows) {
   const std::string crafted = writeTemp(
       "delay 5\nlens 300 200 300 200 80 CVCC\nfade 219 163 143 260 112 CVCV 300 200 300 200 80 3\n"
       "loop 2\nwidth fade 40 100 3\nrindex 1.7\nendloop\nskip\nlens 1 1 1 1 1\nendskip\n"
@@ -112,7 +114,8 @@ TEST(ScriptStepper, HandsBackDelaysSleepsPausesAndStops) {
   // An endless repeat of nothing to show still hands back, and stop() ends it.
   const std::string endless = writeTemp("; nothing\nrepeat\n");
   HeadlessHost host;
-  ScriptStepper stepper(ScriptFile(std::fopen(endless.c_str(), "r")), host);
+  DirectScriptActions actions(host);
+  ScriptStepper stepper(ScriptFile(std::fopen(endless.c_str(), "r")), actions);
   EXPECT_EQ(stepper.next().kind, ScriptWait::Time);
   stepper.stop();
   EXPECT_EQ(stepper.next().kind, ScriptWait::End);
