@@ -58,6 +58,8 @@ function showState() {
   $("devpcnt").value = state.devpcntText;
   $("eccIngress").value = state.eccIngress;
   $("eccEgress").value = state.eccEgress;
+  $("fansLine").hidden = state.mode !== 1;
+  $("fans").value = state.fans.join(" ");
 }
 
 function picture(cssW, cssH, dpi, caption) {

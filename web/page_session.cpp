@@ -192,8 +192,10 @@ std::string PageSession::stateJson() const {
   out += ",\"fill\":" + std::to_string(static_cast<int>(s.fill * 100 + 0.5));
   out += ",\"width\":";
   appendf(out, "%.17g", r.width);
-  // A focus of exactly 0 (or not a number) is no focus: "--".
-  const bool hasFocus = r.focus != 0 && !std::isnan(r.focus);
+  // A focus of exactly 0 (or not a number) is no focus: "--". The multi-beam
+  // trace finds none: what the results still hold is the last single-beam
+  // trace's.
+  const bool hasFocus = m_host.beamMode() == 0 && r.focus != 0 && !std::isnan(r.focus);
   auto field = [&](const char* name, const char* format, double v) {
     out += ",\"";
     out += name;

@@ -197,6 +197,9 @@ try {
     check(JSON.stringify(state.fans) === JSON.stringify([cli.fan40, cli.fan30, cli.fan20, cli.fan10, cli.fan0]),
           `its fans ${state.fans} are kelvane-cli's`);
     check(await page.$eval("#multi", (e) => e.checked), "the Multi box is checked");
+    check(JSON.stringify(await readouts(page)) === '["--","--","--"]' &&
+          (await page.$eval("#fans", (e) => e.value)) === state.fans.join(" "),
+          "multi-beam shows no focus, and the beams of each fan");
     await page.goto(base + "#lens=300,100,100,300,150,CVCC&n=1.5&mode=single");
     await page.waitForFunction(() => window.kelvanePage.state().lens[1] === 100, { timeout: 5000 });
     const cli2 = cliFocus("300,100,100,300,150,CVCC");
