@@ -58,6 +58,6 @@ bench: build
 	done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(WEB_DIST)
 
 include web/web.mk

@@ -138,6 +138,19 @@ try {
     check(JSON.stringify(moved) === JSON.stringify([cliMoved.focus, cliMoved.dev, cliMoved.devpcnt].map(twoDecimals)),
           `after ArrowRight x10 the read-outs ${moved} equal kelvane-cli for ivx 229`);
 
+    // Every control is reached by Tab.
+    const tabbed = new Set();
+    await page.focus("#s0");
+    for (let i = 0; i < 40; i++) {
+      tabbed.add(await page.evaluate(() => document.activeElement.id || document.activeElement.name));
+      await page.keyboard.press("Tab");
+    }
+    const wanted = ["s0", "n0", "s1", "n1", "s2", "n2", "s3", "n3", "s4", "n4", "egress", "lock", "width",
+                    "fill", "rindex", "multi", "legend", "presets", "examples", "script", "run",
+                    "exportPng", "exportSvg"];
+    const missed = wanted.filter((id) => !tabbed.has(id));
+    check(missed.length === 0, `Tab reaches every control (missed: ${missed.join(" ")})`);
+
     // A mouse drag across the slider: the time of each step, measured in the page.
     const box = await (await page.$("#s2")).boundingBox();
     await page.evaluate(() => { window.kelvanePage.stepTimes.length = 0; });
