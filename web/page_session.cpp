@@ -15,7 +15,7 @@ constexpr double kPerfectA = 219;
 constexpr double kPerfectR = 260;
 
 constexpr Preset kPresets[] = {
-    {"Start-up meniscus", kInitialLens, 0},
+    {"Start-up meniscus", kInitialLens, 1.5},
     {"Biconvex", Lens{300, 200, 300, 200, 80, 1}, 0},
     {"Thin lens", Lens{600, 200, 600, 200, 20, 1}, 0},
     {"Diverging", Lens{300, 200, 300, 200, 20, 2}, 0},
@@ -124,9 +124,12 @@ struct PrimitiveJson {
 
 }  // namespace
 
-Lens perfectFocusLens(double a, double R, double rindex) {
+std::optional<Lens> perfectFocusLens(double a, double R, double rindex) {
+  if (!(rindex > 1) || !std::isfinite(rindex)) return std::nullopt;
   const double e = 1.0 / rindex;
-  return Lens{a, a * std::sqrt(1.0 - e * e), R, R, a * (1.0 + e) - R, 0};
+  const Lens lens{a, a * std::sqrt(1.0 - e * e), R, R, a * (1.0 + e) - R, 0};
+  if (!(lens.depth > 0)) return std::nullopt;
+  return lens;
 }
 
 PageSession::PageSession() { retrace(); }
@@ -164,14 +167,15 @@ std::string PageSession::presetName(int index) {
 
 void PageSession::applyPreset(int index) {
   if (index < 0 || index > kPerfectFocusPreset) return;
-  // The perfect-focus lens is computed for the index in force.
-  const Lens lens =
-      index == kPerfectFocusPreset
-          ? perfectFocusLens(kPerfectA, kPerfectR, rindexFromRatio(m_host.indexRatio()))
-          : kPresets[index].lens;
-  if (index < kPerfectFocusPreset && kPresets[index].rindex > 0)
-    m_host.setIndexRatio(ratioFromRindex(kPresets[index].rindex));
-  setLens(lens.ivx, lens.ivy, lens.evx, lens.evy, lens.depth, lens.shape);
+  if (index == kPerfectFocusPreset) {
+    // Computed for the index in force.
+    const auto lens = perfectFocusLens(kPerfectA, kPerfectR, rindexFromRatio(m_host.indexRatio()));
+    if (lens) setLens(lens->ivx, lens->ivy, lens->evx, lens->evy, lens->depth, lens->shape);
+    return;
+  }
+  const Preset& p = kPresets[index];
+  if (p.rindex > 0) m_host.setIndexRatio(ratioFromRindex(p.rindex));
+  setLens(p.lens.ivx, p.lens.ivy, p.lens.evx, p.lens.evy, p.lens.depth, p.lens.shape);
 }
 
 std::string PageSession::stateJson() const {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "script/headless_host.h"
@@ -24,8 +25,9 @@ struct Preset {
 // The lens whose beams meet in one point: an ingress ellipse of eccentricity
 // 1/n with semi-axes a and a*sqrt(1 - 1/n^2) focuses the rays inside the
 // glass on its far focus; an egress circle of radius R centred there lets
-// them leave unbent.
-Lens perfectFocusLens(double a, double R, double rindex);
+// them leave unbent. Nothing when there is no such lens: an index of 1 or
+// less (no ellipse of that eccentricity) or a depth that is not positive.
+std::optional<Lens> perfectFocusLens(double a, double R, double rindex);
 
 class PageSession {
  public:
@@ -38,7 +40,8 @@ class PageSession {
   void setLockWidth(int a);       // < 0 unlocks, > 0 locks at a, 0 locks the width in force
   void setFillPercent(int percent);
   void setCanvas(int xmax, int ymax);  // the view's size in CSS pixels; no retrace
-  // Presets: 0 .. presetCount()-1 in the page's list order. Retraces.
+  // Presets: 0 .. presetCount()-1 in the page's list order. Retraces; a
+  // perfect-focus lens that cannot be built for the index leaves all as it is.
   static int presetCount();
   static std::string presetName(int index);
   void applyPreset(int index);

@@ -171,6 +171,15 @@ try {
     const perfect = await page.evaluate(() => window.kelvanePage.state());
     check(Number(perfect.focusText) === 365 && Number(perfect.devText) < 1e-9 + 0.005,
           `"Perfect focus" meets in one point (focus ${perfect.focusText}, dev ${perfect.devText})`);
+    // Below an index of 1 no ellipse has that eccentricity: the lens stays.
+    await page.$eval("#rindex", (e) => { e.value = "0.9"; e.dispatchEvent(new Event("change")); });
+    await page.select("#presets", "");
+    await page.select("#presets", "4");
+    const kept = await page.evaluate(() => window.kelvanePage.state());
+    check(JSON.stringify(kept.lens) === JSON.stringify(perfect.lens), "no perfect-focus lens for an index below 1");
+    await page.$eval("#rindex", (e) => { e.value = "1.5"; e.dispatchEvent(new Event("change")); });
+    await page.goBack();
+    await page.goBack();
     await page.goBack();
     await page.waitForFunction((h) => location.hash === h, { timeout: 5000 }, before);
     const back = await page.evaluate(() => window.kelvanePage.state().lens.slice(0, 5));
