@@ -206,7 +206,8 @@ const player = new ScriptPlayer(session, () => refresh(), (s) => {
   $("pause").disabled = s === "stopped";
   $("stop").disabled = s === "stopped";
   $("pause").textContent = s === "paused" ? "Resume" : "Pause";
-  $("scriptStatus").textContent = s === "stopped" ? `ended after ${player.steps} steps` : s;
+  const passedOver = player.warnings.length ? ` — passed over: ${player.warnings.join("; ")}` : "";
+  $("scriptStatus").textContent = (s === "stopped" ? `ended after ${player.steps} steps` : s) + passedOver;
   // A script run is one step back, from the lens before it to the lens after.
   if (s === "stopped") remember(true);
 });

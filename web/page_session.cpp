@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "draw/lens_picture.h"
+#include "script/script_check.h"
 
 namespace kelvane::web {
 
@@ -267,15 +268,23 @@ std::string PageSession::pictureJson(int W, int H, double dpi, bool legend, bool
   return out;
 }
 
-bool PageSession::startScript(const std::string& text) {
+std::string PageSession::startScript(const std::string& text) {
   stopScript();
   // The reader reads files; the page's script becomes one in memory.
   std::FILE* file = std::tmpfile();
-  if (!file) return false;
+  if (!file) return "{\"started\":false,\"warnings\":[]}";
   std::fwrite(text.data(), 1, text.size(), file);
   std::rewind(file);
+  std::string out = "{\"started\":true,\"warnings\":[";
+  const auto warnings = checkScript(file);
+  for (std::size_t i = 0; i < warnings.size(); ++i) {
+    if (i) out += ',';
+    appendString(out, formatScriptWarning("script", warnings[i]));
+  }
+  out += "]}";
+  std::rewind(file);
   m_stepper = std::make_unique<ScriptStepper>(ScriptFile(file), m_actions);
-  return true;
+  return out;
 }
 
 std::string PageSession::stepScript() {

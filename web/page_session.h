@@ -53,9 +53,10 @@ class PageSession {
   // The picture for a W x H pixel area at dpi pixels per inch, as JSON.
   std::string pictureJson(int W, int H, double dpi, bool legend, bool caption) const;
 
-  // Starts playing `text`; replaces a script being played. False when it
-  // could not be opened.
-  bool startScript(const std::string& text);
+  // Starts playing `text`; replaces a script being played. Returns the
+  // lines it will pass over, one "script:LINE: what is wrong" a line, as
+  // JSON: {"started":true|false,"warnings":[...]}.
+  std::string startScript(const std::string& text);
   // One step: {"kind":"time"|"pause"|"end","ms":N}.
   std::string stepScript();
   void stopScript();

@@ -11,15 +11,19 @@ export class ScriptPlayer {
     this.timer = null;
     this.state = "stopped";
     this.steps = 0;
+    this.warnings = [];
   }
 
+  // Starts `text`; returns the lines it will pass over ("script:LINE: …").
   start(text) {
     this.stop();
-    if (!this.session.startScript(text)) return false;
+    const started = JSON.parse(this.session.startScript(text));
+    this.warnings = started.warnings;
+    if (!started.started) return this.warnings;
     this.steps = 0;
     this.setState("running");
     this.timer = setTimeout(() => this.step(), 0);
-    return true;
+    return this.warnings;
   }
 
   step() {

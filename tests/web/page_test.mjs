@@ -263,13 +263,15 @@ try {
       document.getElementById("lens").getBoundingClientRect().bottom);
     check(below, "on a narrow screen the controls sit below the canvas");
     await page.$eval("#script", (e) => {
-      e.value = "delay 5\nfade 219,163,143,260,112,CVCC 300,200,300,200,80,CVCC 6\nrindex 1.6\nwidth fade 40 80 4\n";
+      e.value = "delay 5\nfade 219,163,143,260,112,CVCC 300,200,300,200,80,CVCC 6\nrindex 1.6\nwidth fade 40 80 4\nlense 1 2\n";
     });
     await page.click("#run");
     await page.waitForFunction(() => /ended/.test(document.getElementById("scriptStatus").textContent),
                                { timeout: 20000 });
     const state = await page.evaluate(() => window.kelvanePage.state());
     const cli = cliFocus("300,200,300,200,80,CVCC", ["--rindex", "1.6", "--width", "80"]);
+    check(/script:5: /.test(await page.$eval("#scriptStatus", (e) => e.textContent)),
+          "the line it passes over is named");
     check(JSON.stringify(state.lens) === "[300,200,300,200,80,1]" && state.locked,
           "the script ran to its end lens, width locked");
     check(JSON.stringify(await readouts(page)) === JSON.stringify([cli.focus, cli.dev, cli.devpcnt].map(twoDecimals)),
