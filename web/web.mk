@@ -23,20 +23,22 @@ WEB_PAGE    := web/index.html web/page.css web/page.js web/picture.js web/lens_l
 WEB_EXAMPLES := $(wildcard examples/*.ops)
 
 # Same floating-point rules as the native build: every operation as written.
-WEB_CXXFLAGS := -std=c++20 -O2 -I. -I$(WEB_DRAW_ROOT) -Wall -Wextra -ffp-contract=off -fno-fast-math \
-  -fno-math-errno
+WEB_CXXFLAGS := -std=c++20 -O2 -I. -I$(WEB_DRAW_ROOT) -Wall -Wextra -ffp-contract=off \
+  -fno-fast-math -fno-math-errno
 WEB_LDFLAGS := -O2 --bind -sMODULARIZE=1 -sEXPORT_NAME=createKelvane -sALLOW_MEMORY_GROWTH=1 \
   -sENVIRONMENT=web -sFILESYSTEM=1
 
 .PHONY: web web-deps
 web-deps:
 	@tools/install-deps.sh
+	@test -f $(WEB_DRAW_ROOT)/draw/lens_picture.h || \
+	  { echo "make web: the page replays the picture's display list, and draw/ is not in this tree" >&2; exit 1; }
 
 web: web-deps $(WEB_DIST)/kelvane.js $(patsubst web/%,$(WEB_DIST)/%,$(WEB_PAGE)) \
      $(WEB_DIST)/examples.js
 	@du -cb $(WEB_DIST)/* | tail -1 | awk '{ printf "web/dist: %.2f MB\n", $$1 / 1048576 }'
 
-$(WEB_OBJ)/%.o: %.cpp
+$(WEB_OBJ)/%.o: %.cpp | web-deps
 	@mkdir -p $(dir $@)
 	$(WEB_ENV) $(EMXX) $(WEB_CXXFLAGS) -MMD -MP -c $< -o $@
 
@@ -44,7 +46,7 @@ $(WEB_DIST)/kelvane.js: $(WEB_OBJECTS)
 	@mkdir -p $(WEB_DIST)
 	$(WEB_ENV) $(EMXX) $(WEB_LDFLAGS) $^ -o $@
 
-$(WEB_DIST)/examples.js: web/embed_examples.mjs $(WEB_EXAMPLES)
+$(WEB_DIST)/examples.js: web/embed_examples.mjs $(WEB_EXAMPLES) | web-deps
 	@mkdir -p $(WEB_DIST)
 	node web/embed_examples.mjs $(WEB_EXAMPLES) > $@
 
