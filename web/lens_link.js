@@ -2,9 +2,10 @@
 
 const SHAPES = ["CVCV", "CVCC", "CCCV", "CCCC"];
 
-// A number as short as it can be written without losing it.
+// A number as short as it can be written without losing a bit of it, so a
+// copied link opens exactly the same lens.
 function short(v) {
-  return String(Number(v.toPrecision(12)));
+  return String(v);
 }
 
 export function formatLensHash(state) {
