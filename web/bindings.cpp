@@ -17,6 +17,7 @@ EMSCRIPTEN_BINDINGS(kelvane) {
       .function("setCanvas", &PageSession::setCanvas)
       .function("applyPreset", &PageSession::applyPreset)
       .function("stateJson", &PageSession::stateJson)
+      .function("aberrationJson", &PageSession::aberrationJson)
       .function("pictureJson", &PageSession::pictureJson)
       .function("startScript", &PageSession::startScript)
       .function("stepScript", &PageSession::stepScript)

@@ -6,6 +6,7 @@ import { formatLensHash, parseLensHash } from "./lens_link.js";
 import { ScriptPlayer } from "./script_player.js";
 import { withPngDpi } from "./png_dpi.js";
 import { EXAMPLES } from "./examples.js";
+import { drawAberration } from "./aberration_plot.js";
 
 const CSS_DPI = 96;  // CSS pixels per inch: 100 drawing units a CSS inch
 const EXPORT_DPI = 192;
@@ -79,10 +80,19 @@ function draw() {
   return list;
 }
 
+// The aberration plot follows every retrace, where the core offers it.
+function plotAberration() {
+  const curve = JSON.parse(session.aberrationJson());
+  $("aberrationBox").hidden = !curve;
+  if (curve) drawAberration($("aberration"), curve);
+  return curve;
+}
+
 function refresh() {
   readState();
   showState();
   draw();
+  plotAberration();
 }
 
 // A finished edit is one step back for the browser's back button; the
@@ -280,6 +290,7 @@ window.kelvanePage = {
   ready: true,
   stepTimes,
   state: () => readState(),
+  aberration: () => JSON.parse(session.aberrationJson()),
   picture: () => picture(canvasCss.w, canvasCss.h, CSS_DPI * (window.devicePixelRatio || 1), false),
   pngBytes,
   svgText,

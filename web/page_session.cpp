@@ -7,6 +7,12 @@
 #include "draw/lens_picture.h"
 #include "script/script_check.h"
 
+// The aberration curve comes with the optics core where it has one.
+#if __has_include("optics/aberration.h")
+#include "optics/aberration.h"
+#define KELVANE_WEB_ABERRATION 1
+#endif
+
 namespace kelvane::web {
 
 namespace {
@@ -232,6 +238,45 @@ std::string PageSession::stateJson() const {
   for (int f = 0; f < FAN_COUNT; ++f) out += (f ? "," : "") + std::to_string(r.fanCounts[f]);
   out += "]}";
   return out;
+}
+
+std::string PageSession::aberrationJson() const {
+#ifdef KELVANE_WEB_ABERRATION
+  if (m_host.beamMode() != 0) return "null";
+  const AberrationCurve c = aberrationCurve(m_host.settings().traceBuffer, SINGLE_BEAM_POINTS,
+                                            m_host.lens(), m_host.results());
+  std::string out = "{";
+  auto points = [&](const char* name, const std::vector<AberrationPoint>& pts) {
+    out += '"';
+    out += name;
+    out += "\":[";
+    bool first = true;
+    for (const AberrationPoint& p : pts) {
+      if (!std::isfinite(p.crossing) || !std::isfinite(p.height)) continue;  // no JSON number
+      out += first ? "[" : ",[";
+      first = false;
+      appendf(out, "%.17g", p.crossing);
+      out += ',';
+      appendf(out, "%.17g", p.height);
+      out += ']';
+    }
+    out += "],";
+  };
+  points("exit", c.exitCrossings);
+  points("inner", c.innerCrossings);
+  for (const auto& [name, v] : {std::pair{"focus", c.focus}, std::pair{"focusMin", c.focusMin},
+                                std::pair{"focusMax", c.focusMax}, std::pair{"width", c.width}}) {
+    out += '"';
+    out += name;
+    out += "\":";
+    appendf(out, "%.17g", std::isfinite(v) ? v : 0.0);
+    out += ',';
+  }
+  out.back() = '}';
+  return out;
+#else
+  return "null";
+#endif
 }
 
 std::string PageSession::pictureJson(int W, int H, double dpi, bool legend, bool caption) const {

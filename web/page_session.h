@@ -50,6 +50,11 @@ class PageSession {
   // and focus/dev/dev %/width/eccentricities formatted as the page shows
   // them ("--" where there is no focus).
   std::string stateJson() const;
+  // The longitudinal aberration of the last single-beam trace, read from the
+  // tracer's records, as JSON: {"exit":[[crossing,height],...],"inner":[...],
+  // "focus","focusMin","focusMax","width"}; null in multi-beam mode or in a
+  // build without the aberration curve.
+  std::string aberrationJson() const;
   // The picture for a W x H pixel area at dpi pixels per inch, as JSON.
   std::string pictureJson(int W, int H, double dpi, bool legend, bool caption) const;
 

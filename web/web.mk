@@ -11,7 +11,7 @@ WEB_ENV    := NODE_PATH=/usr/share/nodejs
 
 WEB_SOURCES := \
   optics/lens.cpp optics/refraction.cpp optics/tracer.cpp optics/ellipse_intersect.cpp \
-  optics/focus.cpp optics/beam_batch.cpp \
+  optics/focus.cpp optics/beam_batch.cpp $(wildcard optics/aberration.cpp optics/presets.cpp) \
   trace/dbgprint.cpp trace/psview.cpp \
   script/script_reader.cpp script/lens_script_writer.cpp script/headless_host.cpp \
   script/script_stepper.cpp script/script_check.cpp \
@@ -19,7 +19,7 @@ WEB_SOURCES := \
   web/page_session.cpp web/bindings.cpp
 WEB_OBJECTS := $(patsubst %.cpp,$(WEB_OBJ)/%.o,$(WEB_SOURCES))
 WEB_PAGE    := web/index.html web/page.css web/page.js web/picture.js web/lens_link.js \
-  web/script_player.js web/png_dpi.js
+  web/script_player.js web/png_dpi.js web/aberration_plot.js
 WEB_EXAMPLES := $(wildcard examples/*.ops)
 
 # Same floating-point rules as the native build: every operation as written.
