@@ -12,11 +12,17 @@
 #include "optics/aberration.h"
 #define KELVANE_WEB_ABERRATION 1
 #endif
+// So do the named lenses; the page's own list stands in where it has none.
+#if __has_include("optics/presets.h")
+#include "optics/presets.h"
+#define KELVANE_WEB_PRESET_TABLE 1
+#endif
 
 namespace kelvane::web {
 
 namespace {
 
+#ifndef KELVANE_WEB_PRESET_TABLE
 // The ingress semi-axis and egress radius of the "Perfect focus" preset.
 constexpr double kPerfectA = 219;
 constexpr double kPerfectR = 260;
@@ -28,6 +34,7 @@ constexpr Preset kPresets[] = {
     {"Diverging", Lens{300, 200, 300, 200, 20, 2}, 0},
 };
 constexpr int kPerfectFocusPreset = sizeof kPresets / sizeof kPresets[0];
+#endif
 
 // Add 0.5 and truncate toward zero, as the dialog's fields do.
 int roundField(double v) { return static_cast<int>(v + 0.5); }
@@ -164,6 +171,27 @@ void PageSession::setFillPercent(int percent) { m_host.setFillPercent(percent); 
 
 void PageSession::setCanvas(int xmax, int ymax) { m_host.setCanvas(xmax, ymax); }
 
+#ifdef KELVANE_WEB_PRESET_TABLE
+// The list names every preset (the perfect-focus lens included) as it reads
+// at the start-up index; a pick takes the preset for the index in force.
+int PageSession::presetCount() { return static_cast<int>(lensPresets(kInitialIndexRatio).size()); }
+
+std::string PageSession::presetName(int index) {
+  const auto presets = lensPresets(kInitialIndexRatio);
+  if (index < 0 || index >= static_cast<int>(presets.size())) return "";
+  return std::string(presets[index].name);
+}
+
+void PageSession::applyPreset(int index) {
+  const std::string name = presetName(index);
+  for (const LensPreset& p : lensPresets(m_host.indexRatio())) {
+    if (p.name != name) continue;
+    if (p.indexRatio) m_host.setIndexRatio(*p.indexRatio);
+    setLens(p.lens.ivx, p.lens.ivy, p.lens.evx, p.lens.evy, p.lens.depth, p.lens.shape);
+    return;
+  }
+}
+#else
 int PageSession::presetCount() { return kPerfectFocusPreset + 1; }
 
 std::string PageSession::presetName(int index) {
@@ -184,6 +212,7 @@ void PageSession::applyPreset(int index) {
   if (p.rindex > 0) m_host.setIndexRatio(ratioFromRindex(p.rindex));
   setLens(p.lens.ivx, p.lens.ivy, p.lens.evx, p.lens.evy, p.lens.depth, p.lens.shape);
 }
+#endif
 
 std::string PageSession::stateJson() const {
   const Lens& l = m_host.lens();
