@@ -3,10 +3,13 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
+FUZZ_BUILD ?= build-fuzz
+# Seconds each fuzz target runs in `make fuzz`.
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build run test test-sanitize test-asan test-tsan bench clean web-test-deps
+.PHONY: all deps build run test test-sanitize test-asan test-tsan fuzz bench clean web-test-deps
 
 all: build
 
@@ -52,12 +55,23 @@ test-tsan: deps
 	cd $(TSAN_BUILD) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
 	  ctest --output-on-failure -j $(JOBS) -LE web
 
+# The libFuzzer targets, built with clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer; each runs FUZZ_SECONDS, keeps the new inputs
+# that add coverage in tests/fuzz/corpus/ and reports its executions.
+# (`make test` replays those corpora with the normal build.)
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DKELVANE_FUZZ=ON -DKELVANE_WITH_QT=OFF \
+	  -DKELVANE_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do \
 	  if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b" --benchmark_min_time=0.2 || exit 1; fi; \
 	done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(WEB_DIST)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD) $(WEB_DIST)
 
 include web/web.mk

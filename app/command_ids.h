@@ -17,6 +17,7 @@ inline constexpr int CMD_LENS_MAKER = 205;
 inline constexpr int CMD_KILL_CALC = 300;
 inline constexpr int CMD_FOCUS_MATRIX = 301;
 inline constexpr int CMD_FOCUS_TABLE = 302;
+inline constexpr int CMD_FOCUS_RESULTS = 303;
 inline constexpr int CMD_BASIC_INFO = 310;
 inline constexpr int CMD_NORMAL_REFRACT_TABLE = 311;
 inline constexpr int CMD_FACE_REFRACT_TABLE = 312;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/command_ids.h"
 #include "app/workdirs.h"
 
 namespace kelvane {
@@ -35,6 +36,18 @@ std::optional<std::string> readHandoffFileAt(const std::string& path, int maxLen
 
 std::optional<std::string> readHandoffFile(int maxLength) {
   return readHandoffFileAt(storeFilePath(kHandoffFileName), maxLength);
+}
+
+HandoffMessage parseHandoffMessage(std::string_view received) {
+  // The verdict rests on the first kHandoffMessageMax + 1 bytes alone, so it
+  // is the same however the peer splits what it sends.
+  const auto end = received.find('\n');
+  if (end == std::string_view::npos || end >= static_cast<size_t>(kHandoffMessageMax))
+    return received.size() > static_cast<size_t>(kHandoffMessageMax) ? HandoffMessage::Overlong
+                                                                     : HandoffMessage::Incomplete;
+  const std::string expected = std::to_string(WM_SCRIPT_HANDOFF) + '\n';
+  return received.substr(0, end + 1) == expected ? HandoffMessage::HandOff
+                                                 : HandoffMessage::Malformed;
 }
 
 std::string commandLineText(int argc, const char* const* argv) {

@@ -27,6 +27,19 @@ std::optional<std::string> readHandoffFile(int maxLength = kHandoffTextMax);
 std::optional<std::string> readHandoffFileAt(const std::string& path,
                                              int maxLength = kHandoffTextMax);
 
+// Longest message a second instance may send, its line end included.
+inline constexpr int kHandoffMessageMax = 32;
+
+// What the first instance makes of the bytes a connection has sent so far.
+enum class HandoffMessage {
+  Incomplete,  // no line end yet and no more than kHandoffMessageMax bytes: wait
+  HandOff,     // the first line is "1224": read the hand-off file
+  Malformed,   // the first line is anything else
+  Overlong,    // no line end within the first kHandoffMessageMax bytes, and more came
+};
+// Only the first line counts; what follows it is not looked at.
+HandoffMessage parseHandoffMessage(std::string_view received);
+
 // The command-line text of a start: the arguments after the program name,
 // joined by single spaces (empty without arguments).
 std::string commandLineText(int argc, const char* const* argv);

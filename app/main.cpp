@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "app/app_info.h"
 #include "app/handoff.h"
@@ -15,6 +16,7 @@
 #include "app/wiring.h"
 #include "app/workdirs.h"
 #include "calc/calc_state.h"
+#include "calc/focus_results.h"
 #include "trace/dbgprint.h"
 #include "trace/filerequest.h"
 #include "trace/ui/file_dialogs.h"
@@ -64,7 +66,14 @@ int main(int argc, char** argv) {
 
   // The command-line text: everything after the program name (Qt's own
   // options already taken out).
-  const std::string text = commandLineText(argc, argv);
+  std::string text = commandLineText(argc, argv);
+  // A focus table named relative to where this start was made must be found
+  // by a running instance started elsewhere.
+  if (isFocusResultsPath(text)) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(text, error);
+    if (!error) text = absolute.lexically_normal().string();
+  }
 
   // A second instance hands its script over and ends. Looked at twice:
   // another start may take the place between the look and the listen.

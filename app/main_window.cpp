@@ -110,7 +110,7 @@ void MainWindow::buildMenus() {
         menu->addSeparator();
         continue;
       }
-      QAction* action = menu->addAction(QString::fromLatin1(item.text));
+      QAction* action = menu->addAction(QString::fromUtf8(item.text));
       action->setData(item.id);
       action->setEnabled(false);  // enabled below or when its subsystem is wired
       const int id = item.id;
@@ -223,8 +223,13 @@ void MainWindow::setScriptToggler(std::function<void(const std::string&)> toggle
   action(CMD_SCRIPT)->setEnabled(static_cast<bool>(m_toggleScript));
 }
 
+void MainWindow::setArgumentClaim(std::function<bool(const std::string&)> claim) {
+  m_claimArgument = std::move(claim);
+}
+
 void MainWindow::runStartupArgument(const std::string& argument) {
   if (argument.empty()) return;
+  if (m_claimArgument && m_claimArgument(argument)) return;
   dbgPrint("Start-up script: %s", argument.c_str());
   if (m_toggleScript) m_toggleScript(argument);
 }
@@ -237,7 +242,8 @@ void MainWindow::handleScriptHandoff() {
     return;
   }
   dbgPrint("Script hand-off: %s", text->c_str());
-  if (m_toggleScript) m_toggleScript(*text);
+  const bool claimed = m_claimArgument && m_claimArgument(*text);  // not a script
+  if (!claimed && m_toggleScript) m_toggleScript(*text);
   emit scriptHandedOff(QString::fromStdString(*text));
 }
 

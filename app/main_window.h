@@ -56,6 +56,9 @@ class MainWindow : public QMainWindow {
   // toggleScript: "" asks for a file (command 200), otherwise the path of a
   // hand-off or of the start-up argument. Enables item 200.
   void setScriptToggler(std::function<void(const std::string&)> toggle);
+  // Offered the start-up argument and every hand-off before the script
+  // runner: what it takes (a focus table to show) is not run as a script.
+  void setArgumentClaim(std::function<bool(const std::string&)> claim);
 
   // The first instance's command-line text: runs it as a script when there
   // is one (called once, after wiring).
@@ -94,6 +97,7 @@ class MainWindow : public QMainWindow {
   std::map<int, std::function<bool()>> m_traceQueries;
   std::function<void()> m_timerRefresh;
   std::function<void(const std::string&)> m_toggleScript;
+  std::function<bool(const std::string&)> m_claimArgument;
   QMenu* m_popups[5] = {};
   QTimer* m_timer;
   DemoTrace m_demo;

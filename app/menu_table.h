@@ -13,7 +13,7 @@ inline constexpr int kMenuSeparator = 0;  // id of a separator line
 
 struct MenuItemDef {
   int id;            // command id, or kMenuSeparator
-  const char* text;  // with '&' before the mnemonic
+  const char* text;  // UTF-8, with '&' before the mnemonic
 };
 
 struct MenuPopupDef {
@@ -32,6 +32,7 @@ inline constexpr MenuItemDef kCalcItems[] = {
     {CMD_KILL_CALC, "&Kill background calc"},
     {CMD_FOCUS_MATRIX, "focus &Matrix"},
     {CMD_FOCUS_TABLE, "focus &Table"},
+    {CMD_FOCUS_RESULTS, "open focus &Results\u2026"},
     {kMenuSeparator, nullptr},
     {CMD_BASIC_INFO, "&Basic info"},
     {CMD_NORMAL_REFRACT_TABLE, "&Normal refract table"},

@@ -31,7 +31,6 @@ constexpr int kConnectTimeoutMs = 2000;
 constexpr int kAnswerTimeoutMs = 60000;
 // A peer that connects and says nothing is dropped after this long.
 constexpr int kIdlePeerMs = 10000;
-constexpr qsizetype kMaxMessage = 32;
 constexpr const char* kHandoffLockName = "xIxComFile.lck";
 // Other names tried when the socket's own name is another user's.
 constexpr int kAlternativeNames = 8;
@@ -195,19 +194,24 @@ void SingleInstance::onNewConnection() {
 }
 
 void SingleInstance::onReadyRead(QLocalSocket* socket) {
-  if (!socket->canReadLine()) {
-    if (socket->bytesAvailable() > kMaxMessage) {
+  // Peeking leaves a message that is not whole yet for the next call.
+  const QByteArray received = socket->peek(kHandoffMessageMax + 1);
+  switch (parseHandoffMessage(
+      std::string_view(received.constData(), static_cast<size_t>(received.size())))) {
+    case HandoffMessage::Incomplete:
+      return;
+    case HandoffMessage::Overlong:
       dbgPrint("Single instance: ignored an overlong message");
       socket->abort();
-    }
-    return;
+      return;
+    case HandoffMessage::Malformed:
+      dbgPrint("Single instance: ignored a malformed message");
+      socket->abort();
+      return;
+    case HandoffMessage::HandOff:
+      break;
   }
-  const QByteArray line = socket->readLine(kMaxMessage + 1);
-  if (line != handoffMessage()) {
-    dbgPrint("Single instance: ignored a malformed message");
-    socket->abort();
-    return;
-  }
+  socket->readLine(kHandoffMessageMax + 1);
   emit handoffRequested();
   socket->write("0\n");
   socket->flush();

@@ -2,6 +2,7 @@
 
 #include "app/command_ids.h"
 #include "app/main_window.h"
+#include "app/results/results_commands.h"
 #include "app/workdirs.h"
 #include "calc/focus_matrix.h"
 #include "calc/focus_table.h"
@@ -10,6 +11,7 @@
 #include "lensui/lens_wnd.h"
 #include "lensui/script_ui_host.h"
 #include "optics/reports.h"
+#include "trace/filerequest.h"
 #include "trace/ui/free_window.h"
 #include "trace/ui/place_window.h"
 #include "trace/ui/psv_wnd.h"
@@ -26,10 +28,17 @@ void wireCalc(MainWindow& window) {
     options.indexRatio = lensSession().ctx.indexRatio;
     return std::function<void()>([options] { runFocusMatrixWith(options); });
   });
-  window.setCalculationMaker(CMD_FOCUS_TABLE, [] {
+  window.setCalculationMaker(CMD_FOCUS_TABLE, [&window] {
     FocusTableOptions options;
     options.indexRatio = lensSession().ctx.indexRatio;
-    return std::function<void()>([options] { runFocusTableWith(options); });
+    // Rows that go into a trace file can be looked at once the table ends.
+    const std::string tracePath = traceFileOpen() ? traceFileRequest().name : std::string();
+    QPointer<QMainWindow> owner(&window);
+    const FocusResultsHooks hooks = programResultsHooks(&window);
+    return std::function<void()>([options, tracePath, owner, hooks] {
+      runFocusTableWith(options);
+      if (!tracePath.empty()) postFocusResultsOffer(owner, tracePath, hooks);
+    });
   });
   window.setCommandHandler(CMD_BASIC_INFO, reportBasicInfo);
   window.setCommandHandler(CMD_NORMAL_REFRACT_TABLE, reportNormalRefractTable);
@@ -74,6 +83,16 @@ void wireScripts(MainWindow& window) {
   window.setScriptToggler([scripts](const std::string& name) { scripts->toggleScript(name); });
 }
 
+// The Focus Results window: from the Calc menu and for a ".csv" argument.
+void wireResults(MainWindow& window) {
+  const FocusResultsHooks hooks = programResultsHooks(&window);
+  window.setCommandHandler(CMD_FOCUS_RESULTS,
+                           [&window, hooks] { chooseFocusResults(&window, hooks); });
+  window.setArgumentClaim([&window, hooks](const std::string& argument) {
+    return openFocusResultsArgument(&window, argument, hooks);
+  });
+}
+
 }  // namespace
 
 void wireSubsystems(MainWindow& window) {
@@ -81,6 +100,7 @@ void wireSubsystems(MainWindow& window) {
   wireTraceWindows(window);
   wireLensView(window);
   wireScripts(window);
+  wireResults(window);
 }
 
 int pendingTraceBuffers() { return traceAllocCount(); }

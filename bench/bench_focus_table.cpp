@@ -14,10 +14,8 @@ namespace {
 
 void BM_FocusTableSlice(benchmark::State& state) {
   FocusTableOptions options;
-  options.firstDepth = 30;
-  options.lastDepth = 30;
-  options.firstIvx = 200;
-  options.lastIvx = 215;
+  options.grid.depth = {30, 30, 1};
+  options.grid.ivx = {200, 215, 1};
   options.threads = static_cast<int>(state.range(0));
   long long rows = 0;
   options.writer = [&rows](const char*) { ++rows; };
@@ -31,7 +29,8 @@ void BM_FocusTableSlice(benchmark::State& state) {
     lenses += progress.lensesEvaluated.load();
   }
   state.SetItemsProcessed(lenses);
-  state.counters["rows"] = benchmark::Counter(static_cast<double>(rows) / static_cast<double>(state.iterations()));
+  state.counters["rows"] =
+      benchmark::Counter(static_cast<double>(rows) / static_cast<double>(state.iterations()));
   state.SetLabel("items = lenses");
 }
 

@@ -5,17 +5,26 @@
 //
 // Sweep, outermost first, all bounds inclusive: depth 30..180, ivx 150..350,
 // ivy 150..ivx, evx 150..350 (only while the previous evx found a good lens),
-// evy max(ivy, evx)..350. A rim beyond ivx ends the evy loop.
+// evy max(ivy, evx)..350. A rim beyond ivx ends the evy loop. Other grids,
+// shapes and limits (table_grid.h) keep these rules; such a table starts
+// with a comment line that names its grid.
 //
 // The (depth, ivx, ivy) groups are independent, so the sweep runs them on
 // several threads and writes their rows in the sweep's order: the output is
 // byte for byte that of one thread, whatever the thread count.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "calc/sweep_output.h"
+#include "calc/table_grid.h"
 #include "optics/lens.h"
 
 namespace kelvane {
+
+class TableGroupEvaluator;
+struct TableGroup;
 
 inline constexpr const char* kFocusTableHeader = "focus,width,ivx,ivy,evx,evy,depth,dev,devpcnt";
 inline constexpr const char* kFocusTableRowFormat = "%.f,%.f,%.f,%.f,%.f,%.f,%.f,%.3f,%.2f";
@@ -25,15 +34,21 @@ inline constexpr int kFocusTableLastDepth = 180;
 inline constexpr int kFocusTableFirstIvx = 150;
 inline constexpr int kFocusTableLastIvx = 350;
 
+// Hands each evaluated group, in group order, to the table's writer.
+using TableGroupConsumer = std::function<void(long group, const TableGroup&, bool complete)>;
+// Evaluates `groups` groups somewhere and feeds them through the consumer in
+// order, as runOrderedGroups does (the ranks of an MPI run, for one).
+using TableGroupRunner = std::function<void(long groups, int threads, const TableGroupEvaluator&,
+                                            const TableGroupConsumer&)>;
+
 struct FocusTableOptions {
   double indexRatio = kInitialIndexRatio;  // ni/nr entering the glass, fixed for the run
-  int firstDepth = kFocusTableFirstDepth;  // a slice of the depth loop (inclusive)
-  int lastDepth = kFocusTableLastDepth;
-  int firstIvx = kFocusTableFirstIvx;      // a slice of the ivx loop (inclusive), for tests and benchmarks
-  int lastIvx = kFocusTableLastIvx;
-  int threads = 0;                 // 0: one per core
-  SweepLineWriter writer;          // empty: dbgPrint
-  SweepProgress* progress = nullptr;  // optional; steps are (depth, ivx, ivy) groups
+  TableGrid grid;                          // default: the program's own table
+  std::string comment;                     // a first line before the header; empty: none
+  int threads = 0;                         // 0: one per core
+  SweepLineWriter writer;                  // empty: dbgPrint
+  SweepProgress* progress = nullptr;       // optional; steps are (depth, ivx, ivy) groups
+  TableGroupRunner runGroups;              // empty: on this process's threads
 };
 
 // The thread function of "focus &Table": the whole table with the initial
@@ -47,7 +62,7 @@ void runFocusTable();
 // closes the trace file and calls finishBackgroundCalc as its last step.
 void runFocusTableWith(const FocusTableOptions& options);
 
-// Number of (depth, ivx, ivy) groups of a slice.
+// Number of (depth, ivx, ivy) groups of the grid.
 long focusTableGroupCount(const FocusTableOptions& options);
 
 }  // namespace kelvane

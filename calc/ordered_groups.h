@@ -16,6 +16,9 @@
 // Consume: called as consume(long group, const Result&, bool complete), in
 // group order, never concurrently. The run stops after the first incomplete
 // group (a killed sweep): later groups are never consumed.
+//
+// OrderedMerge is that rule on its own, for any source of evaluated groups:
+// the threads below, or the ranks of a sweep spread over several machines.
 #pragma once
 
 #include <condition_variable>
@@ -26,13 +29,40 @@
 namespace kelvane {
 
 struct GroupEnd {
-  bool complete = true;    // false when the group stopped early (a kill)
-  unsigned endFlags = 0;   // the error flags the group left raised
+  bool complete = true;   // false when the group stopped early (a kill)
+  unsigned endFlags = 0;  // the error flags the group left raised
+};
+
+// Takes evaluated groups strictly in order (0, 1, 2 ...), re-evaluates a
+// group that started from other flags than the group before it left, hands
+// each to the consumer and stops after the first incomplete group.
+class OrderedMerge {
+ public:
+  explicit OrderedMerge(unsigned initialFlags) : m_carried(initialFlags) {}
+
+  // The group next() was evaluated from `startFlags` into `result` and
+  // ended as `end`. Returns false once the run stops (this group was
+  // incomplete); `evaluator` evaluates it again on this thread when needed.
+  template <class Result, class Evaluator, class Consume>
+  bool take(Evaluator& evaluator, Result& result, GroupEnd end, unsigned startFlags,
+            Consume& consume) {
+    if (startFlags != m_carried) end = evaluator(m_next, m_carried, result);
+    m_carried = end.endFlags;
+    consume(m_next, static_cast<const Result&>(result), end.complete);
+    ++m_next;
+    return end.complete;
+  }
+
+  long next() const { return m_next; }
+
+ private:
+  unsigned m_carried;  // the flags the last group taken left
+  long m_next = 0;
 };
 
 template <class Result, class Evaluator, class Consume>
-void runOrderedGroups(long groupCount, int threads, unsigned initialFlags, const Evaluator& prototype,
-                      Consume&& consume, long window = 4096) {
+void runOrderedGroups(long groupCount, int threads, unsigned initialFlags,
+                      const Evaluator& prototype, Consume&& consume, long window = 4096) {
   if (groupCount <= 0) return;
   if (threads <= 1) {
     // One thread: each group starts with the flags the one before left.
@@ -57,39 +87,33 @@ void runOrderedGroups(long groupCount, int threads, unsigned initialFlags, const
   std::vector<Slot> slots(static_cast<std::size_t>(window));
   std::mutex mutex;  // guards everything below and the slots' hand-over
   std::condition_variable changed;
-  long next = 0;        // the next group to hand out
-  long merged = 0;      // groups consumed so far
-  unsigned carried = initialFlags;  // flags the last consumed group left
+  long next = 0;  // the next group to hand out
+  OrderedMerge merge(initialFlags);
   bool stop = false;
 
   auto work = [&] {
     Evaluator evaluator = prototype;
     std::unique_lock lock(mutex);
     for (;;) {
-      changed.wait(lock, [&] { return stop || next >= groupCount || next < merged + window; });
+      changed.wait(lock,
+                   [&] { return stop || next >= groupCount || next < merge.next() + window; });
       if (stop || next >= groupCount) return;
       const long g = next++;
       Slot& slot = slots[static_cast<std::size_t>(g % window)];
       const unsigned start = g == 0 ? initialFlags : 0u;
       lock.unlock();
-      const GroupEnd end = evaluator(g, start, slot.result);  // the slot is this worker's until ready
+      const GroupEnd end =
+          evaluator(g, start, slot.result);  // the slot is this worker's until ready
       lock.lock();
       slot.end = end;
       slot.startFlags = start;
       slot.ready = true;
       bool advanced = false;
-      while (!stop && merged < groupCount) {
-        Slot& s = slots[static_cast<std::size_t>(merged % window)];
+      while (!stop && merge.next() < groupCount) {
+        Slot& s = slots[static_cast<std::size_t>(merge.next() % window)];
         if (!s.ready) break;
-        if (s.startFlags != carried) {
-          s.end = evaluator(merged, carried, s.result);
-          s.startFlags = carried;
-        }
-        carried = s.end.endFlags;
-        consume(merged, static_cast<const Result&>(s.result), s.end.complete);
-        if (!s.end.complete) stop = true;
+        if (!merge.take(evaluator, s.result, s.end, s.startFlags, consume)) stop = true;
         s.ready = false;
-        ++merged;
         advanced = true;
       }
       if (advanced || stop) changed.notify_all();

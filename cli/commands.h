@@ -15,7 +15,7 @@ void addFocusCommand(CLI::App& app, int& exitCode);
 // `report basic|normal|face|slope|deflection|formulas|ellipse`
 void addReportCommand(CLI::App& app, int& exitCode);
 
-// `table [--depth A:B] [-o FILE] [--threads N] [--rindex R] [-q]`
+// `table [grid options] [--estimate] [-o FILE] [--threads N] [-q]`, under mpirun too
 void addTableCommand(CLI::App& app, int& exitCode);
 
 // `matrix [-o FILE] [--rindex R] [-q]`
@@ -23,6 +23,10 @@ void addMatrixCommand(CLI::App& app, int& exitCode);
 
 // `script FILE [--no-delay] [--max-refreshes N]`
 void addScriptCommand(CLI::App& app, int& exitCode);
+
+// `draw IVX IVY EVX EVY DEPTH SHAPE [options] -o FILE.svg|png|pdf` (only in
+// builds with Qt)
+void addDrawCommand(CLI::App& app, int& exitCode);
 
 // `help [COMMAND]`: the help of the program or of one command. Add it last.
 void addHelpCommand(CLI::App& app, int& exitCode);

@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
   kelvane::cli::addTableCommand(app, exitCode);
   kelvane::cli::addMatrixCommand(app, exitCode);
   kelvane::cli::addScriptCommand(app, exitCode);
+#ifdef KELVANE_CLI_DRAW
+  kelvane::cli::addDrawCommand(app, exitCode);
+#endif
   kelvane::cli::addHelpCommand(app, exitCode);
   exitCode = kelvane::cli::runCommandLine(app, argc, argv, exitCode);
   return kelvane::cli::finishStandardOutput(exitCode);

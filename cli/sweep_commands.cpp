@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
-#include <regex>
 #include <string>
 #include <thread>
 
@@ -19,6 +18,7 @@
 #include "cli/commands.h"
 #include "cli/number_argument.h"
 #include "cli/output.h"
+#include "cli/table_grid_options.h"
 
 namespace kelvane::cli {
 
@@ -120,21 +120,10 @@ int runSweep(const char* command, const std::function<void(const SweepLineWriter
   return 0;
 }
 
-// "A:B" or "A", each a whole number of the table's depth range.
-bool parseDepths(const std::string& text, int& first, int& last) {
-  static const std::regex pattern(R"(^\s*(\d{1,4})\s*(?::\s*(\d{1,4})\s*)?$)");
-  std::smatch m;
-  if (!std::regex_match(text, m, pattern)) return false;
-  first = std::stoi(m[1]);
-  last = m[2].matched ? std::stoi(m[2]) : first;
-  return kFocusTableFirstDepth <= first && first <= last && last <= kFocusTableLastDepth;
-}
-
 struct TableArgs {
-  std::string depths;
+  TableGridArgs grid;
   std::string output;
   int threads = 0;
-  std::string rindex;
   bool quiet = false;
 };
 
@@ -159,20 +148,15 @@ bool readIndexRatio(const char* command, const std::string& text, double& indexR
 
 int runTable(const TableArgs& args) {
   FocusTableOptions options;
-  if (!args.depths.empty() && !parseDepths(args.depths, options.firstDepth, options.lastDepth)) {
-    std::fprintf(
-        stderr, "kelvane-cli table: --depth must be A:B or A with %d <= A <= B <= %d, not \"%s\"\n",
-        kFocusTableFirstDepth, kFocusTableLastDepth, args.depths.c_str());
-    return kUsageError;
-  }
   if (args.threads < 0 || args.threads > kMostThreads) {
     std::fprintf(stderr,
                  "kelvane-cli table: --threads must be from 0 (one per core) to %d, not %d\n",
                  kMostThreads, args.threads);
     return kUsageError;
   }
-  if (!readIndexRatio("table", args.rindex, options.indexRatio)) return kUsageError;
   options.threads = args.threads;
+  TableLaunch launch;
+  if (const int code = launch.prepare(args.grid, args.quiet, options); code >= 0) return code;
   auto progress = std::make_shared<SweepProgress>();
   options.progress = progress.get();
   auto sweep = [options](const SweepLineWriter& writer) {
@@ -180,7 +164,7 @@ int runTable(const TableArgs& args) {
     withWriter.writer = writer;
     runFocusTableWith(withWriter);
   };
-  return runSweep("table", sweep, *progress, args.output, args.quiet);
+  return launch.finish(runSweep("table", sweep, *progress, args.output, args.quiet));
 }
 
 int runMatrix(const MatrixArgs& args) {
@@ -201,14 +185,14 @@ int runMatrix(const MatrixArgs& args) {
 void addTableCommand(CLI::App& app, int& exitCode) {
   auto args = std::make_shared<TableArgs>();
   CLI::App* cmd = app.add_subcommand(
-      "table", "Run the focus table: CSV rows of the sharply focusing CVCV lenses.");
-  cmd->add_option("--depth", args->depths, "a slice of the depth loop, A:B or A (30..180)");
+      "table",
+      "Run the focus table: CSV rows of the sharply focusing lenses of a grid (default CVCV).");
   cmd->add_option("-o,--output", args->output,
                   "write the table to this file instead of standard output");
   cmd->add_option("--threads", args->threads,
                   "threads to use, up to 256 (default 0: one per core)");
-  cmd->add_option("--rindex", args->rindex, "refractive index (default 1.5)");
   cmd->add_flag("-q,--quiet", args->quiet, "no progress line on standard error");
+  addTableGridOptions(*cmd, args->grid);
   cmd->callback([args, &exitCode] { exitCode = runTable(*args); });
 }
 

@@ -1,16 +1,18 @@
 #include "lensui/lens_wnd.h"
 
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QTimer>
 #include <algorithm>
 
 #include "lensui/lens_control.h"
+#include "lensui/lens_export.h"
 #include "lensui/lens_paint.h"
 #include "lensui/lens_print.h"
 #include "lensui/lens_session.h"
+#include "trace/ui/place_window.h"
 
 namespace kelvane {
 
@@ -35,7 +37,13 @@ void LensCanvas::resizeEvent(QResizeEvent* event) {
   lensViewResized(event->size().width(), event->size().height());
 }
 
-LensWnd::LensWnd(QWidget* owner) : QMainWindow(owner, Qt::Window), m_canvas(new LensCanvas(this)) {
+// A window of the dialog type is one the window system keeps above its owner
+// (on X11 it is transient for it); the hints keep the frame of an ordinary
+// window.
+LensWnd::LensWnd(QWidget* owner)
+    : QMainWindow(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      m_canvas(new LensCanvas(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(kLensWndCaption);
   setCentralWidget(m_canvas);
@@ -46,6 +54,16 @@ LensWnd::LensWnd(QWidget* owner) : QMainWindow(owner, Qt::Window), m_canvas(new 
   print->setData(IDM_LENS_PRINT);
   connect(parameters, &QAction::triggered, this, [this] { command(IDM_LENS_PARAMETERS); });
   connect(print, &QAction::triggered, this, [this] { command(IDM_LENS_PRINT); });
+  QAction* exportPicture = menuBar()->addAction(QStringLiteral("E&xport\u2026"));
+  exportPicture->setData(IDM_LENS_EXPORT);
+  connect(exportPicture, &QAction::triggered, this, [this] { command(IDM_LENS_EXPORT); });
+  // What the picture adds to explain itself.
+  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+  m_legend = viewMenu->addAction(QStringLiteral("&Legend"));
+  m_legend->setData(IDM_LENS_LEGEND);
+  m_legend->setCheckable(true);
+  m_legend->setChecked(true);
+  connect(m_legend, &QAction::triggered, this, [this] { updateCanvas(); });
   LensSession& s = lensSession();
   s.view = this;
   setBeamMode(s.beamMode);  // adopts a buffer already allocated for this mode
@@ -78,12 +96,20 @@ void LensWnd::command(int id) {
     case IDM_LENS_PRINT:
       printLens(this);
       break;
+    case IDM_LENS_EXPORT:
+      exportLens(this);
+      break;
+    case IDM_LENS_LEGEND:
+      m_legend->trigger();  // toggles it and repaints
+      break;
     default:
       break;
   }
 }
 
 void LensWnd::updateCanvas() { m_canvas->update(); }
+
+bool LensWnd::legendShown() const { return m_legend->isChecked(); }
 
 void lensViewResized(int w, int h) {
   LensSession& s = lensSession();
@@ -99,11 +125,7 @@ void lensViewResized(int w, int h) {
   }
 }
 
-void setOuterGeometry(QWidget* window, const QRect& outer) {
-  const QSize frameExtra = window->frameGeometry().size() - window->geometry().size();
-  window->move(outer.topLeft());
-  window->resize(outer.size() - frameExtra);
-}
+void setOuterGeometry(QWidget* window, const QRect& outer) { setFrameRect(window, outer); }
 
 LensWnd* openLensView(QWidget* mainWindow, int mode) {
   LensSession& s = lensSession();
@@ -118,11 +140,7 @@ LensWnd* openLensView(QWidget* mainWindow, int mode) {
   } else {
     s.beamMode = mode;
     view = new LensWnd(mainWindow);
-    setOuterGeometry(view, kLensWndOuterRect);
-    view->show();
-    // Once the window system has framed the window, fit the frame to the
-    // outer rectangle.
-    QTimer::singleShot(0, view, [view] { setOuterGeometry(view, kLensWndOuterRect); });
+    showWithFrameRect(view, kLensWndOuterRect);  // fitted again once framed
   }
   openLensControl();
   return view;

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QRect>
 
+class QAction;
 class QCloseEvent;
 class QResizeEvent;
 class QPaintEvent;
@@ -15,8 +16,10 @@ namespace kelvane {
 
 // Menu commands of the lens view.
 inline constexpr int IDM_LENS_PARAMETERS =
-    100;                                    // "para&Meters": focus or open the Lens Control dialog
-inline constexpr int IDM_LENS_PRINT = 101;  // "&Print": print the picture
+    100;                                     // "para&Meters": focus or open the Lens Control dialog
+inline constexpr int IDM_LENS_PRINT = 101;   // "&Print": print the picture
+inline constexpr int IDM_LENS_EXPORT = 102;  // "E&xport…": the picture to SVG, PNG or PDF
+inline constexpr int IDM_LENS_LEGEND = 110;  // "&View" > "&Legend": show or hide the colour key
 
 inline constexpr char kLensWndCaption[] = "Kelvane Lens Demo";
 // Outer rectangle of a new lens view, frame included.
@@ -44,6 +47,8 @@ class LensWnd : public QMainWindow {
   // Runs a menu command by its id (IDM_LENS_*); other ids do nothing.
   void command(int id);
   LensCanvas* canvas() const { return m_canvas; }
+  // Whether the picture shows its colour key ("&Legend", on at first).
+  bool legendShown() const;
   // Repaints the whole picture on a white background.
   void updateCanvas();
 
@@ -58,6 +63,7 @@ class LensWnd : public QMainWindow {
   bool m_detached = false;
   void canvasResized(int w, int h);
   LensCanvas* m_canvas;
+  QAction* m_legend = nullptr;
 };
 
 // Opens the lens view in `mode` (0 single-beam, 1 multi-beam), owned by

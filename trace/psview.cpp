@@ -157,6 +157,9 @@ void PsView::reset(int size) {
   {
     std::lock_guard lock(m_lock);
     if (size != 0) {
+      // A ring must hold three of its longest lines, as the configuration
+      // dialog demands; a smaller one would overrun with "Top of Buffer".
+      size = std::max(size, std::min(kPsViewMaxBufferSize, 3 * m_maxLine + 1));
       try {
         std::vector<unsigned char> ring(static_cast<size_t>(size), 0);
         m_ring.swap(ring);

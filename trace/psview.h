@@ -82,7 +82,8 @@ class PsView final : public PsViewSink {
   // Passes pending scroll-range and repaint requests on to the window.
   void refresh();
   // A size of 0 keeps the ring; otherwise a new zero-filled ring of that
-  // many bytes. Either way the ring then holds only "Top of Buffer".
+  // many bytes (at least 3 * maxLine + 1). Either way the ring then holds
+  // only "Top of Buffer".
   void reset(int size);
   // A new ring of `size` bytes with a new longest line length; the caller
   // has checked the limits (see validConfiguration).

@@ -74,6 +74,24 @@ TEST_F(HandoffTest, UnwritableFileIsReportedAndLeavesTheOldTextAlone) {
   EXPECT_EQ(writeHandoffFileAt((dir / "no-dir" / "f").string(), "/new.ops"), -1);
 }
 
+// The first line a second instance sends decides: "1224" hands over, any
+// other line or a long run of bytes without a line end is refused, and a
+// message not yet whole waits for the rest.
+TEST(HandoffMessageParse, OnlyTheFirstLine1224HandsOver) {
+  EXPECT_EQ(parseHandoffMessage("1224\n"), HandoffMessage::HandOff);
+  EXPECT_EQ(parseHandoffMessage("1224\nanything after"), HandoffMessage::HandOff);
+  EXPECT_EQ(parseHandoffMessage(""), HandoffMessage::Incomplete);
+  EXPECT_EQ(parseHandoffMessage("12"), HandoffMessage::Incomplete);
+  EXPECT_EQ(parseHandoffMessage(std::string(32, '1')), HandoffMessage::Incomplete);
+  EXPECT_EQ(parseHandoffMessage(std::string(33, '1')), HandoffMessage::Overlong);
+  // A long first line is overlong whether its line end has come yet or not.
+  EXPECT_EQ(parseHandoffMessage(std::string(34, '1') + "\n"), HandoffMessage::Overlong);
+  EXPECT_EQ(parseHandoffMessage(std::string(31, '1') + "\n"), HandoffMessage::Malformed);
+  for (const char* line : {"1224 \n", "01224\n", "1225\n", "\n", "1224\r\n"})
+    EXPECT_EQ(parseHandoffMessage(line), HandoffMessage::Malformed) << line;
+  EXPECT_EQ(parseHandoffMessage(std::string_view("1224\0\n", 6)), HandoffMessage::Malformed);
+}
+
 TEST(CommandLine, ArgumentsAfterTheProgramNameJoinedBySpaces) {
   const char* none[] = {"kelvane"};
   EXPECT_EQ(commandLineText(1, none), "");

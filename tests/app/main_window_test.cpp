@@ -60,6 +60,7 @@ const std::vector<std::pair<const char*, std::vector<Item>>> kExpected = {
      {{300, "&Kill background calc", false},
       {301, "focus &Matrix", false},
       {302, "focus &Table", false},
+      {303, "open focus &Results…", false},
       {0, "", false},
       {310, "&Basic info", false},
       {311, "&Normal refract table", false},
@@ -583,7 +584,7 @@ TEST_F(MainWindowTest, WiredWindowEnablesTheSubsystemsAndTogglesPsView) {
   kelvane::wireSubsystems(w);
   for (int id : {CMD_FOCUS_MATRIX, CMD_FOCUS_TABLE, CMD_BASIC_INFO, CMD_NORMAL_REFRACT_TABLE,
                  CMD_FACE_REFRACT_TABLE, CMD_SLOPE_REFRACT_TABLE, CMD_DEFLECTION_TABLE,
-                 CMD_TEST_REFRACT_FORMULAS, CMD_TRACE_PSVIEW, CMD_TRACE_LISTBOX})
+                 CMD_TEST_REFRACT_FORMULAS, CMD_TRACE_PSVIEW, CMD_TRACE_LISTBOX, CMD_FOCUS_RESULTS})
     EXPECT_TRUE(w.action(id)->isEnabled()) << id;
   EXPECT_FALSE(w.action(CMD_KILL_CALC)->isEnabled());
 

@@ -26,10 +26,8 @@ using test::SweepCapture;
 // A slice with good lenses in it, quick enough for a test.
 FocusTableOptions slice(int threads) {
   FocusTableOptions options;
-  options.firstDepth = 30;
-  options.lastDepth = 30;
-  options.firstIvx = 203;
-  options.lastIvx = 206;
+  options.grid.depth = {30, 30, 1};
+  options.grid.ivx = {203, 206, 1};
   options.threads = threads;
   return options;
 }
@@ -54,8 +52,8 @@ std::vector<std::string> referenceTable(const FocusTableOptions& o) {
   int skipCounter[200] = {};
   TracerContext ctx;
   fpClearFlags();
-  for (double depth = o.firstDepth; depth <= o.lastDepth; depth += 1)
-    for (double ivx = o.firstIvx; ivx <= o.lastIvx; ivx += 1)
+  for (double depth = o.grid.depth.first; depth <= o.grid.depth.last; depth += 1)
+    for (double ivx = o.grid.ivx.first; ivx <= o.grid.ivx.last; ivx += 1)
       for (double ivy = 150; ivy <= ivx; ivy += 1) {
         bool found = true;
         for (double evx = 150; evx <= 350 && found; evx += 1) {
@@ -117,7 +115,7 @@ TEST(FocusTable, KillDuringTheFirstLensLeavesTheHeaderAlone) {
       if (!active) menuIdle.fetch_add(1);
     });
     FocusTableOptions options = slice(threads);
-    options.firstIvx = 150;
+    options.grid.ivx.first = 150;
     const std::vector<std::string> lines = runTable(options, capture);
     setCalcMenuListener(nullptr);
     EXPECT_EQ(lines, std::vector<std::string>{kFocusTableHeader});

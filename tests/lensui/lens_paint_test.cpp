@@ -5,11 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QMenuBar>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <cmath>
 #include <vector>
 
 #include "lens_test_support.h"
+#include "lensui/lens_export.h"
+#include "optics/ellipse_intersect.h"
 #include "optics/focus.h"
 
 namespace kelvane {
@@ -89,6 +94,62 @@ TEST(PaintLensOrigin, NoBeamsDrawsOnlyAxesDepthAndFaces) {
   // The ingress ellipse's leftmost point is the origin, its rightmost 2 * ivx.
   EXPECT_TRUE(isColor(img, 100 + 2 * 219, 300, qRgb(0, 0, 0)) ||
               isColor(img, 99 + 2 * 219, 300, qRgb(0, 0, 0)));
+}
+
+// The height where the glass ends: the rim where the face arcs cross (from
+// the optics' own ellipse intersection), else where the shorter face ends.
+double glassTop(const Lens& l) {
+  TracePoint pts[4];
+  const int n = ellipseIntersect(faceEllipse(l, Face::Ingress), pts, faceEllipse(l, Face::Egress));
+  for (int i = 0; i < n; ++i) {
+    const double y = std::abs(pts[i].y);
+    if (y > 0 && std::abs(facePointX(l, Face::Ingress, y) - pts[i].x) < 1e-6 &&
+        std::abs(facePointX(l, Face::Egress, y) - pts[i].x) < 1e-6)
+      return y;
+  }
+  return std::min(l.ivy, l.evy);
+}
+
+TEST(PaintLensGlass, TintFillsTheGlassAndNothingElseForEveryShape) {
+  const QRgb tint = qRgb(220, 235, 250);
+  const QRgb white = qRgb(255, 255, 255);
+  for (int shape = 0; shape < 4; ++shape) {
+    Lens l = kInitialLens;
+    l.shape = shape;
+    const QImage img = paint(LensDrawing{l, 0, nullptr, nullptr, 0});  // 1 unit = 1 pixel
+    const QPoint o = lensOrigin(l, 800, 600);
+    const auto at = [&](double x, double y) {
+      return QPoint(o.x() + roundUnit(x), o.y() - roundUnit(y));
+    };
+    const auto is = [&](QPoint p, QRgb c) { return isColor(img, p.x(), p.y(), c); };
+    const double top = glassTop(l);
+    SCOPED_TRACE(std::string(shapeName(shape)) + " top " + std::to_string(top));
+    // Half-way up (and down), between the faces and just outside them.
+    for (double y : {top / 2, -top / 2, top / 4}) {
+      const double in = facePointX(l, Face::Ingress, y), eg = facePointX(l, Face::Egress, y);
+      EXPECT_TRUE(is(at((in + eg) / 2, y), tint)) << y;
+      EXPECT_TRUE(is(at(in + 3, y), tint)) << y;
+      EXPECT_TRUE(is(at(eg - 3, y), tint)) << y;
+      EXPECT_TRUE(is(at(in - 4, y), white)) << y;
+      EXPECT_TRUE(is(at(eg + 4, y), white)) << y;
+    }
+    // Above the glass's end nothing is tinted.
+    const double in = facePointX(l, Face::Ingress, top), eg = facePointX(l, Face::Egress, top);
+    for (double x = std::min(in, eg) - 20; x <= std::max(in, eg) + 20; x += 2) {
+      EXPECT_FALSE(is(at(x, top + 4), tint)) << x;
+      EXPECT_FALSE(is(at(x, -top - 4), tint)) << x;
+    }
+  }
+  // CVCC meets at the rim (132.77 high); CCCV never meets and ends flat at ivy.
+  Lens cvcc = kInitialLens;
+  cvcc.shape = 1;
+  EXPECT_NEAR(glassTop(cvcc), 132.7668, 1e-3);
+  Lens cccv = kInitialLens;
+  cccv.shape = 2;
+  EXPECT_EQ(glassTop(cccv), 163);
+  // No glass, no tint: the egress vertex left of the ingress vertex.
+  cvcc.depth = -10;
+  EXPECT_EQ(countColor(paint(LensDrawing{cvcc, 0, nullptr, nullptr, 0}), tint), 0);
 }
 
 TEST(PaintLensFocusDot, SitsOnTheIngressFarFocus) {
@@ -255,6 +316,118 @@ TEST(PaintLensMultiBeam, RealTraceDrawsFiveColouredFansAndNoDot) {
   for (int dx = -2; dx <= 2; ++dx)
     for (int dy = -2; dy <= 2; ++dy) red += isColor(img, 465 + dx, 300 + dy, kRed);
   EXPECT_LT(red, 25);
+}
+
+}  // namespace
+}  // namespace kelvane
+
+namespace kelvane {
+namespace {
+
+class LensViewLegendTest : public ::testing::Test {
+ protected:
+  void SetUp() override { test::resetLensSession(); }
+  void TearDown() override { test::resetLensSession(); }
+};
+
+TEST_F(LensViewLegendTest, ViewMenuSwitchesTheKeyWhichNeverCoversTheFocus) {
+  LensWnd* view = openLensView(nullptr, kSingleBeamMode);
+  ASSERT_TRUE(test::waitFor([&] { return lensSession().ctx.results.beamCount > 0; }));
+  QAction* legend = nullptr;
+  for (QAction* a : view->findChildren<QAction*>())
+    if (a->data().toInt() == IDM_LENS_LEGEND) legend = a;
+  ASSERT_NE(legend, nullptr);
+  EXPECT_EQ(legend->text(), QStringLiteral("&Legend"));
+  EXPECT_TRUE(legend->isCheckable());
+  EXPECT_TRUE(legend->isChecked());
+
+  // The key's grey frame (160, 160, 160), give or take the window surface's
+  // colour depth.
+  const auto frame = [](const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) {
+        const QRgb c = img.pixel(x, y);
+        n += qRed(c) == qGreen(c) && qGreen(c) == qBlue(c) && std::abs(qRed(c) - 160) <= 6;
+      }
+    return n;
+  };
+  QImage shot = view->canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_GT(frame(shot), 100);
+  // The focus dot stays red and whole under the key.
+  const QPoint o = lensOrigin(lensSession().lens, shot.width(), shot.height());
+  const double unit = view->canvas()->logicalDpiX() / 100.0;
+  const int dotX = o.x() + static_cast<int>(ingressFarFocus(lensSession().lens) * unit);
+  int red = 0;
+  for (int dx = -2; dx <= 2; ++dx)
+    for (int dy = -2; dy <= 2; ++dy) red += test::isColor(shot, dotX + dx, o.y() + dy, kRed);
+  EXPECT_GE(red, 20);
+
+  view->command(IDM_LENS_LEGEND);
+  EXPECT_FALSE(legend->isChecked());
+  shot = view->canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(frame(shot), 0);
+  delete view;
+}
+
+}  // namespace
+}  // namespace kelvane
+
+namespace kelvane {
+namespace {
+
+QString g_exportPath;  // where the test chooser sends the picture
+
+bool choosePng(ExportChoice& choice, QWidget*) {
+  EXPECT_TRUE(choice.caption);  // on unless switched off
+  EXPECT_EQ(choice.pngDpi, 192);
+  choice.path = g_exportPath;
+  choice.pngDpi = 96;
+  choice.caption = false;
+  return true;
+}
+
+bool cancelExport(ExportChoice&, QWidget*) { return false; }
+
+class LensViewExportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::resetLensSession();
+    ASSERT_TRUE(dir.isValid());
+  }
+  void TearDown() override {
+    setExportChooser(nullptr);
+    test::resetLensSession();
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(LensViewExportTest, ExportAfterPrintWritesThePictureTheViewShows) {
+  LensWnd* view = openLensView(nullptr, kSingleBeamMode);
+  ASSERT_TRUE(test::waitFor([&] { return lensSession().ctx.results.beamCount > 0; }));
+  const QList<QAction*> items = view->menuBar()->actions();
+  ASSERT_GE(items.size(), 3);
+  EXPECT_EQ(items[1]->text(), QStringLiteral("&Print"));
+  EXPECT_EQ(items[2]->text(), QStringLiteral("E&xport\u2026"));
+  EXPECT_EQ(items[2]->data().toInt(), IDM_LENS_EXPORT);
+
+  g_exportPath = dir.filePath("view.png");
+  setExportChooser(&cancelExport);
+  view->command(IDM_LENS_EXPORT);
+  EXPECT_FALSE(QFile::exists(g_exportPath));
+
+  setExportChooser(&choosePng);
+  items[2]->trigger();
+  const QImage file(g_exportPath);
+  ASSERT_FALSE(file.isNull());
+  // At 96 dpi the file is the view's client area, the focus dot in its place.
+  const QImage shot = view->canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(file.size(), shot.size());
+  const QPoint o = lensOrigin(lensSession().lens, shot.width(), shot.height());
+  const int dotX = o.x() + static_cast<int>(ingressFarFocus(lensSession().lens) * 0.96);
+  EXPECT_TRUE(isColor(shot, dotX, o.y(), kRed));
+  EXPECT_TRUE(isColor(file, dotX, o.y(), kRed));
+  delete view;
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ TEST_F(LensViewTest, OpensWithCaptionMenuAndPlace) {
   LensWnd* view = openLensView(nullptr, kSingleBeamMode);
   EXPECT_EQ(view->windowTitle(), "Kelvane Lens Demo");
   const QList<QAction*> items = view->menuBar()->actions();
-  ASSERT_EQ(items.size(), 2);
+  ASSERT_GE(items.size(), 2);  // the two commands first; more follow them
   EXPECT_EQ(items[0]->text(), "para&Meters");
   EXPECT_EQ(items[0]->data().toInt(), IDM_LENS_PARAMETERS);
   EXPECT_EQ(items[1]->text(), "&Print");

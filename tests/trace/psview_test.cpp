@@ -141,6 +141,22 @@ TEST(PsViewRing, ClearAndResizeStartAgainFromTopOfBuffer) {
   EXPECT_EQ(view.lines().back(), "li");
 }
 
+// A new ring too small for three of its longest lines would overrun with
+// the first one: it grows to the smallest size allowed.
+TEST(PsViewRing, ResetToATooSmallSizeGrowsTheRingToThreeLines) {
+  PsView view(8000, 80);
+  for (const int size : {1, 5, 240}) {
+    view.reset(size);
+    EXPECT_EQ(view.bufferSize(), 241) << size;
+    EXPECT_EQ(view.lines(), std::vector<std::string>{"Top of Buffer"});
+    for (int i = 0; i < 10; ++i) view.append(numbered(i, 80).c_str(), 0);
+    EXPECT_EQ(view.lines().back(), numbered(9, 80));
+    expectValid(view);
+  }
+  view.reset(241 + 50);
+  EXPECT_EQ(view.bufferSize(), 291) << "an allowed size stays as asked";
+}
+
 // A plain model: every line since the last reset, cut to maxLine. The ring
 // holds the newest of them, and drops only what it must.
 TEST(PsViewRing, RandomisedAgainstModel) {

@@ -185,6 +185,28 @@ TEST_F(PsViewWindow, ScrollBarFollowsTheRingAndHoldsAScrolledBackView) {
   EXPECT_EQ(w->view().vpos(), w->view().vmax());
 }
 
+TEST_F(PsViewWindow, HorizontalRangeGrowsWithALongerLine) {
+  PsvWnd* w = open();
+  QScrollBar* bar = w->area()->horizontalScrollBar();
+  const int columns = w->client()->width() / w->view().charWidth();
+  ASSERT_LT(columns, 78);  // the window is narrower than an 80-character line
+  EXPECT_EQ(bar->maximum(), 0);
+
+  // No resize: the range follows the new longest line, here or from a worker.
+  dbgPrint("%s", std::string(60, 'x').c_str());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return bar->maximum() == std::max(0, 62 - columns); }, 2000))
+      << bar->maximum();
+  std::thread worker([] { dbgPrint("%s", std::string(80, 'y').c_str()); });
+  worker.join();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return bar->maximum() == 82 - columns; }, 2000))
+      << bar->maximum();
+  EXPECT_EQ(w->view().scrollState().hmax, 82 - columns);
+
+  // Scrolling right reaches the end of the longest line.
+  bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(w->view().scrollState().hpos, std::min(8, 82 - columns));
+}
+
 TEST_F(PsViewWindow, SaveWritesTheRingOldestFirst) {
   PsvWnd* w = open();
   for (int i = 0; i < 150; ++i)

@@ -31,12 +31,6 @@ QRect freeWindowStartRect(const FreeWindow& record, QRect reference) {
   return QRect(left, top, right - left, bottom - top);
 }
 
-void setFrameRect(QWidget* window, QRect frame) {
-  const QSize decorations = window->frameGeometry().size() - window->geometry().size();
-  window->resize(frame.size() - decorations);
-  window->move(frame.topLeft());
-}
-
 FreeWnd::FreeWnd(FreeWindow& record, const QString& title, const std::vector<FreeMenuItem>& menu,
                  FreeWindowHook hook, QWidget* owner)
     : QWidget(owner, Qt::Window), m_record(&record), m_hook(std::move(hook)) {
@@ -71,7 +65,7 @@ void FreeWnd::closeEvent(QCloseEvent* event) {
 void FreeWnd::detachRecord() {
   if (!m_record) return;
   m_list->closeSink();
-  const QRect frame = frameGeometry();
+  const QRect frame = screenRect(this);
   m_record->left = frame.x();
   m_record->top = frame.y();
   m_record->right = frame.x() + frame.width();
@@ -101,17 +95,17 @@ TraceListBox* createFreeWindow(FreeWindow& record, unsigned flags, const char* t
   const bool remembered = record.right != 0;
   const bool onWorkArea = (flags & kFreeWorkArea) != 0 || owner == nullptr;
   const QRect reference = onWorkArea ? workArea() : screenRect(owner);
-  const QRect start = freeWindowStartRect(record, reference);
+  QRect start = freeWindowStartRect(record, reference);
+  if (!remembered && (flags & kFreePlace) != 0) {
+    // The corner placement, done on the frame rectangle before the window
+    // is shown, so that one request fits the frame to it.
+    const int corner = static_cast<int>(flags & kFreeCornerMask);
+    if (std::optional<QPoint> pos = placedPosition(start.size(), reference, corner, 0, 0))
+      start.moveTopLeft(*pos);
+  }
 
   auto* frame = new FreeWnd(record, QString::fromUtf8(title), menu, std::move(hook), owner);
-  frame->resize(start.size());
-  frame->move(start.topLeft());
-  frame->show();
-  setFrameRect(frame, start);  // decorations are known once shown
-  if (!remembered && (flags & kFreePlace) != 0) {
-    placeWindow(frame, onWorkArea ? nullptr : owner, static_cast<int>(flags & kFreeCornerMask), 0,
-                0);
-  }
+  showWithFrameRect(frame, start);  // fitted again once the window manager frames it
   return record.child;
 }
 

@@ -10,6 +10,8 @@
 #include <map>
 #include <vector>
 
+#include "trace/ui/place_window.h"  // setFrameRect
+
 class QAction;
 class QMenuBar;
 
@@ -83,8 +85,5 @@ class FreeWnd : public QWidget {
   TraceListBox* m_list;
   std::map<int, QAction*> m_actions;
 };
-
-// Gives a top-level window this frame rectangle (decorations included).
-void setFrameRect(QWidget* window, QRect frame);
 
 }  // namespace kelvane

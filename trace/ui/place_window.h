@@ -2,6 +2,7 @@
 // area, without changing its size.
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 #include <optional>
 
@@ -38,5 +39,19 @@ void placeWindow(QWidget* window, const QWidget* reference, int corner, int dx, 
 // The screen rectangle of a widget: the frame of a top-level window, the
 // client rectangle in screen coordinates for a child.
 QRect screenRect(const QWidget* widget);
+
+// The frame around a top-level window as the window system reports it. It is
+// empty until a window manager has framed the mapped window, and always
+// where windows have no frames.
+QMargins frameMarginsOf(const QWidget* window);
+
+// Gives a top-level window this outer rectangle, frame included. A window
+// manager frames a window only after it is mapped, so until the frame is
+// known the rectangle is applied again whenever it changes.
+void setFrameRect(QWidget* window, QRect frame);
+
+// Shows a top-level window with this outer rectangle (see setFrameRect); a
+// frame the window system knows at once is fitted before this returns.
+void showWithFrameRect(QWidget* window, QRect frame);
 
 }  // namespace kelvane

@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 
 #include "trace/dbgprint.h"
-#include "trace/ui/free_window.h"
 #include "trace/ui/place_window.h"
 #include "trace/ui/psv_config.h"
 #include "trace/ui/trace_windows.h"
@@ -105,6 +104,7 @@ void PsvArea::applyVertical(int vmax, int vpos) {
 }
 
 void PsvArea::sizeChanged() {
+  m_rangeLongest = m_view.longest();
   const PsView::ScrollState s = m_view.sizeChanged(viewport()->width(), viewport()->height());
   const int rows = std::max(1, viewport()->height() / std::max(1, m_view.lineHeight()));
   verticalScrollBar()->setPageStep(rows);
@@ -113,6 +113,10 @@ void PsvArea::sizeChanged() {
   horizontalScrollBar()->setRange(0, s.hmax);
   horizontalScrollBar()->setValue(s.hpos);
   m_applying = false;
+}
+
+void PsvArea::followLongestLine() {
+  if (m_view.longest() > m_rangeLongest) sizeChanged();
 }
 
 void PsvArea::resizeEvent(QResizeEvent* event) {
@@ -231,7 +235,7 @@ void PsvWnd::teardown() {
   if (place.window == this) {
     setPsViewSink(nullptr);
     place.window = nullptr;
-    place.rect = frameGeometry();
+    place.rect = screenRect(this);
   }
   m_view->attachWindow(nullptr);
 }
@@ -314,7 +318,9 @@ void PsvWnd::setVerticalScroll(int vmax, int vpos) {
 }
 
 void PsvWnd::invalidate() {
+  // New lines: the horizontal range grows with the longest of them.
   if (onOwnThread()) {
+    m_area->followLongestLine();
     client()->update();
     return;
   }
@@ -323,6 +329,7 @@ void PsvWnd::invalidate() {
       this,
       [this] {
         m_updatePosted.store(false);
+        m_area->followLongestLine();
         client()->update();
       },
       Qt::QueuedConnection);
@@ -373,10 +380,7 @@ void togglePsView(QWidget* mainWindow) {
   }
   auto* window = new PsvWnd(mainWindow);
   const QRect start = place.rect.isNull() ? psViewStartRect(workArea()) : place.rect;
-  window->resize(start.size());
-  window->move(start.topLeft());
-  window->show();
-  setFrameRect(window, start);  // decorations are known once shown
+  showWithFrameRect(window, start);  // fitted again once the window manager frames it
   place.window = window;
   setPsViewSink(&window->view());
   notifyTraceWindowsChanged();

@@ -55,6 +55,9 @@ class PsvArea : public QAbstractScrollArea {
   void applyVertical(int vmax, int vpos);
   // The size notification, also after a metrics change.
   void sizeChanged();
+  // Widens the horizontal range when a line longer than the one it was
+  // computed for has arrived since (user-interface thread).
+  void followLongestLine();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -70,6 +73,7 @@ class PsvArea : public QAbstractScrollArea {
   PsView& m_view;
   PsvWnd& m_window;
   bool m_applying = false;  // the ring itself is moving the scroll bars
+  int m_rangeLongest = 0;   // the longest line the horizontal range is for
 };
 
 class PsvWnd : public QWidget, public PsViewWindow {

@@ -1,0 +1,109 @@
+#include "app/results/results_commands.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+
+#include "app/results/step_into_lens.h"
+#include "lensui/lens_session.h"
+#include "trace/filerequest.h"
+
+namespace kelvane {
+
+namespace {
+
+constexpr char kOfferName[] = "focusResultsOffer";
+
+// The chooser's request, kept so the next choice starts from the last one.
+FileRequest& resultsFileRequest() {
+  static FileRequest request{"",
+                             "Open Focus Results",
+                             {{"Focus tables (*.csv)", "*.csv"}, {"All Files (*.*)", "*.*"}},
+                             ".csv",
+                             "rt"};
+  return request;
+}
+
+std::string argumentPath(std::string argument) {
+  // A hand-off read back from its file may keep a line end.
+  while (!argument.empty() && (argument.back() == '\n' || argument.back() == '\r'))
+    argument.pop_back();
+  return argument;
+}
+
+}  // namespace
+
+FocusResultsHooks programResultsHooks(QWidget* mainWindow) {
+  QPointer<QWidget> owner(mainWindow);
+  FocusResultsHooks hooks;
+  hooks.stepIntoLens = [owner](const LensStepRequest& request) {
+    return stepIntoLens(owner, request);
+  };
+  hooks.indexRatioInForce = [] { return lensSession().ctx.indexRatio; };
+  return hooks;
+}
+
+void chooseFocusResults(QWidget* mainWindow, const FocusResultsHooks& hooks) {
+  FileRequest& request = resultsFileRequest();
+  // The chooser's answer is only checked for being readable here; the
+  // reader opens it again on its own.
+  if (!promptOpenFile(request)) return;
+  // Any other file (debug.trc) is a trace file that may hold a table.
+  FocusResultsReadOptions options;
+  options.traceFile = !isFocusResultsPath(request.name);
+  openFocusResultsWindow(mainWindow, request.name, hooks, options);
+}
+
+bool openFocusResultsArgument(QWidget* mainWindow, const std::string& argument,
+                              const FocusResultsHooks& hooks) {
+  if (!isFocusResultsPath(argument)) return false;
+  // Opened from the event loop, not inside the hand-off: a second start
+  // waits for its hand-off to be answered, and must not wait for the user
+  // to read a message about a bad file.
+  QPointer<QWidget> owner(mainWindow);
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(),
+      [owner, path = argumentPath(argument), hooks] {
+        if (owner) openFocusResultsWindow(owner, path, hooks);
+      },
+      Qt::QueuedConnection);
+  return true;
+}
+
+void offerFocusResults(QMainWindow* mainWindow, const QString& tracePath,
+                       const FocusResultsHooks& hooks) {
+  QStatusBar* bar = mainWindow->statusBar();
+  auto* offer = bar->findChild<QLabel*>(QString::fromLatin1(kOfferName));
+  if (!offer) {
+    offer = new QLabel(bar);
+    offer->setObjectName(QString::fromLatin1(kOfferName));
+    offer->setTextFormat(Qt::RichText);
+    offer->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    bar->addWidget(offer, 1);
+    QObject::connect(offer, &QLabel::linkActivated, mainWindow, [mainWindow, offer, hooks] {
+      openFocusResultsWindow(mainWindow, offer->toolTip().toStdString(), hooks,
+                             FocusResultsReadOptions{true});
+    });
+  }
+  offer->setText(QStringLiteral("focus table written to %1: <a href=\"open\">%2</a>")
+                     .arg(QFileInfo(tracePath).fileName().toHtmlEscaped(),
+                          QString::fromLatin1(kOpenResultsLink)));
+  offer->setToolTip(tracePath);  // the file the link opens
+  offer->show();
+}
+
+void postFocusResultsOffer(QPointer<QMainWindow> mainWindow, const std::string& tracePath,
+                           const FocusResultsHooks& hooks) {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app) return;
+  QMetaObject::invokeMethod(
+      app,
+      [mainWindow, path = QString::fromStdString(tracePath), hooks] {
+        if (mainWindow) offerFocusResults(mainWindow, path, hooks);
+      },
+      Qt::QueuedConnection);
+}
+
+}  // namespace kelvane

@@ -1,0 +1,139 @@
+#include "calc/table_grid.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+#include "optics/lens.h"
+
+namespace kelvane {
+
+namespace {
+
+// A value within this share of a step above B still counts as B: A + i*S
+// rounds, and 0:1:0.1 must end at 1.
+constexpr double kLastValueSlack = 1e-9;
+// Axes longer than this are refused before any count is taken in integers.
+constexpr double kMaxAxisValues = 1e15;
+
+bool axisUsable(const GridAxis& a) {
+  return std::isfinite(a.first) && std::isfinite(a.last) && std::isfinite(a.step) && a.step > 0 &&
+         a.first <= a.last && (a.last - a.first) / a.step < kMaxAxisValues;
+}
+
+// Shortest text that reads back as the same double ("0.1", "150", "1e-09").
+std::string number(double v) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, v);
+  return std::string(text, result.ptr);
+}
+
+std::string axisText(const char* name, const GridAxis& a) {
+  return std::string(name) + "=" + number(a.first) + ":" + number(a.last) + ":" + number(a.step);
+}
+
+}  // namespace
+
+long long GridAxis::count() const {
+  if (!axisUsable(*this)) return 0;
+  const double limit = last + step * kLastValueSlack;
+  long long n = static_cast<long long>(std::floor((last - first) / step)) + 1;
+  while (n > 0 && at(n - 1) > limit) --n;
+  while (at(n) <= limit) ++n;
+  return n;
+}
+
+long long GridAxis::countAtMost(double v) const {
+  const long long n = count();
+  if (n == 0 || !(v >= first)) return 0;
+  const double share = std::floor((v - first) / step) + 1;
+  long long k = share >= static_cast<double>(n) ? n : static_cast<long long>(share);
+  while (k > 0 && at(k - 1) > v) --k;
+  while (k < n && at(k) <= v) ++k;
+  return k;
+}
+
+long long GridAxis::firstAtLeast(double v) const {
+  const long long n = count();
+  if (!(v > first)) return 0;
+  const double share = std::ceil((v - first) / step);
+  long long k = share >= static_cast<double>(n) ? n : static_cast<long long>(share);
+  while (k > 0 && at(k - 1) >= v) --k;
+  while (k < n && at(k) < v) ++k;
+  return k;
+}
+
+double TableGrid::lensBound() const {
+  return static_cast<double>(ivx.count()) * static_cast<double>(ivy.count()) *
+         static_cast<double>(evx.count()) * static_cast<double>(evy.count()) *
+         static_cast<double>(depth.count());
+}
+
+std::optional<std::string> gridProblem(const TableGrid& grid) {
+  if (grid.shape < 0 || grid.shape > 3) return "the shape must be CVCV, CVCC, CCCV or CCCC";
+  if (!std::isfinite(grid.devLimit) || grid.devLimit <= 0)
+    return "--dev-limit must be a finite percentage above 0";
+  const std::pair<const char*, const GridAxis*> axes[] = {{"ivx", &grid.ivx},
+                                                          {"ivy", &grid.ivy},
+                                                          {"evx", &grid.evx},
+                                                          {"evy", &grid.evy},
+                                                          {"depth", &grid.depth}};
+  for (const auto& [name, axis] : axes) {
+    const std::string option = std::string("--") + name;
+    if (!std::isfinite(axis->first) || !std::isfinite(axis->last) || axis->first > axis->last ||
+        axis->first <= 0)
+      return option + " must be A:B with 0 < A <= B, not " + number(axis->first) + ":" +
+             number(axis->last);
+    if (!std::isfinite(axis->step) || axis->step <= 0)
+      return "the step of " + std::string(name) + " must be a finite number above 0, not " +
+             number(axis->step);
+    if (!axisUsable(*axis)) return option + " has over 10^15 values";
+  }
+  if (grid.lensBound() > kMaxGridLenses)
+    return "the grid has " + number(grid.lensBound()) + " lenses, over the limit of 10^15";
+  return std::nullopt;
+}
+
+std::string gridCommentLine(const TableGrid& grid, double rindex) {
+  std::string line =
+      "# kelvane table shape=" + std::string(shapeName(grid.shape)) + " rindex=" + number(rindex);
+  line += " " + axisText("ivx", grid.ivx) + " " + axisText("ivy", grid.ivy) + " " +
+          axisText("evx", grid.evx) + " " + axisText("evy", grid.evy) + " " +
+          axisText("depth", grid.depth);
+  line += " dev-limit=" + number(grid.devLimit);
+  return line;
+}
+
+IngressPairs::IngressPairs(const TableGrid& grid) : m_ivx(grid.ivx), m_ivy(grid.ivy) {
+  const long long nx = m_ivx.count();
+  const long long ny = m_ivy.count();
+  if (nx == 0 || ny == 0) return;
+  m_firstIvx = m_ivx.firstAtLeast(m_ivy.at(0));
+  // From the first ivx at or above the last ivy on, every row holds all ivy.
+  m_fullRows = std::max(m_firstIvx, m_ivx.firstAtLeast(m_ivy.at(ny - 1)));
+  for (long long i = m_firstIvx; i < m_fullRows; ++i) m_partialPairs += ivyCount(i);
+  m_size = m_partialPairs + (nx - m_fullRows) * ny;
+  m_i = m_firstIvx;
+}
+
+long long IngressPairs::ivyCount(long long ivxIndex) const {
+  return m_ivy.countAtMost(m_ivx.at(ivxIndex));
+}
+
+void IngressPairs::seek(long long p, long long& ivxIndex, long long& ivyIndex) {
+  if (p >= m_partialPairs) {
+    // Rows of equal length: straight arithmetic.
+    const long long ny = m_ivy.count();
+    ivxIndex = m_fullRows + (p - m_partialPairs) / ny;
+    ivyIndex = (p - m_partialPairs) % ny;
+    return;
+  }
+  // Rows that grow with ivx: walk from the last row asked for.
+  while (p < m_rowStart) m_rowStart -= ivyCount(--m_i);
+  while (p >= m_rowStart + ivyCount(m_i)) m_rowStart += ivyCount(m_i++);
+  ivxIndex = m_i;
+  ivyIndex = p - m_rowStart;
+}
+
+}  // namespace kelvane

@@ -1,0 +1,76 @@
+// One (depth, ivx, ivy) group of the focus table: its evx and evy loops on a
+// tracer context of its own, and the good lenses it found, in sweep order.
+// The groups of a sweep are numbered depth outer, then the (ivx, ivy) pairs;
+// threads and ranks evaluate them apart and the ordered merge writes them.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <vector>
+
+#include "calc/ordered_groups.h"
+#include "calc/sweep_output.h"
+#include "calc/table_grid.h"
+#include "optics/focus.h"
+
+namespace kelvane {
+
+// A lens whose row may be written: what its row needs besides the group.
+struct GoodLens {
+  double focus;
+  double width;
+  double evx;
+  double evy;
+  double dev;
+  double devpcnt;
+};
+
+struct TableGroup {
+  double depth = 0;
+  double ivx = 0;
+  double ivy = 0;
+  unsigned startFlags = 0;  // the error flags the evaluation started from
+  unsigned endFlags = 0;    // and those it left
+  bool complete = true;     // false when a kill stopped it
+  long long lenses = 0;     // lenses evaluated
+  std::vector<GoodLens> good;
+};
+
+// Evaluates groups by number. Copyable: each copy (one per thread) starts
+// with a fresh tracer context.
+class TableGroupEvaluator {
+ public:
+  TableGroupEvaluator(const TableGrid& grid, double indexRatio, SweepProgress* progress);
+  TableGroupEvaluator(const TableGroupEvaluator& other);
+  TableGroupEvaluator& operator=(const TableGroupEvaluator&) = delete;
+
+  // The state polled before every lens: the sweep stops once it is not
+  // CALC_RUNNING. calcState unless told otherwise.
+  void pollState(const std::atomic<int>& state) { m_state = &state; }
+
+  SweepProgress* progress() const { return m_progress; }
+
+  // Groups of the whole sweep: depth values times (ivx, ivy) pairs.
+  long groupCount() const;
+
+  // Sets this thread's error flags to startFlags, evaluates group g into
+  // `out` and reports how it ended (see ordered_groups.h).
+  GroupEnd operator()(long g, unsigned startFlags, TableGroup& out);
+
+ private:
+  bool sweepGroup(TableGroup& out);
+
+  TableGrid m_grid;
+  IngressPairs m_pairs;
+  TracerContext m_ctx;
+  BeamSettings m_settings = kBackgroundSettings;  // a copy: the sweep never changes it
+  SweepProgress* m_progress;
+  const std::atomic<int>* m_state;
+};
+
+// Groups as bytes, for ranks of one cluster (same byte order and doubles).
+void appendTableGroup(std::vector<unsigned char>& bytes, const TableGroup& group);
+// Reads one group at `pos`, moving it on; false when the bytes end early.
+bool readTableGroup(const std::vector<unsigned char>& bytes, std::size_t& pos, TableGroup& group);
+
+}  // namespace kelvane

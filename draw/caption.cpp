@@ -1,0 +1,88 @@
+#include "draw/caption.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "optics/focus.h"
+
+namespace kelvane::draw {
+
+namespace {
+
+constexpr double kFontSize = 12;
+constexpr double kScaleFontSize = 10;
+constexpr double kMargin = 8;
+constexpr double kScaleLabelRoom = 12;  // the scale bar's label above it
+constexpr double kTick = 4;
+
+// A real as the script writer's "%d" takes it: truncated toward zero.
+long truncated(double v) {
+  if (!std::isfinite(v)) return 0;
+  return static_cast<long>(std::clamp(v, -2e9, 2e9));
+}
+
+}  // namespace
+
+int captionBandPixels(double dpiY) {
+  return static_cast<int>(std::lround(kCaptionBandUnits * dpiY / kUnitsPerInch));
+}
+
+CaptionFacts captionFacts(const Lens& lens, const BeamSettings& settings, double indexRatio) {
+  TracerContext ctx;
+  ctx.indexRatio = indexRatio;
+  BeamSettings own = settings;
+  own.pointsMode = 0;
+  own.traceBuffer = nullptr;
+  CaptionFacts f;
+  f.lens = lens;
+  f.rindex = rindexFromRatio(indexRatio);
+  f.focus = findFocus(ctx, lens, own);
+  const TraceResults& r = ctx.results;
+  f.width = r.width;
+  f.dev = r.dev;
+  f.devpcnt = r.devpcnt;
+  return f;
+}
+
+std::string captionText(const CaptionFacts& f) {
+  const Lens& l = f.lens;
+  char text[256];
+  int n = std::snprintf(text, sizeof text, "%ld,%ld,%ld,%ld,%ld,%s   n = %.2f   ", truncated(l.ivx),
+                        truncated(l.ivy), truncated(l.evx), truncated(l.evy), truncated(l.depth),
+                        std::string(shapeName(l.shape)).c_str(), f.rindex);
+  if (f.focus != 0 && std::isfinite(f.focus))
+    std::snprintf(text + n, sizeof text - n, "focus %d   width %d   dev %.2f (%.2f%%)",
+                  roundUnit(f.focus), roundUnit(f.width), f.dev, f.devpcnt);
+  else
+    std::snprintf(text + n, sizeof text - n, "focus --   width %d   dev -- (--%%)",
+                  roundUnit(f.width));
+  return text;
+}
+
+void addCaption(DisplayList& list, const CaptionFacts& facts, const Extent& e) {
+  const double mid = e.bottom - kCaptionBandUnits / 2.0;
+  // A clean band: beams that leave the picture downward end at its edge.
+  const double l = e.left - 2, r = e.right + 2, t = e.bottom, b = e.bottom - kCaptionBandUnits - 2;
+  list.add(Polygon{{{l, b}, {r, b}, {r, t}, {l, t}}, kWhite, std::nullopt});
+  // The scale bar: one inch with end ticks, its label above it.
+  const double barRight = e.right - kMargin;
+  const double barLeft = barRight - kUnitsPerInch;
+  const double barY = mid - kScaleLabelRoom / 2;
+  const Pen pen{kBlack, 1};
+  list.add(Line{{barLeft, barY}, {barRight, barY}, pen});
+  list.add(Line{{barLeft, barY - kTick}, {barLeft, barY + kTick}, pen});
+  list.add(Line{{barRight, barY - kTick}, {barRight, barY + kTick}, pen});
+  list.add(Text{{(barLeft + barRight) / 2, barY + kTick + kScaleFontSize / 2 + 1},
+                "1 inch",
+                kScaleFontSize,
+                kBlack,
+                Align::Center,
+                kUnitsPerInch});
+  const double room = barLeft - kMargin - (e.left + kMargin);
+  if (room > 0)
+    list.add(
+        Text{{e.left + kMargin, mid}, captionText(facts), kFontSize, kBlack, Align::Left, room});
+}
+
+}  // namespace kelvane::draw

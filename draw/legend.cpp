@@ -1,0 +1,105 @@
+#include "draw/legend.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "optics/focus.h"
+
+namespace kelvane::draw {
+
+namespace {
+
+// Layout in drawing units (0.01 inch), so the key keeps its size on paper.
+constexpr double kFontSize = 11;
+constexpr double kRowHeight = 16;
+constexpr double kPadding = 6;
+constexpr double kSwatchLength = 24;
+constexpr double kGap = 6;
+constexpr double kMargin = 8;  // from the picture's edges
+// An estimate of the width of a character of the key's font, as a share of
+// its size; the backend shrinks a text that comes out wider than its room.
+constexpr double kCharWidth = 0.58;
+// The key stays this far above the axis: clear of the crossing marks
+// (20 units under it) and the focus dot, with room to spare.
+constexpr double kAxisClearance = 30;
+
+const Rgb kFrameColor{160, 160, 160};
+
+// Where the focus lies on the axis, if the picture shows one.
+bool focusX(const LensDrawing& d, double& x) {
+  if (showsFocusDot(d)) {
+    x = roundUnit(ingressFarFocus(d.lens));
+    return true;
+  }
+  // Multi-beam traces leave the focus of the last single-beam trace alone.
+  if (d.beamMode == 0 && d.results && d.results->focus > 0) {
+    x = d.results->focus;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::vector<LegendRow> legendRows(const LensDrawing& d) {
+  using S = LegendRow::Swatch;
+  std::vector<LegendRow> rows;
+  const auto beam = [](int r) { return Pen{kBeamColors[r], kBeamPenWidth}; };
+  if (d.beamMode == 1) {
+    for (int r = 0; r < FAN_COUNT; ++r) {
+      const int count = d.results ? std::max(0, d.results->fanCounts[r]) : 0;
+      char text[64];
+      std::snprintf(text, sizeof text, "%.0f\u00B0 fan: %d beam%s", kFanAngles[r], count,
+                    count == 1 ? "" : "s");
+      rows.push_back({S::Line, Pen{kBeamColors[r], 2}, text});
+    }
+    return rows;
+  }
+  rows.push_back({S::Line, beam(2), "beams through the lens"});
+  rows.push_back({S::Line, beam(1), "rays bent by the ingress face alone"});
+  rows.push_back({S::Dot, beam(0), "far focus of the ingress ellipse"});
+  rows.push_back({S::Line, Pen{kDepthColor, kDepthPenWidth}, "centre depth"});
+  return rows;
+}
+
+void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e) {
+  const std::vector<LegendRow> rows = legendRows(d);
+  size_t longest = 0;
+  for (const LegendRow& row : rows) longest = std::max(longest, row.label.size());
+  const double textWidth = longest * kFontSize * kCharWidth;
+  const double boxWidth = kPadding + kSwatchLength + kGap + textWidth + kPadding;
+  const double boxHeight = 2 * kPadding + rows.size() * kRowHeight;
+  const double top = e.top - kMargin;
+  const double bottom = top - boxHeight;
+  // Too small a picture: the key would reach the axis or fill half the width.
+  if (bottom < kAxisClearance || boxWidth > (e.right - e.left) / 2.0) return;
+
+  // The top corner farther from the focus; the right one when there is none.
+  double fx = 0;
+  const bool toLeft = focusX(d, fx) && fx > (e.left + e.right) / 2.0;
+  const double left = toLeft ? e.left + kMargin : e.right - kMargin - boxWidth;
+  const double right = left + boxWidth;
+  list.add(Polygon{
+      {{left, bottom}, {right, bottom}, {right, top}, {left, top}}, kWhite, Pen{kFrameColor, 1}});
+
+  double y = top - kPadding - kRowHeight / 2;
+  const double swatchLeft = left + kPadding;
+  const double swatchRight = swatchLeft + kSwatchLength;
+  for (const LegendRow& row : rows) {
+    if (row.swatch == LegendRow::Swatch::Dot) {
+      const double mid = (swatchLeft + swatchRight) / 2;
+      list.add(EllipseShape{mid - 4, y - 4, 8, 8, row.pen, row.pen.color});
+    } else {
+      list.add(Line{{swatchLeft, y}, {swatchRight, y}, row.pen});
+    }
+    list.add(Text{{swatchRight + kGap, y},
+                  row.label,
+                  kFontSize,
+                  kBlack,
+                  Align::Left,
+                  right - kPadding - (swatchRight + kGap)});
+    y -= kRowHeight;
+  }
+}
+
+}  // namespace kelvane::draw

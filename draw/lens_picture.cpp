@@ -1,0 +1,177 @@
+#include "draw/lens_picture.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "draw/caption.h"
+#include "draw/glass.h"
+#include "draw/legend.h"
+#include "optics/focus.h"
+
+namespace kelvane::draw {
+
+namespace {
+
+// Far outside any picture, yet well inside an int.
+constexpr double kMaxCoordinate = 1e6;
+
+// Points per beam record in each mode.
+constexpr int kSingleRecordPoints = 4;
+constexpr int kMultiRecordPoints = 3;
+
+// Crossing mark: its apex hangs 20 units (0.2 inch) below the axis, its arms
+// start one unit below it.
+constexpr int kMarkArmY = -1;
+constexpr int kMarkApexY = -20;
+
+// The focus dot is a circle of radius 4 units; each fan's start points step
+// 4 units to the right of the one before, so the fans stay apart at the edge.
+constexpr int kFocusDotRadius = 4;
+constexpr int kFanStartStep = 4;
+
+const Pen kAxisPen{kBlack, 1, Dash::Dot};
+const Pen kDepthPen{kDepthColor, kDepthPenWidth};
+const Pen kOutlinePen{kBlack, 1};
+
+Pen beamPen(int r) { return Pen{kBeamColors[r], kBeamPenWidth}; }
+
+Point roundPoint(const TracePoint& p) { return {double(roundUnit(p.x)), double(roundUnit(p.y))}; }
+
+bool reached(const TracePoint& p) { return p.x > NO_POINT; }
+
+// The path from `start` through points 0, 1, 2 of a record, stopping before
+// the first point the beam never reached (point 0 is always drawn).
+void addRecordPath(DisplayList& list, Point start, const TracePoint* rec, const Pen& pen) {
+  Polyline path{{start}, pen};
+  for (int k = 0; k < 3; ++k) {
+    if (k > 0 && !reached(rec[k])) break;
+    path.points.push_back(roundPoint(rec[k]));
+  }
+  list.add(std::move(path));
+}
+
+void addFans(DisplayList& list, const LensDrawing& d, const Extent& e) {
+  const TraceResults& res = *d.results;
+  const int capacity = d.bufferPoints / kMultiRecordPoints;
+  int record = 0;
+  for (int r = 0; r < FAN_COUNT; ++r) {
+    const int count = std::max(0, res.fanCounts[r]);
+    Point first, last;
+    int drawn = 0;
+    for (int i = 0; i < count && record < capacity; ++i, ++record) {
+      const TracePoint* rec = d.buffer + record * kMultiRecordPoints;
+      if (!reached(rec[0])) continue;  // a beam that never met the lens
+      const Point start = fanStartPoint(e.left, r, rec[0]);
+      addRecordPath(list, start, rec, beamPen(r));
+      if (drawn == 0) first = start;
+      last = start;
+      ++drawn;
+    }
+    if (drawn > 0) list.add(Line{first, last, beamPen(r)});  // the fan's incoming wavefront
+  }
+}
+
+void addSingleBeams(DisplayList& list, const LensDrawing& d, const Extent& e) {
+  const TraceResults& res = *d.results;
+  const int count = std::min(res.beamCount, d.bufferPoints / kSingleRecordPoints);
+  if (count <= 0) return;
+  // Green: each ray refracted by the ingress face alone, continued.
+  for (int i = 0; i < count; ++i) {
+    const TracePoint* rec = d.buffer + i * kSingleRecordPoints;
+    if (reached(rec[0])) list.add(Line{roundPoint(rec[0]), roundPoint(rec[3]), beamPen(1)});
+  }
+  // Blue: the beams from the left edge, parallel to the axis, through the lens.
+  for (int i = 0; i < count; ++i) {
+    const TracePoint* rec = d.buffer + i * kSingleRecordPoints;
+    if (!reached(rec[0])) continue;
+    addRecordPath(list, Point{double(e.left), double(roundUnit(rec[0].y))}, rec, beamPen(2));
+  }
+  if (res.focusMax > 0) addCrossingMark(list, res.focusMin, res.focusMax, beamPen(2));
+  if (res.innerFocusMax > 0)
+    addCrossingMark(list, res.innerFocusMin, res.innerFocusMax, beamPen(1));
+  if (showsFocusDot(d)) {
+    const int x = roundUnit(ingressFarFocus(d.lens));
+    list.add(EllipseShape{double(x - kFocusDotRadius), double(-kFocusDotRadius),
+                          2.0 * kFocusDotRadius, 2.0 * kFocusDotRadius, beamPen(0), kFocusColor});
+  }
+}
+
+}  // namespace
+
+int roundUnit(double v) {
+  if (std::isnan(v)) return 0;
+  v = std::clamp(v, -kMaxCoordinate, kMaxCoordinate);
+  return static_cast<int>(v + 0.5);  // the conversion truncates toward zero
+}
+
+Point lensOriginPixel(const Lens& lens, int W, int H) {
+  return {double(lens.ingressConcave() ? W / 4 : W / 8), double(H / 2)};
+}
+
+double ingressFarFocus(const Lens& lens) {
+  return lens.ivx + std::sqrt(lens.ivx * lens.ivx - lens.ivy * lens.ivy);
+}
+
+bool showsFocusDot(const LensDrawing& d) {
+  return d.beamMode == 0 && d.results && d.buffer && d.results->beamCount > 0 &&
+         d.bufferPoints >= kSingleRecordPoints && d.lens.ivx > d.lens.ivy &&
+         !d.lens.ingressConcave();
+}
+
+Point fanStartPoint(int left, int fan, const TracePoint& p0) {
+  const double slope = std::tan(kFanAngles[fan] * DEG_TO_RAD);
+  return {double(left + kFanStartStep * fan),
+          double(roundUnit(roundUnit((left - p0.x) * slope) + p0.y))};
+}
+
+void addCrossingMark(DisplayList& list, double a, double b, const Pen& pen) {
+  const Point apex{double(static_cast<int>((a + b) * 0.5)), kMarkApexY};  // truncated
+  list.add(Line{Point{double(roundUnit(a)), kMarkArmY}, apex, pen});
+  list.add(Line{apex, Point{double(roundUnit(b)), kMarkArmY}, pen});
+}
+
+DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double dpiY,
+                        const PictureOptions& options) {
+  DisplayList list;
+  list.width = W;
+  list.height = H + (options.caption ? captionBandPixels(dpiY) : 0);
+  list.dpiX = dpiX;
+  list.dpiY = dpiY;
+  list.origin = lensOriginPixel(d.lens, W, H);
+
+  // The device corners in drawing units, to the nearest unit.
+  const double sx = dpiX / kUnitsPerInch, sy = dpiY / kUnitsPerInch;
+  const Point o = list.origin;
+  const Extent e{static_cast<int>(std::lround(-o.x / sx)), static_cast<int>(std::lround(o.y / sy)),
+                 static_cast<int>(std::lround((W - o.x) / sx)),
+                 static_cast<int>(std::lround((o.y - H) / sy))};
+  const int iX = roundUnit(d.lens.ivx), iY = roundUnit(d.lens.ivy);
+  const int eX = roundUnit(d.lens.evx), eY = roundUnit(d.lens.evy);
+  const int D = roundUnit(d.lens.depth);
+
+  // The glass first, under everything else.
+  std::vector<Point> glass = glassOutline(d.lens);
+  if (!glass.empty()) list.add(Polygon{std::move(glass), kGlassTint, std::nullopt});
+
+  list.add(Line{{double(e.left), 0}, {double(e.right), 0}, kAxisPen});
+  list.add(Line{{0, double(e.top)}, {0, double(e.bottom)}, kAxisPen});
+  list.add(Line{{0, 0}, {double(D), 0}, kDepthPen});
+
+  // The faces as whole ellipse outlines, each from its bounding box.
+  const int ingressLeft = d.lens.ingressConcave() ? -2 * iX : 0;
+  const int egressLeft = d.lens.egressConcave() ? D - 2 * eX : D;
+  list.add(EllipseShape{double(ingressLeft), double(-iY), 2.0 * iX, 2.0 * iY, kOutlinePen, {}});
+  list.add(EllipseShape{double(egressLeft), double(-eY), 2.0 * eX, 2.0 * eY, kOutlinePen, {}});
+
+  if (d.results && d.buffer) {
+    if (d.beamMode == 1)
+      addFans(list, d, e);
+    else
+      addSingleBeams(list, d, e);
+  }
+  if (options.legend) addLegend(list, d, e);
+  if (options.caption) addCaption(list, *options.caption, e);
+  return list;
+}
+
+}  // namespace kelvane::draw

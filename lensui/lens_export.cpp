@@ -1,0 +1,102 @@
+#include "lensui/lens_export.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "draw/caption.h"
+#include "lensui/lens_paint.h"
+#include "lensui/lens_session.h"
+#include "lensui/lens_wnd.h"
+#include "trace/dbgprint.h"
+
+namespace kelvane {
+
+namespace {
+
+ExportChooser g_chooser = nullptr;  // user-interface thread only
+ExportChoice g_last;                // the previous choice, offered again
+
+// The extension a file-dialog filter names, "*.svg" -> "svg".
+QString filterExtension(const QString& filter) {
+  const qsizetype star = filter.indexOf(QStringLiteral("*."));
+  return star < 0 ? QString() : filter.mid(star + 2, 3);
+}
+
+bool askExport(ExportChoice& choice, QWidget* owner) {
+  QDialog dialog(owner);
+  dialog.setWindowTitle(QStringLiteral("Export"));
+  auto* path = new QLineEdit(choice.path, &dialog);
+  path->setMinimumWidth(320);
+  auto* browse = new QPushButton(QStringLiteral("&Browse\u2026"), &dialog);
+  auto* fileRow = new QHBoxLayout;
+  fileRow->addWidget(path);
+  fileRow->addWidget(browse);
+  auto* dpi = new QSpinBox(&dialog);
+  dpi->setRange(draw::kMinPngDpi, draw::kMaxPngDpi);
+  dpi->setSuffix(QStringLiteral(" dpi"));
+  dpi->setValue(choice.pngDpi);
+  auto* caption = new QCheckBox(QStringLiteral("&Caption under the picture"), &dialog);
+  caption->setChecked(choice.caption);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  auto* form = new QFormLayout(&dialog);
+  form->addRow(QStringLiteral("&File:"), fileRow);
+  form->addRow(QStringLiteral("PNG &resolution:"), dpi);
+  form->addRow(caption);
+  form->addRow(buttons);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  QObject::connect(browse, &QPushButton::clicked, &dialog, [&] {
+    QString filter;
+    QString chosen = QFileDialog::getSaveFileName(&dialog, QStringLiteral("Export"), path->text(),
+                                                  QString::fromLatin1(kExportFileFilter), &filter);
+    if (chosen.isEmpty()) return;
+    // A name typed without an extension takes the chosen filter's.
+    if (QFileInfo(chosen).suffix().isEmpty()) chosen += '.' + filterExtension(filter);
+    path->setText(chosen);
+  });
+  if (dialog.exec() != QDialog::Accepted) return false;
+  choice.path = path->text().trimmed();
+  choice.pngDpi = dpi->value();
+  choice.caption = caption->isChecked();
+  return true;
+}
+
+}  // namespace
+
+void setExportChooser(ExportChooser chooser) { g_chooser = chooser; }
+
+draw::ExportOutcome exportLensTo(const ExportChoice& choice) {
+  const LensSession& s = lensSession();
+  draw::PictureRequest request;
+  request.drawing = currentLensDrawing();
+  request.options = currentPictureOptions();
+  if (choice.caption)
+    request.options.caption = draw::captionFacts(s.lens, s.settings, s.ctx.indexRatio);
+  if (s.view) {
+    request.viewWidth = s.view->canvas()->width();
+    request.viewHeight = s.view->canvas()->height();
+  }
+  request.pngDpi = choice.pngDpi;
+  return draw::exportPicture(choice.path.toStdString(), request);
+}
+
+void exportLens(QWidget* owner) {
+  ExportChoice choice = g_last;
+  if (choice.path.isEmpty()) choice.path = QDir::current().filePath(QStringLiteral("lens.svg"));
+  const bool chosen = g_chooser ? g_chooser(choice, owner) : askExport(choice, owner);
+  if (!chosen) return;
+  g_last = choice;
+  const draw::ExportOutcome outcome = exportLensTo(choice);
+  if (!outcome.ok()) msgBoxPrintf(owner, MB_ICON_ERROR, "Export: %s", outcome.message.c_str());
+}
+
+}  // namespace kelvane

@@ -1,0 +1,173 @@
+// `mpirun -n N kelvane-cli table ...` against one process: the same bytes
+// for every N, and a rank that dies never leaves a silent gap.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// A grid at index 1.7 with steps of 2 and a loose limit (rows enough to
+// thin), and a slice of the default table: depth 40:41 rather than the
+// 40:45 of bench/mpi_speed.sh, which costs half a minute of CPU per check.
+const std::vector<std::string> kSmallGrid = {"--rindex",    "1.7",   "--step", "2",
+                                             "--depth",     "30:36", "--ivx",  "190:230",
+                                             "--dev-limit", "0.05"};
+const std::vector<std::string> kSlice = {"--depth", "40:41"};
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class MpiTable : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (geteuid() == 0) {  // Open MPI refuses root unless told twice
+      setenv("OMPI_ALLOW_RUN_AS_ROOT", "1", 1);
+      setenv("OMPI_ALLOW_RUN_AS_ROOT_CONFIRM", "1", 1);
+    }
+    s_dir = fs::temp_directory_path() / ("kelvane_mpi_" + std::to_string(::getpid()));
+    fs::create_directories(s_dir);
+  }
+  static void TearDownTestSuite() { fs::remove_all(s_dir); }
+
+  // Starts `ranks` ranks (0: kelvane-cli alone) of `table args`, writing
+  // into `out`, standard error into `err`.
+  static pid_t start(int ranks, std::vector<std::string> args, const fs::path& out,
+                     const fs::path& err) {
+    std::vector<std::string> all;
+    if (ranks > 0) all = {KELVANE_MPIEXEC, "--oversubscribe", "-n", std::to_string(ranks)};
+    all.insert(all.end(), {KELVANE_CLI_PATH, "table", "--threads", "1", "-o", out.string()});
+    all.insert(all.end(), args.begin(), args.end());
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<char*> argv;
+    for (std::string& a : all) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0) << argv[0];
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+  }
+
+  // Waits for the process (at most `limit`); its exit code, or -1.
+  static int finish(pid_t pid, std::chrono::seconds limit = std::chrono::seconds(240)) {
+    const auto deadline = Clock::now() + limit;
+    int status = 0;
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+      if (Clock::now() > deadline) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        return -1;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  // The table of one process, written once per grid.
+  static const std::string& reference(const std::vector<std::string>& args) {
+    static std::map<std::vector<std::string>, std::string> tables;
+    auto it = tables.find(args);
+    if (it == tables.end()) {
+      const fs::path out = s_dir / ("ref" + std::to_string(tables.size()) + ".csv");
+      EXPECT_EQ(finish(start(0, args, out, s_dir / "ref.err")), 0);
+      it = tables.emplace(args, readFile(out)).first;
+    }
+    return it->second;
+  }
+
+  static fs::path s_dir;
+};
+
+fs::path MpiTable::s_dir;
+
+TEST_F(MpiTable, RanksWriteTheBytesOfOneProcess) {
+  for (const auto& args : {kSmallGrid, kSlice}) {
+    const std::string& one = reference(args);
+    ASSERT_GT(std::count(one.begin(), one.end(), '\n'), 50) << "a table with rows";
+    for (int ranks : {2, 3}) {
+      const fs::path out = s_dir / "ranks.csv";
+      const fs::path err = s_dir / "ranks.err";
+      ASSERT_EQ(finish(start(ranks, args, out, err)), 0) << readFile(err);
+      EXPECT_TRUE(readFile(out) == one) << ranks << " ranks, " << args[0] << " " << args[1];
+    }
+  }
+}
+
+// The pid of rank `rank` among the children of mpirun `parent`.
+pid_t rankPid(pid_t parent, int rank) {
+  for (const auto& entry : fs::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    std::string stat = readFile(entry.path() / "stat");
+    const std::size_t close = stat.rfind(')');
+    if (close == std::string::npos) continue;
+    std::istringstream fields(stat.substr(close + 2));
+    char state = 0;
+    pid_t ppid = 0;
+    fields >> state >> ppid;
+    if (ppid != parent) continue;
+    std::string env = readFile(entry.path() / "environ");
+    if (env.find("OMPI_COMM_WORLD_RANK=" + std::to_string(rank) + '\0') != std::string::npos)
+      return static_cast<pid_t>(std::stol(name));
+  }
+  return -1;
+}
+
+TEST_F(MpiTable, ADyingRankOrCtrlCEndsTheRunWithAMessageAndNoGap) {
+  const std::string& one = reference(kSlice);
+  for (const bool ctrlC : {false, true}) {
+    const fs::path out = s_dir / "stopped.csv";
+    const fs::path err = s_dir / "stopped.err";
+    fs::remove(out);  // rows of the case before are no sign of work
+    const pid_t mpirun = start(2, kSlice, out, err);
+    ASSERT_GT(mpirun, 0);
+    pid_t worker = -1;
+    const auto deadline = Clock::now() + std::chrono::seconds(60);
+    while ((worker = rankPid(mpirun, 1)) < 0 && Clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_GT(worker, 0) << "rank 1 started";
+    // Once rows arrive the ranks are at work.
+    while (!(fs::exists(out) && fs::file_size(out) >= 200) && Clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    kill(ctrlC ? mpirun : worker, ctrlC ? SIGINT : SIGKILL);
+    EXPECT_NE(finish(mpirun), 0) << "never reported as success";
+    const std::string written = readFile(out);
+    EXPECT_LT(written.size(), one.size());
+    EXPECT_EQ(one.compare(0, written.size(), written), 0)
+        << "what was written is the start of the table";
+    EXPECT_EQ(written.back(), '\n') << "no half-written row";
+    const std::string said = readFile(err);
+    EXPECT_NE(said.find(ctrlC ? "stopped by a signal" : "exited on signal"), std::string::npos)
+        << (ctrlC ? "Ctrl-C: " : "a rank killed: ") << said;
+  }
+}
+
+}  // namespace
+}  // namespace kelvane

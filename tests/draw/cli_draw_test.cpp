@@ -1,0 +1,86 @@
+// `kelvane-cli draw` without any display: pictures in the three formats, and
+// one clear line with exit code 2 for bad input, leaving no file.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+struct CliRun {
+  int code = -1;
+  std::string err;
+};
+
+// Runs the command with no X or Wayland display, and a platform that would
+// need one: drawing must not care.
+CliRun drawCli(const QTemporaryDir& dir, const std::string& args) {
+  const std::string errFile = dir.filePath("stderr.txt").toStdString();
+  const std::string cmd = "cd '" + dir.path().toStdString() +
+                          "' && env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" +
+                          KELVANE_CLI_PATH + "' draw " + args + " 2>'" + errFile + "' >/dev/null";
+  CliRun run;
+  const int status = std::system(cmd.c_str());
+  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  QFile f(QString::fromStdString(errFile));
+  if (f.open(QIODevice::ReadOnly)) {
+    for (const QByteArray& line : f.readAll().split('\n'))
+      if (line.startsWith("kelvane-cli")) run.err += line.toStdString() + "\n";
+  }
+  f.remove();
+  return run;
+}
+
+TEST(CliDraw, WritesEveryFormatWithoutADisplay) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  for (const char* name : {"lens.svg", "lens.png", "lens.pdf"}) {
+    const CliRun run = drawCli(dir, std::string("219 163 143 260 112 CVCV -o ") + name);
+    EXPECT_EQ(run.code, 0) << name << ": " << run.err;
+    EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name;
+  }
+  // Multi-beam at 96 dpi, no caption: the view's own size, in its own colours.
+  const CliRun run = drawCli(dir,
+                          "219 163 143 260 112 CVCV --multi --dpi 96 --no-caption "
+                          "--size 400x300 --fill 80 -o multi.png");
+  ASSERT_EQ(run.code, 0) << run.err;
+  const QImage img(dir.filePath("multi.png"));
+  EXPECT_EQ(img.size(), QSize(400, 300));
+  int orange = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) {
+      const QRgb c = img.pixel(x, y);  // antialiased: near the pen's (255, 128, 0)
+      orange += qRed(c) > 220 && std::abs(qGreen(c) - 128) < 40 && qBlue(c) < 60;
+    }
+  EXPECT_GT(orange, 50);
+}
+
+TEST(CliDraw, BadInputSaysWhyInOneLineAndExitsTwo) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const char* cases[] = {
+      "219 163 143 260 112 CVCV -o lens.gif",
+      "219 163 143 260 112 CVXX -o lens.png",
+      "219 163 143 260 112 CVCV --size 0x720 -o lens.png",
+      "219 163 143 260 112 CVCV --size 10001x720 -o lens.svg",
+      "219 163 143 260 112 CVCV --size wide -o lens.png",
+      "219 163 143 260 112 CVCV --dpi 50 -o lens.png",
+      "219 163 143 260 112 CVCV --width 100 --fill 50 -o lens.png",
+      "219 163 143 260 112 CVCV --fill 150 -o lens.png",
+      "219 163 143 260 -112 CVCV -o lens.png",
+      "219 163 143 260 112 CVCV -o no/such/dir/lens.png",
+  };
+  for (const char* args : cases) {
+    const CliRun run = drawCli(dir, args);
+    EXPECT_EQ(run.code, 2) << args;
+    EXPECT_FALSE(run.err.empty()) << args;
+  }
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+}  // namespace
