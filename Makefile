@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build run test test-sanitize test-asan test-tsan fuzz bench clean
+.PHONY: all deps build run test test-sanitize test-asan test-tsan fuzz bench clean web-test-deps
 
 all: build
 
@@ -25,8 +25,15 @@ build: deps $(BUILD)/build.ninja
 run: build
 	$(BUILD)/app/kelvane $(ARGS)
 
-test: build
+test: build web web-test-deps
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# puppeteer-core for the browser test, as the lock file pins it; it drives
+# the system's chromium and downloads no browser of its own.
+web-test-deps: tests/web/node_modules/.package-lock.json
+
+tests/web/node_modules/.package-lock.json: tests/web/package.json tests/web/package-lock.json
+	cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund
 
 # AddressSanitizer + UndefinedBehaviorSanitizer over every test, then
 # ThreadSanitizer over the Qt-free tests (Qt's libraries are not instrumented).
@@ -39,14 +46,14 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS) -LE web
 
 test-tsan: deps
 	cmake -S . -B $(TSAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
 	  -DKELVANE_SANITIZE=thread -DKELVANE_WITH_QT=OFF -DKELVANE_BUILD_BENCH=OFF
 	cmake --build $(TSAN_BUILD) -j $(JOBS)
 	cd $(TSAN_BUILD) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS) -LE web
 
 # The libFuzzer targets, built with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer; each runs FUZZ_SECONDS, keeps the new inputs
@@ -65,4 +72,6 @@ bench: build
 	done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD) $(WEB_DIST)
+
+include web/web.mk

@@ -12,6 +12,9 @@ namespace kelvane {
 // crossing) evaluates for a beam, in the same order of operations; only the
 // beams are interleaved. Keep the two in step.
 bool traceBeamsSideBySide(const TracerContext& ctx, const Lens& lens, BeamBatch& batch) {
+  // Without hardware flags the batch's failures would go unseen: trace
+  // beam by beam, where every test has its fenced values.
+  if (!kFpFlagsInHardware) return false;
   if (fpErrorRaised()) return false;
   if (lineTraceOptions.load(std::memory_order_relaxed) & 0x01) return false;
 

@@ -79,7 +79,11 @@ int traceBeam(TracerContext& ctx, const Lens& lens, const BeamSettings& settings
   // Ingress point relative to the ingress ellipse's centre, and the face angle.
   double xRel = lens.ivx * std::sqrt(1.0 - (y * y) / (lens.ivy * lens.ivy));
   if (ingressCV) xRel = -xRel;
-  const double phi1 = std::atan(-((lens.ivy * lens.ivy) / (lens.ivx * lens.ivx)) * (xRel / y));
+  // A beam on the axis divides by zero here; fenced so that a build without
+  // hardware flags sees it too (the test after the egress face fails it).
+  double xRelPerY = xRel / y;
+  fpFence(xRelPerY);
+  const double phi1 = std::atan(-((lens.ivy * lens.ivy) / (lens.ivx * lens.ivx)) * xRelPerY);
   const double ingressX = ingressCV ? xRel + lens.ivx : xRel - lens.ivx;
   st.ingressX = ingressX;
 
@@ -88,7 +92,8 @@ int traceBeam(TracerContext& ctx, const Lens& lens, const BeamSettings& settings
   const double m1 = std::tan(psi1);
   const double c1 = y - m1 * ingressX;
   st.internalSlope = m1;
-  const double xAxis = -c1 / m1;
+  double xAxis = -c1 / m1;
+  fpFence(xAxis);
   // A beam above the ingress face (no ingress point) leaves the inner focus
   // range alone; NaN would fail both comparisons anyway.
   const bool hasIngress = !std::isnan(ingressX);

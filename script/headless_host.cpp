@@ -59,9 +59,10 @@ void HeadlessHost::retrace() {
   // What the dialog's refresh does to the numbers: the drawn rays end at
   // the canvas edge, then the lens is traced as it stands.
   m_settings.rayEndX = m_xmax;
-  if (m_beamMode)
-    findFoci(m_ctx, m_lens, m_settings);
-  else
+  if (m_beamMode) {
+    // A refused layout traces no fan: no counts of an earlier trace stay.
+    if (findFoci(m_ctx, m_lens, m_settings) != 0) m_ctx.results.fanCounts = {};
+  } else
     findFocus(m_ctx, m_lens, m_settings);
 }
 

@@ -1,6 +1,6 @@
 // The checks follow the reading rules of the keywords one by one; what the
 // runner does with a line it cannot read whole is said in each message, so
-// keep them in step with script_keywords.cpp.
+// keep them in step with script_stepper.cpp.
 #include "script/script_check.h"
 
 #include <array>

@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "script/script_runner.h"
@@ -15,12 +14,8 @@ struct ScriptRunner::Run : std::enable_shared_from_this<ScriptRunner::Run> {
   // The run was stopped or replaced; set under the control mutex, so a
   // waiting runner wakes when it changes.
   std::atomic<bool> aborted{false};
-  ScriptFile file;            // the script being read
-  std::string path;           // its path, for the status line
-  long long scriptDelay = 0;  // ms slept after each lens-changing line
-  long long repeatCounter = 0;
-  std::optional<long> loopStart;  // file position after the last "loop" line
-  long long loopCounter = 0;
+  ScriptFile file;   // the script being read
+  std::string path;  // its path, for the status line
 };
 
 }  // namespace kelvane

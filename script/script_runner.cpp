@@ -106,6 +106,25 @@ bool ScriptRunner::waitFor(const std::function<bool(int, bool)>& pred,
   return m_control->changed.wait_for(lock, *timeout, ready);
 }
 
+// Each group of a line's changes goes to the user-interface thread in one
+// piece, and the runner waits for it unless the run is stopped meanwhile.
+class ScriptRunner::RunActions : public ScriptActions {
+ public:
+  RunActions(ScriptRunner& runner, Run& run) : m_runner(runner), m_run(run) {}
+  bool apply(const std::function<void(ScriptHost&)>& work) override {
+    return m_runner.onUi(m_run, work);
+  }
+  std::optional<double> traceWidth() override {
+    return m_runner.askUi<double>(m_run, [](ScriptHost& h) { return h.traceWidth(); });
+  }
+  void ensureLensView() override { m_runner.ensureLensView(m_run); }
+  bool stopped() const override { return m_runner.stopped(m_run); }
+
+ private:
+  ScriptRunner& m_runner;
+  Run& m_run;
+};
+
 // --- the runner thread ---------------------------------------------------
 
 void ScriptRunner::runThread(std::shared_ptr<Run> run) {
@@ -174,19 +193,20 @@ void ScriptRunner::execute(Run& run) {
   m_stepLimitReached = false;
   reportWarnings(run);
   showRun(run);
-  const long long maxSteps = m_maxSteps.load();
-  long long steps = 0;
-  std::string text;
-  while (!stopped(run) && readScriptLine(run.file.get(), text)) {
-    ScriptLine line(text);
-    const int keyword = scriptKeyword(line);
-    if (keyword < 0) continue;
-    if (dispatch(run, line, keyword) == Flow::End) break;
-    if (maxSteps > 0 && ++steps >= maxSteps) {
-      m_stepLimitReached = true;
-      break;
+  RunActions actions(*this, run);
+  ScriptStepper stepper(std::move(run.file), actions);
+  stepper.setLineLimit(m_maxSteps.load());
+  while (!stopped(run)) {
+    const ScriptWait wait = stepper.next();
+    if (wait.kind == ScriptWait::End) break;
+    if (wait.kind == ScriptWait::Pause) {
+      if (doPause(run) == Flow::End) break;
+      continue;
     }
+    sleepMs(run, wait.ms);
   }
+  m_stepLimitReached = stepper.lineLimitReached();
+  stepper.stop();  // closes the script before the button goes back
   endRun(run);
 }
 
@@ -265,8 +285,6 @@ void ScriptRunner::sleepMs(Run& run, long long ms) {
   m_control->changed.wait_for(lock, std::chrono::milliseconds(ms),
                               [&] { return run.aborted.load(); });
 }
-
-void ScriptRunner::delay(Run& run) { sleepMs(run, run.scriptDelay); }
 
 void ScriptRunner::ensureLensView(Run& run) {
   const auto exists = askUi<bool>(run, [](ScriptHost& h) {

@@ -29,6 +29,7 @@
 
 #include "script/script_host.h"
 #include "script/script_reader.h"
+#include "script/script_stepper.h"
 
 namespace kelvane {
 
@@ -107,6 +108,8 @@ class ScriptRunner {
 
  private:
   struct Run;
+  // The stepper's way to the user-interface thread, for one run.
+  class RunActions;
   enum class Flow { Next, End };
 
   void runThread(std::shared_ptr<Run> run);
@@ -115,25 +118,11 @@ class ScriptRunner {
   void reportWarnings(Run& run);
   void showRun(Run& run);
   void endRun(Run& run);
-  Flow dispatch(Run& run, ScriptLine& line, int keyword);
-
-  // Keywords.
-  void doWindow(Run& run, ScriptLine& line);
-  void doCanvass(Run& run, ScriptLine& line);
   Flow doPause(Run& run);
-  void doRepeat(Run& run, ScriptLine& line);
-  void doSkip(Run& run);
-  void doLens(Run& run, ScriptLine& line);
-  void doFade(Run& run, ScriptLine& line);
-  void doWidth(Run& run, ScriptLine& line);
-  void doWidthFade(Run& run, ScriptLine& line);
-  void doRindex(Run& run, ScriptLine& line);
-  void doTrace(Run& run, ScriptLine& line);
 
   // Waiting, always cut short by a stop.
   bool stopped(const Run& run) const;
   void sleepMs(Run& run, long long ms);
-  void delay(Run& run);
   void ensureLensView(Run& run);
   // Runs `work` on the user-interface thread and waits for it. False when
   // the run was stopped first (the work then is skipped if it has not begun).

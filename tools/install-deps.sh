@@ -8,11 +8,16 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev libopenmpi-dev openmpi-bin
   xvfb xauth fonts-dejavu-core openbox xdotool x11-utils
   clang libclang-rt-14-dev
+  emscripten chromium
 )
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# node and npm (the web page's build and browser test) may come from a node
+# distribution other than Debian's, whose npm package would conflict with it.
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"

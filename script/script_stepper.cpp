@@ -1,0 +1,291 @@
+// What each keyword does, as steps. Each lens-changing line retraces and
+// hands back its delay; a fade or a width fade hands back one wait per
+// retrace and remembers where it is between steps.
+#include "script/script_stepper.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "script/lens_script_writer.h"
+
+namespace kelvane {
+
+namespace {
+
+bool startsWithDigit(const std::optional<std::string_view>& token) {
+  return token && token->front() >= '0' && token->front() <= '9';
+}
+
+int tokenInt(const std::optional<std::string_view>& token, int missing) {
+  return token ? scriptAtoi(*token) : missing;
+}
+
+// As in the threaded runner: fades default to 10 steps, loops to 9999 passes.
+constexpr int kDefaultFadeSteps = 10;
+constexpr int kDefaultLoopPasses = 9999;
+
+constexpr ScriptWait kNoWait{ScriptWait::Time, 0};
+
+}  // namespace
+
+ScriptStepper::ScriptStepper(ScriptFile file, ScriptActions& actions)
+    : m_file(std::move(file)), m_actions(actions) {}
+
+void ScriptStepper::stop() {
+  m_file.reset();
+  m_fade.reset();
+  m_widthFade.reset();
+}
+
+ScriptWait ScriptStepper::next() {
+  if (!m_file) return {ScriptWait::End, 0};
+  if (m_fade) return fadeStep();
+  if (m_widthFade) return widthFadeStep();
+  std::string text;
+  for (int lines = 0; lines < kLinesPerStep; ++lines) {
+    if (m_actions.stopped()) {
+      stop();
+      return {ScriptWait::End, 0};
+    }
+    if (m_lineLimit > 0 && m_lines >= m_lineLimit) {
+      m_lineLimitReached = true;
+      stop();
+      return {ScriptWait::End, 0};
+    }
+    if (!readScriptLine(m_file.get(), text)) {
+      stop();
+      return {ScriptWait::End, 0};
+    }
+    ScriptLine line(text);
+    const int keyword = scriptKeyword(line);
+    if (keyword < 0) continue;
+    const auto wait = dispatch(line, keyword);
+    if (wait && wait->kind == ScriptWait::End) {
+      stop();
+      return *wait;
+    }
+    ++m_lines;
+    if (wait) return *wait;
+  }
+  return kNoWait;
+}
+
+std::optional<ScriptWait> ScriptStepper::dispatch(ScriptLine& line, int keyword) {
+  switch (keyword) {
+    case KW_WINDOW:
+      return doWindow(line);
+    case KW_CANVASS: {
+      const int x = nextInt(line);
+      const int y = nextInt(line);
+      m_actions.apply([x, y](ScriptHost& h) { h.setCanvas(x > 0 ? x : 0, y > 0 ? y : 0); });
+      return std::nullopt;
+    }
+    case KW_STOP:
+      return ScriptWait{ScriptWait::End, 0};
+    case KW_PAUSE:
+      return ScriptWait{ScriptWait::Pause, 0};
+    case KW_DELAY:
+      m_delay = tokenInt(line.nextToken(), 0);
+      return std::nullopt;
+    case KW_SLEEP:
+      if (const auto t = line.nextToken()) return ScriptWait{ScriptWait::Time, scriptAtoi(*t)};
+      return std::nullopt;
+    case KW_REPEAT:
+      doRepeat(line);
+      return std::nullopt;
+    case KW_LOOP: {
+      m_loopStart = std::ftell(m_file.get());
+      const int n = nextInt(line);
+      m_loopCounter = n == MISSING_INT ? kDefaultLoopPasses : n;
+      return std::nullopt;
+    }
+    case KW_ENDLOOP:
+      m_loopCounter -= 1;
+      if (m_loopCounter > 0 && m_loopStart && *m_loopStart >= 0)
+        std::fseek(m_file.get(), *m_loopStart, SEEK_SET);
+      return std::nullopt;
+    case KW_SKIP:
+      doSkip();
+      return std::nullopt;
+    case KW_LENS:
+      return doLens(line);
+    case KW_FADE:
+      return doFade(line);
+    case KW_WIDTH:
+      return doWidth(line);
+    case KW_RINDEX: {
+      const double r = nextReal(line);
+      // "inf" or "nan" would make no index at all; they are passed over like 0.
+      if (r > 0 && std::isfinite(r)) {
+        const double ratio = 1.0 / r;
+        m_actions.apply([ratio](ScriptHost& h) { h.setIndexRatio(ratio); });
+      }
+      return delayWait();
+    }
+    case KW_TRACE:
+      return doTrace(line);
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<ScriptWait> ScriptStepper::doWindow(ScriptLine& line) {
+  std::array<int, 4> box{-1, -1, -1, -1};  // x, y, w, h
+  for (int& v : box) {
+    const auto t = line.nextToken();
+    if (!t) return std::nullopt;  // fewer than four numbers: the line is passed over
+    v = scriptAtoi(*t);
+  }
+  const int anchor = lookupWord(line.nextToken(), kAnchorWords);
+  const int dx = tokenInt(line.nextToken(), -1);
+  const int dy = tokenInt(line.nextToken(), -1);
+  m_actions.apply([box, anchor, dx, dy](ScriptHost& h) {
+    h.moveLensView(box[0], box[1], box[2], box[3]);
+    if (anchor >= 0) h.placeLensControl(anchor, dx, dy);
+  });
+  return std::nullopt;
+}
+
+std::optional<ScriptWait> ScriptStepper::doLens(ScriptLine& line) {
+  const LensSpec spec = readLensSpec(line);
+  // A missing or signed count is no lens size: the lens stays as it is.
+  if (spec.hasMissingCount()) return std::nullopt;
+  m_actions.ensureLensView();
+  m_actions.apply([spec](ScriptHost& h) {
+    h.setLensValues(spec.values);
+    h.setLensShape(spec.shape);
+    h.refreshLensControl();
+  });
+  return delayWait();
+}
+
+std::optional<ScriptWait> ScriptStepper::doTrace(ScriptLine& line) {
+  const int mode = lookupWord(line.nextToken(), kBeamModeWords);
+  if (mode < 0) return std::nullopt;
+  m_actions.apply([mode](ScriptHost& h) { h.setBeamMode(mode); });
+  m_actions.ensureLensView();
+  m_actions.apply([](ScriptHost& h) { h.refreshLensControl(); });
+  return delayWait();
+}
+
+void ScriptStepper::doRepeat(ScriptLine& line) {
+  const auto t = line.nextToken();
+  if (m_repeatCounter == 0 && t) {
+    m_repeatCounter = scriptAtoi(*t);
+    std::rewind(m_file.get());
+    return;
+  }
+  // A count of 0 reads 0 again at every arrival, no count counts down from
+  // -1: both repeat until the script is stopped.
+  m_repeatCounter -= 1;
+  if (m_repeatCounter != 0) std::rewind(m_file.get());
+}
+
+void ScriptStepper::doSkip() {
+  std::string text;
+  while (readScriptLine(m_file.get(), text)) {
+    ScriptLine line(text);
+    const auto first = line.nextToken();
+    if (first && equalsIgnoreCase(*first, kEndSkipWord)) return;
+  }
+}
+
+std::optional<ScriptWait> ScriptStepper::doFade(ScriptLine& line) {
+  const LensSpec start = readLensSpec(line);
+  const LensSpec end = readLensSpec(line);  // its shape is read and not used
+  const long long steps = tokenInt(line.nextToken(), kDefaultFadeSteps);
+  if (start.hasMissingCount() || end.hasMissingCount()) return std::nullopt;
+  m_actions.ensureLensView();
+  Fade fade{start.values, {}, end.values, start.shape, steps, steps, true};
+  if (steps > 0)
+    for (int i = 0; i < 5; ++i)
+      fade.d[i] = (end.values[i] - fade.v[i]) / static_cast<double>(steps);
+  m_fade = fade;
+  return fadeStep();
+}
+
+ScriptWait ScriptStepper::fadeStep() {
+  Fade& f = *m_fade;
+  // The last step shows the end lens itself, whatever the sum of the
+  // increments rounded to.
+  const std::array<double, 5> shown = f.steps > 0 && f.left == 0 ? f.end : f.v;
+  m_actions.apply([shown, first = f.first, shape = f.shape](ScriptHost& h) {
+    if (first) h.setLensShape(shape);
+    h.setLensValues(shown);
+    h.refreshLensControl();
+  });
+  f.first = false;
+  for (int i = 0; i < 5; ++i) {
+    f.v[i] += f.d[i];
+    if ((f.d[i] > 0 && f.v[i] > f.end[i]) || (f.d[i] < 0 && f.v[i] < f.end[i])) f.v[i] = f.end[i];
+  }
+  --f.left;
+  if (f.left >= 0) return delayWait();
+  // The fade's own delay after its last step comes on top of that step's.
+  m_fade.reset();
+  return delayWait(2);
+}
+
+std::optional<ScriptWait> ScriptStepper::doWidth(ScriptLine& line) {
+  const auto t = line.nextToken();
+  switch (lookupWord(t, kWidthWords)) {
+    case WIDTH_FADE:
+      return doWidthFade(line);
+    case WIDTH_LOCK:
+      m_actions.apply([](ScriptHost& h) { h.setLockWidth(0); });
+      return kNoWait;
+    case WIDTH_UNLOCK:
+      m_actions.apply([](ScriptHost& h) { h.setLockWidth(-1); });
+      return kNoWait;
+    case WIDTH_PERCENT:
+      if (const auto p = line.nextToken()) {
+        const int percent = scriptAtoi(*p);
+        m_actions.apply([percent](ScriptHost& h) { h.setFillPercent(percent); });
+        return delayWait();
+      }
+      return std::nullopt;
+    default:
+      if (startsWithDigit(t)) {
+        const int width = scriptAtoi(*t);
+        m_actions.apply([width](ScriptHost& h) { h.setLockWidth(width); });
+        return delayWait();
+      }
+      return std::nullopt;
+  }
+}
+
+std::optional<ScriptWait> ScriptStepper::doWidthFade(ScriptLine& line) {
+  const auto ts = line.nextToken();
+  const auto te = line.nextToken();
+  const auto tk = line.nextToken();
+  if (!tk) return std::nullopt;  // fewer than three numbers
+  long long s = scriptAtoi(*ts);
+  const long long e = scriptAtoi(*te);
+  const long long k = scriptAtoi(*tk);
+  if (s == 0) {
+    const auto width = m_actions.traceWidth();
+    if (!width) return std::nullopt;
+    s = truncateToInt(*width);
+  }
+  if (k == 0) return std::nullopt;  // no steps to divide by: passed over
+  const long long step = (e - s) / k;
+  if (step == 0) return std::nullopt;
+  m_widthFade = WidthFade{s, e, step};
+  return widthFadeStep();
+}
+
+ScriptWait ScriptStepper::widthFadeStep() {
+  WidthFade& f = *m_widthFade;
+  const int width = static_cast<int>(f.s);  // stays between two ints
+  m_actions.apply([width](ScriptHost& h) { h.setLockWidth(width); });
+  if (f.s == f.e) {
+    m_widthFade.reset();
+  } else {
+    f.s += f.step;
+    if ((f.step > 0 && f.s > f.e) || (f.step < 0 && f.s <= f.e)) f.s = f.e;
+  }
+  return delayWait();
+}
+
+}  // namespace kelvane
