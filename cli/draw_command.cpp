@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/drawing.h"
 #include "draw/caption.h"
 #include "draw/qt/picture_export.h"
 #include "optics/focus.h"
@@ -39,12 +40,6 @@ int badInput(const std::string& message) {
   return kUsageError;
 }
 
-// "WxH" with two whole numbers.
-bool parseSize(const std::string& text, int& w, int& h) {
-  char x = 0, rest = 0;
-  return std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &rest) == 3 && (x == 'x' || x == 'X');
-}
-
 bool positive(double v) { return v > 0 && v < 1e6; }
 
 // "CVCV".."CCCC" (any case) or 0..3; -1 when it is neither.
@@ -55,17 +50,6 @@ int parseShape(const std::string& text) {
   for (int s = 0; s < 4; ++s)
     if (upper == shapeName(s)) return s;
   return -1;
-}
-
-// Qt on the offscreen platform, whatever DISPLAY says: drawing needs fonts
-// and a paint engine, never a window system.
-std::unique_ptr<QGuiApplication> startOffscreenQt() {
-  static int argc = 3;
-  static char name[] = "kelvane-cli";
-  static char platform[] = "-platform";
-  static char offscreen[] = "offscreen";
-  static char* argv[] = {name, platform, offscreen, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 int runDraw(const DrawArgs& args) {
@@ -122,6 +106,20 @@ int runDraw(const DrawArgs& args) {
 }
 
 }  // namespace
+
+bool parseSize(const std::string& text, int& w, int& h) {
+  char x = 0, rest = 0;
+  return std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &rest) == 3 && (x == 'x' || x == 'X');
+}
+
+std::unique_ptr<QGuiApplication> startOffscreenQt() {
+  static int argc = 3;
+  static char name[] = "kelvane-cli";
+  static char platform[] = "-platform";
+  static char offscreen[] = "offscreen";
+  static char* argv[] = {name, platform, offscreen, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
 
 void addDrawCommand(CLI::App& app, int& exitCode) {
   auto args = std::make_shared<DrawArgs>();

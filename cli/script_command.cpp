@@ -14,6 +14,9 @@
 #include <thread>
 
 #include "cli/commands.h"
+#ifdef KELVANE_CLI_DRAW
+#include "cli/script_frames.h"
+#endif
 #include "script/headless_host.h"
 #include "script/script_check.h"
 #include "script/script_runner.h"
@@ -28,6 +31,9 @@ struct ScriptArgs {
   bool check = false;
   int maxRefreshes = 0;    // 0: no limit
   long long maxSteps = 0;  // 0: no limit
+#ifdef KELVANE_CLI_DRAW
+  ScriptFrameArgs frames;
+#endif
 };
 
 // The shell's code for a program ended by Ctrl-C (128 + SIGINT).
@@ -140,6 +146,14 @@ int runScript(const ScriptArgs& args) {
     return 1;
   }
   if (args.check) return checkOnly(args.path);
+#ifdef KELVANE_CLI_DRAW
+  std::unique_ptr<ScriptFrames> frames;
+  if (args.frames.wanted()) {
+    int code = 0;
+    frames = startScriptFrames(args.frames, code);
+    if (!frames) return code;
+  }
+#endif
   HeadlessHost host;
   // The lens the view opens with, traced before the first line.
   std::printf("start: %s\n", describeTrace(host).c_str());
@@ -157,6 +171,9 @@ int runScript(const ScriptArgs& args) {
   host.onRefresh = [&](const HeadlessHost& h) {
     std::printf("refresh %d: %s\n", h.refreshCount(), describeTrace(h).c_str());
     std::fflush(stdout);
+#ifdef KELVANE_CLI_DRAW
+    if (frames && !frames->retraced(h)) runner.stopScript();  // its pictures are lost anyway
+#endif
     if (args.maxRefreshes > 0 && h.refreshCount() >= args.maxRefreshes) {
       limitReached = true;
       runner.stopScript();
@@ -183,6 +200,11 @@ int runScript(const ScriptArgs& args) {
                                                 : "";
   std::printf("end%s: %d refreshes; %s\n", why, host.refreshCount(), describeState(host).c_str());
   std::fflush(stdout);
+#ifdef KELVANE_CLI_DRAW
+  if (frames) {
+    if (const int code = frames->finish(); code != 0) return code;
+  }
+#endif
   return interrupt.interrupted() ? kInterruptedExit : 0;
 }
 
@@ -204,6 +226,9 @@ void addScriptCommand(CLI::App& app, int& exitCode) {
                   "stop the script after this many executed lines (for a \"repeat\" that never "
                   "retraces)")
       ->check(CLI::NonNegativeNumber);
+#ifdef KELVANE_CLI_DRAW
+  addScriptFrameOptions(*cmd, args->frames);
+#endif
   cmd->callback([args, &exitCode] { exitCode = runScript(*args); });
 }
 

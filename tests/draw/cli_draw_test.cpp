@@ -46,8 +46,8 @@ TEST(CliDraw, WritesEveryFormatWithoutADisplay) {
   }
   // Multi-beam at 96 dpi, no caption: the view's own size, in its own colours.
   const CliRun run = drawCli(dir,
-                          "219 163 143 260 112 CVCV --multi --dpi 96 --no-caption "
-                          "--size 400x300 --fill 80 -o multi.png");
+                             "219 163 143 260 112 CVCV --multi --dpi 96 --no-caption "
+                             "--size 400x300 --fill 80 -o multi.png");
   ASSERT_EQ(run.code, 0) << run.err;
   const QImage img(dir.filePath("multi.png"));
   EXPECT_EQ(img.size(), QSize(400, 300));
@@ -84,3 +84,31 @@ TEST(CliDraw, BadInputSaysWhyInOneLineAndExitsTwo) {
 }
 
 }  // namespace
+
+// `script --frames/--gif`: one picture per retrace, without a display; a bad
+// animation name is refused before the script runs.
+TEST(CliDraw, ScriptFramesOnePerRetrace) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString script = dir.filePath("fade.ops");
+  QFile f(script);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(
+      "lens 219,163,143,260,112,CVCV\nfade 219,163,143,260,112,CVCV 200,150,200,260,90,CVCV 3 "
+      "10\n");
+  f.close();
+  const std::string base = "cd '" + dir.path().toStdString() + "' && env -u DISPLAY '" +
+                           KELVANE_CLI_PATH + "' script fade.ops --no-delay ";
+  int status = std::system((base + "--frames . --gif fade.gif >out.txt 2>/dev/null").c_str());
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  QFile out(dir.filePath("out.txt"));
+  ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+  const int refreshes = out.readAll().count("\nrefresh ");
+  EXPECT_GE(refreshes, 4);  // the lens line and the fade's steps
+  const QStringList frames = QDir(dir.path()).entryList({"frame-*.png"});
+  EXPECT_EQ(frames.size(), refreshes);
+  EXPECT_TRUE(QFile::exists(dir.filePath("fade.gif")));
+
+  status = std::system((base + "--gif fade.txt >/dev/null 2>&1").c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
+}
