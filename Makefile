@@ -6,7 +6,7 @@ TSAN_BUILD ?= build-tsan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build run test test-sanitize test-asan test-tsan bench clean
+.PHONY: all deps build run test endurance test-sanitize test-asan test-tsan bench clean
 
 all: build
 
@@ -22,8 +22,15 @@ build: deps $(BUILD)/build.ninja
 run: build
 	$(BUILD)/app/kelvane $(ARGS)
 
+# The endurance runs take minutes: `make endurance` runs them, alone.
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE endurance
+
+# ENDURANCE_QUITS (default 50) random quits, ENDURANCE_STARTS (default 20)
+# second starts at once; ENDURANCE_SEED replays the quits of a run.
+endurance: build
+	cd $(BUILD) && ENDURANCE_QUITS=$(ENDURANCE_QUITS) ENDURANCE_STARTS=$(ENDURANCE_STARTS) \
+	  ENDURANCE_SEED=$(ENDURANCE_SEED) ctest --output-on-failure -L endurance
 
 # AddressSanitizer + UndefinedBehaviorSanitizer over every test, then
 # ThreadSanitizer over the Qt-free tests (Qt's libraries are not instrumented).
@@ -36,14 +43,14 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS) -LE endurance
 
 test-tsan: deps
 	cmake -S . -B $(TSAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
 	  -DKELVANE_SANITIZE=thread -DKELVANE_WITH_QT=OFF -DKELVANE_BUILD_BENCH=OFF
 	cmake --build $(TSAN_BUILD) -j $(JOBS)
 	cd $(TSAN_BUILD) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS) -LE endurance
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do \
