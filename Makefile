@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build run test test-sanitize test-asan test-tsan fuzz bench clean web-test-deps
+.PHONY: all deps build run test endurance test-sanitize test-asan test-tsan fuzz bench clean web-test-deps
 
 all: build
 
@@ -25,8 +25,15 @@ build: deps $(BUILD)/build.ninja
 run: build
 	$(BUILD)/app/kelvane $(ARGS)
 
+# The endurance runs take minutes: `make endurance` runs them, alone.
 test: build web web-test-deps
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE endurance
+
+# ENDURANCE_QUITS (default 50) random quits, ENDURANCE_STARTS (default 20)
+# second starts at once; ENDURANCE_SEED replays the quits of a run.
+endurance: build
+	cd $(BUILD) && ENDURANCE_QUITS=$(ENDURANCE_QUITS) ENDURANCE_STARTS=$(ENDURANCE_STARTS) \
+	  ENDURANCE_SEED=$(ENDURANCE_SEED) ctest --output-on-failure -L endurance
 
 # puppeteer-core for the browser test, as the lock file pins it; it drives
 # the system's chromium and downloads no browser of its own.
@@ -46,14 +53,14 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS) -LE web
+	  ctest --output-on-failure -j $(JOBS) -LE 'web|endurance'
 
 test-tsan: deps
 	cmake -S . -B $(TSAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
 	  -DKELVANE_SANITIZE=thread -DKELVANE_WITH_QT=OFF -DKELVANE_BUILD_BENCH=OFF
 	cmake --build $(TSAN_BUILD) -j $(JOBS)
 	cd $(TSAN_BUILD) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
-	  ctest --output-on-failure -j $(JOBS) -LE web
+	  ctest --output-on-failure -j $(JOBS) -LE 'web|endurance'
 
 # The libFuzzer targets, built with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer; each runs FUZZ_SECONDS, keeps the new inputs

@@ -80,10 +80,18 @@ void wireLensView(MainWindow& window) {
 // (201, 203) go through the main window's commands.
 void wireScripts(MainWindow& window) {
   auto postCommand = [&window](int id) {
-    QMetaObject::invokeMethod(&window, [&window, id] { window.command(id); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &window, [&window, id] { window.command(id); }, Qt::QueuedConnection);
   };
   auto* scripts = new ScriptUi(&window, storeFilePath(kDefaultScriptName), postCommand, &window);
-  window.setScriptToggler([scripts](const std::string& name) { scripts->toggleScript(name); });
+  // A named script (the start-up argument, a second start's hand-off) waits
+  // for the one running; the "script" item toggles the run.
+  window.setScriptToggler([scripts](const std::string& name) {
+    if (name.empty())
+      scripts->toggleScript(name);
+    else
+      scripts->handOffScript(name);
+  });
 }
 
 // The Focus Results window: from the Calc menu and for a ".csv" argument.

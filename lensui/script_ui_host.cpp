@@ -136,6 +136,12 @@ ScriptUi::ScriptUi(QWidget* mainWindow, std::string scriptPath,
   if (s.control) s.control->updateHookButtons();
   // Lines a script cannot read whole show in the open trace windows.
   m_runner.setWarningSink([](const std::string& warning) { dbgPrint("%s", warning.c_str()); });
+  // The next handed-over script starts on this thread once a run is over;
+  // the call is dropped if this object is gone by then.
+  m_runner.setRunEndedHook([this] {
+    QMetaObject::invokeMethod(
+        this, [this] { startNextHandoff(); }, Qt::QueuedConnection);
+  });
 }
 
 ScriptUi::~ScriptUi() {
@@ -146,6 +152,7 @@ ScriptUi::~ScriptUi() {
   s.stopScript = nullptr;
   s.writeLensScript = nullptr;
   if (s.control) s.control->updateHookButtons();
+  m_runner.setRunEndedHook(nullptr);
   m_runner.shutdown();
 }
 
@@ -154,6 +161,23 @@ void ScriptUi::toggleScript(const std::string& name) {
     m_runner.toggleScript();
   else
     m_runner.toggleScript(name);
+}
+
+void ScriptUi::handOffScript(const std::string& name) {
+  if (name.empty()) return;
+  m_pending.push_back(name);
+  if (m_pending.size() > 1 || m_runner.busy() || m_runner.scriptRunState() != SCRIPT_STOPPED)
+    dbgPrint("Script queued behind the running one: %s", name.c_str());
+  startNextHandoff();
+}
+
+void ScriptUi::startNextHandoff() {
+  // A run, or a start still waiting for its file or the dialog, goes on;
+  // its end calls this again.
+  if (m_pending.empty() || m_runner.busy() || m_runner.scriptRunState() != SCRIPT_STOPPED) return;
+  std::string name = std::move(m_pending.front());
+  m_pending.pop_front();
+  m_runner.toggleScript(name);
 }
 
 bool ScriptUi::saveSnapshot() {

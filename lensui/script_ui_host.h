@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <deque>
 #include <functional>
 #include <string>
 
@@ -75,14 +76,23 @@ class ScriptUi : public QObject {
   // toggleScript with a path (the start-up argument, a hand-off), or with
   // none for an empty text (the "script" menu item).
   void toggleScript(const std::string& name);
+  // A script handed over by name (a second start): it runs now when the
+  // runner is free, otherwise after the run and the scripts handed over
+  // before it. None stops another: many second starts at once all run.
+  void handOffScript(const std::string& name);
+  // Scripts handed over and not started yet.
+  std::size_t pendingHandoffs() const { return m_pending.size(); }
   // The "Save" button: true when a snapshot was written.
   bool saveSnapshot();
 
   ScriptRunner& runner() { return m_runner; }
 
  private:
+  void startNextHandoff();
+
   ScriptUiHost m_host;
-  ScriptRunner m_runner;  // after the host: it goes first
+  ScriptRunner m_runner;              // after the host: it goes first
+  std::deque<std::string> m_pending;  // on the user-interface thread only
 };
 
 }  // namespace kelvane

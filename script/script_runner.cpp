@@ -85,6 +85,11 @@ void ScriptRunner::setWarningSink(std::function<void(const std::string&)> sink) 
   m_warningSink = std::move(sink);
 }
 
+void ScriptRunner::setRunEndedHook(std::function<void()> hook) {
+  std::lock_guard lock(m_control->mutex);
+  m_runEnded = std::move(hook);
+}
+
 bool ScriptRunner::scriptNameGiven() const {
   std::lock_guard lock(m_control->mutex);
   return m_scriptNameGiven;
@@ -130,9 +135,14 @@ class ScriptRunner::RunActions : public ScriptActions {
 void ScriptRunner::runThread(std::shared_ptr<Run> run) {
   run->file = openScript(*run);
   if (run->file) execute(*run);
-  std::lock_guard lock(m_control->mutex);
-  m_busy = false;
-  m_control->changed.notify_all();
+  std::function<void()> ended;
+  {
+    std::lock_guard lock(m_control->mutex);
+    m_busy = false;
+    m_control->changed.notify_all();
+    ended = m_runEnded;
+  }
+  if (ended) ended();
 }
 
 ScriptFile ScriptRunner::openScript(Run& run) {

@@ -91,6 +91,11 @@ class ScriptRunner {
   // runs. Takes effect at the next start.
   void setWarningSink(std::function<void(const std::string&)> sink);
 
+  // Called on the runner's thread as its last step, once busy() is false:
+  // the end of a run, or of a start that found no script. It must not wait
+  // for the thread that calls toggleScript.
+  void setRunEndedHook(std::function<void()> hook);
+
   // Ends a run after this many executed lines (lines with a keyword); 0
   // sets no limit. Takes effect at the next start.
   void setMaxSteps(long long steps) { m_maxSteps.store(steps); }
@@ -145,6 +150,7 @@ class ScriptRunner {
   std::atomic<bool> m_stepLimitReached{false};
   // Guarded by m_control->mutex:
   std::function<void(const std::string&)> m_warningSink;
+  std::function<void()> m_runEnded;
   std::string m_scriptPath;
   bool m_scriptNameGiven = false;
   bool m_busy = false;

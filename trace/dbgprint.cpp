@@ -1,5 +1,9 @@
 #include "trace/dbgprint.h"
 
+#include <stdio_ext.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdarg>
 #include <cstring>
@@ -61,15 +65,22 @@ struct FileFailure {
   }
 };
 
-// Writes the line and its line end; false when the stream failed, now or in
-// a buffered write this line set off. The error flag is cleared so that
-// later lines are tried again (the disk may get room).
+// Writes the line and its line end and hands them to the system at once;
+// false when the stream failed. A line the disk took only in part is taken
+// back, so the file holds whole lines only, and the error flag is cleared
+// so that later lines are tried again (the disk may get room).
 bool writeTraceLine(std::FILE* file, const char* line, int& error) {
+  // Every line is flushed, so the file's size is where this line begins.
+  struct stat before {};
+  const bool sizeKnown = ::fstat(::fileno(file), &before) == 0;
   errno = 0;
-  const bool written =
-      std::fputs(line, file) >= 0 && std::fputs("\n", file) >= 0 && !std::ferror(file);
+  const bool written = std::fputs(line, file) >= 0 && std::fputs("\n", file) >= 0 &&
+                       std::fflush(file) == 0 && !std::ferror(file);
   if (!written) {
     error = errno;
+    __fpurge(file);  // what the disk did not take is dropped, not retried
+    if (sizeKnown && before.st_mode != 0 && S_ISREG(before.st_mode))
+      (void)::ftruncate(::fileno(file), before.st_size);
     std::clearerr(file);
   }
   return written;

@@ -9,13 +9,18 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
 
 #include "lens_test_support.h"
 #include "lensui/lens_control.h"
 #include "lensui/script_ui_host.h"
+#include "trace/dbgprint.h"
 #include "trace/filerequest.h"
 
 namespace kelvane {
@@ -132,6 +137,48 @@ TEST_F(ScriptEndToEnd, QuittingWhileAScriptSleepsEndsIt) {
   ui.reset();
   EXPECT_FALSE(scriptButton()->isEnabled()) << "no runner behind the button any more";
   EXPECT_FALSE(lensSession().stopScript);
+}
+
+// The trace lines that reach the debugger output.
+std::mutex gTracedMutex;
+std::vector<std::string> gTraced;
+void traceToList(const char* text) {
+  std::lock_guard lock(gTracedMutex);
+  if (std::strcmp(text, "\n") != 0) gTraced.push_back(text);
+}
+
+TEST_F(ScriptEndToEnd, ScriptsHandedOverDuringARunAllRunInTurn) {
+  {
+    std::lock_guard lock(gTracedMutex);
+    gTraced.clear();
+  }
+  setDebuggerWriter(traceToList);
+  // Each script names itself by its one unreadable line, reported when its
+  // run begins; the first one is still sleeping when the others arrive.
+  std::vector<std::string> paths;
+  for (int i = 0; i < 4; ++i) {
+    choose("h" + std::to_string(i) + ".ops", "lens " + std::to_string(260 + i) +
+                                                 ",200,300,200,80,CVCC\nwindow 1 2\nsleep " +
+                                                 (i == 0 ? "300" : "20") + "\n");
+    paths.push_back(choice());
+  }
+  ui->handOffScript(paths[0]);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return slider(0)->value() == 260; }, kWaitMs));
+  for (int i = 1; i < 4; ++i) ui->handOffScript(paths[i]);
+  EXPECT_EQ(ui->pendingHandoffs(), 3u);
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return ui->pendingHandoffs() == 0 && !ui->runner().busy(); }, kWaitMs));
+  setDebuggerWriter(nullptr);
+
+  std::vector<std::string> started;
+  {
+    std::lock_guard lock(gTracedMutex);
+    for (const std::string& line : gTraced)
+      for (const std::string& path : paths)
+        if (line.rfind(path + ":2: ", 0) == 0) started.push_back(path);
+  }
+  EXPECT_EQ(started, paths) << "every script once, in the order handed over";
+  EXPECT_EQ(slider(0)->value(), 263) << "the last one ran to its end";
 }
 
 TEST_F(ScriptEndToEnd, SaveAppendsASnapshotThatRunsAsAScript) {
