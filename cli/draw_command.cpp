@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/number_argument.h"
 #include "cli/drawing.h"
 #include "draw/caption.h"
 #include "draw/qt/picture_export.h"
@@ -41,16 +42,6 @@ int badInput(const std::string& message) {
 }
 
 bool positive(double v) { return v > 0 && v < 1e6; }
-
-// "CVCV".."CCCC" (any case) or 0..3; -1 when it is neither.
-int parseShape(const std::string& text) {
-  if (text.size() == 1 && text[0] >= '0' && text[0] <= '3') return text[0] - '0';
-  std::string upper;
-  for (char c : text) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  for (int s = 0; s < 4; ++s)
-    if (upper == shapeName(s)) return s;
-  return -1;
-}
 
 int runDraw(const DrawArgs& args) {
   const int shape = parseShape(args.shape);

@@ -71,16 +71,6 @@ struct FocusArgs {
   bool multi = false;
 };
 
-// "CVCV".."CCCC" (any case) or 0..3; -1 when it is neither.
-int parseShape(const std::string& text) {
-  if (text.size() == 1 && text[0] >= '0' && text[0] <= '3') return text[0] - '0';
-  std::string upper;
-  for (char c : text) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  for (int s = 0; s < 4; ++s)
-    if (upper == shapeName(s)) return s;
-  return -1;
-}
-
 int refuse(const std::string& name, const char* rule, const std::string& text) {
   std::fprintf(stderr, "kelvane-cli focus: %s must be %s, not \"%s\"\n", name.c_str(), rule,
                text.c_str());

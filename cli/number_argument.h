@@ -10,4 +10,7 @@ namespace kelvane::cli {
 // after the number, or a value that is not finite.
 bool parseFiniteNumber(const std::string& text, double& value);
 
+// A lens shape: "CVCV".."CCCC" (any case) or 0..3; -1 when it is neither.
+int parseShape(const std::string& text);
+
 }  // namespace kelvane::cli
