@@ -16,6 +16,7 @@
 #include "lensui/lens_paint.h"
 #include "lensui/lens_session.h"
 #include "lensui/lens_wnd.h"
+#include "lensui/script_gif_export.h"
 #include "trace/dbgprint.h"
 
 namespace kelvane {
@@ -31,7 +32,10 @@ QString filterExtension(const QString& filter) {
   return star < 0 ? QString() : filter.mid(star + 2, 3);
 }
 
-bool askExport(ExportChoice& choice, QWidget* owner) {
+// The dialog's answer: export the picture, nothing, or a script's animation.
+enum class Asked { Picture, Cancel, ScriptGif };
+
+Asked askExport(ExportChoice& choice, QWidget* owner) {
   QDialog dialog(owner);
   dialog.setWindowTitle(QStringLiteral("Export"));
   auto* path = new QLineEdit(choice.path, &dialog);
@@ -47,6 +51,13 @@ bool askExport(ExportChoice& choice, QWidget* owner) {
   auto* caption = new QCheckBox(QStringLiteral("&Caption under the picture"), &dialog);
   caption->setChecked(choice.caption);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QPushButton* scriptGif = buttons->addButton(QStringLiteral("Animated GIF of a script\u2026"),
+                                              QDialogButtonBox::ActionRole);
+  bool scriptGifWanted = false;
+  QObject::connect(scriptGif, &QPushButton::clicked, &dialog, [&] {
+    scriptGifWanted = true;
+    dialog.reject();
+  });
   auto* form = new QFormLayout(&dialog);
   form->addRow(QStringLiteral("&File:"), fileRow);
   form->addRow(QStringLiteral("PNG &resolution:"), dpi);
@@ -63,11 +74,11 @@ bool askExport(ExportChoice& choice, QWidget* owner) {
     if (QFileInfo(chosen).suffix().isEmpty()) chosen += '.' + filterExtension(filter);
     path->setText(chosen);
   });
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (dialog.exec() != QDialog::Accepted) return scriptGifWanted ? Asked::ScriptGif : Asked::Cancel;
   choice.path = path->text().trimmed();
   choice.pngDpi = dpi->value();
   choice.caption = caption->isChecked();
-  return true;
+  return Asked::Picture;
 }
 
 }  // namespace
@@ -92,8 +103,10 @@ draw::ExportOutcome exportLensTo(const ExportChoice& choice) {
 void exportLens(QWidget* owner) {
   ExportChoice choice = g_last;
   if (choice.path.isEmpty()) choice.path = QDir::current().filePath(QStringLiteral("lens.svg"));
-  const bool chosen = g_chooser ? g_chooser(choice, owner) : askExport(choice, owner);
-  if (!chosen) return;
+  const Asked asked = g_chooser ? (g_chooser(choice, owner) ? Asked::Picture : Asked::Cancel)
+                                : askExport(choice, owner);
+  if (asked == Asked::ScriptGif) exportScriptGif(owner);
+  if (asked != Asked::Picture) return;
   g_last = choice;
   const draw::ExportOutcome outcome = exportLensTo(choice);
   if (!outcome.ok()) msgBoxPrintf(owner, MB_ICON_ERROR, "Export: %s", outcome.message.c_str());

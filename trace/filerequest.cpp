@@ -48,7 +48,7 @@ std::string stdioMode(const std::string& mode) {
 
 }  // namespace
 
-FilePtr promptOpenFile(FileRequest& request) {
+std::optional<std::string> promptFileName(FileRequest& request) {
   const std::string mode = request.mode ? request.mode : "rt";
 
   FileDialogOptions options;
@@ -62,17 +62,15 @@ FilePtr promptOpenFile(FileRequest& request) {
     options.initialName = request.name;
   }
   FileChooser chooser;
-  ExistingFileAsker asker;
   {
     std::lock_guard lock(shared().mutex);
     options.initialDir = shared().initialDir;
     chooser = shared().chooser;
-    asker = shared().asker;
   }
 
   std::optional<std::string> chosen;
   if (chooser) chosen = chooser(options);
-  if (!chosen || chosen->empty()) return nullptr;  // cancelled: fileIsNew unchanged
+  if (!chosen || chosen->empty()) return std::nullopt;
 
   std::string path = *chosen;
   // A dot anywhere in the path, a directory's included, means the name has
@@ -82,6 +80,19 @@ FilePtr promptOpenFile(FileRequest& request) {
   {
     std::lock_guard lock(requestNameMutex());
     request.name = path;
+  }
+  return path;
+}
+
+FilePtr promptOpenFile(FileRequest& request) {
+  const std::string mode = request.mode ? request.mode : "rt";
+  const std::optional<std::string> chosen = promptFileName(request);
+  if (!chosen) return nullptr;  // cancelled: fileIsNew unchanged
+  const std::string& path = *chosen;
+  ExistingFileAsker asker;
+  {
+    std::lock_guard lock(shared().mutex);
+    asker = shared().asker;
   }
 
   bool isNew = true;

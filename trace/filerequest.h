@@ -55,6 +55,11 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // of the dialog settings.
 FilePtr promptOpenFile(FileRequest& request);
 
+// Only the chooser of promptOpenFile: the chosen path, completed with the
+// default extension and kept in `request.name`, or nothing when cancelled.
+// Nothing is opened or created.
+std::optional<std::string> promptFileName(FileRequest& request);
+
 // True when the file opened by this thread's last successful promptOpenFile
 // holds nothing written before (it did not exist, was opened for reading or
 // writing, or the user chose Overwrite); false after Append. Kept per thread
