@@ -28,8 +28,11 @@ TEST(LensGlass, EndsAtTheRimWhereTheFacesMeet) {
   EXPECT_TRUE(g.rim);
   EXPECT_NEAR(g.top, 132.7668, 1e-3);
   EXPECT_NEAR(highest(g), 132.7668, 1e-3);
-  for (Point p : g.outline)
-    if (p.y > 132.76) EXPECT_NEAR(p.x, 91.9505, 1e-2);
+  for (Point p : g.outline) {
+    if (p.y > 132.76) {
+      EXPECT_NEAR(p.x, 91.9505, 1e-2);
+    }
+  }
   // Every outline point lies on one of the two face arcs.
   const Lens l = withShape(1);
   for (Point p : g.outline) {
