@@ -103,7 +103,7 @@ bool lensCounts(ArgumentCheck& c, std::string_view prefix) {
   return whole;
 }
 
-// The shape word after a lens spec's counts; `shifts` names what a number
+// The shape word after a lens line's counts; `shifts` names what a number
 // read in its place takes from the values after it.
 void shapeWord(ArgumentCheck& c, std::string_view lensName, std::string_view shifts) {
   const Token t = c.next();

@@ -114,7 +114,7 @@ bool isCommentToken(std::string_view token);
 struct LensSpec {
   std::array<double, 5> values{};  // a missing count becomes -2147483648.0
   int shape = 0;                   // an absent or unknown shape word gives 0
-  // A count was absent or signed: such a spec is no lens to show.
+  // A count was absent or signed: such a line is no lens to show.
   bool hasMissingCount() const;
 };
 LensSpec readLensSpec(ScriptLine& line);

@@ -148,13 +148,13 @@ std::optional<ScriptWait> ScriptStepper::doWindow(ScriptLine& line) {
 }
 
 std::optional<ScriptWait> ScriptStepper::doLens(ScriptLine& line) {
-  const LensSpec spec = readLensSpec(line);
+  const LensSpec lens = readLensSpec(line);
   // A missing or signed count is no lens size: the lens stays as it is.
-  if (spec.hasMissingCount()) return std::nullopt;
+  if (lens.hasMissingCount()) return std::nullopt;
   m_actions.ensureLensView();
-  m_actions.apply([spec](ScriptHost& h) {
-    h.setLensValues(spec.values);
-    h.setLensShape(spec.shape);
+  m_actions.apply([lens](ScriptHost& h) {
+    h.setLensValues(lens.values);
+    h.setLensShape(lens.shape);
     h.refreshLensControl();
   });
   return delayWait();

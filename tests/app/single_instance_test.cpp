@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -94,7 +95,7 @@ TEST_F(SingleInstanceTest, EmptyCommandLineIsNotSent) {
   ASSERT_TRUE(first.listen(socketName));
   QSignalSpy spy(&first, &SingleInstance::handoffRequested);
   EXPECT_EQ(SingleInstance::handOff("", socketName), 0);
-  QTest::qWait(0);
+  QCoreApplication::processEvents();  // deliver whatever the hand-off queued
   EXPECT_EQ(spy.count(), 0);
   EXPECT_FALSE(readHandoffFile());
 }
@@ -144,7 +145,7 @@ TEST_F(SingleInstanceTest, UnwritableHandoffFileSendsNothing) {
   fs::remove(storeFilePath(kHandoffFileName));
   fs::create_directories(storeFilePath(kHandoffFileName));
   EXPECT_EQ(SingleInstance::handOff("/x/new.ops", socketName), 1);
-  QTest::qWait(0);
+  QCoreApplication::processEvents();  // deliver whatever the hand-off queued
   EXPECT_EQ(spy.count(), 0) << "the first instance must not act on an older text";
 }
 
@@ -166,7 +167,7 @@ TEST_F(SingleInstanceTest, OnlyTheExpectedUsersSocketIsTrusted) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return result.load() != -1; }, 10000));
   client.join();
   EXPECT_EQ(result.load(), 1);
-  QTest::qWait(0);
+  QCoreApplication::processEvents();  // deliver whatever the hand-off queued
   EXPECT_EQ(spy.count(), 0);
 
   // A file nobody answers on: the user's own is replaced, another's is left.
@@ -192,7 +193,7 @@ TEST_F(SingleInstanceTest, AnotherUsersSocketIsPassedOverForTheNextFreeName) {
   EXPECT_EQ(place.name, tmp.filePath("kelvane-2.sock"));
   SingleInstance first;
   EXPECT_TRUE(first.listen(place.name, user));
-  QTest::qWait(0);
+  QCoreApplication::processEvents();  // deliver whatever the hand-off queued
   EXPECT_FALSE(squatter.hasPendingConnections()) << "the squatter is never told anything";
 
   // Every shared name taken: a name of this process alone.

@@ -31,6 +31,30 @@ inline std::string readFile(const fs::path& path) {
   return text.str();
 }
 
+// Polls `done` until it holds or `deadline` passes; whether it held.
+template <typename Done>
+bool waitUntil(Done done, Clock::time_point deadline) {
+  while (!done()) {
+    if (Clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
+// Waits for the process to end (at most `limit`, then kills it); its exit
+// code, or -1.
+inline int waitForExit(pid_t pid, std::chrono::seconds limit) {
+  int status = 0;
+  const bool ended =
+      waitUntil([&] { return waitpid(pid, &status, WNOHANG) != 0; }, Clock::now() + limit);
+  if (!ended) {
+    kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
+    return -1;
+  }
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 inline std::vector<std::string> splitLines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);
@@ -69,19 +93,8 @@ class Cli : public ::testing::Test {
     return pid;
   }
 
-  // Waits for the process to end (at most `limit`); its exit code, or -1.
   static int finish(pid_t pid, std::chrono::seconds limit = std::chrono::seconds(60)) {
-    const auto deadline = Clock::now() + limit;
-    int status = 0;
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-      if (Clock::now() > deadline) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-        return -1;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return waitForExit(pid, limit);
   }
 
   int run(const std::vector<std::string>& args, const std::string& stdoutPath = "") {

@@ -18,6 +18,8 @@
 #include <thread>
 #include <vector>
 
+#include "cli_process.h"
+
 extern char** environ;
 
 namespace kelvane {
@@ -77,17 +79,7 @@ class MpiTable : public ::testing::Test {
 
   // Waits for the process (at most `limit`); its exit code, or -1.
   static int finish(pid_t pid, std::chrono::seconds limit = std::chrono::seconds(240)) {
-    const auto deadline = Clock::now() + limit;
-    int status = 0;
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-      if (Clock::now() > deadline) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-        return -1;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return clitest::waitForExit(pid, limit);
   }
 
   // The table of one process, written once per grid.
@@ -150,12 +142,10 @@ TEST_F(MpiTable, ADyingRankOrCtrlCEndsTheRunWithAMessageAndNoGap) {
     ASSERT_GT(mpirun, 0);
     pid_t worker = -1;
     const auto deadline = Clock::now() + std::chrono::seconds(60);
-    while ((worker = rankPid(mpirun, 1)) < 0 && Clock::now() < deadline)
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    clitest::waitUntil([&] { return (worker = rankPid(mpirun, 1)) > 0; }, deadline);
     ASSERT_GT(worker, 0) << "rank 1 started";
     // Once rows arrive the ranks are at work.
-    while (!(fs::exists(out) && fs::file_size(out) >= 200) && Clock::now() < deadline)
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    clitest::waitUntil([&] { return fs::exists(out) && fs::file_size(out) >= 200; }, deadline);
     kill(ctrlC ? mpirun : worker, ctrlC ? SIGINT : SIGKILL);
     EXPECT_NE(finish(mpirun), 0) << "never reported as success";
     const std::string written = readFile(out);
