@@ -10,7 +10,7 @@
 
 #include "app/app_info.h"
 #include "app/command_ids.h"
-#include "trace/ui/dialog_units.h"
+#include "winui/dialog_units.h"
 
 namespace kelvane {
 

@@ -19,7 +19,7 @@
 #include "calc/focus_results.h"
 #include "trace/dbgprint.h"
 #include "trace/filerequest.h"
-#include "trace/ui/file_dialogs.h"
+#include "winui/file_dialogs.h"
 
 namespace {
 

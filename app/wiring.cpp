@@ -12,11 +12,11 @@
 #include "lensui/script_ui_host.h"
 #include "optics/reports.h"
 #include "trace/filerequest.h"
-#include "trace/ui/free_window.h"
-#include "trace/ui/place_window.h"
-#include "trace/ui/psv_wnd.h"
-#include "trace/ui/remembered_place.h"
-#include "trace/ui/trace_windows.h"
+#include "traceui/free_window.h"
+#include "traceui/psv_wnd.h"
+#include "traceui/trace_windows.h"
+#include "winui/place_window.h"
+#include "winui/remembered_place.h"
 
 namespace kelvane {
 

@@ -17,8 +17,8 @@
 #include "lensui/lens_session.h"
 #include "optics/focus.h"
 #include "optics/fpflags.h"
-#include "trace/ui/place_window.h"
-#include "trace/ui/remembered_place.h"
+#include "winui/place_window.h"
+#include "winui/remembered_place.h"
 
 namespace kelvane {
 

@@ -7,8 +7,8 @@
 #include "lensui/lens_paint.h"
 #include "lensui/lens_session.h"
 #include "lensui/lens_wnd.h"
-#include "trace/ui/place_window.h"
-#include "trace/ui/remembered_place.h"
+#include "winui/place_window.h"
+#include "winui/remembered_place.h"
 
 namespace kelvane {
 

@@ -13,8 +13,8 @@
 #include "lensui/lens_print.h"
 #include "lensui/lens_session.h"
 #include "lensui/lens_teaching.h"
-#include "trace/ui/place_window.h"
-#include "trace/ui/remembered_place.h"
+#include "winui/place_window.h"
+#include "winui/remembered_place.h"
 
 namespace kelvane {
 

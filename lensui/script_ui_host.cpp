@@ -10,7 +10,7 @@
 #include "script/script_reader.h"
 #include "script/script_requests.h"
 #include "trace/dbgprint.h"
-#include "trace/ui/place_window.h"
+#include "winui/place_window.h"
 
 namespace kelvane {
 

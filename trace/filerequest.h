@@ -3,7 +3,7 @@
 // the open or save chooser, complete the name with a default extension, ask
 // Overwrite / Append / Cancel for an existing file opened for appending, and
 // open it as a C stream. Qt-free: the chooser and the "Existing File"
-// question sit behind replaceable hooks that trace/ui fills with real
+// question sit behind replaceable hooks that winui/ fills with real
 // dialogs and tests fill with answers.
 //
 // Index: FileFilter, FileRequest, promptOpenFile, fileIsNew, setFileDialogDir,

@@ -10,7 +10,7 @@
 #include "lensui/lens_undo.h"
 #include "lensui/lens_wnd.h"
 #include "tests/temporary_config_home.h"
-#include "trace/ui/remembered_place.h"
+#include "winui/remembered_place.h"
 
 namespace kelvane::test {
 

@@ -10,7 +10,7 @@
 #include "lens_test_support.h"
 #include "lensui/lens_control.h"
 #include "lensui/lens_wnd.h"
-#include "trace/ui/remembered_place.h"
+#include "winui/remembered_place.h"
 
 namespace kelvane {
 namespace {

@@ -1,7 +1,7 @@
 // Remembered places: which kept rectangles can still be reached on the
 // screens, a window's place kept as it moves and given back at the next
 // showing, and the first-run placement for a place off every screen.
-#include "trace/ui/remembered_place.h"
+#include "winui/remembered_place.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "qt_test_app.h"
-#include "trace/ui/place_window.h"
+#include "tests/qt_test_app.h"
+#include "winui/place_window.h"
 
 namespace kelvane {
 namespace {

@@ -1,12 +1,12 @@
-#include "trace/ui/free_window.h"
+#include "traceui/free_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-#include "trace/ui/list_box_sink.h"
-#include "trace/ui/place_window.h"
+#include "traceui/list_box_sink.h"
+#include "winui/place_window.h"
 
 namespace kelvane {
 

@@ -1,4 +1,4 @@
-#include "trace/ui/list_box_sink.h"
+#include "traceui/list_box_sink.h"
 
 #include <QMetaObject>
 #include <QResizeEvent>

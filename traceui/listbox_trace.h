@@ -2,7 +2,7 @@
 // list-box sink of dbgPrint, with "&Clear" and "&ScrollOff"/"&ScrollOn".
 #pragma once
 
-#include "trace/ui/free_window.h"
+#include "traceui/free_window.h"
 
 namespace kelvane {
 

@@ -1,4 +1,4 @@
-#include "trace/ui/place_window.h"
+#include "winui/place_window.h"
 
 #include <QEvent>
 #include <QGuiApplication>

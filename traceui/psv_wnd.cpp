@@ -1,4 +1,4 @@
-#include "trace/ui/psv_wnd.h"
+#include "traceui/psv_wnd.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -15,10 +15,10 @@
 #include <QVBoxLayout>
 
 #include "trace/dbgprint.h"
-#include "trace/ui/place_window.h"
-#include "trace/ui/psv_config.h"
-#include "trace/ui/remembered_place.h"
-#include "trace/ui/trace_windows.h"
+#include "traceui/psv_config.h"
+#include "traceui/trace_windows.h"
+#include "winui/place_window.h"
+#include "winui/remembered_place.h"
 
 namespace kelvane {
 

@@ -1,6 +1,6 @@
 // placeWindow: the corners, insets, the 1000 + p percentage rule, corners
 // that leave the window alone, and a move asked for from another thread.
-#include "trace/ui/place_window.h"
+#include "winui/place_window.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <thread>
 
-#include "qt_test_app.h"
+#include "tests/qt_test_app.h"
 
 namespace kelvane {
 namespace {

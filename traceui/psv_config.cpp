@@ -1,4 +1,4 @@
-#include "trace/ui/psv_config.h"
+#include "traceui/psv_config.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -8,7 +8,7 @@
 
 #include "trace/dbgprint.h"
 #include "trace/psview.h"
-#include "trace/ui/dialog_units.h"
+#include "winui/dialog_units.h"
 
 namespace kelvane {
 

@@ -1,12 +1,12 @@
-#include "trace/ui/listbox_trace.h"
+#include "traceui/listbox_trace.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QMenuBar>
 
-#include "trace/ui/list_box_sink.h"
-#include "trace/ui/remembered_place.h"
-#include "trace/ui/trace_windows.h"
+#include "traceui/list_box_sink.h"
+#include "traceui/trace_windows.h"
+#include "winui/remembered_place.h"
 
 namespace kelvane {
 

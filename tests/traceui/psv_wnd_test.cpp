@@ -1,7 +1,7 @@
 // The PsView Trace window: opening, placement and the remembered rectangle,
 // the close box closing the sink, painting rows, scrolling, Save, Inspect
 // with its one-at-a-time rule, Test message and the configuration dialog.
-#include "trace/ui/psv_wnd.h"
+#include "traceui/psv_wnd.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +18,14 @@
 #include <sstream>
 #include <thread>
 
-#include "qt_test_app.h"
+#include "tests/qt_test_app.h"
 #include "trace/dbgprint.h"
-#include "trace/ui/free_window.h"
-#include "trace/ui/list_box_sink.h"
-#include "trace/ui/place_window.h"
-#include "trace/ui/psv_config.h"
-#include "trace/ui/remembered_place.h"
-#include "trace/ui/trace_windows.h"
+#include "traceui/free_window.h"
+#include "traceui/list_box_sink.h"
+#include "traceui/psv_config.h"
+#include "traceui/trace_windows.h"
+#include "winui/place_window.h"
+#include "winui/remembered_place.h"
 
 namespace kelvane {
 namespace {

@@ -1,7 +1,7 @@
 // The Qt file dialogs: the "Existing File" question driven by real clicks
 // and keys, and promptOpenFile called from a worker thread while the dialogs
 // run on the user-interface thread.
-#include "trace/ui/file_dialogs.h"
+#include "winui/file_dialogs.h"
 
 #include <gtest/gtest.h>
 #include <sys/inotify.h>
@@ -26,7 +26,7 @@
 #include <thread>
 #include <vector>
 
-#include "qt_test_app.h"
+#include "tests/qt_test_app.h"
 #include "trace/dbgprint.h"
 #include "trace/filerequest.h"
 

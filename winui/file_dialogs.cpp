@@ -1,4 +1,4 @@
-#include "trace/ui/file_dialogs.h"
+#include "winui/file_dialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,7 +25,7 @@
 #endif
 
 #include "trace/dbgprint.h"
-#include "trace/ui/dialog_units.h"
+#include "winui/dialog_units.h"
 
 namespace kelvane {
 

@@ -1,7 +1,7 @@
 // The Listbox Trace: the first rectangle and the remembered one, the close
 // box closing the sink, Clear and ScrollOff/ScrollOn, page mode, and lines
 // from worker threads arriving in order.
-#include "trace/ui/listbox_trace.h"
+#include "traceui/listbox_trace.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +11,12 @@
 #include <thread>
 #include <vector>
 
-#include "qt_test_app.h"
+#include "tests/qt_test_app.h"
 #include "trace/dbgprint.h"
-#include "trace/ui/list_box_sink.h"
-#include "trace/ui/place_window.h"
-#include "trace/ui/remembered_place.h"
-#include "trace/ui/trace_windows.h"
+#include "traceui/list_box_sink.h"
+#include "traceui/trace_windows.h"
+#include "winui/place_window.h"
+#include "winui/remembered_place.h"
 
 namespace kelvane {
 namespace {

@@ -10,7 +10,7 @@
 #include <map>
 #include <vector>
 
-#include "trace/ui/place_window.h"  // setFrameRect
+#include "winui/place_window.h"  // setFrameRect
 
 class QAction;
 class QMenuBar;

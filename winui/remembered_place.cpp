@@ -1,4 +1,4 @@
-#include "trace/ui/remembered_place.h"
+#include "winui/remembered_place.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -10,7 +10,7 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "trace/ui/place_window.h"
+#include "winui/place_window.h"
 
 namespace kelvane {
 
