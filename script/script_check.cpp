@@ -1,6 +1,5 @@
-// The checks follow the reading rules of the keywords one by one; what the
-// runner does with a line it cannot read whole is said in each message, so
-// keep them in step with script_stepper.cpp.
+// The checks read each line's arguments as the stepper does, by the keyword
+// table, and say for each what the runner makes of a value it cannot use.
 #include "script/script_check.h"
 
 #include <array>
@@ -10,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "script/script_args.h"
 #include "script/script_reader.h"
 
 namespace kelvane {
@@ -47,226 +47,127 @@ std::string quoted(std::string_view t) {
 using Token = std::optional<std::string_view>;
 
 // The problems of one line's arguments, after its keyword.
-class ArgumentCheck {
+class Problems {
  public:
-  explicit ArgumentCheck(ScriptLine& line) : m_line(line) {}
-
-  Token next() { return m_line.nextToken(); }
-  void problem(std::string text) {
-    if (!m_problems.empty()) m_problems += "; ";
-    m_problems += text;
+  void add(std::string_view text) {
+    if (!m_text.empty()) m_text += "; ";
+    m_text += text;
   }
   // The line is passed over as a whole.
   void skipped() { m_skipped = true; }
 
-  // A count the line needs: a token that starts with a digit. `then` says
-  // what follows when it is not one.
-  bool count(Token t, std::string_view name, std::string_view then = "") {
-    if (t && isDigit(t->front())) return true;
-    std::string text;
-    if (!t)
-      text = "missing " + std::string(name);
-    else if (isSign(t->front()))
-      text = std::string(name) + " " + quoted(*t) + " may not have a sign";
-    else
-      text = std::string(name) + " " + quoted(*t) + " is not a number";
-    problem(text + std::string(then));
-    return false;
-  }
-  // An integer that may be left out; one that is there is read with atoi.
-  void optionalInteger(Token t, std::string_view name) {
-    if (t && !isIntegerToken(*t))
-      problem(std::string(name) + " " + quoted(*t) + " is not a number (read as 0)");
-  }
-
   // "WHAT: problems[: the line is skipped]", or nothing for a sound line.
   std::optional<std::string> result(std::string_view what) const {
-    if (m_problems.empty()) return std::nullopt;
-    return std::string(what) + ": " + m_problems + (m_skipped ? ": the line is skipped" : "");
+    if (m_text.empty()) return std::nullopt;
+    return std::string(what) + ": " + m_text + (m_skipped ? ": the line is skipped" : "");
   }
 
  private:
-  ScriptLine& m_line;
-  std::string m_problems;
+  std::string m_text;
   bool m_skipped = false;
 };
 
-constexpr std::array<std::string_view, 5> kLensValueNames = {"ivx", "ivy", "evx", "evy", "depth"};
+// What a bad value leads to: the form's own words, or the line passed over.
+void badValue(const ArgForm& form, const std::string& text, Problems& p) {
+  p.add(text + std::string(form.then));
+  if (form.then.empty()) p.skipped();
+}
 
-// Five counts; false when one of them is no count (the first such is told).
-bool lensCounts(ArgumentCheck& c, std::string_view prefix) {
+// A count; false when the token is none. `wordsToo`: a sub-command's word
+// could have stood there instead.
+bool checkCount(const ArgForm& form, std::string_view name, Token t, bool wordsToo, Problems& p) {
+  if (t && isDigit(t->front())) return true;
+  if (!t) {
+    if (form.need != ArgNeed::Optional) badValue(form, "missing " + std::string(name), p);
+  } else if (isSign(t->front())) {
+    badValue(form, std::string(name) + " " + quoted(*t) + " may not have a sign", p);
+  } else if (wordsToo) {
+    badValue(form, "unknown word " + quoted(*t), p);
+  } else {
+    badValue(form, std::string(name) + " " + quoted(*t) + " is not a number", p);
+  }
+  return false;
+}
+
+// Five counts, of which the first that is none is told, and the shape word,
+// where a number read in its place takes `form.then` from the values after it.
+void checkLens(const ArgForm& form, const ScriptArg& arg, Problems& p) {
+  const std::string prefix = form.name.empty() ? "" : std::string(form.name) + " ";
+  const ArgForm counts = countArg(form.name, ArgNeed::Told, "");
   bool whole = true;
-  for (std::string_view name : kLensValueNames) {
-    const Token t = c.next();
-    if (whole) whole = c.count(t, std::string(prefix) + std::string(name));
-  }
-  return whole;
-}
-
-// The shape word after a lens line's counts; `shifts` names what a number
-// read in its place takes from the values after it.
-void shapeWord(ArgumentCheck& c, std::string_view lensName, std::string_view shifts) {
-  const Token t = c.next();
-  if (!t || lookupWord(t, kShapeWords) >= 0) return;
-  if (!shifts.empty() && isIntegerToken(*t))
-    c.problem("the " + std::string(lensName) + " has no shape word, so " + quoted(*t) +
-              " is read as its shape and " + std::string(shifts));
+  for (std::size_t i = 0; whole && i < kLensValueNames.size(); ++i)
+    whole = checkCount(counts, prefix + std::string(kLensValueNames[i]), arg.tokens[i], false, p);
+  const Token shape = arg.tokens[5];
+  if (!shape || lookupWord(shape, kShapeWords) >= 0) return;
+  if (!form.then.empty() && isIntegerToken(*shape))
+    p.add("the " + prefix + "lens has no shape word, so " + quoted(*shape) +
+          " is read as its shape and " + std::string(form.then));
   else
-    c.problem("unknown shape word " + quoted(*t) + " (CVCV is used)");
+    p.add("unknown shape word " + quoted(*shape) + " (CVCV is used)");
 }
 
-std::optional<std::string> checkWindow(ArgumentCheck& c) {
-  for (std::string_view name : {"x", "y", "w", "h"}) {
-    const Token t = c.next();
-    if (!t) {
-      c.problem("needs x, y, w and h");
-      c.skipped();
-      return c.result("\"window\"");
+void checkArgument(const ArgForm& form, const ScriptArg& arg, bool wordsToo, Problems& p) {
+  const Token t = arg.tokens[0];
+  switch (form.kind) {
+    case ArgKind::Integer:
+      if (t && !isIntegerToken(*t))
+        p.add(std::string(form.name) + " " + quoted(*t) + " is not a number (read as 0)");
+      break;
+    case ArgKind::Count:
+      checkCount(form, form.name, t, wordsToo, p);
+      break;
+    case ArgKind::Real: {
+      double r = 0;
+      if (!t)
+        badValue(form, "missing " + std::string(form.name), p);
+      else if (!isRealToken(*t, r))
+        badValue(form, quoted(*t) + " is not a number", p);
+      else if (!(r > 0) || !std::isfinite(r))
+        badValue(form, std::string(form.name) + " " + quoted(*t) + " is not greater than 0", p);
+      break;
     }
-    c.optionalInteger(t, name);
+    case ArgKind::Word:
+      if (t && arg.integer < 0)
+        badValue(form, "unknown " + std::string(form.name) + " " + quoted(*t), p);
+      break;
+    case ArgKind::Lens:
+      checkLens(form, arg, p);
+      break;
+    case ArgKind::None:
+      break;
   }
-  const Token anchor = c.next();
-  if (anchor && lookupWord(anchor, kAnchorWords) < 0)
-    c.problem("unknown anchor " + quoted(*anchor) + " (the dialog stays)");
-  c.optionalInteger(c.next(), "dx");
-  c.optionalInteger(c.next(), "dy");
-  return c.result("\"window\"");
 }
 
-std::optional<std::string> checkCanvass(ArgumentCheck& c) {
-  c.count(c.next(), "Xmax", " (Xmax stays)");
-  c.count(c.next(), "Ymax", " (Ymax stays)");
-  return c.result("\"canvass\"");
-}
-
-std::optional<std::string> checkLoop(ArgumentCheck& c) {
-  const Token t = c.next();
-  if (t) c.count(t, "count", " (the loop runs 9999 passes)");
-  return c.result("\"loop\"");
-}
-
-std::optional<std::string> checkLens(ArgumentCheck& c) {
-  if (!lensCounts(c, "")) c.skipped();
-  shapeWord(c, "lens", "");
-  return c.result("\"lens\"");
-}
-
-std::optional<std::string> checkFade(ArgumentCheck& c) {
-  bool whole = lensCounts(c, "start ");
-  shapeWord(c, "start lens", "the values after it shift");
-  whole = lensCounts(c, "end ") && whole;
-  shapeWord(c, "end lens", "not as the steps");
-  c.optionalInteger(c.next(), "steps");
-  if (!whole) c.skipped();
-  return c.result("\"fade\"");
-}
-
-std::optional<std::string> checkWidthFade(ArgumentCheck& c) {
-  const Token s = c.next();
-  const Token e = c.next();
-  const Token k = c.next();
-  if (!k) {
-    c.problem("needs start, end and steps");
-    c.skipped();
-    return c.result("\"width fade\"");
-  }
-  c.optionalInteger(s, "start");
-  c.optionalInteger(e, "end");
-  c.optionalInteger(k, "steps");
-  const long long start = scriptAtoi(*s);
-  const long long steps = scriptAtoi(*k);
+// A width fade runs only with a step: from width 0 the start is the traced
+// width, known only when it runs.
+void checkWidthFadeStep(const ScriptArgs& args, Problems& p) {
+  const long long start = args[0].integer;
+  const long long steps = args[2].integer;
   if (steps == 0) {
-    c.problem("0 steps");
-    c.skipped();
-  } else if (start != 0 && (scriptAtoi(*e) - start) / steps == 0) {
-    // From width 0 the start is the traced width, known only when it runs.
-    c.problem("the step (end - start) / steps is 0");
-    c.skipped();
+    p.add("0 steps");
+    p.skipped();
+  } else if (start != 0 && (args[1].integer - start) / steps == 0) {
+    p.add("the step (end - start) / steps is 0");
+    p.skipped();
   }
-  return c.result("\"width fade\"");
-}
-
-std::optional<std::string> checkWidth(ArgumentCheck& c) {
-  const Token t = c.next();
-  switch (lookupWord(t, kWidthWords)) {
-    case WIDTH_FADE:
-      return checkWidthFade(c);
-    case WIDTH_LOCK:
-    case WIDTH_UNLOCK:
-      return std::nullopt;
-    case WIDTH_PERCENT: {
-      const Token p = c.next();
-      if (!p) {
-        c.problem("needs a percentage");
-        c.skipped();
-      }
-      c.optionalInteger(p, "percentage");
-      return c.result("\"width percent\"");
-    }
-    default:
-      if (!t) {
-        c.problem("needs a width, \"lock\", \"unlock\", \"percent\" or \"fade\"");
-      } else if (isDigit(t->front())) {
-        return std::nullopt;
-      } else if (isSign(t->front())) {
-        c.problem("a width " + quoted(*t) + " may not have a sign");
-      } else {
-        c.problem("unknown word " + quoted(*t));
-      }
-      c.skipped();
-      return c.result("\"width\"");
-  }
-}
-
-std::optional<std::string> checkRindex(ArgumentCheck& c) {
-  const Token t = c.next();
-  double r = 0;
-  if (!t)
-    c.problem("missing the index (the index stays)");
-  else if (!isRealToken(*t, r))
-    c.problem(quoted(*t) + " is not a number (the index stays)");
-  else if (!(r > 0) || !std::isfinite(r))
-    c.problem("the index " + quoted(*t) + " is not greater than 0 (the index stays)");
-  return c.result("\"rindex\"");
-}
-
-std::optional<std::string> checkTrace(ArgumentCheck& c) {
-  const Token t = c.next();
-  if (!t)
-    c.problem("needs \"beam\" or \"multibeam\"");
-  else if (lookupWord(t, kBeamModeWords) < 0)
-    c.problem("unknown beam mode " + quoted(*t));
-  c.skipped();
-  return c.result("\"trace\"");
 }
 
 std::optional<std::string> checkArguments(int keyword, ScriptLine& line) {
-  ArgumentCheck c(line);
-  switch (keyword) {
-    case KW_WINDOW:
-      return checkWindow(c);
-    case KW_CANVASS:
-      return checkCanvass(c);
-    case KW_DELAY:
-    case KW_SLEEP:
-    case KW_REPEAT:
-      c.optionalInteger(c.next(), "the value");
-      return c.result("\"" + std::string(kScriptKeywords[keyword]) + "\"");
-    case KW_LOOP:
-      return checkLoop(c);
-    case KW_LENS:
-      return checkLens(c);
-    case KW_FADE:
-      return checkFade(c);
-    case KW_WIDTH:
-      return checkWidth(c);
-    case KW_RINDEX:
-      return checkRindex(c);
-    case KW_TRACE:
-      return checkTrace(c);
-    default:  // "stop", "pause", "endloop", "skip": no arguments
-      return std::nullopt;
+  const ScriptArgs args = readArguments(keyword, line);
+  std::string what = "\"" + std::string(kScriptGrammar[keyword].word);
+  if (args.sub >= 0) what += " " + std::string(args.form->word);
+  what += "\"";
+  Problems p;
+  if (!args.complete) {
+    p.add(args.form->needs);
+    p.skipped();
+    return p.result(what);
   }
+  const bool wordsToo = args.sub < 0 && !kScriptGrammar[keyword].subs.empty();
+  for (int i = 0; i < args.form->argCount(); ++i)
+    checkArgument(args.form->args[i], args[i], wordsToo, p);
+  if (keyword == KW_WIDTH && args.sub == WIDTH_FADE) checkWidthFadeStep(args, p);
+  return p.result(what);
 }
 
 }  // namespace

@@ -46,17 +46,21 @@ int scriptAtoi(std::string_view token) {
   return static_cast<int>(value);
 }
 
-int nextInt(ScriptLine& line) {
-  const auto token = line.nextToken();
+int scriptCount(std::optional<std::string_view> token) {
   if (!token || !isDigit(token->front())) return MISSING_INT;
   return scriptAtoi(*token);
 }
 
+int nextInt(ScriptLine& line) { return scriptCount(line.nextToken()); }
+
+double scriptAtof(std::string_view token) {
+  const std::string text(token);  // strtod needs a terminated string
+  return std::strtod(text.c_str(), nullptr);
+}
+
 double nextReal(ScriptLine& line) {
   const auto token = line.nextToken();
-  if (!token) return 0.0;
-  const std::string text(*token);  // strtod needs a terminated string
-  return std::strtod(text.c_str(), nullptr);
+  return token ? scriptAtof(*token) : 0.0;
 }
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
@@ -88,12 +92,19 @@ bool LensSpec::hasMissingCount() const {
   return false;
 }
 
-LensSpec readLensSpec(ScriptLine& line) {
+LensSpec lensSpecOf(const LensTokens& tokens) {
   LensSpec lensSpec;
-  for (double& v : lensSpec.values) v = static_cast<double>(nextInt(line));
-  const int shape = lookupWord(line.nextToken(), kShapeWords);
+  for (std::size_t i = 0; i < lensSpec.values.size(); ++i)
+    lensSpec.values[i] = static_cast<double>(scriptCount(tokens[i]));
+  const int shape = lookupWord(tokens[5], kShapeWords);
   lensSpec.shape = shape < 0 ? 0 : shape;
   return lensSpec;
+}
+
+LensSpec readLensSpec(ScriptLine& line) {
+  LensTokens tokens;
+  for (auto& t : tokens) t = line.nextToken();
+  return lensSpecOf(tokens);
 }
 
 namespace {

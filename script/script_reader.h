@@ -8,23 +8,21 @@
 // punctuation makes the line a comment. Keywords and words match without
 // regard to ASCII case.
 //
-// Index: MISSING_INT, the word lists and keyword numbers, ScriptLine,
-// scriptAtoi, nextInt, nextReal, lookupWord, readLensSpec, ScriptLineRead,
-// readScriptLine, scriptKeyword.
+// The keywords, their arguments and the word lists are in script_grammar.h.
+//
+// Index: ScriptLine, scriptAtoi, scriptAtof, scriptCount, nextInt, nextReal, lookupWord,
+// readLensSpec, ScriptLineRead, readScriptLine, scriptKeyword.
 #pragma once
 
 #include <array>
-#include <climits>
 #include <cstdio>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
-namespace kelvane {
+#include "script/script_grammar.h"
 
-// What nextInt yields for a token that is absent or does not start with a digit.
-inline constexpr int MISSING_INT = INT_MIN;
+namespace kelvane {
 
 // Longest line the reader hands out; the rest of a longer line comes next.
 inline constexpr int kScriptLineMax = 399;
@@ -32,50 +30,6 @@ inline constexpr int kScriptLineMax = 399;
 // Token separators. A carriage return before the line feed belongs to the
 // line end of a file written with CR LF, as a text-mode read would drop it.
 inline constexpr std::string_view kScriptDelimiters = " ,\t\n\r";
-
-using WordList = std::span<const std::string_view>;
-
-// Keywords, in the order their numbers give.
-inline constexpr std::array<std::string_view, 15> kScriptKeywords = {
-    "window",  "canvass", "stop", "pause", "delay", "sleep",  "repeat", "loop",
-    "endloop", "skip",    "lens", "fade",  "width", "rindex", "trace"};
-enum ScriptKeyword : int {
-  KW_WINDOW = 0,
-  KW_CANVASS,
-  KW_STOP,
-  KW_PAUSE,
-  KW_DELAY,
-  KW_SLEEP,
-  KW_REPEAT,
-  KW_LOOP,
-  KW_ENDLOOP,
-  KW_SKIP,
-  KW_LENS,
-  KW_FADE,
-  KW_WIDTH,
-  KW_RINDEX,
-  KW_TRACE,
-};
-
-// "trace" arguments: the beam modes 0 (single-beam) and 1 (multi-beam).
-inline constexpr std::array<std::string_view, 2> kBeamModeWords = {"beam", "multibeam"};
-
-// "width" sub-commands.
-inline constexpr std::array<std::string_view, 4> kWidthWords = {"fade", "lock", "unlock",
-                                                                "percent"};
-enum WidthWord : int { WIDTH_FADE = 0, WIDTH_LOCK, WIDTH_UNLOCK, WIDTH_PERCENT };
-
-// "window" anchors: 0..3 inside the lens view, 4..7 inside the work area;
-// anchor mod 4 is the corner (left-top, right-top, left-bottom, right-bottom).
-inline constexpr std::array<std::string_view, 8> kAnchorWords = {
-    "INLT", "INRT", "INLB", "INRB", "OUTLT", "OUTRT", "OUTLB", "OUTRB"};
-inline constexpr int kAnchorsInView = 4;
-
-// Shape words, indexed by the lens shape code.
-inline constexpr std::array<std::string_view, 4> kShapeWords = {"CVCV", "CVCC", "CCCV", "CCCC"};
-
-// Ends a skipped block; not a keyword of its own.
-inline constexpr std::string_view kEndSkipWord = "endskip";
 
 // One line, handing out its tokens one after another.
 class ScriptLine {
@@ -92,9 +46,15 @@ class ScriptLine {
 // reads it: "12ab" gives 12, "ab" gives 0. Values beyond int saturate.
 int scriptAtoi(std::string_view token);
 
-// The next token's value when it starts with a digit; MISSING_INT otherwise
-// (so a leading minus sign counts as missing).
+// A count token's value when it starts with a digit; MISSING_INT otherwise
+// (so a leading minus sign counts as missing, and so does no token).
+int scriptCount(std::optional<std::string_view> token);
+
+// The next token read as a count.
 int nextInt(ScriptLine& line);
+
+// The leading real number of a token, as C's atof reads it.
+double scriptAtof(std::string_view token);
 
 // The next token read as a real number (leading part, like atof); 0.0 when
 // there is no token.
@@ -118,6 +78,9 @@ struct LensSpec {
   bool hasMissingCount() const;
 };
 LensSpec readLensSpec(ScriptLine& line);
+// The same from a lens's six tokens (five counts, the shape word).
+using LensTokens = std::array<std::optional<std::string_view>, 6>;
+LensSpec lensSpecOf(const LensTokens& tokens);
 
 // How readScriptLine found a line.
 struct ScriptLineRead {

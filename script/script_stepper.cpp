@@ -8,22 +8,11 @@
 #include <utility>
 
 #include "script/lens_script_writer.h"
+#include "script/script_args.h"
 
 namespace kelvane {
 
 namespace {
-
-bool startsWithDigit(const std::optional<std::string_view>& token) {
-  return token && token->front() >= '0' && token->front() <= '9';
-}
-
-int tokenInt(const std::optional<std::string_view>& token, int missing) {
-  return token ? scriptAtoi(*token) : missing;
-}
-
-// As in the threaded runner: fades default to 10 steps, loops to 9999 passes.
-constexpr int kDefaultFadeSteps = 10;
-constexpr int kDefaultLoopPasses = 9999;
 
 constexpr ScriptWait kNoWait{ScriptWait::Time, 0};
 
@@ -72,12 +61,13 @@ ScriptWait ScriptStepper::next() {
 }
 
 std::optional<ScriptWait> ScriptStepper::dispatch(ScriptLine& line, int keyword) {
+  const ScriptArgs args = readArguments(keyword, line);
   switch (keyword) {
     case KW_WINDOW:
-      return doWindow(line);
+      return doWindow(args);
     case KW_CANVASS: {
-      const int x = nextInt(line);
-      const int y = nextInt(line);
+      const int x = args[0].integer;
+      const int y = args[1].integer;
       m_actions.apply([x, y](ScriptHost& h) { h.setCanvas(x > 0 ? x : 0, y > 0 ? y : 0); });
       return std::nullopt;
     }
@@ -86,20 +76,18 @@ std::optional<ScriptWait> ScriptStepper::dispatch(ScriptLine& line, int keyword)
     case KW_PAUSE:
       return ScriptWait{ScriptWait::Pause, 0};
     case KW_DELAY:
-      m_delay = tokenInt(line.nextToken(), 0);
+      m_delay = args[0].integer;
       return std::nullopt;
     case KW_SLEEP:
-      if (const auto t = line.nextToken()) return ScriptWait{ScriptWait::Time, scriptAtoi(*t)};
+      if (args[0].present()) return ScriptWait{ScriptWait::Time, args[0].integer};
       return std::nullopt;
     case KW_REPEAT:
-      doRepeat(line);
+      doRepeat(args[0]);
       return std::nullopt;
-    case KW_LOOP: {
+    case KW_LOOP:
       m_loopStart = std::ftell(m_file.get());
-      const int n = nextInt(line);
-      m_loopCounter = n == MISSING_INT ? kDefaultLoopPasses : n;
+      m_loopCounter = args[0].integer;
       return std::nullopt;
-    }
     case KW_ENDLOOP:
       m_loopCounter -= 1;
       if (m_loopCounter > 0 && m_loopStart && *m_loopStart >= 0)
@@ -109,13 +97,13 @@ std::optional<ScriptWait> ScriptStepper::dispatch(ScriptLine& line, int keyword)
       doSkip();
       return std::nullopt;
     case KW_LENS:
-      return doLens(line);
+      return doLens(args[0].lens);
     case KW_FADE:
-      return doFade(line);
+      return doFade(args);
     case KW_WIDTH:
-      return doWidth(line);
+      return doWidth(args);
     case KW_RINDEX: {
-      const double r = nextReal(line);
+      const double r = args[0].real;
       // "inf" or "nan" would make no index at all; they are passed over like 0.
       if (r > 0 && std::isfinite(r)) {
         const double ratio = 1.0 / r;
@@ -124,22 +112,19 @@ std::optional<ScriptWait> ScriptStepper::dispatch(ScriptLine& line, int keyword)
       return delayWait();
     }
     case KW_TRACE:
-      return doTrace(line);
+      return doTrace(args[0].integer);
     default:
       return std::nullopt;
   }
 }
 
-std::optional<ScriptWait> ScriptStepper::doWindow(ScriptLine& line) {
-  std::array<int, 4> box{-1, -1, -1, -1};  // x, y, w, h
-  for (int& v : box) {
-    const auto t = line.nextToken();
-    if (!t) return std::nullopt;  // fewer than four numbers: the line is passed over
-    v = scriptAtoi(*t);
-  }
-  const int anchor = lookupWord(line.nextToken(), kAnchorWords);
-  const int dx = tokenInt(line.nextToken(), -1);
-  const int dy = tokenInt(line.nextToken(), -1);
+std::optional<ScriptWait> ScriptStepper::doWindow(const ScriptArgs& args) {
+  if (!args.complete) return std::nullopt;  // fewer than four numbers: the line is passed over
+  const std::array<int, 4> box{args[0].integer, args[1].integer, args[2].integer,
+                               args[3].integer};  // x, y, w, h
+  const int anchor = args[4].integer;
+  const int dx = args[5].integer;
+  const int dy = args[6].integer;
   m_actions.apply([box, anchor, dx, dy](ScriptHost& h) {
     h.moveLensView(box[0], box[1], box[2], box[3]);
     if (anchor >= 0) h.placeLensControl(anchor, dx, dy);
@@ -147,8 +132,7 @@ std::optional<ScriptWait> ScriptStepper::doWindow(ScriptLine& line) {
   return std::nullopt;
 }
 
-std::optional<ScriptWait> ScriptStepper::doLens(ScriptLine& line) {
-  const LensSpec lens = readLensSpec(line);
+std::optional<ScriptWait> ScriptStepper::doLens(const LensSpec& lens) {
   // A missing or signed count is no lens size: the lens stays as it is.
   if (lens.hasMissingCount()) return std::nullopt;
   m_actions.ensureLensView();
@@ -160,8 +144,7 @@ std::optional<ScriptWait> ScriptStepper::doLens(ScriptLine& line) {
   return delayWait();
 }
 
-std::optional<ScriptWait> ScriptStepper::doTrace(ScriptLine& line) {
-  const int mode = lookupWord(line.nextToken(), kBeamModeWords);
+std::optional<ScriptWait> ScriptStepper::doTrace(int mode) {
   if (mode < 0) return std::nullopt;
   m_actions.apply([mode](ScriptHost& h) { h.setBeamMode(mode); });
   m_actions.ensureLensView();
@@ -169,10 +152,9 @@ std::optional<ScriptWait> ScriptStepper::doTrace(ScriptLine& line) {
   return delayWait();
 }
 
-void ScriptStepper::doRepeat(ScriptLine& line) {
-  const auto t = line.nextToken();
-  if (m_repeatCounter == 0 && t) {
-    m_repeatCounter = scriptAtoi(*t);
+void ScriptStepper::doRepeat(const ScriptArg& count) {
+  if (m_repeatCounter == 0 && count.present()) {
+    m_repeatCounter = count.integer;
     std::rewind(m_file.get());
     return;
   }
@@ -191,10 +173,10 @@ void ScriptStepper::doSkip() {
   }
 }
 
-std::optional<ScriptWait> ScriptStepper::doFade(ScriptLine& line) {
-  const LensSpec start = readLensSpec(line);
-  const LensSpec end = readLensSpec(line);  // its shape is read and not used
-  const long long steps = tokenInt(line.nextToken(), kDefaultFadeSteps);
+std::optional<ScriptWait> ScriptStepper::doFade(const ScriptArgs& args) {
+  const LensSpec& start = args[0].lens;
+  const LensSpec& end = args[1].lens;  // its shape is read and not used
+  const long long steps = args[2].integer;
   if (start.hasMissingCount() || end.hasMissingCount()) return std::nullopt;
   m_actions.ensureLensView();
   Fade fade{start.values, {}, end.values, start.shape, steps, steps, true};
@@ -227,11 +209,10 @@ ScriptWait ScriptStepper::fadeStep() {
   return delayWait(2);
 }
 
-std::optional<ScriptWait> ScriptStepper::doWidth(ScriptLine& line) {
-  const auto t = line.nextToken();
-  switch (lookupWord(t, kWidthWords)) {
+std::optional<ScriptWait> ScriptStepper::doWidth(const ScriptArgs& args) {
+  switch (args.sub) {
     case WIDTH_FADE:
-      return doWidthFade(line);
+      return doWidthFade(args);
     case WIDTH_LOCK:
       m_actions.apply([](ScriptHost& h) { h.setLockWidth(0); });
       return kNoWait;
@@ -239,15 +220,15 @@ std::optional<ScriptWait> ScriptStepper::doWidth(ScriptLine& line) {
       m_actions.apply([](ScriptHost& h) { h.setLockWidth(-1); });
       return kNoWait;
     case WIDTH_PERCENT:
-      if (const auto p = line.nextToken()) {
-        const int percent = scriptAtoi(*p);
+      if (args.complete) {
+        const int percent = args[0].integer;
         m_actions.apply([percent](ScriptHost& h) { h.setFillPercent(percent); });
         return delayWait();
       }
       return std::nullopt;
     default:
-      if (startsWithDigit(t)) {
-        const int width = scriptAtoi(*t);
+      if (args[0].integer != MISSING_INT) {
+        const int width = args[0].integer;
         m_actions.apply([width](ScriptHost& h) { h.setLockWidth(width); });
         return delayWait();
       }
@@ -255,14 +236,11 @@ std::optional<ScriptWait> ScriptStepper::doWidth(ScriptLine& line) {
   }
 }
 
-std::optional<ScriptWait> ScriptStepper::doWidthFade(ScriptLine& line) {
-  const auto ts = line.nextToken();
-  const auto te = line.nextToken();
-  const auto tk = line.nextToken();
-  if (!tk) return std::nullopt;  // fewer than three numbers
-  long long s = scriptAtoi(*ts);
-  const long long e = scriptAtoi(*te);
-  const long long k = scriptAtoi(*tk);
+std::optional<ScriptWait> ScriptStepper::doWidthFade(const ScriptArgs& args) {
+  if (!args.complete) return std::nullopt;  // fewer than three numbers
+  long long s = args[0].integer;
+  const long long e = args[1].integer;
+  const long long k = args[2].integer;
   if (s == 0) {
     const auto width = m_actions.traceWidth();
     if (!width) return std::nullopt;

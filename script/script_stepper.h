@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 
+#include "script/script_args.h"
 #include "script/script_host.h"
 #include "script/script_reader.h"
 
@@ -89,14 +90,15 @@ class ScriptStepper {
     long long s, e, step;
   };
 
+  // Reads the line's arguments by the keyword table and runs it.
   std::optional<ScriptWait> dispatch(ScriptLine& line, int keyword);
-  std::optional<ScriptWait> doWindow(ScriptLine& line);
-  std::optional<ScriptWait> doLens(ScriptLine& line);
-  std::optional<ScriptWait> doFade(ScriptLine& line);
-  std::optional<ScriptWait> doWidth(ScriptLine& line);
-  std::optional<ScriptWait> doWidthFade(ScriptLine& line);
-  std::optional<ScriptWait> doTrace(ScriptLine& line);
-  void doRepeat(ScriptLine& line);
+  std::optional<ScriptWait> doWindow(const ScriptArgs& args);
+  std::optional<ScriptWait> doLens(const LensSpec& lens);
+  std::optional<ScriptWait> doFade(const ScriptArgs& args);
+  std::optional<ScriptWait> doWidth(const ScriptArgs& args);
+  std::optional<ScriptWait> doWidthFade(const ScriptArgs& args);
+  std::optional<ScriptWait> doTrace(int mode);
+  void doRepeat(const ScriptArg& count);
   void doSkip();
   ScriptWait fadeStep();
   ScriptWait widthFadeStep();

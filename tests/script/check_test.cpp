@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "script/headless_host.h"
 #include "script/lens_script_writer.h"
 #include "script/script_check.h"
+#include "script/script_stepper.h"
 
 namespace kelvane {
 namespace {
@@ -28,6 +30,62 @@ Lines check(const std::string& text) {
     out.push_back(std::to_string(w.line) + ": " + w.message);
   std::fclose(f);
   return out;
+}
+
+// Whether the stepper does anything with the one line `text`: changes the
+// lens, the settings or the windows, or hands back a wait.
+bool stepperActsOn(const std::string& text) {
+  struct CountingActions : DirectScriptActions {
+    using DirectScriptActions::DirectScriptActions;
+    bool apply(const std::function<void(ScriptHost&)>& work) override {
+      ++applied;
+      return DirectScriptActions::apply(work);
+    }
+    int applied = 0;
+  };
+  std::FILE* f = std::tmpfile();
+  std::fwrite(text.data(), 1, text.size(), f);
+  std::rewind(f);
+  HeadlessHost host;
+  CountingActions actions(host);
+  ScriptStepper stepper(ScriptFile(f), actions);
+  return stepper.next().kind != ScriptWait::End || actions.applied > 0;
+}
+
+// The checker and the stepper read arguments alike: the lines the checker
+// says are skipped are exactly those the stepper does nothing with.
+TEST(ScriptCheck, SaysSkippedExactlyWhereTheStepperPassesTheLineOver) {
+  for (const char* line : {"lens 1 2 3 4",
+                           "lens 100 -163 143 260 112 CCCC",
+                           "lens 1 2 3 4 5 round",
+                           "lens 1 2 3 4 5",
+                           "fade 1 2 3 4 5 6 7 8 9 10",
+                           "fade 1 2 3 4 5 CVCV 6 7 8 9 10 4",
+                           "window 1 2 3",
+                           "window a",
+                           "window 1 2 x 4 nowhere",
+                           "canvass -5 600",
+                           "width",
+                           "width -5",
+                           "width abc",
+                           "width 120px",
+                           "width lock",
+                           "width percent",
+                           "width percent 50",
+                           "width fade 100 200",
+                           "width fade 5 6 3",
+                           "width fade 100 200 0",
+                           "width fade 100 200 2",
+                           "trace",
+                           "trace laser",
+                           "trace beam",
+                           "rindex 0",
+                           "rindex 1.5"}) {
+    const std::string text = std::string(line) + "\n";
+    const Lines warnings = check(text);
+    const bool skipped = !warnings.empty() && warnings[0].ends_with("the line is skipped");
+    EXPECT_NE(skipped, stepperActsOn(text)) << line;
+  }
 }
 
 TEST(ScriptCheck, EachKindOfBadLineIsNamedWithItsLine) {
