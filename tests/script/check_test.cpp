@@ -1,6 +1,7 @@
 // Script warnings: each line that cannot be read whole is named with its
 // line number and what is wrong; sound scripts give none.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -110,6 +111,10 @@ TEST(ScriptCheck, LongLinesKeepTheLineNumbers) {
                    "3: the line is longer than 399 characters: its rest is read as a line of its "
                    "own; unknown keyword \"lense\": the line is skipped",
                    "4: unknown keyword \"bogus\": the line is skipped"}));
+  // However long a line is, its warning stays short.
+  const Lines huge = check("lense " + std::string(1 << 20, 'x') + "\n");
+  ASSERT_EQ(huge.size(), 1u);
+  EXPECT_LT(huge[0].size(), 400u) << huge[0].substr(0, 400);
   EXPECT_EQ(check(std::string("lens 1 2\0 3 4 5\nstop\n", 21)),
             (Lines{"1: a NUL byte: the rest of the line is not read; \"lens\": missing evx: the "
                    "line is skipped"}));
@@ -130,6 +135,10 @@ TEST(ScriptCheck, FilesThatCannotBeRun) {
       "lens 1 2 3 4 5\n\x7f"
       "ELF\0\0\1",
       22);
+  const fs::path fifo = dir / "pipe.ops";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(scriptFileProblem(fifo.string()), "a FIFO, not a regular file");
+  EXPECT_EQ(scriptFileProblem("/dev/zero"), "a character device, not a regular file");
   EXPECT_EQ(scriptFileProblem(dir.string()), "Is a directory");
   EXPECT_EQ(scriptFileProblem((dir / "none.ops").string()), "No such file or directory");
   EXPECT_EQ(scriptFileProblem(binary.string()), "not a text file (it holds NUL bytes)");
