@@ -365,6 +365,45 @@ TEST_F(SharedTempTest, OtherUsersFilesThereDoNotKeepTheUsersStartsApart) {
       << log.constData();
 }
 
+// Another user made a shared TEMP's Kelvane/Store first, put a link to the
+// user's file at the hand-off file's name and holds the hand-off lock.
+TEST_F(SharedTempTest, AStoreAnotherUserMadeFirstIsNotUsedForTheHandoff) {
+  if (::getuid() != 0) GTEST_SKIP() << "acting as another user needs root";
+  const QString shared = tmp.filePath("shared");
+  const QString store = shared + "/Kelvane/Store";
+  const QString victim = tmp.filePath("home/victim.txt");
+  std::ofstream(victim.toStdString()) << "precious";
+  QDir().mkpath(shared);
+  ASSERT_EQ(::chmod(QFile::encodeName(tmp.path()).constData(), 0755), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0777), 0);
+  QProcess other;
+  other.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", "sh", "-c",
+                         "mkdir -p \"$1\" && ln -s \"$2\" \"$1/xIxComFile.~~~\" && "
+                         "exec flock -o \"$1/xIxComFile.lck\" sleep 60",
+                         "sh", store, victim});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(store + "/xIxComFile.lck"); }, 10000))
+      << other.readAllStandardError().constData();
+
+  env.insert("TEMP", shared);
+  first.setProcessEnvironment(env);
+  first.start(KELVANE_EXE, {});
+  ASSERT_TRUE(first.waitForStarted(10000));
+  EXPECT_TRUE(waitFor([&] {
+    return SingleInstance::otherInstanceRunning(privateDir() + "/kelvane.sock");
+  })) << log.constData();
+  QProcess second;
+  second.setProcessEnvironment(env);
+  second.start(KELVANE_EXE, {"/x/show.ops"});
+  ASSERT_TRUE(second.waitForFinished(30000)) << "the other user's lock holds no start";
+  EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().constData();
+  EXPECT_TRUE(waitFor([&] { return log.contains("Script hand-off: /x/show.ops"); }))
+      << log.constData();
+  std::ifstream in(victim.toStdString());
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious");
+  other.kill();
+  other.waitForFinished(10000);
+}
+
 // A private folder others may enter (or another user's) is not used: the
 // start runs alone and says so, rather than claiming a place of its own.
 TEST_F(SharedTempTest, APrivateFolderOthersCanReachMeansRunningAloneAndSayingSo) {
