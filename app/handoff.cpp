@@ -26,8 +26,8 @@ std::string withSlash(std::string path) {
 
 }  // namespace
 
-std::string privateRuntimeDir(const std::string& runtimeDir, const std::string& tempDir,
-                              uid_t user, std::string& problem) {
+std::string privateRuntimeDir(const std::string& runtimeDir, const std::string& tempDir, uid_t user,
+                              std::string& problem) {
   // A runtime folder others can enter, or that is not the user's, is no
   // safer than the temporary folder.
   if (!runtimeDir.empty() && runtimeDir.front() == '/') {
@@ -40,8 +40,8 @@ std::string privateRuntimeDir(const std::string& runtimeDir, const std::string& 
   }
   // Made 0700 by the user, or found: then it must be the user's alone, as a
   // folder another user made first could hold anything.
-  const std::string dir = withSlash(tempDir.empty() ? "/tmp" : tempDir) + "kelvane-" +
-                          std::to_string(user);
+  const std::string dir =
+      withSlash(tempDir.empty() ? "/tmp" : tempDir) + "kelvane-" + std::to_string(user);
   ::mkdir(dir.c_str(), 0700);
   std::string why;
   const int fd = openOwnedDirectory(dir, user, S_IRWXG | S_IRWXO, why);

@@ -25,8 +25,8 @@ inline constexpr int kHandoffTextMax = 1 << 20;
 // otherwise "kelvane-UID" in `tempDir`, created 0700 and checked. Empty when
 // that folder is somebody else's or others may enter it; `problem` then
 // says so, with its path.
-std::string privateRuntimeDir(const std::string& runtimeDir, const std::string& tempDir,
-                              uid_t user, std::string& problem);
+std::string privateRuntimeDir(const std::string& runtimeDir, const std::string& tempDir, uid_t user,
+                              std::string& problem);
 // The same for this process: XDG_RUNTIME_DIR, then TMPDIR or "/tmp".
 std::string privateRuntimeDir(std::string& problem);
 
@@ -69,7 +69,6 @@ HandoffMessage parseHandoffMessage(std::string_view received);
 // joined by single spaces (empty without arguments). A text that does not
 // start with "/" is taken relative to `currentDir`, so the running instance,
 // started elsewhere, finds the same file.
-std::string commandLineText(int argc, const char* const* argv,
-                            const std::string& currentDir = {});
+std::string commandLineText(int argc, const char* const* argv, const std::string& currentDir = {});
 
 }  // namespace kelvane

@@ -8,14 +8,15 @@
 
 #include <QByteArray>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "app/command_ids.h"
 #include "app/handoff.h"
@@ -70,8 +71,8 @@ QString SingleInstance::serverName(std::string& problem) {
   return socketIn(privateRuntimeDir(problem));
 }
 
-QString SingleInstance::serverNameFor(const QString& runtimeDir, const QString& tempDir,
-                                      uid_t user, std::string& problem) {
+QString SingleInstance::serverNameFor(const QString& runtimeDir, const QString& tempDir, uid_t user,
+                                      std::string& problem) {
   return socketIn(privateRuntimeDir(QFile::encodeName(runtimeDir).toStdString(),
                                     QFile::encodeName(tempDir).toStdString(), user, problem));
 }
@@ -110,15 +111,16 @@ class HandoffLock {
     std::string problem;
     m_fd = openRegularFile(path, O_RDWR | O_CREAT, RegularFileRules{false, ::getuid()}, problem);
     if (m_fd < 0) {
-      std::fprintf(stderr, "kelvane: cannot use the hand-off lock %s: %s; nothing was handed over.\n",
+      std::fprintf(stderr,
+                   "kelvane: cannot use the hand-off lock %s: %s; nothing was handed over.\n",
                    path.c_str(), problem.c_str());
       return;
     }
-    QElapsedTimer waited;
-    waited.start();
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kHandoffLockWaitMs);
     while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
       if (errno != EWOULDBLOCK && errno != EINTR) break;  // no locks here: go on without
-      if (waited.elapsed() >= kHandoffLockWaitMs) {
+      if (std::chrono::steady_clock::now() >= deadline) {
         std::fprintf(stderr,
                      "kelvane: another start has held the hand-off lock %s for %d seconds; "
                      "nothing was handed over.\n",
@@ -127,7 +129,7 @@ class HandoffLock {
         m_fd = -1;
         return;
       }
-      ::usleep(kLockPollMs * 1000);
+      std::this_thread::sleep_for(std::chrono::milliseconds(kLockPollMs));
     }
   }
   ~HandoffLock() {

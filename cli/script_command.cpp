@@ -131,8 +131,7 @@ int checkOnly(const std::string& path) {
   std::string problem;
   const InputFilePtr file = openRegularInput(path, problem);
   if (!file) {
-    std::fprintf(stderr, "kelvane-cli script: cannot run %s: %s\n", path.c_str(),
-                 problem.c_str());
+    std::fprintf(stderr, "kelvane-cli script: cannot run %s: %s\n", path.c_str(), problem.c_str());
     return 1;
   }
   const auto warnings = checkScript(file.get());

@@ -44,8 +44,7 @@ int openRegularFile(const std::string& path, int flags, const RegularFileRules& 
   if (S_ISDIR(st.st_mode)) return refuse(fd, problem, std::strerror(EISDIR));
   if (!S_ISREG(st.st_mode))
     return refuse(fd, problem, std::string(kindOf(st.st_mode)) + ", not a regular file");
-  if (rules.owner && st.st_uid != *rules.owner)
-    return refuse(fd, problem, "another user's file");
+  if (rules.owner && st.st_uid != *rules.owner) return refuse(fd, problem, "another user's file");
   if (truncate && ::ftruncate(fd, 0) != 0) return refuse(fd, problem, std::strerror(errno));
   // Reads and writes of a regular file never block anyway; the flag only
   // kept open itself from waiting.
@@ -80,10 +79,9 @@ int openOwnedDirectory(const std::string& path, uid_t user, mode_t forbidden,
   struct stat st {};
   if (::fstat(fd, &st) != 0) return refuse(fd, problem, std::strerror(errno));
   if (st.st_uid != user) return refuse(fd, problem, "another user's folder");
-  if ((st.st_mode & forbidden) != 0)
-    return refuse(fd, problem, (forbidden & (S_IRGRP | S_IROTH | S_IXGRP | S_IXOTH))
-                                   ? "a folder others may enter"
-                                   : "a folder others may write into");
+  const mode_t reachable = st.st_mode & forbidden;
+  if (reachable & (S_IWGRP | S_IWOTH)) return refuse(fd, problem, "a folder others may write into");
+  if (reachable != 0) return refuse(fd, problem, "a folder others may enter");
   return fd;
 }
 

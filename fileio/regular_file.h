@@ -53,7 +53,6 @@ InputFilePtr openRegularInput(const std::string& path, std::string& problem,
 // not a link, owned by `user`, and none of the `forbidden` mode bits are set
 // (S_IWGRP | S_IWOTH: nobody else may put files in it; 077: nobody else may
 // even look). Returns its descriptor, or -1 with `problem` saying why.
-int openOwnedDirectory(const std::string& path, uid_t user, mode_t forbidden,
-                       std::string& problem);
+int openOwnedDirectory(const std::string& path, uid_t user, mode_t forbidden, std::string& problem);
 
 }  // namespace kelvane

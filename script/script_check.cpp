@@ -282,7 +282,7 @@ std::vector<ScriptWarning> checkScript(std::FILE* file) {
   constexpr int kProblemsShown = 4;
   std::string problems;  // of the file's current line
   int problemCount = 0;
-  bool toldLong = false;   // the line's "longer than" note is in
+  bool toldLong = false;  // the line's "longer than" note is in
   bool inSkip = false;
   bool continued = false;  // the part read is the rest of a split line
   auto add = [&](const std::string& p) {

@@ -159,7 +159,7 @@ TEST_F(HandoffTest, PrivateRuntimeDirIsTheUsersAlone) {
   // Made first by somebody else, or opened to others: no private folder.
   ASSERT_EQ(::chmod(own.c_str(), 0777), 0);
   EXPECT_EQ(privateRuntimeDir("", tmp, me, problem), "");
-  EXPECT_EQ(problem, own + ": a folder others may enter");
+  EXPECT_EQ(problem, own + ": a folder others may write into");
   const std::string theirs = tmp + "/kelvane-" + std::to_string(me + 1);
   EXPECT_EQ(privateRuntimeDir("", tmp, me + 1, problem), "");
   EXPECT_EQ(problem, theirs + ": another user's folder");

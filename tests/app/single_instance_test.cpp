@@ -335,7 +335,9 @@ class SharedTempTest : public ::testing::Test {
         },
         20000);
   }
-  QString privateDir() const { return tmp.filePath(QStringLiteral("t/kelvane-%1").arg(::getuid())); }
+  QString privateDir() const {
+    return tmp.filePath(QStringLiteral("t/kelvane-%1").arg(::getuid()));
+  }
   QTemporaryDir tmp;
   QProcessEnvironment env;
   QProcess first;
@@ -378,9 +380,9 @@ TEST_F(SharedTempTest, AStoreAnotherUserMadeFirstIsNotUsedForTheHandoff) {
   ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0777), 0);
   QProcess other;
   other.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", "sh", "-c",
-                         "mkdir -p \"$1\" && ln -s \"$2\" \"$1/xIxComFile.~~~\" && "
-                         "exec flock -o \"$1/xIxComFile.lck\" sleep 60",
-                         "sh", store, victim});
+                          "mkdir -p \"$1\" && ln -s \"$2\" \"$1/xIxComFile.~~~\" && "
+                          "exec flock -o \"$1/xIxComFile.lck\" sleep 60",
+                          "sh", store, victim});
   ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(store + "/xIxComFile.lck"); }, 10000))
       << other.readAllStandardError().constData();
 
@@ -412,7 +414,8 @@ TEST_F(SharedTempTest, APrivateFolderOthersCanReachMeansRunningAloneAndSayingSo)
   first.start(KELVANE_EXE, {});
   ASSERT_TRUE(first.waitForStarted(10000));
   EXPECT_TRUE(waitFor([&] {
-    return log.contains((privateDir() + ": a folder others may enter; running alone").toLocal8Bit());
+    return log.contains(
+        (privateDir() + ": a folder others may write into; running alone").toLocal8Bit());
   })) << log.constData();
   EXPECT_EQ(first.state(), QProcess::Running);
   EXPECT_TRUE(QDir(privateDir()).isEmpty()) << "nothing is put there";

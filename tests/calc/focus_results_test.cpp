@@ -189,8 +189,7 @@ TEST(FocusResultsReader, ALineCountThatTheFileCannotHoldReservesNothing) {
     const auto error = readFocusResults(newlines.path(), results);
     std::exit(error && error->reason == "the file holds no text, not a focus table" ? 0 : 1);
   };
-  EXPECT_EXIT(readInLittleMemory(),
-      ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(readInLittleMemory(), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(FocusResultsReader, ATraceFileGivesItsLastTableAndPassesOverOtherTrace) {
