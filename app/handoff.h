@@ -1,7 +1,10 @@
 // The single-instance hand-off file: a second start writes its command-line
-// text (a script path) into "xIxComFile.~~~" in Store, then tells the first
-// instance, which reads it back. Qt-free.
+// text (a script path) into "xIxComFile.~~~" in Store (or, when Store is not
+// the user's alone, in the user's private runtime folder), then tells the
+// first instance, which reads it back. Qt-free.
 #pragma once
+
+#include <sys/types.h>
 
 #include <optional>
 #include <string>
@@ -10,19 +13,41 @@
 namespace kelvane {
 
 inline constexpr const char* kHandoffFileName = "xIxComFile.~~~";
-// Longest text readHandoffFile returns.
-inline constexpr int kHandoffTextMax = 299;
+// Held by a second start from writing the hand-off file until it is answered.
+inline constexpr const char* kHandoffLockName = "xIxComFile.lck";
+// Longest text handed off: far beyond any path; a longer command line is
+// refused rather than cut to another name.
+inline constexpr int kHandoffTextMax = 1 << 20;
 
-// Creates or truncates the hand-off file in Store and writes `text` as it is
-// (no line end added). Returns the number of characters written, or -1 when
-// the file cannot be created or the text was not written in full.
+// The user's private folder for the single-instance socket (and the
+// hand-off when Store is not safe), ending with "/": `runtimeDir`
+// (XDG_RUNTIME_DIR) when it is the user's and nobody else may enter it,
+// otherwise "kelvane-UID" in `tempDir`, created 0700 and checked. Empty when
+// that folder is somebody else's or others may enter it; `problem` then
+// says so, with its path.
+std::string privateRuntimeDir(const std::string& runtimeDir, const std::string& tempDir, uid_t user,
+                              std::string& problem);
+// The same for this process: XDG_RUNTIME_DIR, then TMPDIR or "/tmp".
+std::string privateRuntimeDir(std::string& problem);
+
+// Where the hand-off file and its lock live, ending with "/": Store when it
+// is the user's and nobody else may write into it (another user may have
+// made a shared TEMP's Kelvane/Store first), else the private runtime
+// folder; empty with `problem` when neither is safe.
+std::string handoffDir(std::string& problem);
+
+// Creates or truncates the hand-off file and writes `text` as it is (no line
+// end added). Returns the number of characters written, or -1 when the file
+// cannot be created, is not the user's own regular file (a link or a FIFO
+// put in its place), or the text was not written in full.
 int writeHandoffFile(std::string_view text);
 // Same, for a file of the caller's choosing.
 int writeHandoffFileAt(const std::string& path, std::string_view text);
 
 // The first line of the hand-off file (a line end that was read stays part
-// of it), at most `maxLength` characters; nothing when the file cannot be
-// opened or holds no line.
+// of it); nothing when the file cannot be opened, is not the user's own
+// regular file, holds no line, or its line holds a NUL byte or is longer
+// than `maxLength` (a cut-short path would name another file).
 std::optional<std::string> readHandoffFile(int maxLength = kHandoffTextMax);
 std::optional<std::string> readHandoffFileAt(const std::string& path,
                                              int maxLength = kHandoffTextMax);
@@ -41,7 +66,9 @@ enum class HandoffMessage {
 HandoffMessage parseHandoffMessage(std::string_view received);
 
 // The command-line text of a start: the arguments after the program name,
-// joined by single spaces (empty without arguments).
-std::string commandLineText(int argc, const char* const* argv);
+// joined by single spaces (empty without arguments). A text that does not
+// start with "/" is taken relative to `currentDir`, so the running instance,
+// started elsewhere, finds the same file.
+std::string commandLineText(int argc, const char* const* argv, const std::string& currentDir = {});
 
 }  // namespace kelvane

@@ -16,7 +16,6 @@
 #include "app/wiring.h"
 #include "app/workdirs.h"
 #include "calc/calc_state.h"
-#include "calc/focus_results.h"
 #include "trace/dbgprint.h"
 #include "trace/filerequest.h"
 #include "winui/file_dialogs.h"
@@ -65,31 +64,33 @@ int main(int argc, char** argv) {
   (void)defaultScriptPath;  // the script runner's scriptPath, once it is wired
 
   // The command-line text: everything after the program name (Qt's own
-  // options already taken out).
-  std::string text = commandLineText(argc, argv);
-  // A focus table named relative to where this start was made must be found
-  // by a running instance started elsewhere.
-  if (isFocusResultsPath(text)) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(text, error);
-    if (!error) text = absolute.lexically_normal().string();
-  }
+  // options already taken out), made absolute so that a running instance
+  // started elsewhere finds the same file.
+  std::error_code cwdError;
+  const std::string text =
+      commandLineText(argc, argv, std::filesystem::current_path(cwdError).string());
 
   // A second instance hands its script over and ends. Looked at twice:
-  // another start may take the place between the look and the listen.
-  const QString serverName = SingleInstance::serverName();
+  // another start may take the socket between the look and the listen.
+  std::string problem;
+  const QString serverName = SingleInstance::serverName(problem);
   SingleInstance instance;
-  SingleInstance::Place place;
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    place = SingleInstance::findPlace(serverName);
-    if (place.running) return SingleInstance::handOff(text, place.name);
-    if (instance.listen(place.name)) break;
-    if (attempt == 1) dbgPrint("Single instance: cannot listen on %s", qPrintable(place.name));
+  bool listening = false;
+  for (int attempt = 0; !serverName.isEmpty() && attempt < 2 && !listening; ++attempt) {
+    if (SingleInstance::probe(serverName) == SingleInstance::Probe::Running)
+      return SingleInstance::handOff(text, serverName);
+    listening = instance.listen(serverName);
   }
-  if (place.name != serverName)
+  if (serverName.isEmpty())
     std::fprintf(stderr,
-                 "kelvane: %s belongs to another user; started as the first instance on %s.\n",
-                 qPrintable(serverName), qPrintable(place.name));
+                 "kelvane: %s; running alone: a second start will neither find this one nor "
+                 "hand it anything.\n",
+                 problem.c_str());
+  else if (!listening)
+    std::fprintf(stderr,
+                 "kelvane: cannot listen on %s; running alone: a second start will not find "
+                 "this one.\n",
+                 qPrintable(serverName));
 
   installFileDialogs();
   setDocumentOpener([](const std::string& path) {

@@ -237,7 +237,10 @@ void MainWindow::runStartupArgument(const std::string& argument) {
 void MainWindow::handleScriptHandoff() {
   const std::optional<std::string> text = readHandoffFile();
   if (!text) {
-    dbgPrint("Script hand-off: no text in %s", storeFilePath(kHandoffFileName).c_str());
+    std::string problem;
+    const std::string dir = handoffDir(problem);
+    dbgPrint("Script hand-off: no text in %s",
+             dir.empty() ? problem.c_str() : (dir + kHandoffFileName).c_str());
     emit scriptHandedOff(QString());
     return;
   }

@@ -14,11 +14,14 @@
 #include <QLocalSocket>
 #include <QTimer>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "app/command_ids.h"
 #include "app/handoff.h"
 #include "app/workdirs.h"
+#include "fileio/regular_file.h"
 #include "trace/dbgprint.h"
 
 namespace kelvane {
@@ -31,9 +34,8 @@ constexpr int kConnectTimeoutMs = 2000;
 constexpr int kAnswerTimeoutMs = 60000;
 // A peer that connects and says nothing is dropped after this long.
 constexpr int kIdlePeerMs = 10000;
-constexpr const char* kHandoffLockName = "xIxComFile.lck";
-// Other names tried when the socket's own name is another user's.
-constexpr int kAlternativeNames = 8;
+// How often a second start looks whether the hand-off lock is free.
+constexpr int kLockPollMs = 20;
 
 QByteArray handoffMessage() { return QByteArray::number(WM_SCRIPT_HANDOFF) + '\n'; }
 
@@ -57,19 +59,22 @@ SingleInstance::SingleInstance(QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::serverName() {
-  return serverNameFor(QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR")), ::getuid());
+namespace {
+
+QString socketIn(const std::string& dir) {
+  return dir.empty() ? QString() : QFile::decodeName(dir.c_str()) + QStringLiteral("kelvane.sock");
 }
 
-QString SingleInstance::serverNameFor(const QString& runtimeDir, uid_t user) {
-  // A runtime directory others can enter, or that is not the user's, is no
-  // safer than the temporary directory.
-  struct stat st {};
-  if (!runtimeDir.isEmpty() && QDir::isAbsolutePath(runtimeDir) &&
-      ::stat(QFile::encodeName(runtimeDir).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
-      st.st_uid == user && (st.st_mode & (S_IRWXG | S_IRWXO)) == 0)
-    return runtimeDir + QStringLiteral("/kelvane.sock");
-  return QDir::tempPath() + QStringLiteral("/kelvane-%1.sock").arg(user);
+}  // namespace
+
+QString SingleInstance::serverName(std::string& problem) {
+  return socketIn(privateRuntimeDir(problem));
+}
+
+QString SingleInstance::serverNameFor(const QString& runtimeDir, const QString& tempDir, uid_t user,
+                                      std::string& problem) {
+  return socketIn(privateRuntimeDir(QFile::encodeName(runtimeDir).toStdString(),
+                                    QFile::encodeName(tempDir).toStdString(), user, problem));
 }
 
 SingleInstance::Probe SingleInstance::probe(const QString& name, uid_t user) {
@@ -94,30 +99,38 @@ bool SingleInstance::otherInstanceRunning(const QString& name) {
   return probe(name) == Probe::Running;
 }
 
-SingleInstance::Place SingleInstance::findPlace(const QString& name, uid_t user) {
-  const QString stem = name.endsWith(QStringLiteral(".sock")) ? name.chopped(5) : name;
-  QStringList candidates{name};
-  for (int i = 2; i < 2 + kAlternativeNames; ++i)
-    candidates << stem + QStringLiteral("-%1.sock").arg(i);
-  for (const QString& candidate : candidates) {
-    const Probe found = probe(candidate, user);
-    if (found != Probe::Foreign) return {candidate, found == Probe::Running};
-  }
-  // Every shared name is taken: one of this process alone, without a second
-  // start finding it.
-  return {stem + QStringLiteral("-pid%1.sock").arg(::getpid()), false};
-}
-
 namespace {
 
-// Holds the hand-off lock in Store from before the file is written until
-// the first instance has answered, so two second starts at once cannot
-// overwrite each other's text before it is read.
+// Holds the hand-off lock from before the file is written until the first
+// instance has answered, so two second starts at once cannot overwrite each
+// other's text before it is read. The lock is the user's own regular file,
+// and a start waits for it kHandoffLockWaitMs at most.
 class HandoffLock {
  public:
-  HandoffLock()
-      : m_fd(::open(storeFilePath(kHandoffLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-    if (m_fd >= 0) ::flock(m_fd, LOCK_EX);
+  explicit HandoffLock(const std::string& path) {
+    std::string problem;
+    m_fd = openRegularFile(path, O_RDWR | O_CREAT, RegularFileRules{false, ::getuid()}, problem);
+    if (m_fd < 0) {
+      std::fprintf(stderr,
+                   "kelvane: cannot use the hand-off lock %s: %s; nothing was handed over.\n",
+                   path.c_str(), problem.c_str());
+      return;
+    }
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kHandoffLockWaitMs);
+    while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+      if (errno != EWOULDBLOCK && errno != EINTR) break;  // no locks here: go on without
+      if (std::chrono::steady_clock::now() >= deadline) {
+        std::fprintf(stderr,
+                     "kelvane: another start has held the hand-off lock %s for %d seconds; "
+                     "nothing was handed over.\n",
+                     path.c_str(), kHandoffLockWaitMs / 1000);
+        ::close(m_fd);
+        m_fd = -1;
+        return;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(kLockPollMs));
+    }
   }
   ~HandoffLock() {
     if (m_fd >= 0) ::close(m_fd);  // closing releases the lock
@@ -125,19 +138,42 @@ class HandoffLock {
   HandoffLock(const HandoffLock&) = delete;
   HandoffLock& operator=(const HandoffLock&) = delete;
 
+  bool held() const { return m_fd >= 0; }
+
  private:
-  int m_fd;
+  int m_fd = -1;
 };
 
 }  // namespace
 
 int SingleInstance::handOff(const std::string& text, const QString& name, uid_t user) {
   if (text.empty()) return 0;
-  HandoffLock lock;
-  if (writeHandoffFile(text) < 0) {
+  // The first instance reads one line, whole or not at all; a part of the
+  // text would name another file.
+  if (text.size() > static_cast<std::size_t>(kHandoffTextMax)) {
+    std::fprintf(stderr,
+                 "kelvane: the command line is longer than %d characters; nothing was handed "
+                 "over.\n",
+                 kHandoffTextMax);
+    return 1;
+  }
+  if (text.find('\n') != std::string::npos) {
+    std::fprintf(stderr, "kelvane: the command line holds a line end; nothing was handed over.\n");
+    return 1;
+  }
+  std::string problem;
+  const std::string dir = handoffDir(problem);
+  if (dir.empty()) {
+    std::fprintf(stderr, "kelvane: no safe place for the hand-off: %s; nothing was handed over.\n",
+                 problem.c_str());
+    return 1;
+  }
+  HandoffLock lock(dir + kHandoffLockName);
+  if (!lock.held()) return 1;
+  if (writeHandoffFileAt(dir + kHandoffFileName, text) < 0) {
     std::fprintf(stderr,
                  "kelvane: cannot write the hand-off file %s; the running Kelvane was not told.\n",
-                 storeFilePath(kHandoffFileName).c_str());
+                 (dir + kHandoffFileName).c_str());
     return 1;
   }
   QLocalSocket socket;

@@ -7,10 +7,11 @@
 // answers "0\n" after handling it. Anything else, or a peer of another user,
 // is ignored, logged through dbgPrint and disconnected.
 //
-// On a shared machine another user can create a file at the socket's name
-// first. A socket is trusted only when the file and the process listening
-// on it are the user's own; a start that finds another user's file starts
-// as the first instance under another name.
+// On a shared machine another user could take any name in a shared folder
+// first, so the socket lives in the user's private folder (XDG_RUNTIME_DIR,
+// or "kelvane-UID" in the temporary folder, made 0700 and checked). When
+// that folder is somebody else's there is no single instance: each start
+// runs alone and says why.
 #pragma once
 
 #include <sys/types.h>
@@ -25,17 +26,20 @@ class QLocalSocket;
 
 namespace kelvane {
 
+// How long a second start waits for another one's hand-off to finish.
+inline constexpr int kHandoffLockWaitMs = 5000;
+
 class SingleInstance : public QObject {
   Q_OBJECT
  public:
   explicit SingleInstance(QObject* parent = nullptr);
   ~SingleInstance() override;
 
-  // The socket path: "kelvane.sock" in XDG_RUNTIME_DIR when that is a
-  // directory of the user's own that nobody else may enter, otherwise
-  // "kelvane-UID.sock" in the temporary directory.
-  static QString serverName();
-  static QString serverNameFor(const QString& runtimeDir, uid_t user);
+  // The socket path: "kelvane.sock" in the user's private runtime folder
+  // (see privateRuntimeDir); empty, with `problem`, when there is none.
+  static QString serverName(std::string& problem);
+  static QString serverNameFor(const QString& runtimeDir, const QString& tempDir, uid_t user,
+                               std::string& problem);
 
   // What is found at a socket path, judged for `user`.
   enum class Probe {
@@ -46,29 +50,22 @@ class SingleInstance : public QObject {
   static Probe probe(const QString& name, uid_t user = ::getuid());
 
   // True when the user's own instance answers on the socket.
-  static bool otherInstanceRunning(const QString& name = serverName());
-
-  // Where a start talks or listens: `name`, or when that belongs to another
-  // user the first of "NAME-2.sock" .. "NAME-9.sock" that does not (then a
-  // name with the process id). `running`: the user's instance answers there.
-  struct Place {
-    QString name;
-    bool running = false;
-  };
-  static Place findPlace(const QString& name = serverName(), uid_t user = ::getuid());
+  static bool otherInstanceRunning(const QString& name);
 
   // The second instance's part. With empty text, returns 0 at once. Writes
   // the hand-off file, sends 1224 and waits for the answer. Returns the
-  // process exit code: 0 when handed over; 1 when the file could not be
-  // written (no message is sent, so the first instance never acts on an
-  // older hand-off), the listener is not `user`'s or did not answer.
-  static int handOff(const std::string& text, const QString& name = serverName(),
-                     uid_t user = ::getuid());
+  // process exit code: 0 when handed over; 1 when the text cannot be handed
+  // over whole (too long, or with a line end), the hand-off lock stays
+  // taken for kHandoffLockWaitMs, the file could not be written (no message
+  // is sent, so the first instance never acts on an older hand-off), the
+  // listener is not `user`'s or did not answer. Each 1 comes with a line on
+  // standard error.
+  static int handOff(const std::string& text, const QString& name, uid_t user = ::getuid());
 
   // Starts listening. A file of the user's own that nobody answers on (left
   // by a crashed instance) is replaced. False when an instance answers, the
   // file is another user's or the socket cannot be made.
-  bool listen(const QString& name = serverName(), uid_t user = ::getuid());
+  bool listen(const QString& name, uid_t user = ::getuid());
   QString listeningName() const;
 
  signals:

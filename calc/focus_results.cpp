@@ -1,12 +1,14 @@
 #include "calc/focus_results.h"
 
 #include <cctype>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <new>
+
+#include "fileio/regular_file.h"
 
 namespace kelvane {
 
@@ -276,42 +278,41 @@ std::optional<FocusResultsError> parseFocusResults(std::string_view text, FocusR
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
+// The shortest row a table can hold: nine one-digit numbers and their commas.
+constexpr std::size_t kShortestRow = 2 * kFocusResultColumns - 1;
 
-// Line ends in the file, so the rows can be reserved at once: a vector that
-// doubles would need half again the rows' memory while it moves them.
-std::size_t countLines(std::FILE* file, char* buffer) {
+// Lines long enough to be a row, so the rows can be reserved at once (a
+// vector that doubles would need half again the rows' memory while it moves
+// them). Counting only such lines bounds the reservation by the file's size,
+// whatever number of line ends it holds.
+std::size_t countRowLines(std::FILE* file, char* buffer) {
   std::size_t lines = 0;
+  std::size_t length = 0;  // of the current line so far
   std::size_t got;
   while ((got = std::fread(buffer, 1, kReadChunk, file)) > 0) {
     const char* p = buffer;
     const char* end = buffer + got;
-    while ((p = static_cast<const char*>(std::memchr(p, '\n', end - p))) != nullptr) {
-      ++lines;
-      ++p;
+    const char* newline;
+    while ((newline = static_cast<const char*>(std::memchr(p, '\n', end - p))) != nullptr) {
+      if (length + static_cast<std::size_t>(newline - p) >= kShortestRow) ++lines;
+      length = 0;
+      p = newline + 1;
     }
+    length += static_cast<std::size_t>(end - p);
   }
-  return lines + 1;
+  return lines + (length >= kShortestRow ? 1 : 0);
 }
 
-}  // namespace
-
-std::optional<FocusResultsError> readFocusResults(const std::string& path, FocusResults& out,
-                                                  FocusResultsReadOptions options) {
-  out = FocusResults{};
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file)
-    return FocusResultsError{0, "cannot open the file: " + std::string(std::strerror(errno))};
+std::optional<FocusResultsError> readOpenFile(std::FILE* file, FocusResults& out,
+                                              FocusResultsReadOptions options) {
   std::unique_ptr<char[]> buffer(new char[kReadChunk]);
-  out.rows.reserve(countLines(file.get(), buffer.get()));
-  std::rewind(file.get());
+  out.rows.reserve(countRowLines(file, buffer.get()));
+  std::rewind(file);
 
   FocusResultsParser parser(out, options);
   std::string carry;  // the start of a line that continues in the next chunk
   std::size_t got;
-  while ((got = std::fread(buffer.get(), 1, kReadChunk, file.get())) > 0) {
+  while ((got = std::fread(buffer.get(), 1, kReadChunk, file)) > 0) {
     std::string_view chunk(buffer.get(), got);
     while (true) {
       const std::size_t end = chunk.find('\n');
@@ -335,12 +336,30 @@ std::optional<FocusResultsError> readFocusResults(const std::string& path, Focus
       chunk.remove_prefix(end + 1);
     }
   }
-  if (std::ferror(file.get())) return FocusResultsError{0, "the file could not be read to its end"};
+  if (std::ferror(file)) return FocusResultsError{0, "the file could not be read to its end"};
   if (!carry.empty() && !parser.addLine(carry, false)) return parser.error();
   if (!parser.finish()) return parser.error();
   // Lines that were no rows leave unused room behind.
   if (out.rows.capacity() > out.rows.size() + out.rows.size() / 4) out.rows.shrink_to_fit();
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<FocusResultsError> readFocusResults(const std::string& path, FocusResults& out,
+                                                  FocusResultsReadOptions options) {
+  out = FocusResults{};
+  std::string problem;
+  const InputFilePtr file = openRegularInput(path, problem);
+  if (!file) return FocusResultsError{0, "cannot open the file: " + problem};
+  try {
+    return readOpenFile(file.get(), out, options);
+  } catch (const std::bad_alloc&) {
+    // A table larger than the memory left: say so rather than end the
+    // program that was handed it.
+    out = FocusResults{};
+    return FocusResultsError{0, "the table is too large to be read into memory"};
+  }
 }
 
 bool isFocusResultsPath(std::string_view argument) {

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "cli/commands.h"
+#include "fileio/regular_file.h"
 #ifdef KELVANE_CLI_DRAW
 #include "cli/script_frames.h"
 #endif
@@ -127,14 +128,13 @@ void printWarning(const std::string& text) { std::fprintf(stderr, "%s\n", text.c
 
 // --check: the warnings alone; exit 1 when there is one.
 int checkOnly(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "r");
+  std::string problem;
+  const InputFilePtr file = openRegularInput(path, problem);
   if (!file) {
-    std::fprintf(stderr, "kelvane-cli script: cannot run %s: %s\n", path.c_str(),
-                 std::strerror(errno));
+    std::fprintf(stderr, "kelvane-cli script: cannot run %s: %s\n", path.c_str(), problem.c_str());
     return 1;
   }
-  const auto warnings = checkScript(file);
-  std::fclose(file);
+  const auto warnings = checkScript(file.get());
   for (const ScriptWarning& w : warnings) printWarning(formatScriptWarning(path, w));
   return warnings.empty() ? 0 : 1;
 }

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 
+#include "fileio/regular_file.h"
 #include "script/script_args.h"
 #include "script/script_reader.h"
 
@@ -176,12 +176,28 @@ std::vector<ScriptWarning> checkScript(std::FILE* file) {
   std::vector<ScriptWarning> warnings;
   std::string text;
   int lineNumber = 1;
-  std::string problems;  // of the file's current line, which may come in parts
+  // A line of the file may come in many parts (one every kScriptLineMax
+  // characters): its warning names the first few problems and counts the
+  // rest, so a line of any length gives a line of warning of a few hundred
+  // characters.
+  constexpr int kProblemsShown = 4;
+  std::string problems;  // of the file's current line
+  int problemCount = 0;
+  bool toldLong = false;  // the line's "longer than" note is in
   bool inSkip = false;
   bool continued = false;  // the part read is the rest of a split line
   auto add = [&](const std::string& p) {
+    if (++problemCount > kProblemsShown) return;
     if (!problems.empty()) problems += "; ";
     problems += p;
+  };
+  auto finishLine = [&] {
+    if (problemCount > kProblemsShown)
+      problems += "; and " + std::to_string(problemCount - kProblemsShown) + " more";
+    if (!problems.empty()) warnings.push_back({lineNumber, problems});
+    problems.clear();
+    problemCount = 0;
+    toldLong = false;
   };
   ScriptLineRead read;
   while (readScriptLine(file, text, &read)) {
@@ -191,9 +207,11 @@ std::vector<ScriptWarning> checkScript(std::FILE* file) {
     if (inSkip) {
       inSkip = !(first && equalsIgnoreCase(*first, kEndSkipWord));
     } else if (first && !isCommentToken(*first)) {
-      if (continued)
+      if (continued && !toldLong) {
+        toldLong = true;
         add("the line is longer than " + std::to_string(kScriptLineMax) +
             " characters: its rest is read as a line of its own");
+      }
       const int keyword = lookupWord(first, kScriptKeywords);
       if (keyword == KW_SKIP)
         inSkip = true;
@@ -207,12 +225,11 @@ std::vector<ScriptWarning> checkScript(std::FILE* file) {
     }
     continued = read.split;
     if (!continued) {
-      if (!problems.empty()) warnings.push_back({lineNumber, problems});
-      problems.clear();
+      finishLine();
       ++lineNumber;
     }
   }
-  if (!problems.empty()) warnings.push_back({lineNumber, problems});
+  finishLine();
   return warnings;
 }
 
@@ -221,21 +238,15 @@ std::string formatScriptWarning(std::string_view file, const ScriptWarning& warn
 }
 
 std::optional<std::string> scriptFileProblem(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return std::strerror(EISDIR);
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return std::strerror(errno);
-  std::optional<std::string> problem;
-  // Only a regular file is read through: a pipe or a device would be used up.
-  if (std::filesystem::is_regular_file(path, error)) {
-    char buffer[4096];
-    std::size_t n = 0;
-    while (!problem && (n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-      if (std::memchr(buffer, '\0', n)) problem = "not a text file (it holds NUL bytes)";
-    if (!problem && std::ferror(file)) problem = std::strerror(errno);
-  }
-  std::fclose(file);
-  return problem;
+  std::string problem;
+  const InputFilePtr file = openRegularInput(path, problem);
+  if (!file) return problem;
+  char buffer[4096];
+  std::size_t n = 0;
+  while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+    if (std::memchr(buffer, '\0', n)) return "not a text file (it holds NUL bytes)";
+  if (std::ferror(file.get())) return std::strerror(errno);
+  return std::nullopt;
 }
 
 }  // namespace kelvane

@@ -31,8 +31,9 @@ std::vector<ScriptWarning> checkScript(std::FILE* file);
 // "FILE:LINE: message".
 std::string formatScriptWarning(std::string_view file, const ScriptWarning& warning);
 
-// Why `path` cannot be run as a script: a directory, a file that cannot be
-// opened, or one that holds NUL bytes and so is no text. Nothing when it can
+// Why `path` cannot be run as a script: a directory, anything else that is
+// not a regular file (a FIFO, a device), a file that cannot be opened, or
+// one that holds NUL bytes and so is no text. Nothing when it can
 // (an empty file can: it does nothing).
 std::optional<std::string> scriptFileProblem(const std::string& path);
 

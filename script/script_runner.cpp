@@ -1,9 +1,9 @@
 // The runner's life: starting, stopping, pausing, and every wait it makes.
 #include "script/script_runner.h"
 
-#include <filesystem>
 #include <utility>
 
+#include "fileio/regular_file.h"
 #include "script/script_check.h"
 #include "script/script_run.h"
 
@@ -167,10 +167,12 @@ ScriptFile ScriptRunner::openScript(Run& run) {
         return nullptr;
     }
     run.path = path;
-    // A directory opens for reading here, yet holds no script.
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return nullptr;
-    return ScriptFile(std::fopen(path.c_str(), "r"));
+    // Only a regular file: a FIFO would block this thread in open (and the
+    // window waiting for it), a device would never end.
+    std::string problem;
+    InputFilePtr file = openRegularInput(path, problem);
+    if (!file) reportOpenProblem(path, problem);
+    return ScriptFile(file.release());
   }
   struct Choice {
     std::string path;
@@ -218,6 +220,15 @@ void ScriptRunner::execute(Run& run) {
   m_stepLimitReached = stepper.lineLimitReached();
   stepper.stop();  // closes the script before the button goes back
   endRun(run);
+}
+
+void ScriptRunner::reportOpenProblem(const std::string& path, const std::string& problem) {
+  std::function<void(const std::string&)> sink;
+  {
+    std::lock_guard lock(m_control->mutex);
+    sink = m_warningSink;
+  }
+  if (sink) sink(path + ": cannot run it: " + problem);
 }
 
 void ScriptRunner::reportWarnings(Run& run) {

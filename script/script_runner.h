@@ -88,7 +88,8 @@ class ScriptRunner {
 
   // Receives, on the runner's thread, one "FILE:LINE: what is wrong" for
   // every line of a script that cannot be read whole, before its first line
-  // runs. Takes effect at the next start.
+  // runs, and "FILE: cannot run it: why" for a named script that is no
+  // regular file or cannot be opened. Takes effect at the next start.
   void setWarningSink(std::function<void(const std::string&)> sink);
 
   // Called on the runner's thread as its last step, once busy() is false:
@@ -119,6 +120,8 @@ class ScriptRunner {
 
   void runThread(std::shared_ptr<Run> run);
   ScriptFile openScript(Run& run);
+  // Tells the warning sink why a named script was not run.
+  void reportOpenProblem(const std::string& path, const std::string& problem);
   void execute(Run& run);
   void reportWarnings(Run& run);
   void showRun(Run& run);

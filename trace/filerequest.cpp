@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <mutex>
 
+#include "fileio/regular_file.h"
 #include "trace/dbgprint.h"
 
 namespace kelvane {
@@ -115,7 +116,12 @@ FilePtr promptOpenFile(FileRequest& request) {
   }
   tFileIsNew = isNew;
 
-  FilePtr file(std::fopen(path.c_str(), stdioMode(openMode).c_str()));
+  // What is read must be a regular file: a FIFO would block in open, a
+  // device never end.
+  std::string problem;
+  FilePtr file(openMode.find('r') != std::string::npos && openMode.find('+') == std::string::npos
+                   ? openRegularInput(path, problem).release()
+                   : std::fopen(path.c_str(), stdioMode(openMode).c_str()));
   if (!file) {
     messageBox(nullptr, MB_ICON_ERROR, "Unable to open file", path.c_str());
     return nullptr;

@@ -2,21 +2,45 @@
 #include "app/handoff.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <regex>
 #include <sstream>
 #include <vector>
 
 #include "app/app_info.h"
+#include "app/workdirs.h"
 #include "trace/dbgprint.h"
 
 namespace fs = std::filesystem;
 using namespace kelvane;
 
 namespace {
+
+// Sets (or with nullptr unsets) an environment variable for one scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : m_name(name) {
+    if (const char* old = std::getenv(name)) m_old = old;
+    value ? ::setenv(name, value, 1) : ::unsetenv(name);
+  }
+  ~ScopedEnv() { m_old ? ::setenv(m_name, m_old->c_str(), 1) : ::unsetenv(m_name); }
+
+ private:
+  const char* m_name;
+  std::optional<std::string> m_old;
+};
+
+std::string readText(const fs::path& path) {
+  std::stringstream s;
+  s << std::ifstream(path, std::ios::binary).rdbuf();
+  return s.str();
+}
 
 class HandoffTest : public ::testing::Test {
  protected:
@@ -36,10 +60,7 @@ class HandoffTest : public ::testing::Test {
 TEST_F(HandoffTest, RoundTripKeepsTheTextExactly) {
   const std::string text = "\"/home/u/my shows/fade.ops\"";
   EXPECT_EQ(writeHandoffFileAt(file, text), static_cast<int>(text.size()));
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream raw;
-  raw << in.rdbuf();
-  EXPECT_EQ(raw.str(), text) << "no line end is added";
+  EXPECT_EQ(readText(file), text) << "no line end is added";
   EXPECT_EQ(readHandoffFileAt(file), text);
 }
 
@@ -60,11 +81,88 @@ TEST_F(HandoffTest, EmptyOrMissingFileGivesNothing) {
   EXPECT_FALSE(readHandoffFileAt(file));
 }
 
-TEST_F(HandoffTest, LongTextIsCutAtTheLimit) {
-  const std::string text(400, 'x');
-  writeHandoffFileAt(file, text);
-  EXPECT_EQ(readHandoffFileAt(file)->size(), static_cast<size_t>(kHandoffTextMax));
-  EXPECT_EQ(readHandoffFileAt(file, 10)->size(), 10u);
+TEST_F(HandoffTest, LongTextArrivesWholeOrNotAtAll) {
+  const std::string path = "/" + std::string(400, 'p') + ".ops";
+  writeHandoffFileAt(file, path);
+  EXPECT_EQ(readHandoffFileAt(file), path) << "never cut to another name";
+  EXPECT_FALSE(readHandoffFileAt(file, 10)) << "a line over the limit gives nothing";
+  std::ofstream(file, std::ios::binary) << std::string("/a.ops\0/b.ops", 13);
+  EXPECT_FALSE(readHandoffFileAt(file)) << "a NUL byte would cut the name short";
+}
+
+// Another user who can reach the folder may put a link, a FIFO or a file
+// of theirs at the hand-off file's name.
+TEST_F(HandoffTest, FilesPutInItsPlaceAreNeitherFollowedNorRead) {
+  const fs::path victim = dir / "victim.txt";
+  std::ofstream(victim) << "precious";
+  fs::create_symlink(victim, file);
+  EXPECT_EQ(writeHandoffFileAt(file, "/x.ops"), -1);
+  EXPECT_EQ(readText(victim), "precious");
+  EXPECT_FALSE(readHandoffFileAt(file)) << "nor read through the link";
+  fs::remove(file);
+  ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+  EXPECT_EQ(writeHandoffFileAt(file, "/x.ops"), -1);
+  EXPECT_FALSE(readHandoffFileAt(file)) << "without blocking";
+  fs::remove(file);
+  std::ofstream(file) << "/their/script.ops";
+  if (::chown(file.c_str(), 65534, 65534) != 0) GTEST_SKIP() << "another user's file needs root";
+  EXPECT_FALSE(readHandoffFileAt(file));
+  EXPECT_EQ(writeHandoffFileAt(file, "/x.ops"), -1);
+  EXPECT_EQ(readText(file), "/their/script.ops");
+}
+
+// A shared TEMP's Kelvane/Store may have been made by somebody else, who
+// could then read or replace what is handed over there.
+TEST_F(HandoffTest, StoreHoldsTheHandoffOnlyWhenNobodyElseMayWriteThere) {
+  ScopedEnv runtime("XDG_RUNTIME_DIR", nullptr);
+  ScopedEnv temp("TMPDIR", (dir / "tmp").c_str());
+  fs::create_directories(dir / "tmp");
+  const fs::path store = dir / "shared" / "Kelvane" / "Store";
+  fs::create_directories(store);
+  ASSERT_EQ(::chmod(store.c_str(), 0777), 0);
+  WorkDirEnvironment env;
+  env.programPath = (dir / "bin" / "kelvane").string();
+  const std::string shared = (dir / "shared").string();
+  env.getenv = [shared](const char* n) -> const char* {
+    return std::string(n) == "TEMP" ? shared.c_str() : nullptr;
+  };
+  initWorkDirs(WORKDIR_STORE, env);
+  ASSERT_EQ(storeDir().path, store.string() + "/");
+
+  EXPECT_GT(writeHandoffFile("/x.ops"), 0);
+  EXPECT_FALSE(fs::exists(store / kHandoffFileName));
+  const fs::path own = dir / "tmp" / ("kelvane-" + std::to_string(::getuid()));
+  EXPECT_EQ(readText(own / kHandoffFileName), "/x.ops");
+  EXPECT_EQ(readHandoffFile(), "/x.ops");
+
+  ASSERT_EQ(::chmod(store.c_str(), 0755), 0);
+  EXPECT_GT(writeHandoffFile("/y.ops"), 0);
+  EXPECT_EQ(readText(store / kHandoffFileName), "/y.ops") << "the user's own Store";
+}
+
+TEST_F(HandoffTest, PrivateRuntimeDirIsTheUsersAlone) {
+  const uid_t me = ::getuid();
+  const fs::path run = dir / "run";
+  const std::string tmp = (dir / "tmp").string();
+  fs::create_directories(run);
+  fs::create_directories(tmp);
+  std::string problem;
+  ASSERT_EQ(::chmod(run.c_str(), 0700), 0);
+  EXPECT_EQ(privateRuntimeDir(run.string(), tmp, me, problem), run.string() + "/");
+  const std::string own = tmp + "/kelvane-" + std::to_string(me);
+  for (const std::string& notPrivate : {std::string(), std::string("run"), tmp + "/missing"})
+    EXPECT_EQ(privateRuntimeDir(notPrivate, tmp, me, problem), own + "/") << notPrivate;
+  ASSERT_EQ(::chmod(run.c_str(), 0755), 0);
+  EXPECT_EQ(privateRuntimeDir(run.string(), tmp, me, problem), own + "/") << "others may enter";
+  EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_all) << "made 0700";
+
+  // Made first by somebody else, or opened to others: no private folder.
+  ASSERT_EQ(::chmod(own.c_str(), 0777), 0);
+  EXPECT_EQ(privateRuntimeDir("", tmp, me, problem), "");
+  EXPECT_EQ(problem, own + ": a folder others may write into");
+  const std::string theirs = tmp + "/kelvane-" + std::to_string(me + 1);
+  EXPECT_EQ(privateRuntimeDir("", tmp, me + 1, problem), "");
+  EXPECT_EQ(problem, theirs + ": another user's folder");
 }
 
 TEST_F(HandoffTest, UnwritableFileIsReportedAndLeavesTheOldTextAlone) {

@@ -2,11 +2,14 @@
 // between two started kelvane programs.
 #include "app/single_instance.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -17,6 +20,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 #include "app/handoff.h"
@@ -182,44 +186,22 @@ TEST_F(SingleInstanceTest, OnlyTheExpectedUsersSocketIsTrusted) {
   EXPECT_EQ(SingleInstance::probe(dead, me), Probe::Running);
 }
 
-TEST_F(SingleInstanceTest, AnotherUsersSocketIsPassedOverForTheNextFreeName) {
-  // Judged for a user this process is not, the socket is a squatter's: a
-  // listener that takes connections and never answers.
-  const uid_t user = ::getuid() + 1;
-  QLocalServer squatter;
-  ASSERT_TRUE(squatter.listen(socketName));
-  const SingleInstance::Place place = SingleInstance::findPlace(socketName, user);
-  EXPECT_FALSE(place.running);
-  EXPECT_EQ(place.name, tmp.filePath("kelvane-2.sock"));
+TEST_F(SingleInstanceTest, AHeldHandoffLockIsWaitedForAFewSecondsOnly) {
   SingleInstance first;
-  EXPECT_TRUE(first.listen(place.name, user));
+  ASSERT_TRUE(first.listen(socketName));
+  QSignalSpy spy(&first, &SingleInstance::handoffRequested);
+  const int holder = ::open(storeFilePath(kHandoffLockName).c_str(), O_RDWR | O_CREAT, 0600);
+  ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+  QElapsedTimer waited;
+  waited.start();
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(SingleInstance::handOff("/x/a.ops", socketName), 1);
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_LT(waited.elapsed(), 3 * kHandoffLockWaitMs);
+  EXPECT_NE(err.find("has held the hand-off lock"), std::string::npos) << err;
+  ::close(holder);
   QCoreApplication::processEvents();  // deliver whatever the hand-off queued
-  EXPECT_FALSE(squatter.hasPendingConnections()) << "the squatter is never told anything";
-
-  // Every shared name taken: a name of this process alone.
-  for (int i = 3; i <= 9; ++i)
-    std::ofstream(tmp.filePath(QStringLiteral("kelvane-%1.sock").arg(i)).toStdString()) << "";
-  EXPECT_EQ(SingleInstance::findPlace(socketName, user).name,
-            tmp.filePath(QStringLiteral("kelvane-pid%1.sock").arg(::getpid())));
-}
-
-TEST(ServerName, InTheRuntimeDirOnlyWhenItIsTheUsersAlone) {
-  QTemporaryDir tmp;
-  ASSERT_TRUE(tmp.isValid());
-  const uid_t me = ::getuid();
-  const QString run = tmp.filePath("run");
-  QDir().mkpath(run);
-  const QString fallback = QDir::tempPath() + QStringLiteral("/kelvane-%1.sock").arg(me);
-  ASSERT_EQ(::chmod(QFile::encodeName(run).constData(), 0700), 0);
-  EXPECT_EQ(SingleInstance::serverNameFor(run, me), run + "/kelvane.sock");
-  EXPECT_EQ(SingleInstance::serverNameFor(run, me + 1),
-            QDir::tempPath() + QStringLiteral("/kelvane-%1.sock").arg(me + 1))
-      << "another user's directory";
-  ASSERT_EQ(::chmod(QFile::encodeName(run).constData(), 0755), 0);
-  EXPECT_EQ(SingleInstance::serverNameFor(run, me), fallback) << "others may enter it";
-  EXPECT_EQ(SingleInstance::serverNameFor(QString(), me), fallback);
-  EXPECT_EQ(SingleInstance::serverNameFor(tmp.filePath("missing"), me), fallback);
-  EXPECT_EQ(SingleInstance::serverNameFor(QStringLiteral("run"), me), fallback) << "relative";
+  EXPECT_EQ(spy.count(), 0);
 }
 
 // --- two real processes --------------------------------------------------
@@ -248,12 +230,21 @@ class TwoProcessTest : public ::testing::Test {
     first.kill();
     first.waitForFinished(10000);
   }
-  int runSecond(const QStringList& args) {
+  int runSecond(const QStringList& args, const QString& workingDir = QString()) {
     QProcess second;
     second.setProcessEnvironment(env);
+    second.setWorkingDirectory(workingDir);
     second.start(KELVANE_EXE, args);
     if (!second.waitForFinished(30000)) return -1;
     return second.exitStatus() == QProcess::NormalExit ? second.exitCode() : -2;
+  }
+  bool firstLogs(const QByteArray& text) {
+    return QTest::qWaitFor(
+        [&] {
+          log += first.readAllStandardError();
+          return log.contains(text);
+        },
+        10000);
   }
   QTemporaryDir tmp;
   QProcessEnvironment env;
@@ -271,6 +262,13 @@ TEST_F(TwoProcessTest, SecondStartHandsItsScriptPathToTheFirst) {
       10000))
       << log.constData();
   EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+TEST_F(TwoProcessTest, ARelativePathIsHandedOffFromWhereTheSecondStartWasMade) {
+  QDir(tmp.path()).mkpath("elsewhere");
+  EXPECT_EQ(runSecond({"rel.ops"}, tmp.filePath("elsewhere")), 0);
+  EXPECT_TRUE(firstLogs("Script hand-off: " + tmp.filePath("elsewhere/rel.ops").toLocal8Bit()))
+      << log.constData();
 }
 
 TEST_F(TwoProcessTest, SecondStartWithoutArgumentEndsAtOnce) {
@@ -310,63 +308,117 @@ TEST_F(TwoProcessTest, ACrashedFirstInstanceDoesNotBlockTheNextStart) {
   next.waitForFinished(10000);
 }
 
-// Another user's socket at the instance's name in the temporary directory:
-// the first start goes on under another name and says so; the next start
-// of the same user finds it there.
-TEST(SquattedSocket, TheStartGoesOnUnderAnotherNameAndLaterStartsFindIt) {
+// Without XDG_RUNTIME_DIR: the temporary folder is shared with every user.
+class SharedTempTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(tmp.isValid());
+    QDir(tmp.path()).mkpath("home");
+    QDir(tmp.path()).mkpath("t");
+    env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("HOME", tmp.filePath("home"));
+    env.insert("TMPDIR", tmp.filePath("t"));
+    env.remove("XDG_RUNTIME_DIR");
+    env.remove("TEMP");
+    first.setProcessEnvironment(env);
+  }
+  void TearDown() override {
+    first.kill();
+    first.waitForFinished(10000);
+  }
+  bool waitFor(const std::function<bool()>& ready) {
+    return QTest::qWaitFor(
+        [&] {
+          log += first.readAllStandardError();
+          return ready();
+        },
+        20000);
+  }
+  QString privateDir() const {
+    return tmp.filePath(QStringLiteral("t/kelvane-%1").arg(::getuid()));
+  }
   QTemporaryDir tmp;
-  ASSERT_TRUE(tmp.isValid());
-  QDir(tmp.path()).mkpath("home");
-  QDir(tmp.path()).mkpath("t");
-  const QString squatted = tmp.filePath(QStringLiteral("t/kelvane-%1.sock").arg(::getuid()));
-  QLocalServer squatter;
-  squatter.setSocketOptions(QLocalServer::WorldAccessOption);
-  ASSERT_TRUE(squatter.listen(squatted));
-  if (::chown(QFile::encodeName(squatted).constData(), 65534, 65534) != 0)
-    GTEST_SKIP() << "giving the socket to another user needs root";
-
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("QT_QPA_PLATFORM", "offscreen");
-  env.insert("HOME", tmp.filePath("home"));
-  env.insert("TMPDIR", tmp.filePath("t"));
-  env.remove("XDG_RUNTIME_DIR");
-  env.remove("TEMP");
+  QProcessEnvironment env;
   QProcess first;
-  first.setProcessEnvironment(env);
+  QByteArray log;
+};
+
+// Another user's files at every name the socket could once take there.
+TEST_F(SharedTempTest, OtherUsersFilesThereDoNotKeepTheUsersStartsApart) {
+  for (int i = 1; i <= 9; ++i) {
+    const QString name = i == 1 ? QStringLiteral("t/kelvane-%1.sock").arg(::getuid())
+                                : QStringLiteral("t/kelvane-%1-%2.sock").arg(::getuid()).arg(i);
+    std::ofstream(tmp.filePath(name).toStdString()) << "";
+    if (::chown(QFile::encodeName(tmp.filePath(name)).constData(), 65534, 65534) != 0)
+      GTEST_SKIP() << "giving files to another user needs root";
+  }
   first.start(KELVANE_EXE, {});
   ASSERT_TRUE(first.waitForStarted(10000));
-  const QString moved = tmp.filePath(QStringLiteral("t/kelvane-%1-2.sock").arg(::getuid()));
-  QByteArray log;
-  EXPECT_TRUE(QTest::qWaitFor(
-      [&] {
-        log += first.readAllStandardError();
-        return SingleInstance::probe(moved) == SingleInstance::Probe::Running;
-      },
-      20000))
+  const QString socket = privateDir() + "/kelvane.sock";
+  EXPECT_TRUE(waitFor([&] { return SingleInstance::otherInstanceRunning(socket); }))
       << log.constData();
-  EXPECT_TRUE(QTest::qWaitFor(
-      [&] {
-        log += first.readAllStandardError();
-        return log.contains("belongs to another user; started as the first instance on");
-      },
-      10000))
-      << log.constData();
-
   QProcess second;
   second.setProcessEnvironment(env);
   second.start(KELVANE_EXE, {"/after/squat.ops"});
   ASSERT_TRUE(second.waitForFinished(30000));
   EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().constData();
-  EXPECT_TRUE(QTest::qWaitFor(
-      [&] {
-        log += first.readAllStandardError();
-        return log.contains("Script hand-off: /after/squat.ops");
-      },
-      10000))
+  EXPECT_TRUE(waitFor([&] { return log.contains("Script hand-off: /after/squat.ops"); }))
       << log.constData();
-  EXPECT_FALSE(squatter.hasPendingConnections()) << "the squatter is never told anything";
-  first.kill();
-  first.waitForFinished(10000);
+}
+
+// Another user made a shared TEMP's Kelvane/Store first, put a link to the
+// user's file at the hand-off file's name and holds the hand-off lock.
+TEST_F(SharedTempTest, AStoreAnotherUserMadeFirstIsNotUsedForTheHandoff) {
+  if (::getuid() != 0) GTEST_SKIP() << "acting as another user needs root";
+  const QString shared = tmp.filePath("shared");
+  const QString store = shared + "/Kelvane/Store";
+  const QString victim = tmp.filePath("home/victim.txt");
+  std::ofstream(victim.toStdString()) << "precious";
+  QDir().mkpath(shared);
+  ASSERT_EQ(::chmod(QFile::encodeName(tmp.path()).constData(), 0755), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0777), 0);
+  QProcess other;
+  other.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", "sh", "-c",
+                          "mkdir -p \"$1\" && ln -s \"$2\" \"$1/xIxComFile.~~~\" && "
+                          "exec flock -o \"$1/xIxComFile.lck\" sleep 60",
+                          "sh", store, victim});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(store + "/xIxComFile.lck"); }, 10000))
+      << other.readAllStandardError().constData();
+
+  env.insert("TEMP", shared);
+  first.setProcessEnvironment(env);
+  first.start(KELVANE_EXE, {});
+  ASSERT_TRUE(first.waitForStarted(10000));
+  EXPECT_TRUE(waitFor([&] {
+    return SingleInstance::otherInstanceRunning(privateDir() + "/kelvane.sock");
+  })) << log.constData();
+  QProcess second;
+  second.setProcessEnvironment(env);
+  second.start(KELVANE_EXE, {"/x/show.ops"});
+  ASSERT_TRUE(second.waitForFinished(30000)) << "the other user's lock holds no start";
+  EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().constData();
+  EXPECT_TRUE(waitFor([&] { return log.contains("Script hand-off: /x/show.ops"); }))
+      << log.constData();
+  std::ifstream in(victim.toStdString());
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious");
+  other.kill();
+  other.waitForFinished(10000);
+}
+
+// A private folder others may enter (or another user's) is not used: the
+// start runs alone and says so, rather than claiming a place of its own.
+TEST_F(SharedTempTest, APrivateFolderOthersCanReachMeansRunningAloneAndSayingSo) {
+  QDir().mkpath(privateDir());
+  ASSERT_EQ(::chmod(QFile::encodeName(privateDir()).constData(), 0777), 0);
+  first.start(KELVANE_EXE, {});
+  ASSERT_TRUE(first.waitForStarted(10000));
+  EXPECT_TRUE(waitFor([&] {
+    return log.contains(
+        (privateDir() + ": a folder others may write into; running alone").toLocal8Bit());
+  })) << log.constData();
+  EXPECT_EQ(first.state(), QProcess::Running);
+  EXPECT_TRUE(QDir(privateDir()).isEmpty()) << "nothing is put there";
 }
 
 TEST(NoDisplay, SaysWhatToDoInsteadOfAborting) {

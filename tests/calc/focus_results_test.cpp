@@ -4,8 +4,10 @@
 #include "calc/focus_results.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -162,6 +164,32 @@ TEST(FocusResultsReader, AMalformedFileNamesTheLineAndWhy) {
   const std::optional<FocusResultsError> binary = readFocusResults(blob.path(), results);
   ASSERT_TRUE(binary);
   EXPECT_EQ(binary->message(), "line 1: longer than 4096 characters: not a focus table");
+}
+
+TEST(FocusResultsReader, OnlyARegularFileIsRead) {
+  FocusResults results;
+  const std::optional<FocusResultsError> error = readFocusResults("/dev/zero", results);
+  ASSERT_TRUE(error) << "a device that never ends";
+  EXPECT_EQ(error->reason, "cannot open the file: a character device, not a regular file");
+}
+
+// A file of line ends alone claims millions of rows: the rows reserved
+// follow what the file can hold, so it is refused in a little memory.
+TEST(FocusResultsReader, ALineCountThatTheFileCannotHoldReservesNothing) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "the sanitizers take address space of their own";
+#endif
+  TempFile newlines(std::string(20'000'000, '\n'));
+  // Exits 0 when the file is read and refused in 1 GiB of address space.
+  auto readInLittleMemory = [&] {
+    rlimit limit{};
+    limit.rlim_cur = limit.rlim_max = 1ul << 30;
+    ::setrlimit(RLIMIT_AS, &limit);
+    FocusResults results;
+    const auto error = readFocusResults(newlines.path(), results);
+    std::exit(error && error->reason == "the file holds no text, not a focus table" ? 0 : 1);
+  };
+  EXPECT_EXIT(readInLittleMemory(), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(FocusResultsReader, ATraceFileGivesItsLastTableAndPassesOverOtherTrace) {

@@ -5,8 +5,8 @@
 //
 // The message's verdict must not change once given, however the bytes are
 // split, and a hand-off needs the first line "1224". The file read back must
-// be the start of what was written: its first line at most, within the
-// length asked for, with no NUL byte.
+// be its first line whole (within the length asked for, with no NUL byte),
+// or nothing.
 #include <unistd.h>
 
 #include <algorithm>
@@ -62,16 +62,18 @@ void checkFile(const std::string& path, std::string_view content, int maxLength)
   if (writeHandoffFileAt(path, content) != static_cast<int>(content.size()))
     broken("the hand-off file was not written in full");
   const auto text = readHandoffFileAt(path, maxLength);
-  if (content.empty() || maxLength <= 0) {
-    if (text) broken("text from an empty file or for no length");
+  // The first line whole, or nothing: never a part that names another file.
+  const std::string_view line = content.substr(0, content.find('\n') + 1);
+  const std::string_view first = line.empty() ? content : line;
+  const bool whole = !first.empty() && maxLength > 0 &&
+                     first.size() <= static_cast<std::size_t>(maxLength) &&
+                     first.find('\0') == std::string_view::npos;
+  if (!whole) {
+    if (text) broken("text from an empty file, a NUL byte, or beyond the length asked");
     return;
   }
-  if (!text) broken("no text from a file that holds some");
-  if (text->size() > static_cast<std::size_t>(maxLength)) broken("text beyond the length asked");
-  if (content.substr(0, text->size()) != *text) broken("text that was not written");
-  if (text->find('\0') != std::string::npos) broken("a NUL byte in the text");
-  const auto lineEnd = text->find('\n');
-  if (lineEnd != std::string::npos && lineEnd + 1 != text->size()) broken("more than one line");
+  if (!text) broken("no text from a file that holds a whole line");
+  if (*text != first) broken("text other than the first line written");
 }
 
 }  // namespace

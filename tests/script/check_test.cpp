@@ -168,6 +168,10 @@ TEST(ScriptCheck, LongLinesKeepTheLineNumbers) {
                    "3: the line is longer than 399 characters: its rest is read as a line of its "
                    "own; unknown keyword \"lense\": the line is skipped",
                    "4: unknown keyword \"bogus\": the line is skipped"}));
+  // However long a line is, its warning stays short.
+  const Lines huge = check("lense " + std::string(1 << 20, 'x') + "\n");
+  ASSERT_EQ(huge.size(), 1u);
+  EXPECT_LT(huge[0].size(), 400u) << huge[0].substr(0, 400);
   EXPECT_EQ(check(std::string("lens 1 2\0 3 4 5\nstop\n", 21)),
             (Lines{"1: a NUL byte: the rest of the line is not read; \"lens\": missing evx: the "
                    "line is skipped"}));
@@ -188,6 +192,7 @@ TEST(ScriptCheck, FilesThatCannotBeRun) {
       "lens 1 2 3 4 5\n\x7f"
       "ELF\0\0\1",
       22);
+  EXPECT_EQ(scriptFileProblem("/dev/zero"), "a character device, not a regular file");
   EXPECT_EQ(scriptFileProblem(dir.string()), "Is a directory");
   EXPECT_EQ(scriptFileProblem((dir / "none.ops").string()), "No such file or directory");
   EXPECT_EQ(scriptFileProblem(binary.string()), "not a text file (it holds NUL bytes)");

@@ -2,6 +2,7 @@
 // of its own: what each keyword asks of the windows, in which order, and
 // how runs start, pause, resume and stop.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -420,6 +421,15 @@ TEST_F(ScriptRunnerTest, AMissingNamedScriptEndsSilently) {
   toggle((fs::temp_directory_path() / "kelvane-no-such-dir" / "none.ops").string());
   ASSERT_TRUE(waitIdle());
   EXPECT_TRUE(host.log().empty());
+}
+
+TEST_F(ScriptRunnerTest, ANamedScriptThatIsNoRegularFileIsRefusedAtOnce) {
+  runner->setWarningSink([this](const std::string& w) { host.note("warn " + w); });
+  const std::string fifo = writeScript("x", "") + ".ops";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  toggle(fifo);
+  ASSERT_TRUE(waitIdle()) << "open must not wait for a writer";
+  EXPECT_EQ(host.log(), (Lines{"warn " + fifo + ": cannot run it: a FIFO, not a regular file"}));
 }
 
 TEST_F(ScriptRunnerTest, APathLongerThanTheOldBufferWorks) {
