@@ -32,7 +32,8 @@ long long totalProgressWeight(const TableGrid& grid, long long pairsPerDepth) {
 }  // namespace
 
 long focusTableGroupCount(const FocusTableOptions& options) {
-  return TableGroupEvaluator(options.grid, options.indexRatio, nullptr).groupCount();
+  return TableGroupEvaluator(options.grid, options.indexRatio, nullptr, options.pieceLenses)
+      .groupCount();
 }
 
 void runFocusTable() { runFocusTableWith(FocusTableOptions{}); }
@@ -42,7 +43,9 @@ void runFocusTableWith(const FocusTableOptions& options) {
   if (!options.comment.empty()) sweepPrint(options.writer, "%s", options.comment.c_str());
   sweepPrint(options.writer, "%s", kFocusTableHeader);
 
-  const TableGroupEvaluator evaluator(options.grid, options.indexRatio, options.progress);
+  const TableGroupEvaluator evaluator(options.grid, options.indexRatio, options.progress,
+                                      options.pieceLenses);
+  const long long pieces = evaluator.piecesPerGroup();
   const long groups = evaluator.groupCount();
   int threads = options.threads;
   if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
@@ -54,14 +57,14 @@ void runFocusTableWith(const FocusTableOptions& options) {
   // raised before.
   setFpErrorFlags(0);
   FocusThinning thinning;
-  const TableGroupConsumer consume = [&](long, const TableGroup& group, bool) {
+  const TableGroupConsumer consume = [&](long g, const TableGroup& group, bool) {
     for (const GoodLens& lens : group.good) {
       if (!thinning.admit(lens.focus)) continue;
       sweepPrint(options.writer, kFocusTableRowFormat, lens.focus, lens.width, group.ivx, group.ivy,
                  lens.evx, lens.evy, group.depth, lens.dev, lens.devpcnt);
       if (options.progress) options.progress->linesWritten.fetch_add(1, std::memory_order_relaxed);
     }
-    if (options.progress)
+    if (options.progress && (g + 1) % pieces == 0)  // the group's last piece
       options.progress->stepsDone.fetch_add(progressWeight(group.depth), std::memory_order_relaxed);
   };
   if (options.runGroups)

@@ -49,6 +49,7 @@ struct FocusTableOptions {
   SweepLineWriter writer;                  // empty: dbgPrint
   SweepProgress* progress = nullptr;       // optional; steps are (depth, ivx, ivy) groups
   TableGroupRunner runGroups;              // empty: on this process's threads
+  long long pieceLenses = kTablePieceLenses;  // a bigger group reaches the writer in pieces
 };
 
 // The thread function of "focus &Table": the whole table with the initial
@@ -62,7 +63,8 @@ void runFocusTable();
 // closes the trace file and calls finishBackgroundCalc as its last step.
 void runFocusTableWith(const FocusTableOptions& options);
 
-// Number of (depth, ivx, ivy) groups of the grid.
+// Number of (depth, ivx, ivy) groups of the grid, counting each piece of a
+// group bigger than options.pieceLenses.
 long focusTableGroupCount(const FocusTableOptions& options);
 
 }  // namespace kelvane

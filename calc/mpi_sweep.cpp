@@ -355,7 +355,7 @@ void MpiSweep::serve(const FocusTableOptions& options) {
   std::signal(SIGINT, SIG_IGN);
   std::signal(SIGTERM, SIG_IGN);
   const std::atomic<int> running{CALC_RUNNING};  // rank 0 alone decides when the sweep ends
-  TableGroupEvaluator prototype(options.grid, options.indexRatio, nullptr);
+  TableGroupEvaluator prototype(options.grid, options.indexRatio, nullptr, options.pieceLenses);
   prototype.pollState(running);
   const int threads = effectiveThreads(options.threads);
   for (;;) {

@@ -44,7 +44,8 @@ TableEstimate estimateFocusTable(const TableGrid& grid, double indexRatio,
   for (int k = 0; k < kSampleGroups; ++k) {
     const long g = static_cast<long>((2.0 * bitReversed(k) + 1) / (2.0 * kSampleGroups) *
                                      static_cast<double>(estimate.groups));
-    evaluator(g < estimate.groups ? g : estimate.groups - 1, 0u, group);
+    // Each sample is one piece: its time is bounded however big a group is.
+    evaluator(g < estimate.groups ? g : estimate.groups - 1, TableGroupEvaluator::kEvxFound, group);
     lenses += group.lenses;
     ++sampled;
     if (Clock::now() - start > budget) break;

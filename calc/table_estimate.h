@@ -12,7 +12,7 @@ namespace kelvane {
 
 struct TableEstimate {
   double lensBound = 0;        // lenses of the full grid
-  long groups = 0;             // (depth, ivx, ivy) groups after "ivy up to ivx"
+  long groups = 0;             // (depth, ivx, ivy) groups after "ivy up to ivx", or their pieces
   double lenses = 0;           // lenses the loop rules are expected to leave
   double lensesPerSecond = 0;  // on one thread, measured on the sample
 
@@ -20,8 +20,9 @@ struct TableEstimate {
   double seconds(int workers) const;
 };
 
-// Traces up to 64 groups spread evenly over the sweep, stopping early after
-// `budget`; the grid must be one gridProblem accepts.
+// Traces up to 64 groups (or pieces of groups) spread evenly over the
+// sweep, stopping early after `budget`; the grid must be one gridProblem
+// accepts.
 TableEstimate estimateFocusTable(const TableGrid& grid, double indexRatio,
                                  std::chrono::milliseconds budget = std::chrono::milliseconds(500));
 

@@ -16,10 +16,28 @@ namespace {
 constexpr double kLastValueSlack = 1e-9;
 // Axes longer than this are refused before any count is taken in integers.
 constexpr double kMaxAxisValues = 1e15;
+// A + i*S rounds, so the count from (B - A) / S may be off by a value or
+// two; never by more while the step still changes the values.
+constexpr int kRoundingSlack = 4;
 
 bool axisUsable(const GridAxis& a) {
   return std::isfinite(a.first) && std::isfinite(a.last) && std::isfinite(a.step) && a.step > 0 &&
          a.first <= a.last && (a.last - a.first) / a.step < kMaxAxisValues;
+}
+
+// The number of values up to B, or -1 when the axis is not usable or its
+// step is too small to change its values (A + i*S == A + (i+1)*S): such an
+// axis would repeat one value, or never reach B.
+long long countValues(const GridAxis& a) {
+  if (!axisUsable(a)) return -1;
+  const double limit = a.last + a.step * kLastValueSlack;
+  long long n = static_cast<long long>(std::floor((a.last - a.first) / a.step)) + 1;
+  for (int k = 0; k < kRoundingSlack && n > 0 && a.at(n - 1) > limit; ++k) --n;
+  for (int k = 0; k < kRoundingSlack && a.at(n) <= limit; ++k) ++n;
+  // Values grow apart with their size: the ends are where a step is lost first.
+  const bool settled = n > 0 && a.at(n - 1) <= limit && a.at(n) > limit;
+  if (!settled || a.at(0) == a.at(1)) return -1;
+  return n;
 }
 
 // Shortest text that reads back as the same double ("0.1", "150", "1e-09").
@@ -35,14 +53,7 @@ std::string axisText(const char* name, const GridAxis& a) {
 
 }  // namespace
 
-long long GridAxis::count() const {
-  if (!axisUsable(*this)) return 0;
-  const double limit = last + step * kLastValueSlack;
-  long long n = static_cast<long long>(std::floor((last - first) / step)) + 1;
-  while (n > 0 && at(n - 1) > limit) --n;
-  while (at(n) <= limit) ++n;
-  return n;
-}
+long long GridAxis::count() const { return std::max(0LL, countValues(*this)); }
 
 long long GridAxis::countAtMost(double v) const {
   const long long n = count();
@@ -89,6 +100,9 @@ std::optional<std::string> gridProblem(const TableGrid& grid) {
       return "the step of " + std::string(name) + " must be a finite number above 0, not " +
              number(axis->step);
     if (!axisUsable(*axis)) return option + " has over 10^15 values";
+    if (countValues(*axis) < 0)
+      return "the step of " + std::string(name) + ", " + number(axis->step) +
+             ", is too small to change its values near " + number(axis->last);
   }
   if (grid.lensBound() > kMaxGridLenses)
     return "the grid has " + number(grid.lensBound()) + " lenses, over the limit of 10^15";
@@ -112,7 +126,14 @@ IngressPairs::IngressPairs(const TableGrid& grid) : m_ivx(grid.ivx), m_ivy(grid.
   m_firstIvx = m_ivx.firstAtLeast(m_ivy.at(0));
   // From the first ivx at or above the last ivy on, every row holds all ivy.
   m_fullRows = std::max(m_firstIvx, m_ivx.firstAtLeast(m_ivy.at(ny - 1)));
-  for (long long i = m_firstIvx; i < m_fullRows; ++i) m_partialPairs += ivyCount(i);
+  // The growing rows, counted along the shorter of the two axes.
+  if (m_fullRows - m_firstIvx <= ny) {
+    for (long long i = m_firstIvx; i < m_fullRows; ++i) m_partialPairs += ivyCount(i);
+  } else {
+    // Each ivy below the last one pairs with the rows from the first ivx at or above it.
+    for (long long j = 0; j < ny; ++j)
+      m_partialPairs += std::max(0LL, m_fullRows - std::max(m_firstIvx, m_ivx.firstAtLeast(m_ivy.at(j))));
+  }
   m_size = m_partialPairs + (nx - m_fullRows) * ny;
   m_i = m_firstIvx;
 }

@@ -23,7 +23,8 @@ struct GridAxis {
   double last = 0;
   double step = 1;
 
-  // Number of values A + i*S up to B (0 for an invalid axis).
+  // Number of values A + i*S up to B: 0 for an invalid axis, or one whose
+  // step is too small to change its values.
   long long count() const;
   double at(long long i) const { return first + static_cast<double>(i) * step; }
   // Number of the axis values that are <= v.
@@ -33,6 +34,9 @@ struct GridAxis {
 };
 
 inline constexpr double kDefaultDevLimit = 0.01;  // percent
+// Lenses of one piece of a sweep's group (table_groups.h): the evx and evy
+// loops of the program's own table (201 x 201) are one.
+inline constexpr long long kTablePieceLenses = 1 << 16;
 inline constexpr double kMaxGridLenses = 1e15;    // a bigger grid is refused
 
 struct TableGrid {
@@ -49,9 +53,9 @@ struct TableGrid {
   double lensBound() const;
 };
 
-// Why a grid cannot be swept (an axis with A > B, a step of 0 or below, a
-// value that is not finite, a bad shape or limit, over 10^15 lenses), or
-// nothing when it can.
+// Why a grid cannot be swept (an axis with A > B, a step of 0 or below or
+// too small to change the axis's values, a value that is not finite, a bad
+// shape or limit, over 10^15 lenses), or nothing when it can.
 std::optional<std::string> gridProblem(const TableGrid& grid);
 
 // The comment line that heads a table of a non-default sweep:

@@ -9,15 +9,38 @@
 
 namespace kelvane {
 
+namespace {
+
+// The evx and evy loops' state between the pieces of one group, carried in
+// bits above the floating-point flags (which use the low byte).
+constexpr unsigned kEvxLoopOver = 1u << 29;  // an evx found no good lens: the group is done
+constexpr unsigned kEvyLoopOver = 1u << 30;  // the rim ended the current evx's evy loop
+constexpr unsigned kLoopState = kEvxLoopOver | kEvyLoopOver | TableGroupEvaluator::kEvxFound;
+
+long long piecesOf(long long lenses, long long pieceLenses) {
+  return lenses <= pieceLenses ? 1 : (lenses + pieceLenses - 1) / pieceLenses;
+}
+
+}  // namespace
+
 TableGroupEvaluator::TableGroupEvaluator(const TableGrid& grid, double indexRatio,
-                                         SweepProgress* progress)
-    : m_grid(grid), m_pairs(grid), m_progress(progress), m_state(&calcState) {
+                                         SweepProgress* progress, long long pieceLenses)
+    : m_grid(grid),
+      m_pairs(grid),
+      m_evLenses(grid.evx.count() * grid.evy.count()),
+      m_pieceLenses(std::max(1LL, pieceLenses)),
+      m_pieces(piecesOf(m_evLenses, m_pieceLenses)),
+      m_progress(progress),
+      m_state(&calcState) {
   m_ctx.indexRatio = indexRatio;
 }
 
 TableGroupEvaluator::TableGroupEvaluator(const TableGroupEvaluator& other)
     : m_grid(other.m_grid),
       m_pairs(other.m_pairs),
+      m_evLenses(other.m_evLenses),
+      m_pieceLenses(other.m_pieceLenses),
+      m_pieces(other.m_pieces),
       m_settings(other.m_settings),
       m_progress(other.m_progress),
       m_state(other.m_state) {
@@ -25,51 +48,66 @@ TableGroupEvaluator::TableGroupEvaluator(const TableGroupEvaluator& other)
 }
 
 long TableGroupEvaluator::groupCount() const {
-  return static_cast<long>(m_grid.depth.count() * m_pairs.size());
+  return static_cast<long>(m_grid.depth.count() * m_pairs.size() * m_pieces);
 }
 
 GroupEnd TableGroupEvaluator::operator()(long g, unsigned startFlags, TableGroup& out) {
   const long long perDepth = m_pairs.size();
+  const long long group = g / m_pieces;
+  const long long piece = g % m_pieces;
   long long ivxIndex = 0;
   long long ivyIndex = 0;
-  m_pairs.seek(g % perDepth, ivxIndex, ivyIndex);
+  m_pairs.seek(group % perDepth, ivxIndex, ivyIndex);
   out.good.clear();
-  out.depth = m_grid.depth.at(g / perDepth);
+  out.depth = m_grid.depth.at(group / perDepth);
   out.ivx = m_grid.ivx.at(ivxIndex);
   out.ivy = m_grid.ivy.at(ivyIndex);
   out.lenses = 0;
   out.startFlags = startFlags;
-  setFpErrorFlags(startFlags);
-  out.complete = sweepGroup(out);
-  out.endFlags = fpErrorFlags();
+  setFpErrorFlags(startFlags & ~kLoopState);
+  // A group begins as if the evx before its first had found a lens.
+  unsigned loop = piece == 0 ? kEvxFound : startFlags & kLoopState;
+  out.complete = sweepPiece(out, piece, loop);
+  // The next group starts afresh: its first piece carries no loop state.
+  out.endFlags = fpErrorFlags() | (piece == m_pieces - 1 ? 0u : loop);
   if (m_progress) m_progress->lensesEvaluated.fetch_add(out.lenses, std::memory_order_relaxed);
   return {out.complete, out.endFlags};
 }
 
-// The evx and evy loops of one (depth, ivx, ivy). False when a kill stopped
-// it.
-bool TableGroupEvaluator::sweepGroup(TableGroup& out) {
+// The evx and evy loops of one (depth, ivx, ivy), over the piece's share
+// of its evx-by-evy square, the loops' state carried in `loop`. False when
+// a kill stopped it.
+bool TableGroupEvaluator::sweepPiece(TableGroup& out, long long piece, unsigned& loop) {
   Lens lens{out.ivx, out.ivy, 0.0, 0.0, out.depth, m_grid.shape};
   const TraceResults& res = m_ctx.results;
   const GridAxis& evxAxis = m_grid.evx;
   const GridAxis& evyAxis = m_grid.evy;
-  const long long evxCount = evxAxis.count();
   const long long evyCount = evyAxis.count();
-  bool found = true;  // set before the first evx of each ivy
-  for (long long i = 0; i < evxCount; ++i) {
-    if (!found) break;  // the previous evx found no good lens
-    found = false;
+  if (evyCount == 0) return true;  // a grid gridProblem refuses
+  const long long begin = piece * m_pieceLenses;
+  const long long end = std::min(begin + m_pieceLenses, m_evLenses);
+  for (long long i = begin / evyCount, k = begin % evyCount; i * evyCount + k < end; ++i, k = 0) {
+    if (k == 0) {  // a new evx: only while the one before found a good lens
+      if (!(loop & kEvxFound)) loop |= kEvxLoopOver;
+      loop &= ~(kEvyLoopOver | kEvxFound);
+    }
+    if (loop & kEvxLoopOver) return true;
+    if (loop & kEvyLoopOver) continue;
     const double evx = evxAxis.at(i);
     lens.evx = evx;
-    for (long long k = evyAxis.firstAtLeast(std::max(out.ivy, evx)); k < evyCount; ++k) {
+    const long long stop = std::min(evyCount, end - i * evyCount);
+    for (k = std::max(k, evyAxis.firstAtLeast(std::max(out.ivy, evx))); k < stop; ++k) {
       if (m_state->load(std::memory_order_relaxed) != CALC_RUNNING) return false;
       lens.evy = evyAxis.at(k);
       ++out.lenses;
       const double focus = findFocus(m_ctx, lens, m_settings);
       if (focus <= 0) continue;
-      if (res.center > out.ivx) break;  // the rim lies beyond the ingress face
+      if (res.center > out.ivx) {  // the rim lies beyond the ingress face
+        loop |= kEvyLoopOver;
+        break;
+      }
       if (res.devpcnt >= m_grid.devLimit) continue;
-      found = true;
+      loop |= kEvxFound;
       out.good.push_back({focus, res.width, evx, lens.evy, res.dev, res.devpcnt});
     }
   }

@@ -2,6 +2,15 @@
 // tracer context of its own, and the good lenses it found, in sweep order.
 // The groups of a sweep are numbered depth outer, then the (ivx, ivy) pairs;
 // threads and ranks evaluate them apart and the ordered merge writes them.
+//
+// A group of more than a piece's worth of lenses (evx values times evy
+// values) is cut into pieces numbered in its place, so that its rows reach
+// the writer in bounded chunks. The loops' state at the end of a piece
+// (the group is over, the rim ended this evx's evy loop, this evx found a
+// good lens) travels to the next piece with the floating-point flags; a
+// piece evaluated from another state than the one before it left is
+// evaluated again by the ordered merge, so the rows stay those of one
+// thread. Every group of the program's own table is one piece.
 #pragma once
 
 #include <atomic>
@@ -40,7 +49,12 @@ struct TableGroup {
 // with a fresh tracer context.
 class TableGroupEvaluator {
  public:
-  TableGroupEvaluator(const TableGrid& grid, double indexRatio, SweepProgress* progress);
+  // Set in a piece's start flags: "the evx loop goes on", the state an
+  // estimate samples pieces in.
+  static constexpr unsigned kEvxFound = 1u << 31;
+
+  TableGroupEvaluator(const TableGrid& grid, double indexRatio, SweepProgress* progress,
+                      long long pieceLenses = kTablePieceLenses);
   TableGroupEvaluator(const TableGroupEvaluator& other);
   TableGroupEvaluator& operator=(const TableGroupEvaluator&) = delete;
 
@@ -50,18 +64,23 @@ class TableGroupEvaluator {
 
   SweepProgress* progress() const { return m_progress; }
 
-  // Groups of the whole sweep: depth values times (ivx, ivy) pairs.
+  // Pieces of the whole sweep: depth values times (ivx, ivy) pairs times
+  // the pieces of a group.
   long groupCount() const;
+  long long piecesPerGroup() const { return m_pieces; }
 
   // Sets this thread's error flags to startFlags, evaluates group g into
   // `out` and reports how it ended (see ordered_groups.h).
   GroupEnd operator()(long g, unsigned startFlags, TableGroup& out);
 
  private:
-  bool sweepGroup(TableGroup& out);
+  bool sweepPiece(TableGroup& out, long long piece, unsigned& loop);
 
   TableGrid m_grid;
   IngressPairs m_pairs;
+  long long m_evLenses;     // evx values times evy values: the lenses a group may hold
+  long long m_pieceLenses;  // of one piece
+  long long m_pieces;       // of one group
   TracerContext m_ctx;
   BeamSettings m_settings = kBackgroundSettings;  // a copy: the sweep never changes it
   SweepProgress* m_progress;

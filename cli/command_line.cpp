@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/output.h"
+#include "cli/typed_options.h"
 
 #ifndef KELVANE_VERSION
 #error "the build passes the program's version as KELVANE_VERSION"
@@ -29,6 +30,9 @@ int runCommandLine(CLI::App& app, int argc, char** argv, const int& commandExitC
   } catch (const CLI::CallForVersion& e) {
     out.print("%s\n", e.what());
     return 0;
+  } catch (const BadArgument& e) {
+    if (leadRank()) std::fprintf(stderr, "%s\n", e.what());
+    return kUsageError;
   } catch (const CLI::ParseError& e) {
     std::fprintf(stderr,
                  "kelvane-cli: %s\nusage: kelvane-cli COMMAND ...; kelvane-cli help [COMMAND] "

@@ -9,6 +9,10 @@ namespace kelvane::cli {
 // Exit code for bad arguments.
 inline constexpr int kUsageError = 2;
 
+// False in the ranks of an MPI run other than rank 0, which write nothing:
+// a message would be repeated once per rank.
+bool leadRank();
+
 // `focus IVX IVY EVX EVY DEPTH SHAPE [--rindex R] [--width W | --fill P] [--raw] [--multi]`
 void addFocusCommand(CLI::App& app, int& exitCode);
 

@@ -1,16 +1,19 @@
 // `kelvane-cli draw`: the lens view of one lens written to an SVG, PNG or
 // PDF file, without a display. Only this command starts Qt: a
 // QGuiApplication on the offscreen platform, for as long as it draws.
+#include <QFile>
 #include <QGuiApplication>
-#include <cctype>
+#include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/number_argument.h"
 #include "cli/drawing.h"
+#include "cli/typed_options.h"
 #include "draw/caption.h"
 #include "draw/qt/picture_export.h"
 #include "optics/focus.h"
@@ -22,12 +25,12 @@ namespace {
 
 struct DrawArgs {
   double values[5] = {};  // ivx ivy evx evy depth
-  std::string shape;
+  int shape = 0;
   double rindex = 1.5;
   bool multi = false;
-  double width = 0;  // 0: not locked
-  int fill = 0;      // 0: the default fill
-  std::string size = "860x720";
+  std::optional<double> width;  // not given: not locked
+  std::optional<double> fill;   // not given: the default fill
+  PixelSize size{draw::kDefaultViewWidth, draw::kDefaultViewHeight};
   int dpi = draw::kDefaultPngDpi;
   bool noCaption = false;
   bool noLegend = false;
@@ -35,40 +38,30 @@ struct DrawArgs {
 };
 
 constexpr char kPrefix[] = "kelvane-cli draw: ";
+// Lengths in lens units: above 0, and small enough to draw.
+constexpr NumberRule kDrawnLength{0, 1e6, false, "a number above 0 and up to 1000000"};
 
 int badInput(const std::string& message) {
   std::fprintf(stderr, "%s%s\n", kPrefix, message.c_str());
   return kUsageError;
 }
 
-bool positive(double v) { return v > 0 && v < 1e6; }
-
 int runDraw(const DrawArgs& args) {
-  const int shape = parseShape(args.shape);
-  if (shape < 0)
-    return badInput("SHAPE must be CVCV, CVCC, CCCV, CCCC or 0-3, not \"" + args.shape + "\"");
-  for (double v : args.values)
-    if (!positive(v)) return badInput("IVX, IVY, EVX, EVY and DEPTH must be positive numbers");
-  if (!(args.rindex > 0)) return badInput("--rindex must be a positive number");
-  if (args.width != 0 && !positive(args.width)) return badInput("--width must be positive");
-  if (args.fill != 0 && (args.fill < 1 || args.fill > 99))
-    return badInput("--fill must be a percentage from 1 to 99");
   draw::PictureRequest request;
-  if (!parseSize(args.size, request.viewWidth, request.viewHeight))
-    return badInput("--size must be WIDTHxHEIGHT in pixels, such as 860x720, not \"" + args.size +
-                    "\"");
+  request.viewWidth = args.size.width;
+  request.viewHeight = args.size.height;
   request.pngDpi = args.dpi;
   if (draw::ExportOutcome bad = draw::checkPictureRequest(args.output, request); !bad.ok())
     return badInput(bad.message);
 
   const Lens lens{args.values[0], args.values[1], args.values[2],
-                  args.values[3], args.values[4], shape};
+                  args.values[3], args.values[4], args.shape};
   BeamSettings settings = kInitialCurrentSettings;
-  if (args.width > 0) {
+  if (args.width) {
     settings.flags |= BEAM_LOCKED;
-    settings.lockedWidth = args.width;
-  } else if (args.fill > 0) {
-    settings.fill = args.fill * 0.01;
+    settings.lockedWidth = *args.width;
+  } else if (args.fill) {
+    settings.fill = *args.fill * 0.01;
   }
   // The view's beams end at its right edge, as in the program.
   settings.rayEndX = request.viewWidth;
@@ -87,7 +80,7 @@ int runDraw(const DrawArgs& args) {
   request.options.legend = !args.noLegend;
   if (!args.noCaption) request.options.caption = draw::captionFacts(lens, settings, ctx.indexRatio);
 
-  const auto app = startOffscreenQt();
+  const OffscreenQt qt;
   const draw::ExportOutcome outcome = draw::exportPicture(args.output, request);
   if (!outcome.ok()) {
     std::fprintf(stderr, "%s%s\n", kPrefix, outcome.message.c_str());
@@ -98,18 +91,26 @@ int runDraw(const DrawArgs& args) {
 
 }  // namespace
 
-bool parseSize(const std::string& text, int& w, int& h) {
-  char x = 0, rest = 0;
-  return std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &rest) == 3 && (x == 'x' || x == 'X');
-}
-
-std::unique_ptr<QGuiApplication> startOffscreenQt() {
+OffscreenQt::OffscreenQt() {
+  // Qt asks for a runtime folder and, when XDG_RUNTIME_DIR is not set,
+  // warns and makes one of its own in /tmp: a private one does, and
+  // leaves the user's standard error to the user's mistakes.
+  if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+    m_runtimeDir = std::make_unique<QTemporaryDir>();
+    if (m_runtimeDir->isValid())
+      qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtimeDir->path()));
+  }
   static int argc = 3;
   static char name[] = "kelvane-cli";
   static char platform[] = "-platform";
   static char offscreen[] = "offscreen";
   static char* argv[] = {name, platform, offscreen, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
+  m_app = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+OffscreenQt::~OffscreenQt() {
+  m_app.reset();
+  if (m_runtimeDir) qunsetenv("XDG_RUNTIME_DIR");
 }
 
 void addDrawCommand(CLI::App& app, int& exitCode) {
@@ -120,16 +121,19 @@ void addDrawCommand(CLI::App& app, int& exitCode) {
   static constexpr const char* help[5] = {"ingress X semi-axis", "ingress Y semi-axis",
                                           "egress X semi-axis", "egress Y semi-axis",
                                           "centre depth"};
-  for (int i = 0; i < 5; ++i) cmd->add_option(names[i], args->values[i], help[i])->required();
-  cmd->add_option("SHAPE", args->shape, "CVCV, CVCC, CCCV, CCCC or 0-3")->required();
-  cmd->add_option("--rindex", args->rindex, "refractive index (default 1.5)");
+  for (int i = 0; i < 5; ++i)
+    addNumber(*cmd, names[i], args->values[i], kDrawnLength, help[i])->required();
+  addShape(*cmd, "SHAPE", args->shape, "CVCV, CVCC, CCCV, CCCC or 0-3")->required();
+  addNumber(*cmd, "--rindex", args->rindex, kPositiveNumber, "refractive index (default 1.5)");
   cmd->add_flag("--multi", args->multi, "draw the five multi-beam fans");
-  auto* width = cmd->add_option("--width", args->width, "lock the beam width at W lens units");
-  auto* fill = cmd->add_option("--fill", args->fill, "beam width as P% of the rim height (1-99)");
+  auto* width =
+      addNumber(*cmd, "--width", args->width, kDrawnLength, "lock the beam width at W lens units");
+  auto* fill =
+      addNumber(*cmd, "--fill", args->fill, kFillPercent, "beam width as P% of the rim height (1-99)");
   width->excludes(fill);
-  cmd->add_option("--size", args->size,
-                  "the view's client size in pixels at 96 dpi (default 860x720)");
-  cmd->add_option("--dpi", args->dpi, "PNG resolution, 96 to 1200 (default 192)");
+  addPixelSize(*cmd, "--size", args->size,
+               "the view's client size in pixels at 96 dpi (default 860x720)");
+  addWhole(*cmd, "--dpi", args->dpi, kPictureDpi, "PNG resolution, 96 to 1200 (default 192)");
   cmd->add_flag("--no-caption", args->noCaption, "leave out the caption line under the picture");
   cmd->add_flag("--no-legend", args->noLegend, "leave out the colour key");
   cmd->add_option("-o,--output", args->output, "FILE.svg, FILE.png or FILE.pdf")->required();

@@ -2,16 +2,30 @@
 #pragma once
 
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <memory>
-#include <string>
+
+#include "cli/typed_options.h"
+#include "draw/qt/picture_export.h"
 
 namespace kelvane::cli {
 
-// "WxH" with two whole numbers, such as 860x720.
-bool parseSize(const std::string& text, int& w, int& h);
+// Resolutions a picture may be drawn at.
+inline constexpr WholeRule kPictureDpi{draw::kMinPngDpi, draw::kMaxPngDpi,
+                                       "a whole number from 96 to 1200"};
 
-// Qt on the offscreen platform, whatever DISPLAY says: drawing needs fonts
-// and a paint engine, never a window system.
-std::unique_ptr<QGuiApplication> startOffscreenQt();
+// Qt on the offscreen platform, whatever DISPLAY says, for as long as it
+// lives: drawing needs fonts and a paint engine, never a window system.
+class OffscreenQt {
+ public:
+  OffscreenQt();
+  ~OffscreenQt();
+  OffscreenQt(const OffscreenQt&) = delete;
+  OffscreenQt& operator=(const OffscreenQt&) = delete;
+
+ private:
+  std::unique_ptr<QTemporaryDir> m_runtimeDir;  // when the session has none; outlives the app
+  std::unique_ptr<QGuiApplication> m_app;
+};
 
 }  // namespace kelvane::cli

@@ -1,15 +1,15 @@
 // `kelvane-cli focus`: findFocus (or findFoci) on one lens with the Lens
 // Control dialog's beam settings, its width lock or fill given as options.
 // Every argument is checked before anything is traced.
-#include <cctype>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
 #include "cli/focus_trace.h"
-#include "cli/number_argument.h"
 #include "cli/output.h"
+#include "cli/typed_options.h"
 
 namespace kelvane::cli {
 
@@ -18,9 +18,8 @@ namespace {
 constexpr int kNumberCount = 5;  // IVX IVY EVX EVY DEPTH
 constexpr const char* kPositionalNames[kNumberCount + 1] = {"IVX", "IVY",   "EVX",
                                                             "EVY", "DEPTH", "SHAPE"};
-constexpr double kFillPercentMin = 1;  // the fill field's range
-constexpr double kFillPercentMax = 99;
-constexpr double kLockedWidthMin = 1;  // the width field's least value
+// The width field's range.
+constexpr NumberRule kLockedWidth{1, kWidestLockedWidth, true, "a number from 1 to 500"};
 
 constexpr const char* kFocusHelp = R"(The lens:
   IVX IVY    the X and Y semi-axes of the ingress face (the face the light meets first)
@@ -53,7 +52,9 @@ Output, one field a line (--raw: name=value with 17 significant digits):
   innerFocusMax  x of the farthest axis crossing of the rays inside the glass
   beamCount      the beams laid out
 When no exit ray crosses the axis, focus, dev, devpcnt, focusMin and focusMax read
-"--"; --raw keeps the numbers (focus 0, the other four as the search left them).
+"--", and so do innerFocusMin and innerFocusMax when no ray inside the glass
+crosses it; --raw keeps the numbers (focus 0, the others as the search left them).
+Values of 10^12 or more are printed with an exponent.
 With --multi: fan40 to fan0, the beams traced through the lens in each of the fans
 arriving at 40, 30, 20, 10 and 0 degrees, then the width.
 
@@ -62,23 +63,18 @@ written; 2 bad arguments.
 )";
 
 struct FocusArgs {
-  std::string texts[kNumberCount + 1];  // IVX IVY EVX EVY DEPTH SHAPE
+  double values[kNumberCount] = {};  // IVX IVY EVX EVY DEPTH
+  int shape = 0;
   CLI::Option* given[kNumberCount + 1] = {};
-  std::string rindex;
-  std::string width;
-  std::string fill;
+  double rindex = 1.5;
+  std::optional<double> width;
+  std::optional<double> fill;
   bool raw = false;
   bool multi = false;
 };
 
-int refuse(const std::string& name, const char* rule, const std::string& text) {
-  std::fprintf(stderr, "kelvane-cli focus: %s must be %s, not \"%s\"\n", name.c_str(), rule,
-               text.c_str());
-  return kUsageError;
-}
-
-// Reads the arguments into `request`; 0, or the usage exit code after a
-// one-line message.
+// Fills `request` from the arguments, all read and in range by now; 0, or
+// the usage exit code after a one-line message.
 int readArguments(const FocusArgs& args, FocusRequest& request) {
   std::string missing;
   for (int i = 0; i <= kNumberCount; ++i)
@@ -92,40 +88,17 @@ int readArguments(const FocusArgs& args, FocusRequest& request) {
         missing.c_str());
     return kUsageError;
   }
-  double values[kNumberCount];
-  for (int i = 0; i < kNumberCount; ++i) {
-    const bool depth = i == kNumberCount - 1;
-    if (!parseFiniteNumber(args.texts[i], values[i]) || (depth ? values[i] < 0 : values[i] <= 0))
-      return refuse(kPositionalNames[i],
-                    depth ? "a finite number of 0 or more" : "a finite number greater than 0",
-                    args.texts[i]);
-  }
-  const int shape = parseShape(args.texts[kNumberCount]);
-  if (shape < 0) return refuse("SHAPE", "CVCV, CVCC, CCCV, CCCC or 0-3", args.texts[kNumberCount]);
-  request.lens = Lens{values[0], values[1], values[2], values[3], values[4], shape};
-
-  if (!args.rindex.empty() &&
-      (!parseFiniteNumber(args.rindex, request.rindex) || request.rindex <= 0))
-    return refuse("--rindex", "a finite number greater than 0", args.rindex);
-  if (!args.width.empty() && !args.fill.empty()) {
+  const double* v = args.values;
+  request.lens = Lens{v[0], v[1], v[2], v[3], v[4], args.shape};
+  request.rindex = args.rindex;
+  if (args.width && args.fill) {
     std::fprintf(
         stderr,
         "kelvane-cli focus: --width and --fill exclude each other (a locked width has no fill)\n");
     return kUsageError;
   }
-  double number = 0;
-  if (!args.width.empty()) {
-    if (!parseFiniteNumber(args.width, number) || number < kLockedWidthMin ||
-        number > kWidestLockedWidth)
-      return refuse("--width", "a number from 1 to 500", args.width);
-    request.lockedWidth = number;
-  }
-  if (!args.fill.empty()) {
-    if (!parseFiniteNumber(args.fill, number) || number < kFillPercentMin ||
-        number > kFillPercentMax)
-      return refuse("--fill", "a percentage from 1 to 99", args.fill);
-    request.fillPercent = number;
-  }
+  request.lockedWidth = args.width;
+  request.fillPercent = args.fill;
   request.raw = args.raw;
   request.multi = args.multi;
   return 0;
@@ -164,15 +137,21 @@ void addFocusCommand(CLI::App& app, int& exitCode) {
       "distance between the face vertices",
       "CVCV, CVCC, CCCV, CCCC or 0-3 (see below)"};
   // Not required here: a missing one is reported with all the others.
-  for (int i = 0; i <= kNumberCount; ++i)
-    args->given[i] = cmd->add_option(kPositionalNames[i], args->texts[i], help[i])->type_name("");
+  for (int i = 0; i < kNumberCount; ++i)
+    args->given[i] =
+        addNumber(*cmd, kPositionalNames[i], args->values[i],
+                  i == kNumberCount - 1 ? kNonNegativeNumber : kPositiveNumber, help[i])
+            ->type_name("");
+  args->given[kNumberCount] =
+      addShape(*cmd, "SHAPE", args->shape, help[kNumberCount])->type_name("");
   cmd->formatter(std::make_shared<NeededPositionalsFormatter>());
-  cmd->add_option("--rindex", args->rindex,
-                  "refractive index (default 1.5; below 1 for a lens in a denser medium)")
+  addNumber(*cmd, "--rindex", args->rindex, kPositiveNumber,
+            "refractive index (default 1.5; below 1 for a lens in a denser medium)")
       ->option_text("R");
-  cmd->add_option("--width", args->width, "lock the beam width at W (1 to 500)")->option_text("W");
-  cmd->add_option("--fill", args->fill,
-                  "beam width as P percent of the rim height (1 to 99, default 90)")
+  addNumber(*cmd, "--width", args->width, kLockedWidth, "lock the beam width at W (1 to 500)")
+      ->option_text("W");
+  addNumber(*cmd, "--fill", args->fill, kFillPercent,
+            "beam width as P percent of the rim height (1 to 99, default 90)")
       ->option_text("P");
   cmd->add_flag("--raw", args->raw, "name=value lines with 17 significant digits");
   cmd->add_flag("--multi", args->multi,

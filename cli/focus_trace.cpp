@@ -15,13 +15,25 @@ namespace {
 // exit ray crossed the axis.
 bool hasFocus(const TraceResults& r) { return r.focus != 0 && !std::isnan(r.focus); }
 
+// The search's start values survive when no ray inside the glass crossed
+// the axis.
+bool hasInnerFocus(const TraceResults& r) {
+  return !(r.innerFocusMin == NO_MINIMUM && r.innerFocusMax == NO_POINT);
+}
+
+// Beyond this a value is printed with an exponent: a line stays short
+// whatever the lens.
+constexpr double kLargestFixedValue = 1e12;
+
 void printValue(Output& out, bool raw, const char* name, double value, bool known = true) {
   if (raw)
     out.print("%s=%.17g\n", name, value);
-  else if (known)
-    out.print("%-14s %.4f\n", name, value);
-  else
+  else if (!known)
     out.print("%-14s --\n", name);
+  else if (std::fabs(value) < kLargestFixedValue)
+    out.print("%-14s %.4f\n", name, value + 0.0);  // + 0.0: never "-0.0000" for a zero
+  else
+    out.print("%-14s %.6e\n", name, value);
 }
 
 void printCount(Output& out, bool raw, const char* name, int value) {
@@ -40,8 +52,9 @@ void printSingleBeam(Output& out, bool raw, const TraceResults& r) {
   printValue(out, raw, "devpcnt", r.devpcnt, focus);
   printValue(out, raw, "focusMin", r.focusMin, focus);
   printValue(out, raw, "focusMax", r.focusMax, focus);
-  printValue(out, raw, "innerFocusMin", r.innerFocusMin);
-  printValue(out, raw, "innerFocusMax", r.innerFocusMax);
+  const bool inner = hasInnerFocus(r);
+  printValue(out, raw, "innerFocusMin", r.innerFocusMin, inner);
+  printValue(out, raw, "innerFocusMax", r.innerFocusMax, inner);
   printCount(out, raw, "beamCount", r.beamCount);
 }
 

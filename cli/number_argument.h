@@ -1,16 +1,39 @@
-// Numbers typed on the command line, read whole and refused unless finite:
-// "nan", "inf" and "1e400" (which overflows) never reach the optics.
+// The values typed on the command line, read whole: decimal numbers (never
+// hex, "inf" or "nan", nor a value that overflows), whole numbers, lens
+// shapes, ranges A:B:S and pixel sizes WxH. Each reader takes the whole
+// text or nothing; the option layer (typed_options.h) turns a refusal into
+// a message that names the option.
 #pragma once
 
-#include <string>
+#include <optional>
+#include <string_view>
 
 namespace kelvane::cli {
 
-// Reads all of `text` as one decimal number. False for an empty text, text
-// after the number, or a value that is not finite.
-bool parseFiniteNumber(const std::string& text, double& value);
+// A finite decimal number: [+-]digits[.digits][e[+-]digits] (".5" and "5."
+// too). "-0" reads as 0.
+std::optional<double> parseDecimal(std::string_view text);
 
-// A lens shape: "CVCV".."CCCC" (any case) or 0..3; -1 when it is neither.
-int parseShape(const std::string& text);
+// A whole decimal number that fits a long long: [+-]digits.
+std::optional<long long> parseWhole(std::string_view text);
+
+// A lens shape: "CVCV".."CCCC" in any case, or 0..3.
+std::optional<int> parseShape(std::string_view text);
+
+// "A", "A:B" or "A:B:S", each a decimal number. "A" stands for A:A.
+struct RangeText {
+  double first = 0;
+  double last = 0;
+  std::optional<double> step;
+};
+std::optional<RangeText> parseRange(std::string_view text);
+
+// "WxH" (or "WXH"): two whole numbers from 0 to 10^9 (the picture's own
+// limits are checked where it is drawn).
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+};
+std::optional<PixelSize> parsePixelSize(std::string_view text);
 
 }  // namespace kelvane::cli

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "cli/commands.h"
+#include "cli/typed_options.h"
 #include "fileio/regular_file.h"
 #ifdef KELVANE_CLI_DRAW
 #include "cli/script_frames.h"
@@ -202,7 +203,7 @@ int runScript(const ScriptArgs& args) {
   std::fflush(stdout);
 #ifdef KELVANE_CLI_DRAW
   if (frames) {
-    if (const int code = frames->finish(); code != 0) return code;
+    if (const int code = frames->finish(host); code != 0) return code;
   }
 #endif
   return interrupt.interrupted() ? kInterruptedExit : 0;
@@ -219,13 +220,11 @@ void addScriptCommand(CLI::App& app, int& exitCode) {
                 "only list the lines that cannot be read whole (FILE:LINE: what is wrong); "
                 "exit 1 when there is one");
   cmd->add_flag("--no-delay", args->noDelay, "skip the waits of \"sleep\" and \"delay\"");
-  cmd->add_option("--max-refreshes", args->maxRefreshes,
-                  "stop the script after this many retraces (for endless \"repeat\" scripts)")
-      ->check(CLI::NonNegativeNumber);
-  cmd->add_option("--max-steps", args->maxSteps,
-                  "stop the script after this many executed lines (for a \"repeat\" that never "
-                  "retraces)")
-      ->check(CLI::NonNegativeNumber);
+  addWhole(*cmd, "--max-refreshes", args->maxRefreshes, {},
+           "stop the script after this many retraces (for endless \"repeat\" scripts)");
+  addWhole(*cmd, "--max-steps", args->maxSteps, {},
+           "stop the script after this many executed lines (for a \"repeat\" that never "
+           "retraces)");
 #ifdef KELVANE_CLI_DRAW
   addScriptFrameOptions(*cmd, args->frames);
 #endif

@@ -15,7 +15,7 @@ constexpr char kPrefix[] = "kelvane-cli script: ";
 class RecordedFrames : public ScriptFrames {
  public:
   explicit RecordedFrames(const draw::FrameOptions& options)
-      : m_app(startOffscreenQt()), m_recorder(options) {}
+      : m_recorder(options) {}
 
   draw::ExportOutcome check() const { return m_recorder.check(); }
 
@@ -26,7 +26,9 @@ class RecordedFrames : public ScriptFrames {
     return m_failure.ok();
   }
 
-  int finish() override {
+  int finish(const HeadlessHost& host) override {
+    // A run without a retrace still shows its lens: the one it started from.
+    if (m_failure.ok() && m_recorder.frames() == 0) retraced(host);
     if (m_failure.ok()) m_failure = m_recorder.finish();
     if (m_failure.ok()) return 0;
     std::fprintf(stderr, "%s%s\n", kPrefix, m_failure.message.c_str());
@@ -34,7 +36,7 @@ class RecordedFrames : public ScriptFrames {
   }
 
  private:
-  std::unique_ptr<QGuiApplication> m_app;  // drawing needs it; made first, gone last
+  OffscreenQt m_qt;  // drawing needs it; made first, gone last
   draw::FrameRecorder m_recorder;
   draw::ExportOutcome m_failure;
 };
@@ -46,8 +48,9 @@ void addScriptFrameOptions(CLI::App& cmd, ScriptFrameArgs& args) {
                  "write one PNG per retrace into this folder (frame-0001.png, ...)");
   cmd.add_option("--gif", args.gifPath,
                  "write an animated GIF, one frame per retrace, each shown for the wait after it");
-  cmd.add_option("--size", args.size, "the view's size in pixels at 96 dpi (default 860x720)");
-  cmd.add_option("--dpi", args.dpi, "resolution of the frames (default 96: the view's pixels)");
+  addPixelSize(cmd, "--size", args.size, "the view's size in pixels at 96 dpi (default 860x720)");
+  addWhole(cmd, "--dpi", args.dpi, kPictureDpi,
+           "resolution of the frames (default 96: the view's pixels)");
   cmd.add_flag("--multi", args.multi, "draw every frame multi-beam");
   cmd.add_flag("--no-caption", args.noCaption, "no caption line under the frames");
 }
@@ -59,12 +62,8 @@ std::unique_ptr<ScriptFrames> startScriptFrames(const ScriptFrameArgs& args, int
   options.dpi = args.dpi;
   options.forceMulti = args.multi;
   options.caption = !args.noCaption;
-  if (!parseSize(args.size, options.viewWidth, options.viewHeight)) {
-    std::fprintf(stderr, "%s--size must be WIDTHxHEIGHT in pixels, such as 860x720, not \"%s\"\n",
-                 kPrefix, args.size.c_str());
-    exitCode = 2;
-    return nullptr;
-  }
+  options.viewWidth = args.size.width;
+  options.viewHeight = args.size.height;
   auto frames = std::make_unique<RecordedFrames>(options);
   if (const draw::ExportOutcome bad = frames->check(); !bad.ok()) {
     std::fprintf(stderr, "%s%s\n", kPrefix, bad.message.c_str());

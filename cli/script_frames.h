@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "cli/number_argument.h"
+
 namespace kelvane {
 class HeadlessHost;
 }
@@ -16,7 +18,7 @@ namespace kelvane::cli {
 struct ScriptFrameArgs {
   std::string framesDir;
   std::string gifPath;
-  std::string size = "860x720";
+  PixelSize size{860, 720};
   int dpi = 96;
   bool multi = false;
   bool noCaption = false;
@@ -33,7 +35,8 @@ class ScriptFrames {
   // One retrace of the host's lens; false when a frame could not be written.
   virtual bool retraced(const HeadlessHost& host) = 0;
   // Closes the files; returns the exit code (0, or 1/2 after a message).
-  virtual int finish() = 0;
+  // A run that never retraced gets one frame of the host's lens.
+  virtual int finish(const HeadlessHost& host) = 0;
 };
 
 // The recorder for `args`, or nullptr after a message on standard error with

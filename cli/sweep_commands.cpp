@@ -7,8 +7,10 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -16,9 +18,11 @@
 #include "calc/focus_matrix.h"
 #include "calc/focus_table.h"
 #include "cli/commands.h"
-#include "cli/number_argument.h"
 #include "cli/output.h"
-#include "cli/table_grid_options.h"
+#include "cli/table_estimate_line.h"
+#include "cli/table_mpi_launch.h"
+#include "cli/table_options.h"
+#include "cli/typed_options.h"
 
 namespace kelvane::cli {
 
@@ -129,34 +133,32 @@ struct TableArgs {
 
 struct MatrixArgs {
   std::string output;
-  std::string rindex;
+  double rindex = 1.5;
   bool quiet = false;
 };
 
-// The index ratio from --rindex (1.5 when not given); false after a message.
-bool readIndexRatio(const char* command, const std::string& text, double& indexRatio) {
-  double rindex = 1.5;
-  if (!text.empty() && (!parseFiniteNumber(text, rindex) || rindex <= 0)) {
-    std::fprintf(stderr,
-                 "kelvane-cli %s: --rindex must be a finite number greater than 0, not \"%s\"\n",
-                 command, text.c_str());
-    return false;
-  }
-  indexRatio = ratioFromRindex(rindex);
-  return true;
-}
-
 int runTable(const TableArgs& args) {
   FocusTableOptions options;
-  if (args.threads < 0 || args.threads > kMostThreads) {
-    std::fprintf(stderr,
-                 "kelvane-cli table: --threads must be from 0 (one per core) to %d, not %d\n",
-                 kMostThreads, args.threads);
+  options.threads = args.threads;
+  if (const std::optional<std::string> problem = readTableGrid(args.grid, options)) {
+    if (leadRank()) std::fprintf(stderr, "kelvane-cli table: %s\n", problem->c_str());
     return kUsageError;
   }
-  options.threads = args.threads;
+  const int threads = options.threads > 0
+                          ? options.threads
+                          : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  const int ranks = announcedRanks();
+  if (args.grid.estimate) {
+    if (leadRank())
+      printTableEstimate(estimateFocusTable(options.grid, options.indexRatio), ranks, threads);
+    return 0;
+  }
   TableLaunch launch;
-  if (const int code = launch.prepare(args.grid, args.quiet, options); code >= 0) return code;
+  const std::string gridKey =
+      options.comment + "|" + gridCommentLine(options.grid, args.grid.rindex);
+  if (const int code = launch.start(options, gridKey); code >= 0) return code;
+  if (!args.quiet)
+    printTableEstimate(estimateFocusTable(options.grid, options.indexRatio), ranks, threads);
   auto progress = std::make_shared<SweepProgress>();
   options.progress = progress.get();
   auto sweep = [options](const SweepLineWriter& writer) {
@@ -169,7 +171,7 @@ int runTable(const TableArgs& args) {
 
 int runMatrix(const MatrixArgs& args) {
   FocusMatrixOptions options;
-  if (!readIndexRatio("matrix", args.rindex, options.indexRatio)) return kUsageError;
+  options.indexRatio = ratioFromRindex(args.rindex);
   auto progress = std::make_shared<SweepProgress>();
   options.progress = progress.get();
   auto sweep = [options](const SweepLineWriter& writer) {
@@ -189,8 +191,9 @@ void addTableCommand(CLI::App& app, int& exitCode) {
       "Run the focus table: CSV rows of the sharply focusing lenses of a grid (default CVCV).");
   cmd->add_option("-o,--output", args->output,
                   "write the table to this file instead of standard output");
-  cmd->add_option("--threads", args->threads,
-                  "threads to use, up to 256 (default 0: one per core)");
+  addWhole(*cmd, "--threads", args->threads,
+           {0, kMostThreads, "from 0 (one per core) to 256"},
+           "threads to use, up to 256 (default 0: one per core)");
   cmd->add_flag("-q,--quiet", args->quiet, "no progress line on standard error");
   addTableGridOptions(*cmd, args->grid);
   cmd->callback([args, &exitCode] { exitCode = runTable(*args); });
@@ -202,7 +205,7 @@ void addMatrixCommand(CLI::App& app, int& exitCode) {
       app.add_subcommand("matrix", "Run the focus matrix: the best depth for each egress height.");
   cmd->add_option("-o,--output", args->output,
                   "write the report to this file instead of standard output");
-  cmd->add_option("--rindex", args->rindex, "refractive index (default 1.5)");
+  addNumber(*cmd, "--rindex", args->rindex, kPositiveNumber, "refractive index (default 1.5)");
   cmd->add_flag("-q,--quiet", args->quiet, "no progress line on standard error");
   cmd->callback([args, &exitCode] { exitCode = runMatrix(*args); });
 }

@@ -83,7 +83,7 @@ ExportOutcome FrameRecorder::retraced(const Lens& lens, const BeamSettings& sett
     if (!m_gif) {
       m_gif = std::make_unique<GifAnimation>();
       if (!m_gif->open(m_options.gifPath, frame.width(), frame.height()))
-        return {kExportBadInput, m_gif->error()};
+        return {kExportWriteFailed, m_gif->error()};
     }
     m_pending = frame;
     m_pendingSince = std::chrono::steady_clock::now();

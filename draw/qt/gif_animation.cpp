@@ -5,10 +5,10 @@
 #include <QHash>
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <vector>
 
 #include "draw/lens_picture.h"
+#include "fileio/safe_output.h"
 
 namespace kelvane::draw {
 
@@ -62,31 +62,41 @@ const Palette& palette() {
 int GifAnimation::paletteIndex(QRgb rgb) { return palette().nearest(rgb & 0xFFFFFF); }
 QRgb GifAnimation::paletteColor(int index) { return palette().colors[index]; }
 
-GifAnimation::~GifAnimation() {
+// giflib's writes go to the file under construction, each one checked.
+static int writeToFile(GifFileType* gif, const GifByteType* data, int length) {
+  auto* file = static_cast<SafeOutputFile*>(gif->UserData);
+  return length >= 0 && file->write(data, static_cast<std::size_t>(length)) ? length : 0;
+}
+
+GifAnimation::GifAnimation() : m_file(std::make_unique<SafeOutputFile>()) {}
+
+GifAnimation::~GifAnimation() { closeGif(); }
+
+void GifAnimation::closeGif() {
   if (!m_gif) return;
   int err = 0;
   EGifCloseFile(m_gif, &err);
-  std::remove(m_partPath.c_str());
+  m_gif = nullptr;
 }
 
 bool GifAnimation::fail(const std::string& what) {
-  m_error = what;
-  if (m_gif) {
-    int err = 0;
-    EGifCloseFile(m_gif, &err);
-    m_gif = nullptr;
-    std::remove(m_partPath.c_str());
-  }
+  // The file's own reason (a full disk, say) says more than giflib's.
+  m_error = m_file->error().empty() ? what : m_file->error();
+  closeGif();
+  m_file->abandon();
   return false;
 }
 
 bool GifAnimation::open(const std::string& path, int w, int h) {
   m_path = path;
-  m_partPath = path + ".part";
   m_width = w;
   m_height = h;
+  if (!m_file->open(path)) {
+    m_error = m_file->error();
+    return false;
+  }
   int err = 0;
-  m_gif = EGifOpenFileName(m_partPath.c_str(), false, &err);
+  m_gif = EGifOpen(m_file.get(), writeToFile, &err);
   if (!m_gif) return fail("cannot write " + path + ": " + GifErrorString(err));
   EGifSetGifVersion(m_gif, true);
   std::array<GifColorType, kPaletteSize> colors{};
@@ -148,11 +158,8 @@ bool GifAnimation::finish() {
   int err = 0;
   const bool closed = EGifCloseFile(m_gif, &err) == GIF_OK;
   m_gif = nullptr;
-  if (!closed || std::rename(m_partPath.c_str(), m_path.c_str()) != 0) {
-    std::remove(m_partPath.c_str());
-    m_error = "writing " + m_path + " failed";
-    return false;
-  }
+  if (!closed) return fail("writing " + m_path + " failed");
+  if (!m_file->commit()) return fail("writing " + m_path + " failed");
   return true;
 }
 

@@ -3,20 +3,26 @@
 // pens, the depth line, the glass tint, the key's frame) and a colour cube
 // and grey ramp for antialiased edges; looping forever.
 //
-// The file is written beside its final name and moved there by finish(), so
-// a failed or abandoned animation leaves no file behind.
+// The file is written as fileio/safe_output.h writes (under an unpredictable
+// name beside its final one, moved there by finish()), so a failed or
+// abandoned animation leaves no file behind and the old one as it was.
 #pragma once
 
 #include <QImage>
+#include <memory>
 #include <string>
 
 struct GifFileType;
+
+namespace kelvane {
+class SafeOutputFile;
+}
 
 namespace kelvane::draw {
 
 class GifAnimation {
  public:
-  GifAnimation() = default;
+  GifAnimation();
   ~GifAnimation();  // abandons an unfinished file
   GifAnimation(const GifAnimation&) = delete;
   GifAnimation& operator=(const GifAnimation&) = delete;
@@ -37,8 +43,10 @@ class GifAnimation {
 
  private:
   bool fail(const std::string& what);
+  void closeGif();
+  std::unique_ptr<SafeOutputFile> m_file;  // declared first: giflib writes to it until closed
   GifFileType* m_gif = nullptr;
-  std::string m_path, m_partPath, m_error;
+  std::string m_path, m_error;
   int m_width = 0, m_height = 0, m_frames = 0;
 };
 

@@ -8,13 +8,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 
 #include "draw/qt/painter_replay.h"
+#include "fileio/safe_output.h"
 
 namespace kelvane::draw {
 
@@ -50,8 +50,6 @@ void paintPicture(QPainter& painter, const DisplayList& list) {
 }
 
 ExportOutcome failure(int code, const std::string& message) { return {code, message}; }
-
-std::string text(const QString& s) { return s.toStdString(); }
 
 // Qt's generator states the size in millimetres; the picture states it in
 // inches, exactly.
@@ -93,27 +91,34 @@ QImage listImage(const DisplayList& list, int dpi) {
   return image;
 }
 
-// Writes through `file`, already open; false leaves the file uncommitted.
-bool writePng(QSaveFile& file, const DisplayList& list, int dpi) {
+// The whole file in memory: nothing reaches the disk before it is complete.
+QByteArray pngBytes(const DisplayList& list, int dpi) {
   const QImage image = listImage(list, dpi);
-  if (image.isNull()) return false;
-  QImageWriter writer(&file, "png");
-  return writer.write(image);
+  if (image.isNull()) return {};
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
+  return writer.write(image) ? buffer.data() : QByteArray();
 }
 
-bool writePdf(QSaveFile& file, const DisplayList& list) {
-  QPdfWriter writer(&file);
-  writer.setResolution(kPdfDpi);
-  writer.setTitle(QString::fromLatin1(kTitle));
-  writer.setCreator(QStringLiteral("Kelvane"));
-  const QSizeF points(list.width * 72.0 / list.dpiX, list.height * 72.0 / list.dpiY);
-  writer.setPageLayout(
-      QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
-                  QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-  QPainter painter;
-  if (!painter.begin(&writer)) return false;
-  paintPicture(painter, list);
-  return painter.end();
+QByteArray pdfBytes(const DisplayList& list) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(kPdfDpi);
+    writer.setTitle(QString::fromLatin1(kTitle));
+    writer.setCreator(QStringLiteral("Kelvane"));
+    const QSizeF points(list.width * 72.0 / list.dpiX, list.height * 72.0 / list.dpiY);
+    writer.setPageLayout(
+        QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                    QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    QPainter painter;
+    if (!painter.begin(&writer)) return {};
+    paintPicture(painter, list);
+    if (!painter.end()) return {};
+  }
+  return buffer.data();
 }
 
 }  // namespace
@@ -164,29 +169,22 @@ ExportOutcome exportPicture(const std::string& path, const PictureRequest& r) {
   const PictureFormat format = *pictureFormatFor(path);
   const DisplayList list = pictureList(r, deviceDpi(format, r.pngDpi));
 
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly))
-    return failure(kExportBadInput, "cannot write " + path + ": " + text(file.errorString()));
-  bool written = false;
+  QByteArray bytes;
   switch (format) {
     case PictureFormat::Svg:
-      written = file.write(svgBytes(list)) >= 0;
+      bytes = svgBytes(list);
       break;
     case PictureFormat::Png:
-      written = writePng(file, list, r.pngDpi);
+      bytes = pngBytes(list, r.pngDpi);
       break;
     case PictureFormat::Pdf:
-      written = writePdf(file, list);
+      bytes = pdfBytes(list);
       break;
   }
-  if (!written) {
-    const std::string why = text(file.errorString());
-    file.cancelWriting();
-    return failure(kExportWriteFailed,
-                   "writing " + path + " failed" + (why.empty() ? "" : ": " + why));
-  }
-  if (!file.commit())
-    return failure(kExportWriteFailed, "writing " + path + " failed: " + text(file.errorString()));
+  if (bytes.isEmpty()) return failure(kExportWriteFailed, "drawing " + path + " failed: no memory");
+  if (const std::optional<std::string> error =
+          writeFileWhole(path, std::string_view(bytes.constData(), bytes.size())))
+    return failure(kExportWriteFailed, *error);
   return {};
 }
 

@@ -58,9 +58,12 @@ ExportOutcome checkPictureRequest(const std::string& path, const PictureRequest&
 // its resolution recorded), as a PNG export would write it.
 QImage pictureImage(const PictureRequest& request);
 
-// Writes the picture to `path`. The file appears complete or not at all: it
-// is written beside its final name and moved there only when whole. Needs a
-// QGuiApplication (the offscreen platform will do).
+// Writes the picture to `path`. The file is made whole in memory and
+// written as fileio/safe_output.h writes: complete or not at all, the old
+// file kept until then, never through another user's link in /tmp. A file
+// that cannot be written (no folder, no permission, a full disk) ends with
+// kExportWriteFailed. Needs a QGuiApplication (the offscreen platform will
+// do).
 ExportOutcome exportPicture(const std::string& path, const PictureRequest& request);
 
 }  // namespace kelvane::draw

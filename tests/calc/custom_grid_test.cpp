@@ -97,6 +97,28 @@ TEST(CustomGrid, TheTableFollowsTheLoopRulesOnAnyGrid) {
             "evx=150:350:1.5 evy=151:350:2.5 depth=30:34:2 dev-limit=0.05");
   EXPECT_EQ(lines, plainTable(tinyGrid(1)));
   EXPECT_EQ(runTable(tinyGrid(3)), lines) << "threads change nothing";
+
+  // Groups cut into pieces (10720 lenses a group here) write the same rows.
+  for (int threads : {1, 3}) {
+    FocusTableOptions pieces = tinyGrid(threads);
+    pieces.pieceLenses = 97;
+    EXPECT_EQ(runTable(pieces), lines) << threads << " threads";
+  }
+}
+
+// 900 million evy values in every group: the estimate samples pieces of it
+// within its budget instead of tracing a whole group.
+TEST(CustomGrid, AGroupOfBillionsIsEstimatedFromPieces) {
+  TableGrid grid;
+  grid.depth = {30, 30, 1};
+  grid.ivx = {200, 200, 1};
+  grid.ivy = {150, 150, 1};
+  grid.evx = {150, 151, 1};
+  grid.evy = {260, 350, 1e-7};
+  ASSERT_FALSE(gridProblem(grid));
+  const TableEstimate e = estimateFocusTable(grid, 1 / 1.5, std::chrono::milliseconds(50));
+  EXPECT_GT(e.groups, 1000) << "the one group is sampled in pieces";
+  EXPECT_GT(e.lensesPerSecond, 0);
 }
 
 TEST(CustomGrid, TheEstimateCountsTheGridAndMeasuresTheSpeed) {

@@ -67,6 +67,17 @@ TEST(TableGrid, RefusesGridsThatCannotBeSwept) {
   EXPECT_DOUBLE_EQ(TableGrid{}.lensBound(), 201.0 * 201 * 201 * 201 * 151);
 }
 
+// 1e20 + 1 == 1e20: such an axis would repeat one value, or count forever.
+TEST(TableGrid, AStepTooSmallToChangeTheValuesIsRefused) {
+  for (double big : {1e17, 1e20, 1e30}) EXPECT_EQ((GridAxis{big, big, 1}).count(), 0) << big;
+  EXPECT_EQ((GridAxis{1e15, 1e15 + 2, 1}).count(), 3);
+  TableGrid grid;
+  grid.depth = {1e30, 1e30, 1};
+  const std::optional<std::string> problem = gridProblem(grid);
+  ASSERT_TRUE(problem);
+  EXPECT_EQ(*problem, "the step of depth, 1, is too small to change its values near 1e+30");
+}
+
 TEST(TableGrid, TheCommentLineNamesTheWholeGrid) {
   TableGrid grid;
   grid.shape = 1;
@@ -94,7 +105,10 @@ TEST(TableGrid, IngressPairsAreNumberedInSweepOrderWhateverTheSeekOrder) {
   TableGrid fine;
   fine.ivx = {150, 160, 0.25};
   fine.ivy = {150.1, 170, 0.3};
-  for (const TableGrid& grid : {TableGrid{}, odd, fine}) {
+  TableGrid dense;  // more growing rows than ivy values
+  dense.ivx = {150, 200, 0.1};
+  dense.ivy = {150, 210, 7};
+  for (const TableGrid& grid : {TableGrid{}, odd, fine, dense}) {
     const auto expected = plainPairs(grid);
     IngressPairs pairs(grid);
     ASSERT_EQ(pairs.size(), static_cast<long long>(expected.size()));

@@ -62,6 +62,30 @@ TEST_F(Cli, FocusRefusesNumbersThatAreNotSound) {
       << err();
 }
 
+// Every command reads its values the same way: a shape in any case, numbers
+// in decimal only, and a refusal names the option and the text.
+TEST_F(Cli, EveryCommandNamesTheOptionAndTheTextItRefuses) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"table", "--shape", "cvxx"},          {"table", "--depth", "1:2:3:4"},
+      {"table", "--threads", "0x4"},         {"matrix", "--rindex", "inf"},
+      {"script", "x.ops", "--max-steps", "1e3"}, withArgs(kLens, {"--fill", "0x10"}),
+      {"focus", "300", "200", "250", "240", "60", "cvcx"}};
+  for (const auto& args : cases) {
+    const std::string& option = args[args.size() - 2];
+    const std::string& text = args.back();
+    EXPECT_EQ(run(args), 2) << option;
+    const std::string message = err();
+    EXPECT_EQ(message.rfind("kelvane-cli " + args[0] + ": ", 0), 0u) << message;
+    EXPECT_NE(message.find(" must be "), std::string::npos) << message;
+    EXPECT_NE(message.find("\"" + text + "\""), std::string::npos) << message;
+    EXPECT_EQ(message.find('\n'), message.size() - 1) << "one line: " << message;
+    EXPECT_EQ(out(), "");
+  }
+  // The last case names SHAPE, its positional argument.
+  EXPECT_NE(err().find("SHAPE must be"), std::string::npos) << err();
+  EXPECT_EQ(run({"focus", "300", "200", "250", "240", "60", "cvcc"}), 0) << err();
+}
+
 TEST_F(Cli, FocusWithoutACrossingShowsDashesButRawKeepsTheNumbers) {
   const std::vector<std::string> diverging = {"focus", "200", "150", "200", "150", "20", "CCCV"};
   ASSERT_EQ(run(diverging), 0) << err();

@@ -119,6 +119,10 @@ TEST(TableGridOptions, ACustomTableStartsWithItsGrid) {
   threeThreads.insert(threeThreads.end(), {"--threads", "3"});
   EXPECT_EQ(cli(threeThreads).out, one.out);
 
+  const CliRun lowerCase = cli({"table", "--shape", "cvcc", "--depth", "30:30", "--step", "50"});
+  ASSERT_EQ(lowerCase.exit, 0) << lowerCase.err;
+  EXPECT_EQ(lowerCase.out.rfind("# kelvane table shape=CVCC ", 0), 0u) << lowerCase.out;
+
   const CliRun concave =
       cli({"table", "--shape", "CCCC", "--depth", "60", "--ivx", "200:200:1", "-q"});
   ASSERT_EQ(concave.exit, 0) << concave.err;

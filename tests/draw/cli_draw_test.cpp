@@ -1,11 +1,14 @@
 // `kelvane-cli draw` without any display: pictures in the three formats, and
 // one clear line with exit code 2 for bad input, leaving no file.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <string>
@@ -17,23 +20,30 @@ struct CliRun {
   std::string err;
 };
 
-// Runs the command with no X or Wayland display, and a platform that would
-// need one: drawing must not care.
-CliRun drawCli(const QTemporaryDir& dir, const std::string& args) {
+// Runs a command with no X or Wayland display, a platform that would need
+// one, and no runtime folder: drawing must not care, nor say a word about it.
+CliRun cliIn(const QTemporaryDir& dir, const std::string& args) {
   const std::string errFile = dir.filePath("stderr.txt").toStdString();
-  const std::string cmd = "cd '" + dir.path().toStdString() +
-                          "' && env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" +
-                          KELVANE_CLI_PATH + "' draw " + args + " 2>'" + errFile + "' >/dev/null";
+  const std::string cmd =
+      "cd '" + dir.path().toStdString() +
+      "' && env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb '" +
+      KELVANE_CLI_PATH + "' " + args + " 2>'" + errFile + "' >/dev/null";
   CliRun run;
   const int status = std::system(cmd.c_str());
   run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   QFile f(QString::fromStdString(errFile));
-  if (f.open(QIODevice::ReadOnly)) {
-    for (const QByteArray& line : f.readAll().split('\n'))
-      if (line.startsWith("kelvane-cli")) run.err += line.toStdString() + "\n";
-  }
+  if (f.open(QIODevice::ReadOnly)) run.err = f.readAll().toStdString();
   f.remove();
   return run;
+}
+
+CliRun drawCli(const QTemporaryDir& dir, const std::string& args) {
+  return cliIn(dir, "draw " + args);
+}
+
+QByteArray fileBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 TEST(CliDraw, WritesEveryFormatWithoutADisplay) {
@@ -42,6 +52,7 @@ TEST(CliDraw, WritesEveryFormatWithoutADisplay) {
   for (const char* name : {"lens.svg", "lens.png", "lens.pdf"}) {
     const CliRun run = drawCli(dir, std::string("219 163 143 260 112 CVCV -o ") + name);
     EXPECT_EQ(run.code, 0) << name << ": " << run.err;
+    EXPECT_EQ(run.err, "") << "nothing the user did not cause";
     EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name;
   }
   // Multi-beam at 96 dpi, no caption: the view's own size, in its own colours.
@@ -73,7 +84,6 @@ TEST(CliDraw, BadInputSaysWhyInOneLineAndExitsTwo) {
       "219 163 143 260 112 CVCV --width 100 --fill 50 -o lens.png",
       "219 163 143 260 112 CVCV --fill 150 -o lens.png",
       "219 163 143 260 -112 CVCV -o lens.png",
-      "219 163 143 260 112 CVCV -o no/such/dir/lens.png",
   };
   for (const char* args : cases) {
     const CliRun run = drawCli(dir, args);
@@ -81,6 +91,37 @@ TEST(CliDraw, BadInputSaysWhyInOneLineAndExitsTwo) {
     EXPECT_FALSE(run.err.empty()) << args;
   }
   EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+// A file that cannot be written is exit code 1 with the system's reason; a
+// write that fails part-way (the file size limit stands in for a full
+// disk, which cut a PDF at 4096 bytes) leaves the old file as it was.
+TEST(CliDraw, WriteFailuresExitOneAndKeepTheOldFile) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  CliRun run = drawCli(dir, "219 163 143 260 112 CVCV -o no/such/dir/lens.png");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << run.err;
+
+  const QString old = dir.filePath("old.pdf");
+  QFile f(old);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("the old picture");
+  f.close();
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  const sighandler_t previous = signal(SIGXFSZ, SIG_IGN);  // inherited: writes fail with EFBIG
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  run = drawCli(dir, "219 163 143 260 112 CVCV -o old.pdf");
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, previous);
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.err.find("File too large"), std::string::npos) << run.err;
+  EXPECT_EQ(fileBytes(old), QByteArray("the old picture"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+            QStringList{"old.pdf"});
 }
 
 }  // namespace
@@ -111,4 +152,15 @@ TEST(CliDraw, ScriptFramesOnePerRetrace) {
 
   status = std::system((base + "--gif fade.txt >/dev/null 2>&1").c_str());
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
+
+  // A script that never retraces still shows the lens it started from.
+  QFile quiet(dir.filePath("quiet.ops"));
+  ASSERT_TRUE(quiet.open(QIODevice::WriteOnly));
+  quiet.write("sleep 1\n");
+  quiet.close();
+  const CliRun still = cliIn(dir, "script quiet.ops --no-delay --gif still.gif");
+  EXPECT_EQ(still.code, 0) << still.err;
+  QImageReader gif(dir.filePath("still.gif"));
+  EXPECT_EQ(gif.imageCount(), 1) << gif.errorString().toStdString();
+  EXPECT_FALSE(gif.read().isNull());
 }
