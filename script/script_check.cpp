@@ -2,7 +2,6 @@
 // table, and say for each what the runner makes of a value it cannot use.
 #include "script/script_check.h"
 
-#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>

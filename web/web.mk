@@ -14,7 +14,7 @@ WEB_SOURCES := \
   optics/focus.cpp optics/beam_batch.cpp $(wildcard optics/aberration.cpp optics/presets.cpp) \
   trace/dbgprint.cpp trace/psview.cpp \
   script/script_reader.cpp script/lens_script_writer.cpp script/headless_host.cpp \
-  script/script_stepper.cpp script/script_check.cpp \
+  script/script_stepper.cpp script/script_check.cpp script/script_args.cpp \
   $(wildcard $(WEB_DRAW_ROOT)/draw/*.cpp) \
   web/page_session.cpp web/bindings.cpp
 WEB_OBJECTS := $(patsubst %.cpp,$(WEB_OBJ)/%.o,$(WEB_SOURCES))

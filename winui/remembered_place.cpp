@@ -12,6 +12,12 @@
 
 #include "winui/place_window.h"
 
+// Why not QWidget::saveGeometry/restoreGeometry: under openbox they give the
+// same rectangles back, but restoreGeometry accepts a place off every screen
+// (a monitor that is gone) and pulls the window to the edge of the primary
+// screen instead of letting it open at its first-run place; and PsView's
+// place is a rectangle its record holds before the window exists, which
+// Qt's opaque geometry cannot give. So places are frame rectangles here.
 namespace kelvane {
 
 namespace {

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QWindow>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -572,6 +573,27 @@ TEST_F(MainWindowTest, ExitClosesTheWindowAndStopsTheTimer) {
   w.action(CMD_EXIT)->trigger();
   EXPECT_FALSE(w.isVisible());
   EXPECT_FALSE(w.refreshTimer()->isActive());
+}
+
+// A close request (as the window manager sends it) while a menu is open
+// ends the run like any other quit.
+TEST_F(MainWindowTest, ClosingWithAMenuOpenQuits) {
+  MainWindow w;
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  QMenu* calc = w.popup(2);
+  QTimer::singleShot(0, calc, [&] {
+    calc->popup(w.mapToGlobal(QPoint(0, 0)));
+    QTimer::singleShot(0, &w, [&] {
+      EXPECT_EQ(QApplication::activePopupWidget(), calc);
+      w.windowHandle()->close();
+    });
+  });
+  QTimer watchdog;
+  watchdog.callOnTimeout([] { QCoreApplication::exit(1); });
+  watchdog.start(5000);
+  EXPECT_EQ(QApplication::exec(), 0) << "the close request was ignored";
+  EXPECT_FALSE(w.isVisible());
 }
 
 }  // namespace
