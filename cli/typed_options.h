@@ -64,6 +64,9 @@ CLI::Option* addRange(CLI::App& cmd, const std::string& name, std::optional<Rang
 CLI::Option* addPixelSize(CLI::App& cmd, const std::string& name, PixelSize& size,
                           const std::string& help);
 
+// Reads a number; throws BadArgument when `text` is not one within the rule.
+double readNumber(const CLI::App& cmd, const std::string& name, const NumberRule& rule,
+                  const std::string& text);
 // Reads a whole number; throws BadArgument when `text` is not one within the rule.
 long long readWhole(const CLI::App& cmd, const std::string& name, const WholeRule& rule,
                     const std::string& text);
