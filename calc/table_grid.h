@@ -65,7 +65,8 @@ std::string gridCommentLine(const TableGrid& grid, double rindex);
 // The (ivx, ivy) pairs of one depth in sweep order (ivx outer, ivy up to
 // ivx), numbered from 0. Holds no list, so any grid fits: a cursor walks
 // from the last pair asked for, which is cheap because the sweep asks in
-// nearly increasing order.
+// nearly increasing order; a pair far from it (an estimate's sample) is
+// found by bisection over the rows.
 class IngressPairs {
  public:
   explicit IngressPairs(const TableGrid& grid);
@@ -76,6 +77,8 @@ class IngressPairs {
 
  private:
   long long ivyCount(long long ivxIndex) const;
+  // Pairs in the growing rows before row `row` (m_firstIvx..m_fullRows).
+  long long pairsBefore(long long row) const;
 
   GridAxis m_ivx;
   GridAxis m_ivy;
