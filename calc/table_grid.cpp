@@ -154,8 +154,7 @@ void IngressPairs::seek(long long p, long long& ivxIndex, long long& ivyIndex) {
   // cheap in sweep order; a pair far away is found by bisection instead.
   int steps = 0;
   while (p < m_rowStart && steps++ < kMaxRowWalk) m_rowStart -= ivyCount(--m_i);
-  while (p >= m_rowStart + ivyCount(m_i) && steps++ < kMaxRowWalk)
-    m_rowStart += ivyCount(m_i++);
+  while (p >= m_rowStart + ivyCount(m_i) && steps++ < kMaxRowWalk) m_rowStart += ivyCount(m_i++);
   if (p < m_rowStart || p >= m_rowStart + ivyCount(m_i)) {
     // The last row starting at or before p; every growing row holds a pair.
     long long low = m_firstIvx;

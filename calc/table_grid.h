@@ -34,10 +34,10 @@ struct GridAxis {
 };
 
 inline constexpr double kDefaultDevLimit = 0.01;  // percent
+inline constexpr double kMaxGridLenses = 1e15;    // a bigger grid is refused
 // Lenses of one piece of a sweep's group (table_groups.h): the evx and evy
 // loops of the program's own table (201 x 201) are one.
 inline constexpr long long kTablePieceLenses = 1 << 16;
-inline constexpr double kMaxGridLenses = 1e15;    // a bigger grid is refused
 
 struct TableGrid {
   int shape = 0;  // 0 "CVCV" .. 3 "CCCC"

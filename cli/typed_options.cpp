@@ -86,8 +86,7 @@ CLI::Option* addWhole(CLI::App& cmd, const std::string& name, int& value, const 
       help, "INT");
 }
 
-CLI::Option* addShape(CLI::App& cmd, const std::string& name, int& shape,
-                      const std::string& help) {
+CLI::Option* addShape(CLI::App& cmd, const std::string& name, int& shape, const std::string& help) {
   return addRead(
       cmd, name,
       [&cmd, &shape, name](const std::string& text) {
@@ -104,7 +103,8 @@ CLI::Option* addRange(CLI::App& cmd, const std::string& name, std::optional<Rang
       cmd, name,
       [&cmd, &range, name](const std::string& text) {
         range = parseRange(text);
-        if (!range) throw BadArgument(refusal(cmd, name, "A, A:B or A:B:S (decimal numbers)", text));
+        if (!range)
+          throw BadArgument(refusal(cmd, name, "A, A:B or A:B:S (decimal numbers)", text));
       },
       help, "A:B[:S]");
 }
@@ -115,7 +115,8 @@ CLI::Option* addPixelSize(CLI::App& cmd, const std::string& name, PixelSize& siz
       cmd, name,
       [&cmd, &size, name](const std::string& text) {
         const std::optional<PixelSize> s = parsePixelSize(text);
-        if (!s) throw BadArgument(refusal(cmd, name, "WIDTHxHEIGHT in pixels, such as 860x720", text));
+        if (!s)
+          throw BadArgument(refusal(cmd, name, "WIDTHxHEIGHT in pixels, such as 860x720", text));
         size = *s;
       },
       help, "WxH");

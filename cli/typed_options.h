@@ -55,8 +55,7 @@ CLI::Option* addWhole(CLI::App& cmd, const std::string& name, long long& value,
 CLI::Option* addWhole(CLI::App& cmd, const std::string& name, int& value, const WholeRule& rule,
                       const std::string& help);
 // CVCV, CVCC, CCCV, CCCC (any case) or 0-3.
-CLI::Option* addShape(CLI::App& cmd, const std::string& name, int& shape,
-                      const std::string& help);
+CLI::Option* addShape(CLI::App& cmd, const std::string& name, int& shape, const std::string& help);
 // A, A:B or A:B:S.
 CLI::Option* addRange(CLI::App& cmd, const std::string& name, std::optional<RangeText>& range,
                       const std::string& help);

@@ -13,7 +13,7 @@ namespace kelvane {
 
 namespace {
 
-constexpr int kMaxLinkHops = 40;        // as the kernel's own limit
+constexpr int kMaxLinkHops = 40;  // as the kernel's own limit
 constexpr int kTemporaryNameTries = 100;
 constexpr std::size_t kKeptNameLength = 200;  // of the final name, in the temporary one
 constexpr char kRefusedLink[] =
@@ -62,7 +62,8 @@ int followLinks(const std::string& path, std::string& target) {
 // Twelve letters from the system's entropy source: nobody can guess the
 // name in time to plant a file or link there.
 std::string randomSuffix() {
-  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  static constexpr char kLetters[] =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   std::random_device entropy;
   std::uniform_int_distribution<int> letter(0, static_cast<int>(sizeof kLetters) - 2);
   std::string suffix;

@@ -4,8 +4,8 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -155,8 +155,8 @@ TEST(CliDraw, AnotherUsersLinkInASharedFolderIsNotFollowed) {
   run = cliIn(dir, "script quiet.ops --no-delay --gif shared/lens.gif");
   EXPECT_EQ(run.code, 1) << run.err;
   EXPECT_EQ(fileBytes(precious), QByteArray("precious"));
-  EXPECT_EQ(QDir(dir.filePath("shared")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries |
-                                                   QDir::Hidden | QDir::System)
+  EXPECT_EQ(QDir(dir.filePath("shared"))
+                .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System)
                 .size(),
             2);
 }
