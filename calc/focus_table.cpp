@@ -64,6 +64,7 @@ void runFocusTableWith(const FocusTableOptions& options) {
                  lens.evx, lens.evy, group.depth, lens.dev, lens.devpcnt);
       if (options.progress) options.progress->linesWritten.fetch_add(1, std::memory_order_relaxed);
     }
+    evaluator.noteWritten(g, group);
     if (options.progress && (g + 1) % pieces == 0)  // the group's last piece
       options.progress->stepsDone.fetch_add(progressWeight(group.depth), std::memory_order_relaxed);
   };

@@ -49,7 +49,8 @@ struct FocusTableOptions {
   SweepLineWriter writer;                  // empty: dbgPrint
   SweepProgress* progress = nullptr;       // optional; steps are (depth, ivx, ivy) groups
   TableGroupRunner runGroups;              // empty: on this process's threads
-  long long pieceLenses = kTablePieceLenses;  // a bigger group reaches the writer in pieces
+  // A group of more lenses reaches the writer in pieces of this many.
+  long long pieceLenses = kTablePieceLenses;
 };
 
 // The thread function of "focus &Table": the whole table with the initial

@@ -19,6 +19,8 @@ constexpr double kMaxAxisValues = 1e15;
 // A + i*S rounds, so the count from (B - A) / S may be off by a value or
 // two; never by more while the step still changes the values.
 constexpr int kRoundingSlack = 4;
+// Rows a seek walks before it bisects instead.
+constexpr int kMaxRowWalk = 64;
 
 bool axisUsable(const GridAxis& a) {
   return std::isfinite(a.first) && std::isfinite(a.last) && std::isfinite(a.step) && a.step > 0 &&
@@ -130,9 +132,7 @@ IngressPairs::IngressPairs(const TableGrid& grid) : m_ivx(grid.ivx), m_ivy(grid.
   if (m_fullRows - m_firstIvx <= ny) {
     for (long long i = m_firstIvx; i < m_fullRows; ++i) m_partialPairs += ivyCount(i);
   } else {
-    // Each ivy below the last one pairs with the rows from the first ivx at or above it.
-    for (long long j = 0; j < ny; ++j)
-      m_partialPairs += std::max(0LL, m_fullRows - std::max(m_firstIvx, m_ivx.firstAtLeast(m_ivy.at(j))));
+    m_partialPairs = pairsBefore(m_fullRows);
   }
   m_size = m_partialPairs + (nx - m_fullRows) * ny;
   m_i = m_firstIvx;
@@ -150,11 +150,36 @@ void IngressPairs::seek(long long p, long long& ivxIndex, long long& ivyIndex) {
     ivyIndex = (p - m_partialPairs) % ny;
     return;
   }
-  // Rows that grow with ivx: walk from the last row asked for.
-  while (p < m_rowStart) m_rowStart -= ivyCount(--m_i);
-  while (p >= m_rowStart + ivyCount(m_i)) m_rowStart += ivyCount(m_i++);
+  // Rows that grow with ivx: walk from the last row asked for, which is
+  // cheap in sweep order; a pair far away is found by bisection instead.
+  int steps = 0;
+  while (p < m_rowStart && steps++ < kMaxRowWalk) m_rowStart -= ivyCount(--m_i);
+  while (p >= m_rowStart + ivyCount(m_i) && steps++ < kMaxRowWalk) m_rowStart += ivyCount(m_i++);
+  if (p < m_rowStart || p >= m_rowStart + ivyCount(m_i)) {
+    // The last row starting at or before p; every growing row holds a pair.
+    long long low = m_firstIvx;
+    long long high = m_fullRows;
+    while (high - low > 1) {
+      const long long mid = low + (high - low) / 2;
+      (pairsBefore(mid) <= p ? low : high) = mid;
+    }
+    m_i = low;
+    m_rowStart = pairsBefore(low);
+  }
   ivxIndex = m_i;
   ivyIndex = p - m_rowStart;
+}
+
+long long IngressPairs::pairsBefore(long long row) const {
+  // Each ivy pairs with the growing rows from the first ivx at or above it.
+  long long pairs = 0;
+  const long long ny = m_ivy.count();
+  for (long long j = 0; j < ny; ++j) {
+    const long long from = std::max(m_firstIvx, m_ivx.firstAtLeast(m_ivy.at(j)));
+    if (from >= row) break;  // ivy grows: so does its first row
+    pairs += row - from;
+  }
+  return pairs;
 }
 
 }  // namespace kelvane

@@ -34,10 +34,10 @@ struct GridAxis {
 };
 
 inline constexpr double kDefaultDevLimit = 0.01;  // percent
+inline constexpr double kMaxGridLenses = 1e15;    // a bigger grid is refused
 // Lenses of one piece of a sweep's group (table_groups.h): the evx and evy
 // loops of the program's own table (201 x 201) are one.
 inline constexpr long long kTablePieceLenses = 1 << 16;
-inline constexpr double kMaxGridLenses = 1e15;    // a bigger grid is refused
 
 struct TableGrid {
   int shape = 0;  // 0 "CVCV" .. 3 "CCCC"
@@ -65,7 +65,8 @@ std::string gridCommentLine(const TableGrid& grid, double rindex);
 // The (ivx, ivy) pairs of one depth in sweep order (ivx outer, ivy up to
 // ivx), numbered from 0. Holds no list, so any grid fits: a cursor walks
 // from the last pair asked for, which is cheap because the sweep asks in
-// nearly increasing order.
+// nearly increasing order; a pair far from it (an estimate's sample) is
+// found by bisection over the rows.
 class IngressPairs {
  public:
   explicit IngressPairs(const TableGrid& grid);
@@ -76,6 +77,8 @@ class IngressPairs {
 
  private:
   long long ivyCount(long long ivxIndex) const;
+  // Pairs in the growing rows before row `row` (m_firstIvx..m_fullRows).
+  long long pairsBefore(long long row) const;
 
   GridAxis m_ivx;
   GridAxis m_ivy;

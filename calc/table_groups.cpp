@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <limits>
 
 #include "calc/calc_state.h"
 #include "calc/fp_state.h"
@@ -31,7 +32,8 @@ TableGroupEvaluator::TableGroupEvaluator(const TableGrid& grid, double indexRati
       m_pieceLenses(std::max(1LL, pieceLenses)),
       m_pieces(piecesOf(m_evLenses, m_pieceLenses)),
       m_progress(progress),
-      m_state(&calcState) {
+      m_state(&calcState),
+      m_knownOver(std::make_shared<std::atomic<long>>(std::numeric_limits<long>::min())) {
   m_ctx.indexRatio = indexRatio;
 }
 
@@ -43,7 +45,8 @@ TableGroupEvaluator::TableGroupEvaluator(const TableGroupEvaluator& other)
       m_pieces(other.m_pieces),
       m_settings(other.m_settings),
       m_progress(other.m_progress),
-      m_state(other.m_state) {
+      m_state(other.m_state),
+      m_knownOver(other.m_knownOver) {
   m_ctx.indexRatio = other.m_ctx.indexRatio;
 }
 
@@ -64,6 +67,15 @@ GroupEnd TableGroupEvaluator::operator()(long g, unsigned startFlags, TableGroup
   out.ivy = m_grid.ivy.at(ivyIndex);
   out.lenses = 0;
   out.startFlags = startFlags;
+  // A guess at a piece of a group already known to be over: the ordered
+  // merge evaluates it again from the state it really starts in (which says
+  // so), so tracing it now would be wasted.
+  const long over = m_knownOver->load(std::memory_order_relaxed);
+  if (piece > 0 && !(startFlags & kEvxLoopOver) && g > over && g / m_pieces == over / m_pieces) {
+    out.complete = true;
+    out.endFlags = startFlags;
+    return {true, startFlags};
+  }
   setFpErrorFlags(startFlags & ~kLoopState);
   // A group begins as if the evx before its first had found a lens.
   unsigned loop = piece == 0 ? kEvxFound : startFlags & kLoopState;
@@ -72,6 +84,10 @@ GroupEnd TableGroupEvaluator::operator()(long g, unsigned startFlags, TableGroup
   out.endFlags = fpErrorFlags() | (piece == m_pieces - 1 ? 0u : loop);
   if (m_progress) m_progress->lensesEvaluated.fetch_add(out.lenses, std::memory_order_relaxed);
   return {out.complete, out.endFlags};
+}
+
+void TableGroupEvaluator::noteWritten(long g, const TableGroup& piece) const {
+  if (piece.endFlags & kEvxLoopOver) m_knownOver->store(g, std::memory_order_relaxed);
 }
 
 // The evx and evy loops of one (depth, ivx, ivy), over the piece's share

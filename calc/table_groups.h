@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "calc/ordered_groups.h"
@@ -64,6 +65,11 @@ class TableGroupEvaluator {
 
   SweepProgress* progress() const { return m_progress; }
 
+  // Called by the writer with each piece in order: once a piece ended its
+  // group's evx loop, every copy skips the rest of that group's pieces
+  // when asked to guess at them.
+  void noteWritten(long g, const TableGroup& piece) const;
+
   // Pieces of the whole sweep: depth values times (ivx, ivy) pairs times
   // the pieces of a group.
   long groupCount() const;
@@ -85,6 +91,7 @@ class TableGroupEvaluator {
   BeamSettings m_settings = kBackgroundSettings;  // a copy: the sweep never changes it
   SweepProgress* m_progress;
   const std::atomic<int>* m_state;
+  std::shared_ptr<std::atomic<long>> m_knownOver;  // the last piece written that ended its group
 };
 
 // Groups as bytes, for ranks of one cluster (same byte order and doubles).

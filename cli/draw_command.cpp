@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -128,8 +128,8 @@ void addDrawCommand(CLI::App& app, int& exitCode) {
   cmd->add_flag("--multi", args->multi, "draw the five multi-beam fans");
   auto* width =
       addNumber(*cmd, "--width", args->width, kDrawnLength, "lock the beam width at W lens units");
-  auto* fill =
-      addNumber(*cmd, "--fill", args->fill, kFillPercent, "beam width as P% of the rim height (1-99)");
+  auto* fill = addNumber(*cmd, "--fill", args->fill, kFillPercent,
+                         "beam width as P% of the rim height (1-99)");
   width->excludes(fill);
   addPixelSize(*cmd, "--size", args->size,
                "the view's client size in pixels at 96 dpi (default 860x720)");

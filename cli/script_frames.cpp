@@ -14,8 +14,7 @@ constexpr char kPrefix[] = "kelvane-cli script: ";
 
 class RecordedFrames : public ScriptFrames {
  public:
-  explicit RecordedFrames(const draw::FrameOptions& options)
-      : m_recorder(options) {}
+  explicit RecordedFrames(const draw::FrameOptions& options) : m_recorder(options) {}
 
   draw::ExportOutcome check() const { return m_recorder.check(); }
 

@@ -4,10 +4,10 @@
 // sweep as "&Kill background calc" does; what was written is kept.
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -191,8 +191,7 @@ void addTableCommand(CLI::App& app, int& exitCode) {
       "Run the focus table: CSV rows of the sharply focusing lenses of a grid (default CVCV).");
   cmd->add_option("-o,--output", args->output,
                   "write the table to this file instead of standard output");
-  addWhole(*cmd, "--threads", args->threads,
-           {0, kMostThreads, "from 0 (one per core) to 256"},
+  addWhole(*cmd, "--threads", args->threads, {0, kMostThreads, "from 0 (one per core) to 256"},
            "threads to use, up to 256 (default 0: one per core)");
   cmd->add_flag("-q,--quiet", args->quiet, "no progress line on standard error");
   addTableGridOptions(*cmd, args->grid);

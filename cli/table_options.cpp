@@ -20,8 +20,8 @@ void addTableGridOptions(CLI::App& cmd, TableGridArgs& args) {
   auto& given = args.gridGiven;
   given.push_back(addShape(cmd, "--shape", args.shape,
                            "lens shape: CVCV (default), CVCC, CCCV or CCCC (any case) or 0-3"));
-  given.push_back(addNumber(cmd, "--rindex", args.rindex, kPositiveNumber,
-                            "refractive index (default 1.5)"));
+  given.push_back(
+      addNumber(cmd, "--rindex", args.rindex, kPositiveNumber, "refractive index (default 1.5)"));
   given.push_back(addRange(cmd, "--ivx", args.ivx, "ingress X semi-axes A:B (default 150:350)"));
   given.push_back(addRange(cmd, "--ivy", args.ivy,
                            "ingress Y semi-axes A:B, each up to ivx (default 150:350)"));

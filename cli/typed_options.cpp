@@ -19,6 +19,13 @@ CLI::Option* addRead(CLI::App& cmd, const std::string& name,
 
 }  // namespace
 
+double readNumber(const CLI::App& cmd, const std::string& name, const NumberRule& rule,
+                  const std::string& text) {
+  const std::optional<double> v = parseDecimal(text);
+  if (!v || !rule.admits(*v)) throw BadArgument(refusal(cmd, name, rule.wording, text));
+  return *v;
+}
+
 long long readWhole(const CLI::App& cmd, const std::string& name, const WholeRule& rule,
                     const std::string& text) {
   const std::optional<long long> v = parseWhole(text);
@@ -29,8 +36,9 @@ long long readWhole(const CLI::App& cmd, const std::string& name, const WholeRul
 
 std::string refusal(const CLI::App& cmd, const std::string& name, const std::string& rule,
                     const std::string& text) {
-  const std::string shown =
-      text.size() > kQuotedTextMax ? text.substr(0, kQuotedTextMax) + "..." : text;
+  std::string shown = text.size() > kQuotedTextMax ? text.substr(0, kQuotedTextMax) + "..." : text;
+  for (char& c : shown)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
   return "kelvane-cli " + cmd.get_name() + ": " + name + " must be " + rule + ", not \"" + shown +
          "\"";
 }
@@ -40,9 +48,7 @@ CLI::Option* addNumber(CLI::App& cmd, const std::string& name, std::optional<dou
   return addRead(
       cmd, name,
       [&cmd, &value, rule, name](const std::string& text) {
-        const std::optional<double> v = parseDecimal(text);
-        if (!v || !rule.admits(*v)) throw BadArgument(refusal(cmd, name, rule.wording, text));
-        value = v;
+        value = readNumber(cmd, name, rule, text);
       },
       help, "NUMBER");
 }
@@ -52,9 +58,7 @@ CLI::Option* addNumber(CLI::App& cmd, const std::string& name, double& value,
   return addRead(
       cmd, name,
       [&cmd, &value, rule, name](const std::string& text) {
-        const std::optional<double> v = parseDecimal(text);
-        if (!v || !rule.admits(*v)) throw BadArgument(refusal(cmd, name, rule.wording, text));
-        value = *v;
+        value = readNumber(cmd, name, rule, text);
       },
       help, "NUMBER");
 }
@@ -82,8 +86,7 @@ CLI::Option* addWhole(CLI::App& cmd, const std::string& name, int& value, const 
       help, "INT");
 }
 
-CLI::Option* addShape(CLI::App& cmd, const std::string& name, int& shape,
-                      const std::string& help) {
+CLI::Option* addShape(CLI::App& cmd, const std::string& name, int& shape, const std::string& help) {
   return addRead(
       cmd, name,
       [&cmd, &shape, name](const std::string& text) {
@@ -100,7 +103,8 @@ CLI::Option* addRange(CLI::App& cmd, const std::string& name, std::optional<Rang
       cmd, name,
       [&cmd, &range, name](const std::string& text) {
         range = parseRange(text);
-        if (!range) throw BadArgument(refusal(cmd, name, "A, A:B or A:B:S (decimal numbers)", text));
+        if (!range)
+          throw BadArgument(refusal(cmd, name, "A, A:B or A:B:S (decimal numbers)", text));
       },
       help, "A:B[:S]");
 }
@@ -111,7 +115,8 @@ CLI::Option* addPixelSize(CLI::App& cmd, const std::string& name, PixelSize& siz
       cmd, name,
       [&cmd, &size, name](const std::string& text) {
         const std::optional<PixelSize> s = parsePixelSize(text);
-        if (!s) throw BadArgument(refusal(cmd, name, "WIDTHxHEIGHT in pixels, such as 860x720", text));
+        if (!s)
+          throw BadArgument(refusal(cmd, name, "WIDTHxHEIGHT in pixels, such as 860x720", text));
         size = *s;
       },
       help, "WxH");

@@ -55,8 +55,7 @@ CLI::Option* addWhole(CLI::App& cmd, const std::string& name, long long& value,
 CLI::Option* addWhole(CLI::App& cmd, const std::string& name, int& value, const WholeRule& rule,
                       const std::string& help);
 // CVCV, CVCC, CCCV, CCCC (any case) or 0-3.
-CLI::Option* addShape(CLI::App& cmd, const std::string& name, int& shape,
-                      const std::string& help);
+CLI::Option* addShape(CLI::App& cmd, const std::string& name, int& shape, const std::string& help);
 // A, A:B or A:B:S.
 CLI::Option* addRange(CLI::App& cmd, const std::string& name, std::optional<RangeText>& range,
                       const std::string& help);
@@ -64,6 +63,9 @@ CLI::Option* addRange(CLI::App& cmd, const std::string& name, std::optional<Rang
 CLI::Option* addPixelSize(CLI::App& cmd, const std::string& name, PixelSize& size,
                           const std::string& help);
 
+// Reads a number; throws BadArgument when `text` is not one within the rule.
+double readNumber(const CLI::App& cmd, const std::string& name, const NumberRule& rule,
+                  const std::string& text);
 // Reads a whole number; throws BadArgument when `text` is not one within the rule.
 long long readWhole(const CLI::App& cmd, const std::string& name, const WholeRule& rule,
                     const std::string& text);

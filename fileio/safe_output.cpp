@@ -1,19 +1,19 @@
 #include "fileio/safe_output.h"
 
 #include <fcntl.h>
-#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <random>
 
 namespace kelvane {
 
 namespace {
 
-constexpr int kMaxLinkHops = 40;        // as the kernel's own limit
+constexpr int kMaxLinkHops = 40;  // as the kernel's own limit
 constexpr int kTemporaryNameTries = 100;
 constexpr std::size_t kKeptNameLength = 200;  // of the final name, in the temporary one
 constexpr char kRefusedLink[] =
@@ -55,21 +55,19 @@ int followLinks(const std::string& path, std::string& target) {
     if (n < 0) return errno;
     if (static_cast<std::size_t>(n) == sizeof link) return ENAMETOOLONG;
     const std::string to(link, static_cast<std::size_t>(n));
-    target = to.front() == '/' ? to : folder + "/" + to;
+    target = !to.empty() && to.front() == '/' ? to : folder + "/" + to;
   }
 }
 
+// Twelve letters from the system's entropy source: nobody can guess the
+// name in time to plant a file or link there.
 std::string randomSuffix() {
-  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  unsigned char bytes[12];
-  std::size_t got = 0;
-  while (got < sizeof bytes) {
-    const ssize_t n = ::getrandom(bytes + got, sizeof bytes - got, 0);
-    if (n > 0) got += static_cast<std::size_t>(n);
-    else if (errno != EINTR) break;
-  }
+  static constexpr char kLetters[] =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::random_device entropy;
+  std::uniform_int_distribution<int> letter(0, static_cast<int>(sizeof kLetters) - 2);
   std::string suffix;
-  for (std::size_t i = 0; i < got; ++i) suffix += kLetters[bytes[i] % (sizeof kLetters - 1)];
+  for (int i = 0; i < 12; ++i) suffix += kLetters[letter(entropy)];
   return suffix;
 }
 

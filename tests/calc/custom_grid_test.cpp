@@ -108,7 +108,7 @@ TEST(CustomGrid, TheTableFollowsTheLoopRulesOnAnyGrid) {
 
 // 900 million evy values in every group: the estimate samples pieces of it
 // within its budget instead of tracing a whole group.
-TEST(CustomGrid, AGroupOfBillionsIsEstimatedFromPieces) {
+TEST(CustomGrid, HugeAxesAreEstimatedWithoutWalkingThem) {
   TableGrid grid;
   grid.depth = {30, 30, 1};
   grid.ivx = {200, 200, 1};
@@ -119,6 +119,14 @@ TEST(CustomGrid, AGroupOfBillionsIsEstimatedFromPieces) {
   const TableEstimate e = estimateFocusTable(grid, 1 / 1.5, std::chrono::milliseconds(50));
   EXPECT_GT(e.groups, 1000) << "the one group is sampled in pieces";
   EXPECT_GT(e.lensesPerSecond, 0);
+
+  // 200 billion ivx rows: the samples find their pairs without walking them.
+  grid.ivx = {150, 350, 1e-9};
+  grid.ivy = {150, 350, 1};
+  grid.evx = {150, 150, 1};
+  grid.evy = {350, 350, 1};
+  ASSERT_FALSE(gridProblem(grid));
+  EXPECT_GT(estimateFocusTable(grid, 1 / 1.5, std::chrono::milliseconds(50)).groups, 1e13);
 }
 
 TEST(CustomGrid, TheEstimateCountsTheGridAndMeasuresTheSpeed) {

@@ -66,9 +66,12 @@ TEST_F(Cli, FocusRefusesNumbersThatAreNotSound) {
 // in decimal only, and a refusal names the option and the text.
 TEST_F(Cli, EveryCommandNamesTheOptionAndTheTextItRefuses) {
   const std::vector<std::vector<std::string>> cases = {
-      {"table", "--shape", "cvxx"},          {"table", "--depth", "1:2:3:4"},
-      {"table", "--threads", "0x4"},         {"matrix", "--rindex", "inf"},
-      {"script", "x.ops", "--max-steps", "1e3"}, withArgs(kLens, {"--fill", "0x10"}),
+      {"table", "--shape", "cvxx"},
+      {"table", "--depth", "1:2:3:4"},
+      {"table", "--threads", "0x4"},
+      {"matrix", "--rindex", "inf"},
+      {"script", "x.ops", "--max-steps", "1e3"},
+      withArgs(kLens, {"--fill", "0x10"}),
       {"focus", "300", "200", "250", "240", "60", "cvcx"}};
   for (const auto& args : cases) {
     const std::string& option = args[args.size() - 2];

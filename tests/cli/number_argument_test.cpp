@@ -12,8 +12,8 @@ namespace {
 TEST(NumberArgument, OnlyWholeFiniteDecimalNumbersAreRead) {
   for (const char* text : {"12", "+12", "-1.5", ".5", "5.", "1e3", "2.5E-3", "1e-300"})
     EXPECT_EQ(parseDecimal(text), std::strtod(text, nullptr)) << text;
-  for (const char* text : {"", " 1", "1 ", "0x10", "inf", "nan", "1e400", "12mm", "1e", ".",
-                           "-", "1.2.3", "+-1", "1,5"})
+  for (const char* text : {"", " 1", "1 ", "0x10", "inf", "nan", "1e400", "12mm", "1e", ".", "-",
+                           "1.2.3", "+-1", "1,5"})
     EXPECT_FALSE(parseDecimal(text)) << text;
   const std::optional<double> zero = parseDecimal("-0");
   ASSERT_TRUE(zero);

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -122,6 +124,41 @@ TEST(CliDraw, WriteFailuresExitOneAndKeepTheOldFile) {
   EXPECT_EQ(fileBytes(old), QByteArray("the old picture"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
             QStringList{"old.pdf"});
+}
+
+// Another user's link in a sticky folder that everyone may write, such as
+// /tmp/lens.svg -> ~/precious.txt, is not written through: neither by a
+// picture nor by an animation.
+TEST(CliDraw, AnotherUsersLinkInASharedFolderIsNotFollowed) {
+  if (geteuid() != 0) GTEST_SKIP() << "giving a link to another user needs root";
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ASSERT_TRUE(QDir(dir.path()).mkdir("shared"));
+  ASSERT_EQ(chmod(dir.filePath("shared").toLocal8Bit().constData(), 01777), 0);
+  const QString precious = dir.filePath("precious.txt");
+  QFile f(precious);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("precious");
+  f.close();
+  QFile script(dir.filePath("quiet.ops"));
+  ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+  script.write("sleep 1\n");
+  script.close();
+  const uid_t otherUser = 54321;  // needs no account: only the link's owner counts
+  for (const char* name : {"shared/lens.svg", "shared/lens.gif"}) {
+    const QByteArray link = dir.filePath(name).toLocal8Bit();
+    ASSERT_TRUE(QFile::link(precious, dir.filePath(name)));
+    ASSERT_EQ(lchown(link.constData(), otherUser, otherUser), 0);
+  }
+  CliRun run = drawCli(dir, "219 163 143 260 112 CVCV -o shared/lens.svg");
+  EXPECT_EQ(run.code, 1) << run.err;
+  run = cliIn(dir, "script quiet.ops --no-delay --gif shared/lens.gif");
+  EXPECT_EQ(run.code, 1) << run.err;
+  EXPECT_EQ(fileBytes(precious), QByteArray("precious"));
+  EXPECT_EQ(QDir(dir.filePath("shared"))
+                .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System)
+                .size(),
+            2);
 }
 
 }  // namespace

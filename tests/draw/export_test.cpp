@@ -130,7 +130,7 @@ TEST_F(ExportTest, BadRequestsSayWhyAndLeaveNoFile) {
       {"fine.png", 860, 720, 95, kExportBadInput},      // dpi below 96
       {"coarse.png", 860, 720, 1201, kExportBadInput},  // dpi above 1200
       {"large.png", 860, 720, 1200, kExportBadInput},   // 10750 pixels wide
-      {"no/such/dir/lens.png", 860, 720, 192, kExportWriteFailed},  // a write failure
+      {"no/such/dir/lens.png", 860, 720, 192, kExportWriteFailed},
   };
   for (const Case& c : cases) {
     r.request.viewWidth = c.width;

@@ -32,7 +32,8 @@ void checkDecimal(const std::string& text) {
     broken("a value that is not finite, or -0", text);
   char* end = nullptr;
   const double expected = std::strtod(text.c_str(), &end);
-  if (end != text.c_str() + text.size() || expected != *value) broken("not what strtod reads", text);
+  if (end != text.c_str() + text.size() || expected != *value)
+    broken("not what strtod reads", text);
   char printed[40];
   std::snprintf(printed, sizeof printed, "%.17g", *value);
   if (parseDecimal(printed) != *value) broken("does not read back", text);
