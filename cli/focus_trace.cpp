@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "calc/lens_control_beams.h"
 #include "optics/focus.h"
 #include "optics/fpflags.h"
 
@@ -19,28 +20,6 @@ bool hasFocus(const TraceResults& r) { return r.focus != 0 && !std::isnan(r.focu
 // the axis.
 bool hasInnerFocus(const TraceResults& r) {
   return !(r.innerFocusMin == NO_MINIMUM && r.innerFocusMax == NO_POINT);
-}
-
-// Beyond this a value is printed with an exponent: a line stays short
-// whatever the lens.
-constexpr double kLargestFixedValue = 1e12;
-
-void printValue(Output& out, bool raw, const char* name, double value, bool known = true) {
-  if (raw)
-    out.print("%s=%.17g\n", name, value);
-  else if (!known)
-    out.print("%-14s --\n", name);
-  else if (std::fabs(value) < kLargestFixedValue)
-    out.print("%-14s %.4f\n", name, value + 0.0);  // + 0.0: never "-0.0000" for a zero
-  else
-    out.print("%-14s %.6e\n", name, value);
-}
-
-void printCount(Output& out, bool raw, const char* name, int value) {
-  if (raw)
-    out.print("%s=%d\n", name, value);
-  else
-    out.print("%-14s %d\n", name, value);
 }
 
 void printSingleBeam(Output& out, bool raw, const TraceResults& r) {
@@ -75,16 +54,31 @@ void reportRefusedLayout(double width, double minWidth) {
 
 }  // namespace
 
+// Beyond this a value is printed with an exponent: a line stays short
+// whatever the lens.
+constexpr double kLargestFixedValue = 1e12;
+
+void printValue(Output& out, bool raw, const char* name, double value, bool known) {
+  if (raw)
+    out.print("%s=%.17g\n", name, value);
+  else if (!known)
+    out.print("%-14s --\n", name);
+  else if (std::fabs(value) < kLargestFixedValue)
+    out.print("%-14s %.4f\n", name, value + 0.0);  // + 0.0: never "-0.0000" for a zero
+  else
+    out.print("%-14s %.6e\n", name, value);
+}
+
+void printCount(Output& out, bool raw, const char* name, long long value) {
+  if (raw)
+    out.print("%s=%lld\n", name, value);
+  else
+    out.print("%-14s %lld\n", name, value);
+}
+
+
 BeamSettings focusBeamSettings(const FocusRequest& request) {
-  BeamSettings settings = kInitialCurrentSettings;
-  if (request.lockedWidth) {
-    settings.lockedWidth = *request.lockedWidth;
-    settings.flags |= BEAM_LOCKED;
-  } else if (request.fillPercent) {
-    settings.fill = *request.fillPercent * 0.01;  // as the fill field sets it
-    settings.flags &= ~BEAM_LOCKED;
-  }
-  return settings;
+  return lensControlBeamSettings(request.lockedWidth, request.fillPercent);
 }
 
 int printFocus(const FocusRequest& request, Output& out) {

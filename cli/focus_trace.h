@@ -26,6 +26,12 @@ inline constexpr double kWidestLockedWidth = kInitialCurrentSettings.maxWidth;
 // width controls set them.
 BeamSettings focusBeamSettings(const FocusRequest& request);
 
+// One result line: "NAME  VALUE" with four decimals (an exponent from
+// 10^12 on, "--" when not known), or with `raw` "NAME=VALUE" with 17
+// significant digits.
+void printValue(Output& out, bool raw, const char* name, double value, bool known = true);
+void printCount(Output& out, bool raw, const char* name, long long value);
+
 // Traces the lens and prints the results to `out`. A layout the tracer
 // refuses is reported on standard error in both beam modes. Returns the
 // exit code: 0, or 1 for a refused layout.

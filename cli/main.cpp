@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
                "kelvane-cli"};
   int exitCode = 0;
   kelvane::cli::addFocusCommand(app, exitCode);
+  kelvane::cli::addDesignCommand(app, exitCode);
   kelvane::cli::addReportCommand(app, exitCode);
   kelvane::cli::addTableCommand(app, exitCode);
   kelvane::cli::addMatrixCommand(app, exitCode);
