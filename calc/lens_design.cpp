@@ -24,9 +24,12 @@ namespace {
 // minimum only, so the search starts from a fixed set of lenses spread over
 // the bounds by a Halton sequence: deterministic, with no seed or thread
 // timing involved, and better spread than pseudo-random starts.
-constexpr int kStarts = 24;
-constexpr int kEvaluationsPerStart = 700;
+constexpr int kStarts = 256;
+constexpr int kEvaluationsPerStart = 600;
 constexpr int kPolishEvaluations = 1500;
+// No new start once this many lenses are traced: a bound on the time a
+// request takes (about 3 us a lens) that, being a count, keeps it repeatable.
+constexpr long long kTraceBudget = 120000;
 // The constraints aim inside this share of the tolerance, so that rounding
 // the result to printable decimals keeps it at the target.
 constexpr double kAimShare = 0.5;
@@ -43,8 +46,11 @@ struct Traced {
 };
 
 // One lens, traced as `kelvane-cli focus` traces it: a fresh context, clear
-// flags, the dialog's settings with a recording buffer.
-Traced traceLens(const Lens& lens, double indexRatio, const BeamSettings& dialogSettings) {
+// flags, the dialog's settings. `record` gives it the dialog's recording
+// buffer too; without one findFocus traces the beams side by side, several
+// times faster, to the same bits (the final lens is traced again with it).
+Traced traceLens(const Lens& lens, double indexRatio, const BeamSettings& dialogSettings,
+                 bool record) {
   TracerContext ctx;
   ctx.indexRatio = indexRatio;
   Traced t;
@@ -54,7 +60,12 @@ Traced traceLens(const Lens& lens, double indexRatio, const BeamSettings& dialog
   }
   TracePoint buffer[SINGLE_BEAM_POINTS];
   BeamSettings settings = dialogSettings;
-  settings.traceBuffer = buffer;
+  if (record) {
+    settings.traceBuffer = buffer;
+  } else {
+    settings.pointsMode = 0;
+    settings.traceBuffer = nullptr;
+  }
   fpClearFlags();
   findFocus(ctx, lens, settings);
   const TraceResults& r = ctx.results;
@@ -92,7 +103,7 @@ class Search {
     if (m_free.empty()) {
       evaluate(std::vector<double>{});
     } else {
-      for (int s = 0; s < kStarts && !m_stopped; ++s) localSearch(startPoint(s), kEvaluationsPerStart);
+      for (int s = 0; s < kStarts && !m_stopped && m_traced < kTraceBudget; ++s) localSearch(startPoint(s), kEvaluationsPerStart);
       if (m_best && !m_stopped) localSearch(unitOf(m_best->lens), kPolishEvaluations);
     }
     DesignResult result = finish();
@@ -143,7 +154,7 @@ class Search {
   // Traces the lens at u and keeps the best and the nearest lens seen.
   const Traced& evaluate(const std::vector<double>& u) {
     const Lens lens = lensOf(u);
-    m_last = traceLens(lens, m_indexRatio, m_settings);
+    m_last = traceLens(lens, m_indexRatio, m_settings, false);
     ++m_traced;
     consider(lens, m_last);
     if (m_progress) {
@@ -224,9 +235,14 @@ class Search {
         const double r = std::round(*v[f] * kDecimals) / kDecimals;
         if (r >= b.least && r <= b.most) *v[f] = r;
       }
-      const Traced t = traceLens(rounded, m_indexRatio, m_settings);
+      const Traced t = traceLens(rounded, m_indexRatio, m_settings, true);
       ++m_traced;
-      if (atTarget(t)) chosen = Candidate{rounded, t};
+      if (atTarget(t)) {
+        chosen = Candidate{rounded, t};
+      } else {
+        chosen.traced = traceLens(chosen.lens, m_indexRatio, m_settings, true);
+        ++m_traced;
+      }
       setLens(result, chosen);
     } else if (m_nearest) {
       setLens(result, *m_nearest);

@@ -1,0 +1,69 @@
+// The lens designer's search: repeatable, held within its bounds and
+// stoppable between traces.
+#include "calc/lens_design.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace kelvane {
+namespace {
+
+DesignRequest narrowRequest() {
+  DesignRequest r;
+  r.targetFocus = 400;
+  r.bounds[kDesignIvx] = {220, 260};
+  r.bounds[kDesignEvx] = {300, 320};
+  r.bounds[kDesignDepth] = {30, 40};
+  return r;
+}
+
+TEST(LensDesign, TheSameRequestGivesTheSameLensWithinTheBounds) {
+  const DesignRequest request = narrowRequest();
+  const DesignResult first = designLens(request);
+  const DesignResult second = designLens(request);
+  ASSERT_TRUE(first.reached);
+  const Lens& a = first.lens;
+  const Lens& b = second.lens;
+  EXPECT_EQ(a.ivx, b.ivx);
+  EXPECT_EQ(a.ivy, b.ivy);
+  EXPECT_EQ(a.evx, b.evx);
+  EXPECT_EQ(a.evy, b.evy);
+  EXPECT_EQ(a.depth, b.depth);
+  EXPECT_EQ(first.devpcnt, second.devpcnt);
+  EXPECT_EQ(first.traced, second.traced);
+  const double values[kDesignValues] = {a.ivx, a.ivy, a.evx, a.evy, a.depth};
+  for (int v = 0; v < kDesignValues; ++v) {
+    EXPECT_GE(values[v], request.bounds[v].least) << v;
+    EXPECT_LE(values[v], request.bounds[v].most) << v;
+  }
+  EXPECT_LE(std::fabs(first.focus - 400), 400 * request.tolerancePercent * 0.01);
+}
+
+TEST(LensDesign, TheCallbackStopsTheSearchWithTheBestSoFar) {
+  long long calls = 0;
+  const DesignResult result = designLens(narrowRequest(), [&](const DesignProgress& p) {
+    ++calls;
+    EXPECT_EQ(p.traced, calls);
+    return p.traced < 500;
+  });
+  EXPECT_TRUE(result.cancelled);
+  EXPECT_EQ(calls, 500);
+  EXPECT_LE(result.traced, 502);  // and the final lens traced again
+}
+
+TEST(LensDesign, RequestProblemsAreNamed) {
+  DesignRequest r;
+  EXPECT_FALSE(designProblem(r));
+  r.bounds[kDesignEvy] = {350, 150};
+  EXPECT_NE(designProblem(r).value_or("").find("evy"), std::string::npos);
+  r = DesignRequest{};
+  r.bounds[kDesignDepth] = {-1, 10};
+  EXPECT_TRUE(designProblem(r));
+  r = DesignRequest{};
+  r.targetFocus = 0;
+  EXPECT_TRUE(designProblem(r));
+}
+
+}  // namespace
+}  // namespace kelvane
