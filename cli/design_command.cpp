@@ -23,26 +23,28 @@ constexpr const char* kBoundNames[kDesignValues] = {"--ivx", "--ivy", "--evx", "
                                                      "--depth"};
 
 constexpr const char* kDesignHelp = R"(The designer looks for the lens of the given shape and index that focuses at
-the target with the least spread: among the lenses whose traced focus lies within
---tolerance percent of the target (default 0.05), the one with the least devpcnt.
-Each semi-axis and the depth stay within their bounds (by default the focus
-table's: 150 to 350 for the semi-axes, 30 to 180 for the depth); a single value
-such as --depth 112 holds that one fixed. Lenses whose beams cannot be laid out
-count as missing the target.
+the target with the least spread: among the lenses whose traced focus lies
+within --tolerance percent of the target (default 0.05), the one with the least
+devpcnt. Each semi-axis and the depth stay within their bounds (by default the
+focus table's: 150 to 350 for the semi-axes, 30 to 180 for the depth); a single
+value such as --depth 112 holds that one fixed. Lenses whose beams cannot be
+laid out count as missing the target.
 
 Unlike the focus table and matrix, which trace every lens of a grid of whole
 numbers and list those that deviate little, the designer follows the spread
 downhill from a fixed set of starting lenses with a derivative-free optimizer
-(COBYLA), off the grid, and answers one question in about a second. The same
-request gives the same lens on every run.
+(COBYLA), off the grid, and answers one question in well under a second. The
+same request gives the same lens on every run.
 
-Each lens is traced as `kelvane-cli focus` traces it, with the same beam options;
+Each lens is traced as kelvane-cli focus traces it, with the same beam options:
 tracing the printed lens with focus gives the printed focus, dev and devpcnt.
 
 Output, one field a line (--raw: name=value with 17 significant digits):
-  lens IVX IVY EVX EVY DEPTH SHAPE   the designed lens, values in full (a
-                 script's lens line takes it, reading each value's whole part)
-  focus, dev, devpcnt                as kelvane-cli focus prints them
+  lens IVX IVY EVX EVY DEPTH SHAPE   the designed lens, each value in full (the
+                 same with --raw); a script's lens line reads its whole parts
+  focus          the designed lens's focus, dev and devpcnt, as focus prints them
+  dev
+  devpcnt
   traced         the lenses traced
   seconds        the time the search took
 
