@@ -24,12 +24,12 @@ namespace {
 // minimum only, so the search starts from a fixed set of lenses spread over
 // the bounds by a Halton sequence: deterministic, with no seed or thread
 // timing involved, and better spread than pseudo-random starts.
-constexpr int kStarts = 256;
+constexpr int kStarts = 512;
 constexpr int kEvaluationsPerStart = 600;
 constexpr int kPolishEvaluations = 1500;
 // No new start once this many lenses are traced: a bound on the time a
 // request takes (about 3 us a lens) that, being a count, keeps it repeatable.
-constexpr long long kTraceBudget = 120000;
+constexpr long long kTraceBudget = 200000;
 // The constraints aim inside this share of the tolerance, so that rounding
 // the result to printable decimals keeps it at the target.
 constexpr double kAimShare = 0.5;
