@@ -19,7 +19,14 @@ void BM_DesignLens(benchmark::State& state) {
   state.counters["devpcnt"] = result.devpcnt;
   state.counters["reached"] = result.reached ? 1 : 0;
 }
-BENCHMARK(BM_DesignLens)->Arg(200)->Arg(300)->Arg(400)->Arg(600)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_DesignLens)
+    ->Arg(200)
+    ->Arg(300)
+    ->Arg(400)
+    ->Arg(600)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace
 

@@ -1,10 +1,9 @@
 #include "calc/lens_design.h"
 
-#include <nlopt.hpp>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <nlopt.hpp>
 #include <vector>
 
 #include "calc/lens_control_beams.h"
@@ -69,7 +68,9 @@ Traced traceLens(const Lens& lens, double indexRatio, const BeamSettings& dialog
   fpClearFlags();
   findFocus(ctx, lens, settings);
   const TraceResults& r = ctx.results;
-  t.hasFocus = r.focus != 0 && !std::isnan(r.focus);
+  // The dialog's rule (0 or NaN: no exit ray crossed the axis), and a
+  // spread to compare.
+  t.hasFocus = r.focus != 0 && std::isfinite(r.focus) && std::isfinite(r.devpcnt);
   t.focus = r.focus;
   t.dev = r.dev;
   t.devpcnt = r.devpcnt;
@@ -103,7 +104,8 @@ class Search {
     if (m_free.empty()) {
       evaluate(std::vector<double>{});
     } else {
-      for (int s = 0; s < kStarts && !m_stopped && m_traced < kTraceBudget; ++s) localSearch(startPoint(s), kEvaluationsPerStart);
+      for (int s = 0; s < kStarts && !m_stopped && m_traced < kTraceBudget; ++s)
+        localSearch(startPoint(s), kEvaluationsPerStart);
       if (m_best && !m_stopped) localSearch(unitOf(m_best->lens), kPolishEvaluations);
     }
     DesignResult result = finish();
@@ -155,6 +157,7 @@ class Search {
   const Traced& evaluate(const std::vector<double>& u) {
     const Lens lens = lensOf(u);
     m_last = traceLens(lens, m_indexRatio, m_settings, false);
+    m_lastUnit = u;
     ++m_traced;
     consider(lens, m_last);
     if (m_progress) {
@@ -200,14 +203,14 @@ class Search {
     auto* self = static_cast<Search*>(data);
     const std::vector<double> u(x, x + self->m_free.size());
     const Traced& t = self->evaluate(u);
-    self->m_lastUnit = u;
     if (self->m_stopped) throw nlopt::forced_stop();
     return t.hasFocus ? t.devpcnt : kNoFocusDevpcnt;
   }
   // The focus's distance above and below the target, in percent of the
   // target, less the aimed-at share of the tolerance.
   double miss(const double* x, double sign) {
-    if (!std::equal(m_lastUnit.begin(), m_lastUnit.end(), x)) evaluate({x, x + m_free.size()});
+    if (m_lastUnit.size() != m_free.size() || !std::equal(m_lastUnit.begin(), m_lastUnit.end(), x))
+      evaluate({x, x + m_free.size()});
     const double focus = m_last.hasFocus ? m_last.focus : 0;
     return sign * (focus - m_request.targetFocus) / m_request.targetFocus * 100 -
            m_request.tolerancePercent * kAimShare;
@@ -263,7 +266,7 @@ class Search {
   const DesignProgressCallback& m_progress;
   double m_indexRatio;
   BeamSettings m_settings;
-  double m_tolerance;  // absolute, in focus units
+  double m_tolerance;       // absolute, in focus units
   std::vector<int> m_free;  // the lens values searched
   Traced m_last;
   std::vector<double> m_lastUnit;
@@ -285,14 +288,17 @@ std::optional<std::string> designProblem(const DesignRequest& r) {
   if (r.shape < 0 || r.shape > 3) return "the shape must be 0 to 3";
   if (!finite(r.rindex) || r.rindex <= 0) return "the index must be above 0";
   if (r.lockedWidth && r.fillPercent) return "a locked width has no fill";
+  if (r.lockedWidth && !(*r.lockedWidth > 0 && *r.lockedWidth <= kInitialCurrentSettings.maxWidth))
+    return "the locked width must be above 0 and at most 500";
+  if (r.fillPercent && !(*r.fillPercent > 0 && *r.fillPercent < 100))
+    return "the fill must be a percentage above 0 and below 100";
   for (int v = 0; v < kDesignValues; ++v) {
     const DesignBounds& b = r.bounds[v];
     const std::string name = kNames[v];
     if (!finite(b.least) || !finite(b.most)) return name + " bounds must be finite";
     if (b.least > b.most) return name + " bounds run backwards: " + name + " A:B needs A <= B";
     if (v == kDesignDepth ? b.least < 0 : b.least <= 0)
-      return v == kDesignDepth ? "the depth must be 0 or more"
-                               : name + " must be greater than 0";
+      return v == kDesignDepth ? "the depth must be 0 or more" : name + " must be greater than 0";
   }
   return std::nullopt;
 }

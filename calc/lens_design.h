@@ -44,7 +44,7 @@ std::optional<std::string> designProblem(const DesignRequest& request);
 
 // What the search has done so far, handed to the progress callback.
 struct DesignProgress {
-  long long traced = 0;          // lenses traced
+  long long traced = 0;               // lenses traced
   std::optional<double> bestDevpcnt;  // of the best lens at the target so far
 };
 // Called between traces; returning false stops the search, which then

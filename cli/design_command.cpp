@@ -19,10 +19,10 @@ namespace {
 
 constexpr NumberRule kLockedWidth{1, kWidestLockedWidth, true, "a number from 1 to 500"};
 constexpr NumberRule kTolerance{0, 100, false, "a percentage above 0 and at most 100"};
-constexpr const char* kBoundNames[kDesignValues] = {"--ivx", "--ivy", "--evx", "--evy",
-                                                     "--depth"};
+constexpr const char* kBoundNames[kDesignValues] = {"--ivx", "--ivy", "--evx", "--evy", "--depth"};
 
-constexpr const char* kDesignHelp = R"(The designer looks for the lens of the given shape and index that focuses at
+constexpr const char* kDesignHelp =
+    R"(The designer looks for the lens of the given shape and index that focuses at
 the target with the least spread: among the lenses whose traced focus lies
 within --tolerance percent of the target (default 0.05), the one with the least
 devpcnt. Each semi-axis and the depth stay within their bounds (by default the
@@ -155,10 +155,8 @@ void addDesignCommand(CLI::App& app, int& exitCode) {
       ->option_text("P");
   static constexpr const char* help[kDesignValues] = {
       "ingress X semi-axis bounds A:B, or V to hold it (default 150:350)",
-      "ingress Y semi-axis bounds (default 150:350)",
-      "egress X semi-axis bounds (default 150:350)",
-      "egress Y semi-axis bounds (default 150:350)",
-      "depth bounds (default 30:180)"};
+      "ingress Y semi-axis bounds (default 150:350)", "egress X semi-axis bounds (default 150:350)",
+      "egress Y semi-axis bounds (default 150:350)", "depth bounds (default 30:180)"};
   for (int v = 0; v < kDesignValues; ++v)
     addRange(*cmd, kBoundNames[v], args->bounds[v], help[v])->option_text("A:B|V");
   addNumber(*cmd, "--tolerance", args->tolerance, kTolerance,

@@ -76,7 +76,6 @@ void printCount(Output& out, bool raw, const char* name, long long value) {
     out.print("%-14s %lld\n", name, value);
 }
 
-
 BeamSettings focusBeamSettings(const FocusRequest& request) {
   return lensControlBeamSettings(request.lockedWidth, request.fillPercent);
 }

@@ -60,9 +60,8 @@ TEST_F(Cli, DesignedLensTracesToThePrintedNumbers) {
 }
 
 TEST_F(Cli, DesignBeatsTheFocusTableNearTheTarget) {
-  const std::vector<std::string> bounds = {"--ivx",  "220:240", "--ivy",   "160:180",
-                                           "--evx",  "150:170", "--evy",   "330:350",
-                                           "--depth", "30:34"};
+  const std::vector<std::string> bounds = {"--ivx",   "220:240", "--ivy",   "160:180", "--evx",
+                                           "150:170", "--evy",   "330:350", "--depth", "30:34"};
   std::vector<std::string> table = {"table", "-q"};
   table.insert(table.end(), bounds.begin(), bounds.end());
   ASSERT_EQ(run(table), 0) << err();
@@ -71,7 +70,8 @@ TEST_F(Cli, DesignBeatsTheFocusTableNearTheTarget) {
     std::vector<std::string> cells;
     std::stringstream in(row);
     for (std::string c; std::getline(in, c, ',');) cells.push_back(c);
-    if (cells.size() == 9 && cells[0] == "300") tableBest = std::min(tableBest, std::stod(cells[7]));
+    if (cells.size() == 9 && cells[0] == "300")
+      tableBest = std::min(tableBest, std::stod(cells[7]));
   }
   ASSERT_LT(tableBest, 1e9) << "the slice holds no lens at 300";
 
