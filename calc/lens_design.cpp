@@ -32,9 +32,10 @@ constexpr long long kTraceBudget = 200000;
 // The constraints aim inside this share of the tolerance, so that rounding
 // the result to printable decimals keeps it at the target.
 constexpr double kAimShare = 0.5;
-// Free lens values are rounded to this many decimals at the end.
+// Free lens values are rounded to four decimals at the end.
 constexpr double kDecimals = 1e4;
-// What a lens without a focus counts as: worse than any traced spread.
+// What a lens without a focus counts as to the optimizer: far above the
+// spread of any lens near a target.
 constexpr double kNoFocusDevpcnt = 1e3;
 
 struct Traced {
