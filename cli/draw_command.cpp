@@ -6,15 +6,13 @@
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "cli/commands.h"
 #include "cli/number_argument.h"
 #include "cli/drawing.h"
 #include "draw/caption.h"
 #include "draw/qt/picture_export.h"
-#include "optics/focus.h"
-#include "optics/fpflags.h"
+#include "model/lens_model.h"
 
 namespace kelvane::cli {
 
@@ -61,31 +59,21 @@ int runDraw(const DrawArgs& args) {
   if (draw::ExportOutcome bad = draw::checkPictureRequest(args.output, request); !bad.ok())
     return badInput(bad.message);
 
-  const Lens lens{args.values[0], args.values[1], args.values[2],
-                  args.values[3], args.values[4], shape};
-  BeamSettings settings = kInitialCurrentSettings;
-  if (args.width > 0) {
-    settings.flags |= BEAM_LOCKED;
-    settings.lockedWidth = args.width;
-  } else if (args.fill > 0) {
-    settings.fill = args.fill * 0.01;
-  }
+  LensModel model;
+  model.setLens(Lens{args.values[0], args.values[1], args.values[2], args.values[3],
+                     args.values[4], shape});
+  model.setIndexRatio(ratioFromRindex(args.rindex));
+  if (args.width > 0)
+    model.lockWidth(args.width);
+  else if (args.fill > 0)
+    model.setFill(args.fill * 0.01);
   // The view's beams end at its right edge, as in the program.
-  settings.rayEndX = request.viewWidth;
-  const int mode = args.multi ? 1 : 0;
-  std::vector<TracePoint> buffer(mode ? MULTI_BEAM_POINTS : SINGLE_BEAM_POINTS);
-  settings.pointsMode = mode ? 1 : 3;
-  settings.traceBuffer = buffer.data();
-  TracerContext ctx;
-  ctx.indexRatio = ratioFromRindex(args.rindex);
-  fpClearFlags();  // the argument parsing's flags are not the lens's
-  if (mode)
-    findFoci(ctx, lens, settings);
-  else
-    findFocus(ctx, lens, settings);
-  request.drawing = {lens, mode, &ctx.results, buffer.data(), static_cast<int>(buffer.size())};
+  model.setRayEnd(request.viewWidth);
+  model.setBeamMode(args.multi ? kMultiBeamMode : kSingleBeamMode);
+  model.retrace();
+  request.drawing = draw::pictureOf(model);
   request.options.legend = !args.noLegend;
-  if (!args.noCaption) request.options.caption = draw::captionFacts(lens, settings, ctx.indexRatio);
+  if (!args.noCaption) request.options.caption = draw::captionFacts(model);
 
   const auto app = startOffscreenQt();
   const draw::ExportOutcome outcome = draw::exportPicture(args.output, request);

@@ -22,10 +22,6 @@ struct FocusRequest {
 // The widest beam layout of the dialog's settings; a wider lock is cut down.
 inline constexpr double kWidestLockedWidth = kInitialCurrentSettings.maxWidth;
 
-// The dialog's beam settings with the request's width lock or fill, as the
-// width controls set them.
-BeamSettings focusBeamSettings(const FocusRequest& request);
-
 // Traces the lens and prints the results to `out`. A layout the tracer
 // refuses is reported on standard error in both beam modes. Returns the
 // exit code: 0, or 1 for a refused layout.

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <map>
 
+#include "model/lens_model.h"
+
 class QAbstractButton;
 class QButtonGroup;
 class QLineEdit;
@@ -104,8 +106,12 @@ class LensControl : public QWidget {
     return qobject_cast<T*>(control(id));
   }
 
-  // commitSliders then recomputeLens: the common end of every value change.
+  // The slider values become the lens, through one undo command whose redo
+  // retraces and shows it: the common end of every value change.
   void commitAndRecompute();
+  // The same for `after` (the slider values as its lens, with a new index,
+  // lock, fill or shape); recomputes when nothing changed.
+  void commit(const LensState& after);
   // Eccentricities, retrace, width and results, repaint of the view.
   void recomputeLens();
   // Shows the ranges and values of every slider row, the width spin box,
@@ -139,6 +145,9 @@ class LensControl : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The state with the width locked at `width`, or filled to `percent`.
+  LensState lockedAt(double width) const;
+  LensState filledTo(int percent) const;
   // What closing means, done once: stop a running script, remember the
   // outer rectangle, and leave the session without a dialog.
   void detach();

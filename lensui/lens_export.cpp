@@ -91,7 +91,7 @@ draw::ExportOutcome exportLensTo(const ExportChoice& choice) {
   request.drawing = currentLensDrawing();
   request.options = currentPictureOptions();
   if (choice.caption)
-    request.options.caption = draw::captionFacts(s.lens, s.settings, s.ctx.indexRatio);
+    request.options.caption = draw::captionFacts(s.model);
   if (s.view) {
     request.viewWidth = s.view->canvas()->width();
     request.viewHeight = s.view->canvas()->height();

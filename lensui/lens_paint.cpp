@@ -9,25 +9,8 @@
 
 namespace kelvane {
 
-QPoint lensOrigin(const Lens& lens, int W, int H) {
-  const draw::Point p = draw::lensOriginPixel(lens, W, H);
-  return QPoint(static_cast<int>(p.x), static_cast<int>(p.y));
-}
-
-QPoint fanStartPoint(int left, int fan, const TracePoint& p0) {
-  const draw::Point p = draw::fanStartPoint(left, fan, p0);
-  return QPoint(static_cast<int>(p.x), static_cast<int>(p.y));
-}
-
 LensDrawing currentLensDrawing() {
-  const LensSession& s = lensSession();
-  LensDrawing d;
-  d.lens = s.lens;
-  d.beamMode = s.beamMode;
-  d.results = &s.ctx.results;
-  d.buffer = s.traceBuffer.get();
-  d.bufferPoints = s.traceBufferPoints;
-  return d;
+  return draw::pictureOf(lensSession().model);
 }
 
 PictureOptions currentPictureOptions() {

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "optics/focus.h"
 #include "script/script_reader.h"
 
 namespace kelvane {
@@ -16,8 +15,7 @@ constexpr int kFillPercentMax = 99;
 }  // namespace
 
 HeadlessHost::HeadlessHost() {
-  m_traceBuffer.assign(SINGLE_BEAM_POINTS, TracePoint{0, 0});
-  m_settings.traceBuffer = m_traceBuffer.data();
+  m_model.setBeamMode(kSingleBeamMode);
   // A lens view opens with its lens traced, before any script line runs.
   retrace();
 }
@@ -26,16 +24,10 @@ void HeadlessHost::note(const std::string& text) {
   if (onNote) onNote(text);
 }
 
-void HeadlessHost::setLensValues(const std::array<double, 5>& v) {
-  m_lens.ivx = v[0];
-  m_lens.ivy = v[1];
-  m_lens.evx = v[2];
-  m_lens.evy = v[3];
-  m_lens.depth = v[4];
-}
+void HeadlessHost::setLensValues(const std::array<double, 5>& v) { m_model.setLensValues(v); }
 
 void HeadlessHost::setIndexRatio(double ratio) {
-  m_ctx.indexRatio = ratio;
+  m_model.setIndexRatio(ratio);
   char text[64];
   std::snprintf(text, sizeof text, "rindex %.2f", rindexFromRatio(ratio));
   note(text);
@@ -48,22 +40,15 @@ void HeadlessHost::setCanvas(int xmax, int ymax) {
 }
 
 void HeadlessHost::setBeamMode(int mode) {
-  m_beamMode = mode != 0 ? 1 : 0;
-  m_settings.pointsMode = m_beamMode ? 1 : 3;
-  m_traceBuffer.assign(m_beamMode ? MULTI_BEAM_POINTS : SINGLE_BEAM_POINTS, TracePoint{0, 0});
-  m_settings.traceBuffer = m_traceBuffer.data();
-  note(std::string("trace ") + std::string(kBeamModeWords[m_beamMode]));
+  m_model.setBeamMode(mode != 0 ? kMultiBeamMode : kSingleBeamMode);
+  note(std::string("trace ") + std::string(kBeamModeWords[m_model.beamMode()]));
 }
 
 void HeadlessHost::retrace() {
   // What the dialog's refresh does to the numbers: the drawn rays end at
   // the canvas edge, then the lens is traced as it stands.
-  m_settings.rayEndX = m_xmax;
-  if (m_beamMode) {
-    // A refused layout traces no fan: no counts of an earlier trace stay.
-    if (findFoci(m_ctx, m_lens, m_settings) != 0) m_ctx.results.fanCounts = {};
-  } else
-    findFocus(m_ctx, m_lens, m_settings);
+  m_model.setRayEnd(m_xmax);
+  m_model.retrace();
 }
 
 void HeadlessHost::refreshLensControl() {
@@ -73,20 +58,17 @@ void HeadlessHost::refreshLensControl() {
 }
 
 void HeadlessHost::setLockWidth(int a) {
-  if (a < 0) {
-    m_settings.flags &= ~BEAM_LOCKED;
-  } else {
-    if (a > 0) m_settings.lockedWidth = a;
-    m_settings.flags |= BEAM_LOCKED;
-  }
+  if (a < 0)
+    m_model.unlockWidth();
+  else
+    m_model.lockWidth(a);
   refreshLensControl();
 }
 
 void HeadlessHost::setFillPercent(int percent) {
   if (percent > kFillPercentMax) percent = kFillPercentMax;
   if (percent < kFillPercentMin) percent = kFillPercentMin;
-  m_settings.flags &= ~BEAM_LOCKED;
-  m_settings.fill = percent * 0.01;
+  m_model.setFill(percent * 0.01);
   refreshLensControl();
 }
 

@@ -60,7 +60,6 @@ const Palette& palette() {
 }  // namespace
 
 int GifAnimation::paletteIndex(QRgb rgb) { return palette().nearest(rgb & 0xFFFFFF); }
-QRgb GifAnimation::paletteColor(int index) { return palette().colors[index]; }
 
 GifAnimation::~GifAnimation() {
   if (!m_gif) return;
