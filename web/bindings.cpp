@@ -119,11 +119,11 @@ using namespace kelvane::web;
 
 EMSCRIPTEN_BINDINGS(kelvane) {
   value_array<std::array<double, 6>>("LensValues")
-      .element(index<0>()).element(index<1>()).element(index<2>())
-      .element(index<3>()).element(index<4>()).element(index<5>());
+      .element(emscripten::index<0>()).element(emscripten::index<1>()).element(emscripten::index<2>())
+      .element(emscripten::index<3>()).element(emscripten::index<4>()).element(emscripten::index<5>());
   value_array<std::array<int, kelvane::FAN_COUNT>>("FanCounts")
-      .element(index<0>()).element(index<1>()).element(index<2>())
-      .element(index<3>()).element(index<4>());
+      .element(emscripten::index<0>()).element(emscripten::index<1>()).element(emscripten::index<2>())
+      .element(emscripten::index<3>()).element(emscripten::index<4>());
   value_object<PageState>("PageState")
       .field("lens", &PageState::lens)
       .field("shape", &PageState::shape)
