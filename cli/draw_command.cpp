@@ -64,9 +64,9 @@ int runDraw(const DrawArgs& args) {
                      args.values[4], shape});
   model.setIndexRatio(ratioFromRindex(args.rindex));
   if (args.width > 0)
-    model.lockWidth(args.width);
+    model.setState(model.state().withLock(args.width));
   else if (args.fill > 0)
-    model.setFill(args.fill * 0.01);
+    model.setState(model.state().withFill(args.fill * 0.01));
   // The view's beams end at its right edge, as in the program.
   model.setRayEnd(request.viewWidth);
   model.setBeamMode(args.multi ? kMultiBeamMode : kSingleBeamMode);

@@ -66,9 +66,9 @@ int printFocus(const FocusRequest& request, Output& out) {
   model.setLens(request.lens);
   model.setIndexRatio(ratioFromRindex(request.rindex));
   if (request.lockedWidth)
-    model.lockWidth(*request.lockedWidth);
-  else if (request.fillPercent)
-    model.setFill(*request.fillPercent * 0.01);  // as the fill field sets it
+    model.setState(model.state().withLock(*request.lockedWidth));
+  else if (request.fillPercent)  // as the fill field sets it
+    model.setState(model.state().withFill(*request.fillPercent * 0.01));
   model.setBeamMode(request.multi ? kMultiBeamMode : kSingleBeamMode);
   // Both modes start with the same layout, so a refused one reads the same
   // with or without --multi.

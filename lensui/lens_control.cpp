@@ -235,29 +235,15 @@ void LensControl::onSpinPosition(int id, int pos) {
   if (id == IDC_WIDTH_SPIN) {
     s.widthValue = pos;
     m_lock->setChecked(true);
-    commit(lockedAt(pos));
+    commit(committedState().withLock(pos));
   } else if (id == IDC_FILL_SPIN) {
     m_lock->setChecked(false);
-    commit(filledTo(pos));
+    commit(committedState().withFill(pos * 0.01));
   } else if (const int row = sliderGroupOf(id); row >= 0) {
     s.sliderValues[row] = pos;
     m_sliders[row]->setValue(pos);
     commitAndRecompute();
   }
-}
-
-LensState LensControl::lockedAt(double width) const {
-  LensState after = committedState();
-  after.locked = true;
-  after.lockedWidth = width;
-  return after;
-}
-
-LensState LensControl::filledTo(int percent) const {
-  LensState after = committedState();
-  after.locked = false;
-  after.fill = percent * 0.01;
-  return after;
 }
 
 void LensControl::onEditEnter(int id) {
@@ -268,13 +254,13 @@ void LensControl::onEditEnter(int id) {
     case IDC_WIDTH_EDIT:
       readClampedField(s.widthValue, edit, 1, std::max(1, s.Ymax));
       m_lock->setChecked(true);
-      commit(lockedAt(s.widthValue));
+      commit(committedState().withLock(s.widthValue));
       return;
     case IDC_FILL_EDIT: {
       int p = static_cast<int>(s.model.settings().fill * 100);
       readClampedField(p, edit, kFillMinPercent, kFillMaxPercent);
       m_lock->setChecked(false);
-      commit(filledTo(p));
+      commit(committedState().withFill(p * 0.01));
       return;
     }
     case IDC_XMAX:

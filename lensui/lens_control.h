@@ -73,10 +73,6 @@ inline constexpr int kLensControlDluH = 110;
 inline constexpr int kLimitMaxDigits = 5;
 inline constexpr int kLimitMax = 99999;
 
-// The fill percentage's range.
-inline constexpr int kFillMinPercent = 1;
-inline constexpr int kFillMaxPercent = 99;
-
 // The row of a control id 100..114, else -1.
 int sliderGroupOf(int id);
 
@@ -145,9 +141,6 @@ class LensControl : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // The state with the width locked at `width`, or filled to `percent`.
-  LensState lockedAt(double width) const;
-  LensState filledTo(int percent) const;
   // What closing means, done once: stop a running script, remember the
   // outer rectangle, and leave the session without a dialog.
   void detach();

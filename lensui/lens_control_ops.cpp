@@ -96,10 +96,7 @@ void refreshLensControl() {
 
 void setLockWidth(int a) {
   LensSession& s = lensSession();
-  LensState after = s.model.state();
-  after.locked = a >= 0;
-  if (a > 0) after.lockedWidth = a;
-  lensUndo().change(after, QStringLiteral("Lock"), Show::Controls);
+  lensUndo().change(s.model.state().withLock(a), QStringLiteral("Lock"), Show::Controls);
   if (s.control) s.control->showLock(a >= 0);
   refreshLensControl();
 }
@@ -107,10 +104,7 @@ void setLockWidth(int a) {
 void setFillPercent(int p) {
   LensSession& s = lensSession();
   p = std::clamp(p, kFillMinPercent, kFillMaxPercent);
-  LensState after = s.model.state();
-  after.locked = false;
-  after.fill = p * 0.01;
-  lensUndo().change(after, QStringLiteral("Fill"), Show::Controls);
+  lensUndo().change(s.model.state().withFill(p * 0.01), QStringLiteral("Fill"), Show::Controls);
   if (s.control) {
     s.control->showLock(false);
     s.control->showFill(p);

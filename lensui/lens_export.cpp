@@ -88,7 +88,7 @@ void setExportChooser(ExportChooser chooser) { g_chooser = chooser; }
 draw::ExportOutcome exportLensTo(const ExportChoice& choice) {
   const LensSession& s = lensSession();
   draw::PictureRequest request;
-  request.drawing = currentLensDrawing();
+  request.drawing = draw::pictureOf(s.model);
   request.options = currentPictureOptions();
   if (choice.caption)
     request.options.caption = draw::captionFacts(s.model);

@@ -9,10 +9,6 @@
 
 namespace kelvane {
 
-LensDrawing currentLensDrawing() {
-  return draw::pictureOf(lensSession().model);
-}
-
 PictureOptions currentPictureOptions() {
   const LensSession& s = lensSession();
   PictureOptions options;
@@ -28,7 +24,7 @@ void paintLens(QPainter& painter, int W, int H, const LensDrawing& d,
 }
 
 void paintLens(QPainter& painter, int W, int H) {
-  paintLens(painter, W, H, currentLensDrawing(), currentPictureOptions());
+  paintLens(painter, W, H, draw::pictureOf(lensSession().model), currentPictureOptions());
 }
 
 }  // namespace kelvane

@@ -22,9 +22,6 @@ using draw::LensDrawing;
 using draw::PictureOptions;
 using draw::roundUnit;
 
-// The picture of the current session (lens, mode, results and buffer).
-LensDrawing currentLensDrawing();
-
 // What the current lens view adds to the picture (its legend, when shown).
 PictureOptions currentPictureOptions();
 

@@ -21,8 +21,6 @@ LensSession& lensSession() {
   return *session;
 }
 
-void releaseTraceBuffer() { lensSession().model.releaseBuffer(); }
-
 void setBeamMode(int mode) {
   LensSession& s = lensSession();
   s.model.setBeamMode(mode);

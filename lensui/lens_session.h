@@ -22,10 +22,6 @@ namespace kelvane {
 class LensWnd;
 class LensControl;
 
-// Points per trace buffer, by beam mode.
-inline constexpr int kSingleBeamBufferPoints = SINGLE_BEAM_POINTS;  // 15 beams x 4 points
-inline constexpr int kMultiBeamBufferPoints = MULTI_BEAM_POINTS;    // 5 fans x 15 beams x 3 points
-
 // Number of slider rows of the Lens Control dialog: ivx, ivy, evx, evy, depth.
 inline constexpr int kSliderRows = 5;
 
@@ -59,9 +55,6 @@ LensSession& lensSession();
 // Gives the model the trace buffer for `mode` unless it has one for that
 // mode, and ticks the "Multi" box of an open Lens Control dialog.
 void setBeamMode(int mode);
-
-// Frees the trace buffer, if any.
-void releaseTraceBuffer();
 
 // Trace buffers currently allocated: 1 while the lens view is open, else 0.
 int traceAllocCount();

@@ -83,7 +83,7 @@ void LensWnd::detach() {
   delete s.control.data();
   if (s.stopScript) s.stopScript();
   if (s.view == this) s.view = nullptr;
-  releaseTraceBuffer();
+  s.model.releaseBuffer();
 }
 
 void LensWnd::closeEvent(QCloseEvent* event) {

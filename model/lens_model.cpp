@@ -13,17 +13,21 @@ bool LensState::operator==(const LensState& o) const {
          locked == o.locked && lockedWidth == o.lockedWidth && fill == o.fill;
 }
 
-LensModel::LensModel() = default;
-
-LensModel::LensModel(const LensModel& other)
-    : m_lens(other.m_lens),
-      m_settings(other.m_settings),
-      m_ctx(other.m_ctx),
-      m_beamMode(other.m_beamMode),
-      m_buffer(other.m_buffer),
-      m_traced(other.m_traced) {
-  m_settings.traceBuffer = m_buffer.empty() ? nullptr : m_buffer.data();
+LensState LensState::withLock(double width) const {
+  LensState out = *this;
+  out.locked = width >= 0;
+  if (width > 0) out.lockedWidth = width;
+  return out;
 }
+
+LensState LensState::withFill(double f) const {
+  LensState out = *this;
+  out.locked = false;
+  out.fill = f;
+  return out;
+}
+
+LensModel::LensModel() = default;
 
 LensState LensModel::state() const {
   return LensState{m_lens, m_ctx.indexRatio, m_settings.locked(), m_settings.lockedWidth,
@@ -61,23 +65,6 @@ void LensModel::setShape(int shape) {
 
 void LensModel::setIndexRatio(double ratio) {
   m_ctx.indexRatio = ratio;
-  edited();
-}
-
-void LensModel::lockWidth(double width) {
-  if (width > 0) m_settings.lockedWidth = width;
-  m_settings.flags |= BEAM_LOCKED;
-  edited();
-}
-
-void LensModel::unlockWidth() {
-  m_settings.flags &= ~BEAM_LOCKED;
-  edited();
-}
-
-void LensModel::setFill(double fill) {
-  m_settings.flags &= ~BEAM_LOCKED;
-  m_settings.fill = fill;
   edited();
 }
 

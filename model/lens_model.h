@@ -8,7 +8,9 @@
 // own, so a new piece of lens state is added here once and reaches them all.
 //
 // Edits change the state only; retrace() traces it, by the one rule below,
-// and tells the observers. A model belongs to one thread at a time.
+// and tells the observers. A model belongs to one thread at a time. New state
+// of a traced lens (an index ratio per wavelength, a point source) belongs
+// here, behind state() and retrace(), so that the hosts need not change.
 #pragma once
 
 #include <array>
@@ -33,7 +35,16 @@ struct LensState {
   double lockedWidth = 0;
   double fill = 0;
   bool operator==(const LensState& o) const;
+  // Locked at `width`, at the locked width in force when it is 0, unlocked
+  // when it is negative: the script's and the dialog's width lock.
+  LensState withLock(double width) const;
+  // Unlocked, the beams over `fill` of the rim height.
+  LensState withFill(double fill) const;
 };
+
+// The fill as a percentage, as the dialog and scripts give it: held to 1..99.
+inline constexpr int kFillMinPercent = 1;
+inline constexpr int kFillMaxPercent = 99;
 
 // A single-beam trace: its 15 records of 4 points and its results.
 struct SingleBeamTrace {
@@ -45,9 +56,8 @@ struct SingleBeamTrace {
 class LensModel {
  public:
   LensModel();
-  // A copy takes the state, the results and the records, with a buffer of
-  // its own; never the observers.
-  LensModel(const LensModel& other);
+  // Its buffer is its own: settings().traceBuffer points into it.
+  LensModel(const LensModel&) = delete;
   LensModel& operator=(const LensModel&) = delete;
 
   const Lens& lens() const { return m_lens; }
@@ -75,11 +85,6 @@ class LensModel {
   void setLensValues(const std::array<double, 5>& values);
   void setShape(int shape);
   void setIndexRatio(double ratio);
-  // Locks the width at `width`, or at the locked width in force when it is 0.
-  void lockWidth(double width);
-  void unlockWidth();
-  // Unlocks the width and lays the beams over `fill` of the rim height.
-  void setFill(double fill);
   void setState(const LensState& state);
   void setRayEnd(double x);
 
@@ -102,8 +107,12 @@ class LensModel {
   const SingleBeamTrace& singleBeamTrace() const;
 
   // The context the built-in test reports trace their fixed lenses in; it
-  // is the model's, as the program's reports have always shared it.
-  TracerContext& reportContext() { return m_ctx; }
+  // is the model's, as the program's reports have always shared it. Its
+  // results are then no longer the lens's own.
+  TracerContext& reportContext() {
+    edited();
+    return m_ctx;
+  }
 
   // Observers are called after every retrace and every change of buffer.
   int observe(std::function<void()> observer);

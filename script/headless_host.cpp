@@ -1,18 +1,11 @@
 #include "script/headless_host.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "script/script_reader.h"
 
 namespace kelvane {
-
-namespace {
-
-// Fill percentages outside 1..99 are held at the nearer end.
-constexpr int kFillPercentMin = 1;
-constexpr int kFillPercentMax = 99;
-
-}  // namespace
 
 HeadlessHost::HeadlessHost() {
   m_model.setBeamMode(kSingleBeamMode);
@@ -58,17 +51,13 @@ void HeadlessHost::refreshLensControl() {
 }
 
 void HeadlessHost::setLockWidth(int a) {
-  if (a < 0)
-    m_model.unlockWidth();
-  else
-    m_model.lockWidth(a);
+  m_model.setState(m_model.state().withLock(a));
   refreshLensControl();
 }
 
 void HeadlessHost::setFillPercent(int percent) {
-  if (percent > kFillPercentMax) percent = kFillPercentMax;
-  if (percent < kFillPercentMin) percent = kFillPercentMin;
-  m_model.setFill(percent * 0.01);
+  percent = std::clamp(percent, kFillMinPercent, kFillMaxPercent);
+  m_model.setState(m_model.state().withFill(percent * 0.01));
   refreshLensControl();
 }
 

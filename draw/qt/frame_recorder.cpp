@@ -43,15 +43,15 @@ ExportOutcome FrameRecorder::retraced(const LensModel& model, std::optional<int>
     if (ExportOutcome out = flushPending(previousShownMs.value_or(elapsedMs())); !out.ok())
       return out;
   }
-  std::optional<LensModel> multi;
+  LensModel multi;  // the frame's own multi-beam trace, when forced
   if (m_options.forceMulti && model.beamMode() != kMultiBeamMode) {
-    multi.emplace(model);
-    multi->setBeamMode(kMultiBeamMode);
-    multi->retrace();
+    multi.setState(model.state());
+    multi.setRayEnd(model.settings().rayEndX);
+    multi.setBeamMode(kMultiBeamMode);
+    multi.retrace();
   }
-  const LensModel& shown = multi ? *multi : model;
   PictureRequest request;
-  request.drawing = pictureOf(shown);
+  request.drawing = pictureOf(multi.hasBuffer() ? multi : model);
   request.options.legend = m_options.legend;
   if (m_options.caption) request.options.caption = captionFacts(model);
   request.viewWidth = m_options.viewWidth;
