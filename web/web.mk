@@ -28,7 +28,7 @@ WEB_LDFLAGS := -O2 --bind -sMODULARIZE=1 -sEXPORT_NAME=createKelvane -sALLOW_MEM
 web-deps:
 	@tools/install-deps.sh
 
-$(BUILD)/web_sources.mk: | deps
+$(BUILD)/web_sources.mk: CMakeLists.txt $(wildcard */CMakeLists.txt) | deps
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 web: web-deps $(WEB_DIST)/kelvane.js $(patsubst web/%,$(WEB_DIST)/%,$(WEB_PAGE)) \
