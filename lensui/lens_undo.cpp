@@ -38,10 +38,8 @@ class UndoKeysFilter : public QObject {
   }
 };
 
-}  // namespace
-
-LensState currentLensState() { return lensSession().model.state(); }
-
+// Writes `state` into the session and shows it; the commands' one way in.
+// The lens keeps its doubles; the sliders show them rounded.
 void applyLensState(const LensState& state, Show show) {
   LensSession& s = lensSession();
   s.model.setState(state);
@@ -64,6 +62,10 @@ void applyLensState(const LensState& state, Show show) {
   refreshLensControl();
   if (!s.control) retraceLens();
 }
+
+}  // namespace
+
+LensState currentLensState() { return lensSession().model.state(); }
 
 // --- LensChangeCommand -------------------------------------------------------
 

@@ -36,10 +36,6 @@ enum class Show {
              // keeps the picture: the width it locks is the one traced)
 };
 
-// Writes `state` into the session and shows it. The lens keeps its doubles;
-// the sliders show them rounded. Only the commands below call it.
-void applyLensState(const LensState& state, Show show = Show::All);
-
 // One change of the lens. Steps of the same gesture merge; a merged step
 // that ends where it began is dropped.
 class LensChangeCommand : public QUndoCommand {
