@@ -39,9 +39,11 @@ LensStepOutcome stepIntoLens(QWidget* mainWindow, const LensStepRequest& request
   row.indexRatio = request.indexRatio;
   row.locked = false;
   row.fill = kBackgroundSettings.fill;
-  // One undo step; its redo shows the lens and retraces it.
-  if (!lensUndo().applyAsStep(row, QStringLiteral("Step into lens"))) {
-    refreshLensControl();  // the same lens: shown and traced as it stands
+  // One undo step; its redo shows the lens and retraces it. The same lens
+  // again, or one taken into a running script's step, is shown here.
+  if (!lensUndo().applyAsStep(row, QStringLiteral("Step into lens")) ||
+      lensUndo().scriptRunning()) {
+    refreshLensControl();
     if (!s.control) retraceLens();
   }
   LensStepOutcome outcome;
