@@ -53,11 +53,6 @@ void LensModel::setLens(const Lens& lens) {
   edited();
 }
 
-void LensModel::setLensValues(const std::array<double, 5>& v) {
-  m_lens = Lens{v[0], v[1], v[2], v[3], v[4], m_lens.shape};
-  edited();
-}
-
 void LensModel::setShape(int shape) {
   m_lens.shape = shape;
   edited();

@@ -13,7 +13,6 @@
 // here, behind state() and retrace(), so that the hosts need not change.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -81,8 +80,6 @@ class LensModel {
   // index, single-beam mode, no buffer, no results. Observers stay.
   void reset();
   void setLens(const Lens& lens);
-  // ivx, ivy, evx, evy, depth; the shape stays.
-  void setLensValues(const std::array<double, 5>& values);
   void setShape(int shape);
   void setIndexRatio(double ratio);
   void setState(const LensState& state);

@@ -17,7 +17,9 @@ void HeadlessHost::note(const std::string& text) {
   if (onNote) onNote(text);
 }
 
-void HeadlessHost::setLensValues(const std::array<double, 5>& v) { m_model.setLensValues(v); }
+void HeadlessHost::setLensValues(const std::array<double, 5>& v) {
+  m_model.setLens(Lens{v[0], v[1], v[2], v[3], v[4], m_model.lens().shape});
+}
 
 void HeadlessHost::setIndexRatio(double ratio) {
   m_model.setIndexRatio(ratio);
