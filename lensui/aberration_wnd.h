@@ -9,7 +9,6 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <functional>
 
 #include "optics/aberration.h"

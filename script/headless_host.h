@@ -13,7 +13,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "model/lens_model.h"
 #include "script/script_host.h"
