@@ -289,7 +289,7 @@ void MainWindow::openHtmlHelp() {
 
 HelpBrowser* MainWindow::helpBrowser() const { return m_helpBrowser; }
 
-TracerContext& MainWindow::tracerContext() { return lensSession().ctx; }
+TracerContext& MainWindow::tracerContext() { return lensSession().model.reportContext(); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {

@@ -26,12 +26,12 @@ void wireCalc(MainWindow& window) {
   // A sweep traces with the refractive index in force when it starts.
   window.setCalculationMaker(CMD_FOCUS_MATRIX, [] {
     FocusMatrixOptions options;
-    options.indexRatio = lensSession().ctx.indexRatio;
+    options.indexRatio = lensSession().model.indexRatio();
     return std::function<void()>([options] { runFocusMatrixWith(options); });
   });
   window.setCalculationMaker(CMD_FOCUS_TABLE, [&window] {
     FocusTableOptions options;
-    options.indexRatio = lensSession().ctx.indexRatio;
+    options.indexRatio = lensSession().model.indexRatio();
     // Rows that go into a trace file can be looked at once the table ends.
     const std::string tracePath = traceFileOpen() ? traceFileRequest().name : std::string();
     QPointer<QMainWindow> owner(&window);

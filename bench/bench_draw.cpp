@@ -73,7 +73,7 @@ void BM_ExportPng192(benchmark::State& state) {
   PictureRequest request;
   request.drawing = t.drawing;
   request.options.legend = true;
-  request.options.caption = captionFacts(kInitialLens, kInitialCurrentSettings, t.ctx.indexRatio);
+  request.options.caption = captionFacts(LensModel());
   const std::string path = QDir::temp().filePath(QStringLiteral("kelvane-bench.png")).toStdString();
   for (auto _ : state) {
     if (!exportPicture(path, request).ok()) state.SkipWithError("export failed");
@@ -95,7 +95,7 @@ void BM_ScriptGif(benchmark::State& state) {
     ScriptRunner runner(host);
     runner.setDelaysEnabled(false);
     host.onRefresh = [&](const HeadlessHost& h) {
-      recorder.retraced(h.lens(), h.settings(), h.indexRatio(), h.beamMode(), 100);
+      recorder.retraced(h.model(), 100);
     };
     runner.toggleScript(script);
     runner.waitFor([](int, bool busy) { return !busy; });

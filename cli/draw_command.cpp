@@ -9,15 +9,13 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "cli/commands.h"
 #include "cli/drawing.h"
 #include "cli/typed_options.h"
 #include "draw/caption.h"
 #include "draw/qt/picture_export.h"
-#include "optics/focus.h"
-#include "optics/fpflags.h"
+#include "model/lens_model.h"
 
 namespace kelvane::cli {
 
@@ -54,31 +52,21 @@ int runDraw(const DrawArgs& args) {
   if (draw::ExportOutcome bad = draw::checkPictureRequest(args.output, request); !bad.ok())
     return badInput(bad.message);
 
-  const Lens lens{args.values[0], args.values[1], args.values[2],
-                  args.values[3], args.values[4], args.shape};
-  BeamSettings settings = kInitialCurrentSettings;
-  if (args.width) {
-    settings.flags |= BEAM_LOCKED;
-    settings.lockedWidth = *args.width;
-  } else if (args.fill) {
-    settings.fill = *args.fill * 0.01;
-  }
+  LensModel model;
+  model.setLens(Lens{args.values[0], args.values[1], args.values[2], args.values[3],
+                     args.values[4], args.shape});
+  model.setIndexRatio(ratioFromRindex(args.rindex));
+  if (args.width)
+    model.setState(model.state().withLock(*args.width));
+  else if (args.fill)
+    model.setState(model.state().withFill(*args.fill * 0.01));
   // The view's beams end at its right edge, as in the program.
-  settings.rayEndX = request.viewWidth;
-  const int mode = args.multi ? 1 : 0;
-  std::vector<TracePoint> buffer(mode ? MULTI_BEAM_POINTS : SINGLE_BEAM_POINTS);
-  settings.pointsMode = mode ? 1 : 3;
-  settings.traceBuffer = buffer.data();
-  TracerContext ctx;
-  ctx.indexRatio = ratioFromRindex(args.rindex);
-  fpClearFlags();  // the argument parsing's flags are not the lens's
-  if (mode)
-    findFoci(ctx, lens, settings);
-  else
-    findFocus(ctx, lens, settings);
-  request.drawing = {lens, mode, &ctx.results, buffer.data(), static_cast<int>(buffer.size())};
+  model.setRayEnd(request.viewWidth);
+  model.setBeamMode(args.multi ? kMultiBeamMode : kSingleBeamMode);
+  model.retrace();
+  request.drawing = draw::pictureOf(model);
   request.options.legend = !args.noLegend;
-  if (!args.noCaption) request.options.caption = draw::captionFacts(lens, settings, ctx.indexRatio);
+  if (!args.noCaption) request.options.caption = draw::captionFacts(model);
 
   const OffscreenQt qt;
   const draw::ExportOutcome outcome = draw::exportPicture(args.output, request);

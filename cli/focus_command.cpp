@@ -1,4 +1,4 @@
-// `kelvane-cli focus`: findFocus (or findFoci) on one lens with the Lens
+// `kelvane-cli focus`: the focus (or the multi-beam fans) of one lens with the Lens
 // Control dialog's beam settings, its width lock or fill given as options.
 // Every argument is checked before anything is traced.
 #include <cstdio>

@@ -2,11 +2,9 @@
 
 #include <cmath>
 #include <cstdio>
-#include <vector>
 
-#include "calc/lens_control_beams.h"
+#include "model/lens_model.h"
 #include "optics/focus.h"
-#include "optics/fpflags.h"
 
 namespace kelvane::cli {
 
@@ -76,40 +74,25 @@ void printCount(Output& out, bool raw, const char* name, long long value) {
     out.print("%-14s %lld\n", name, value);
 }
 
-BeamSettings focusBeamSettings(const FocusRequest& request) {
-  return lensControlBeamSettings(request.lockedWidth, request.fillPercent);
-}
-
 int printFocus(const FocusRequest& request, Output& out) {
-  BeamSettings settings = focusBeamSettings(request);
-  TracerContext ctx;
-  ctx.indexRatio = ratioFromRindex(request.rindex);
-  {
-    // Both modes start with the same layout; ask it first so that a refused
-    // one reads the same with or without --multi.
-    TracerContext probe = ctx;
-    if (layoutBeams(probe, request.lens, settings) != 0) {
-      reportRefusedLayout(probe.results.width, settings.minWidth);
-      return 1;
-    }
+  LensModel model;
+  model.setLens(request.lens);
+  model.setIndexRatio(ratioFromRindex(request.rindex));
+  if (request.lockedWidth)
+    model.setState(model.state().withLock(*request.lockedWidth));
+  else if (request.fillPercent)  // as the fill field sets it
+    model.setState(model.state().withFill(*request.fillPercent * 0.01));
+  model.setBeamMode(request.multi ? kMultiBeamMode : kSingleBeamMode);
+  // Both modes start with the same layout, so a refused one reads the same
+  // with or without --multi.
+  if (model.retrace() != 0) {
+    reportRefusedLayout(model.results().width, model.settings().minWidth);
+    return 1;
   }
-  const TraceResults& r = ctx.results;
-  fpClearFlags();  // each trace starts from clear flags, as in the dialog
-  if (request.multi) {
-    std::vector<TracePoint> buffer(MULTI_BEAM_POINTS);
-    settings.pointsMode = 1;
-    settings.traceBuffer = buffer.data();
-    if (findFoci(ctx, request.lens, settings) != 0) {
-      reportRefusedLayout(r.width, settings.minWidth);
-      return 1;
-    }
-    printFans(out, request.raw, r);
-    return 0;
-  }
-  std::vector<TracePoint> buffer(SINGLE_BEAM_POINTS);
-  settings.traceBuffer = buffer.data();
-  findFocus(ctx, request.lens, settings);
-  printSingleBeam(out, request.raw, r);
+  if (request.multi)
+    printFans(out, request.raw, model.results());
+  else
+    printSingleBeam(out, request.raw, model.results());
   return 0;
 }
 

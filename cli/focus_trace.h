@@ -22,10 +22,6 @@ struct FocusRequest {
 // The widest beam layout of the dialog's settings; a wider lock is cut down.
 inline constexpr double kWidestLockedWidth = kInitialCurrentSettings.maxWidth;
 
-// The dialog's beam settings with the request's width lock or fill, as the
-// width controls set them.
-BeamSettings focusBeamSettings(const FocusRequest& request);
-
 // One result line: "NAME  VALUE" with four decimals (an exponent from
 // 10^12 on, "--" when not known), or with `raw` "NAME=VALUE" with 17
 // significant digits.

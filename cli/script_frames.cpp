@@ -21,7 +21,7 @@ class RecordedFrames : public ScriptFrames {
   bool retraced(const HeadlessHost& host) override {
     if (!m_failure.ok()) return false;
     m_failure =
-        m_recorder.retraced(host.lens(), host.settings(), host.indexRatio(), host.beamMode());
+        m_recorder.retraced(host.model());
     return m_failure.ok();
   }
 

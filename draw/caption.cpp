@@ -4,8 +4,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "optics/focus.h"
-
 namespace kelvane::draw {
 
 namespace {
@@ -28,17 +26,12 @@ int captionBandPixels(double dpiY) {
   return static_cast<int>(std::lround(kCaptionBandUnits * dpiY / kUnitsPerInch));
 }
 
-CaptionFacts captionFacts(const Lens& lens, const BeamSettings& settings, double indexRatio) {
-  TracerContext ctx;
-  ctx.indexRatio = indexRatio;
-  BeamSettings own = settings;
-  own.pointsMode = 0;
-  own.traceBuffer = nullptr;
+CaptionFacts captionFacts(const LensModel& model) {
+  const TraceResults& r = model.singleBeamTrace().results;
   CaptionFacts f;
-  f.lens = lens;
-  f.rindex = rindexFromRatio(indexRatio);
-  f.focus = findFocus(ctx, lens, own);
-  const TraceResults& r = ctx.results;
+  f.lens = model.lens();
+  f.rindex = rindexFromRatio(model.indexRatio());
+  f.focus = r.focus;
   f.width = r.width;
   f.dev = r.dev;
   f.devpcnt = r.devpcnt;

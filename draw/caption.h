@@ -7,6 +7,7 @@
 
 #include "draw/display_list.h"
 #include "draw/lens_picture.h"
+#include "model/lens_model.h"
 
 namespace kelvane::draw {
 
@@ -16,10 +17,9 @@ inline constexpr int kCaptionBandUnits = 40;
 // The band's height in device pixels at dpiY pixels per inch.
 int captionBandPixels(double dpiY);
 
-// The facts of `lens` traced with `settings` at the refractive index ratio
-// `indexRatio` (a single-beam trace of its own, whatever the picture's mode,
-// recording nothing).
-CaptionFacts captionFacts(const Lens& lens, const BeamSettings& settings, double indexRatio);
+// The facts of the model's lens from its single-beam trace, whatever the
+// picture's beam mode.
+CaptionFacts captionFacts(const LensModel& model);
 
 // "219,163,143,260,112,CVCV   n = 1.50   focus 316   width 137   dev 0.38 (0.12%)":
 // the lens values truncated as the script writer writes them, focus and

@@ -98,6 +98,10 @@ void addSingleBeams(DisplayList& list, const LensDrawing& d, const Extent& e) {
 
 }  // namespace
 
+LensDrawing pictureOf(const LensModel& model) {
+  return {model.lens(), model.beamMode(), &model.results(), model.buffer(), model.bufferPoints()};
+}
+
 int roundUnit(double v) {
   if (std::isnan(v)) return 0;
   v = std::clamp(v, -kMaxCoordinate, kMaxCoordinate);

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "draw/display_list.h"
+#include "model/lens_model.h"
 #include "optics/lens.h"
 
 namespace kelvane::draw {
@@ -67,6 +68,9 @@ struct Extent {
 // picture are held at +-1e6 and a NaN gives 0, so a wild point cannot
 // overflow the integer.
 int roundUnit(double v);
+
+// The picture of what `model` last traced: its lens, mode, results and records.
+LensDrawing pictureOf(const LensModel& model);
 
 // Device pixel of the ingress vertex in a W x H output area.
 Point lensOriginPixel(const Lens& lens, int W, int H);

@@ -15,8 +15,6 @@
 #include <cmath>
 
 #include "lensui/lens_session.h"
-#include "optics/focus.h"
-#include "optics/fpflags.h"
 #include "winui/place_window.h"
 #include "winui/remembered_place.h"
 
@@ -134,24 +132,15 @@ AberrationWnd::AberrationWnd(QWidget* owner)
   hideFromLegend(m_chart, m_innerLine);
   m_chart->legend()->setAlignment(Qt::AlignBottom);
 
-  m_ownTrace.state = TracerState{};
   connect(&lensSessionNotifier(), &LensSessionNotifier::retraced, this, &AberrationWnd::refresh);
   refresh();
 }
 
 AberrationCurve AberrationWnd::currentCurve() {
-  const LensSession& s = lensSession();
-  if (s.beamMode != kMultiBeamMode)
-    return aberrationCurve(s.settings.traceBuffer, s.traceBufferPoints, s.lens, s.ctx.results);
-  if (!s.traceBuffer) return {};  // no lens view: nothing is traced
-  BeamSettings single = s.settings;
-  single.pointsMode = 3;
-  single.traceBuffer = m_ownBuffer.data();
-  m_ownTrace.indexRatio = s.ctx.indexRatio;
-  fpClearFlags();
-  findFocus(m_ownTrace, s.lens, single);
-  return aberrationCurve(m_ownBuffer.data(), static_cast<int>(m_ownBuffer.size()), s.lens,
-                         m_ownTrace.results);
+  const LensModel& model = lensSession().model;
+  if (!model.hasBuffer()) return {};  // no lens view: nothing is traced
+  const SingleBeamTrace& t = model.singleBeamTrace();
+  return aberrationCurve(t.buffer, t.bufferPoints, model.lens(), t.results);
 }
 
 void AberrationWnd::refresh() {

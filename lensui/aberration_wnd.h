@@ -9,11 +9,9 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <functional>
 
 #include "optics/aberration.h"
-#include "optics/tracer.h"
 
 class QChart;
 class QLabel;
@@ -58,10 +56,8 @@ class AberrationWnd : public QWidget {
   bool event(QEvent* event) override;
 
  private:
-  // The curve of the current session. In single-beam mode it reads the lens
-  // view's trace buffer; the fans of multi-beam mode hold no crossings, so
-  // then the same lens and settings are traced once more as single beams
-  // into this window's own buffer.
+  // The curve of the model's single-beam trace (in multi-beam mode the one
+  // it keeps beside the fans, which hold no crossings).
   AberrationCurve currentCurve();
   void showRanges();
 
@@ -78,8 +74,6 @@ class AberrationWnd : public QWidget {
   QValueAxis* m_axisY;
   QLabel* m_numbers;  // focus, focusMin, focusMax and dev in figures
   AberrationCurve m_curve;
-  TracerContext m_ownTrace;  // multi-beam mode only
-  std::array<TracePoint, SINGLE_BEAM_POINTS> m_ownBuffer{};
   std::function<void(AberrationWnd*)> m_place;  // until the frame is known
 };
 

@@ -32,13 +32,17 @@ namespace {
 
 QString indexText(double indexRatio) { return QString::asprintf("%2.2f", 1.0 / indexRatio); }
 
-void commitSliders() {
-  LensSession& s = lensSession();
-  s.lens.ivx = s.sliderValues[0];
-  s.lens.ivy = s.sliderValues[1];
-  s.lens.evx = s.sliderValues[2];
-  s.lens.evy = s.sliderValues[3];
-  s.lens.depth = s.sliderValues[4];
+// What one step of the dialog is called on the undo stack.
+const QString kStepText = QStringLiteral("Lens Control");
+
+// The state in force with the slider values as the lens.
+LensState committedState() {
+  const LensSession& s = lensSession();
+  LensState state = s.model.state();
+  const auto& v = s.sliderValues;
+  state.lens = Lens{double(v[0]), double(v[1]), double(v[2]), double(v[3]), double(v[4]),
+                    state.lens.shape};
+  return state;
 }
 
 }  // namespace
@@ -58,7 +62,7 @@ LensControl::LensControl(LensWnd* view)
   showBeamMode();
   showShapes();
   m_fillSpin->setup(kFillMinPercent, kFillMaxPercent,
-                    static_cast<int>(lensSession().settings.fill * 100));
+                    static_cast<int>(lensSession().model.settings().fill * 100));
   // The dialog shows the lens as it is: a lens set with fractions (a preset,
   // an undo) keeps them until the user changes a value here.
   slidersFromLens();
@@ -102,7 +106,6 @@ bool LensControl::sendMessage(int message, int wParam) {
   switch (message) {
     case WM_EDIT_ENTER:
       onEditEnter(wParam);
-      lensUndo().recordChange();
       return true;
     case WM_LENS_APPLY_RANGES:
       onApplyRanges();
@@ -115,9 +118,13 @@ bool LensControl::sendMessage(int message, int wParam) {
   }
 }
 
-void LensControl::commitAndRecompute() {
-  commitSliders();
-  recomputeLens();
+void LensControl::commitAndRecompute() { commit(committedState()); }
+
+void LensControl::commit(const LensState& after) {
+  // The command's redo retraces and shows the results; a running script
+  // shows its lens only at its next refresh, so the dialog shows it now.
+  if (!lensUndo().change(after, kStepText, Show::Results) || lensUndo().scriptRunning())
+    recomputeLens();
 }
 
 void LensControl::recomputeLens() {
@@ -128,8 +135,8 @@ void LensControl::recomputeLens() {
   controlAs<QLineEdit>(IDC_EGRESS_ECC)
       ->setText(QString::asprintf("%.3f", eccentricity(v[2], v[3])));
   retraceLens();
-  const bool multi = s.beamMode == kMultiBeamMode;
-  const TraceResults& res = s.ctx.results;
+  const bool multi = s.model.beamMode() == kMultiBeamMode;
+  const TraceResults& res = s.model.results();
   s.widthValue = roundUnit(res.width);
   writeIntField(controlAs<QLineEdit>(IDC_WIDTH_EDIT), s.widthValue);
   auto* focus = controlAs<QLineEdit>(IDC_FOCUS);
@@ -170,18 +177,20 @@ void LensControl::showRanges() {
   writeIntField(controlAs<QLineEdit>(IDC_WIDTH_EDIT), s.widthValue);
   writeIntField(controlAs<QLineEdit>(IDC_XMAX), s.Xmax);
   writeIntField(controlAs<QLineEdit>(IDC_YMAX), s.Ymax);
-  controlAs<QLineEdit>(IDC_RINDEX)->setText(indexText(s.ctx.indexRatio));
+  controlAs<QLineEdit>(IDC_RINDEX)->setText(indexText(s.model.indexRatio()));
 }
 
 void LensControl::showShapes() {
-  const Lens& lens = lensSession().lens;
+  const Lens& lens = lensSession().model.lens();
   static_cast<QPushButton*>(control(lens.ingressConcave() ? IDC_INGRESS_CC : IDC_INGRESS_CV))
       ->setChecked(true);
   static_cast<QPushButton*>(control(lens.egressConcave() ? IDC_EGRESS_CC : IDC_EGRESS_CV))
       ->setChecked(true);
 }
 
-void LensControl::showBeamMode() { m_multi->setChecked(lensSession().beamMode == kMultiBeamMode); }
+void LensControl::showBeamMode() {
+  m_multi->setChecked(lensSession().model.beamMode() == kMultiBeamMode);
+}
 
 void LensControl::showLock(bool locked) { m_lock->setChecked(locked); }
 
@@ -212,7 +221,6 @@ void LensControl::onSliderAction(int row, int action) {
       writeIntField(m_rowEdits[row], s.sliderValues[row]);
       m_rowSpins[row]->setPosition(s.sliderValues[row]);
       commitAndRecompute();
-      lensUndo().recordChange();
       break;
     }
     default:
@@ -226,21 +234,16 @@ void LensControl::onSpinPosition(int id, int pos) {
   LensSession& s = lensSession();
   if (id == IDC_WIDTH_SPIN) {
     s.widthValue = pos;
-    s.settings.lockedWidth = pos;
-    s.settings.flags |= BEAM_LOCKED;
     m_lock->setChecked(true);
-    commitAndRecompute();
+    commit(committedState().withLock(pos));
   } else if (id == IDC_FILL_SPIN) {
-    s.settings.flags &= ~BEAM_LOCKED;
-    s.settings.fill = pos * 0.01;
     m_lock->setChecked(false);
-    commitAndRecompute();
+    commit(committedState().withFill(pos * 0.01));
   } else if (const int row = sliderGroupOf(id); row >= 0) {
     s.sliderValues[row] = pos;
     m_sliders[row]->setValue(pos);
     commitAndRecompute();
   }
-  lensUndo().recordChange();
 }
 
 void LensControl::onEditEnter(int id) {
@@ -250,18 +253,14 @@ void LensControl::onEditEnter(int id) {
   switch (id) {
     case IDC_WIDTH_EDIT:
       readClampedField(s.widthValue, edit, 1, std::max(1, s.Ymax));
-      s.settings.lockedWidth = s.widthValue;
-      s.settings.flags |= BEAM_LOCKED;
       m_lock->setChecked(true);
-      commitAndRecompute();
+      commit(committedState().withLock(s.widthValue));
       return;
     case IDC_FILL_EDIT: {
-      int p = static_cast<int>(s.settings.fill * 100);
+      int p = static_cast<int>(s.model.settings().fill * 100);
       readClampedField(p, edit, kFillMinPercent, kFillMaxPercent);
-      s.settings.flags &= ~BEAM_LOCKED;
-      s.settings.fill = p * 0.01;
       m_lock->setChecked(false);
-      commitAndRecompute();
+      commit(committedState().withFill(p * 0.01));
       return;
     }
     case IDC_XMAX:
@@ -287,11 +286,12 @@ void LensControl::onEditEnter(int id) {
       // field shows the index in force again.
       const std::optional<double> r = readDoubleField(edit->text());
       if (!r || !(*r > 0) || !std::isfinite(*r)) {
-        edit->setText(indexText(s.ctx.indexRatio));
+        edit->setText(indexText(s.model.indexRatio()));
         return;
       }
-      s.ctx.indexRatio = 1.0 / *r;
-      commitAndRecompute();
+      LensState after = committedState();
+      after.indexRatio = 1.0 / *r;
+      commit(after);
       return;
     }
     default: {
@@ -308,32 +308,29 @@ void LensControl::onEditEnter(int id) {
 }
 
 void LensControl::onShapeButton(int id) {
-  Lens& lens = lensSession().lens;
+  const int shape = lensSession().model.lens().shape;
   const int bit = id == IDC_INGRESS_CV || id == IDC_INGRESS_CC ? SHAPE_INGRESS_CC : SHAPE_EGRESS_CC;
   const bool wantConcave = id == IDC_INGRESS_CC || id == IDC_EGRESS_CC;
-  if (((lens.shape & bit) != 0) == wantConcave) return;  // already that shape
-  lens.shape = wantConcave ? (lens.shape | bit) : (lens.shape & ~bit);
-  commitAndRecompute();
-  lensUndo().recordChange();
+  if (((shape & bit) != 0) == wantConcave) return;  // already that shape
+  LensState after = committedState();
+  after.lens.shape = wantConcave ? (shape | bit) : (shape & ~bit);
+  commit(after);
 }
 
 void LensControl::onCommand(int id) {
   LensSession& s = lensSession();
   switch (id) {
-    case IDC_LOCK:
+    case IDC_LOCK: {
       // No retrace: the picture stays until the next change.
-      if (m_lock->isChecked()) {
-        s.settings.lockedWidth = s.ctx.results.width;
-        s.settings.flags |= BEAM_LOCKED;
-      } else {
-        s.settings.flags &= ~BEAM_LOCKED;
-      }
-      lensUndo().recordChange();
+      LensState after = s.model.state();
+      after.locked = m_lock->isChecked();
+      if (after.locked) after.lockedWidth = s.model.results().width;
+      lensUndo().change(after, kStepText, Show::Controls);
       return;
+    }
     case IDC_MULTI:
       setBeamMode(m_multi->isChecked() ? kMultiBeamMode : kSingleBeamMode);
-      commitAndRecompute();
-      lensUndo().recordChange();  // the commit rounds a lens set with fractions
+      commitAndRecompute();  // the commit rounds a lens set with fractions
       return;
     case IDC_COPY: {
       const QString line = copyLine();
@@ -355,23 +352,23 @@ void LensControl::onCommand(int id) {
 
 void LensControl::onApplyRanges() {
   LensSession& s = lensSession();
-  const double oldRayEnd = s.settings.rayEndX;
+  const double oldRayEnd = s.model.settings().rayEndX;
   const bool clamped = clampSlidersToLimits();
   applyRanges();
   // The exit rays are recorded up to rayEndX: a new one needs a new trace
   // to reach the new edge.
   if (clamped)
     commitAndRecompute();
-  else if (s.settings.rayEndX != oldRayEnd)
+  else if (s.model.settings().rayEndX != oldRayEnd)
     recomputeLens();
 }
 
 QString LensControl::copyLine() const {
   const LensSession& s = lensSession();
-  const Lens& l = s.lens;
-  const TraceResults& res = s.ctx.results;
+  const Lens& l = s.model.lens();
+  const TraceResults& res = s.model.results();
   const std::string shape(shapeName(l.shape));
-  if (s.beamMode == kMultiBeamMode) {
+  if (s.model.beamMode() == kMultiBeamMode) {
     // No focus in multi-beam mode, as the fields show.
     return QString::asprintf("%.f,%.f,%.f,%.f,%.f,%s  ; F=-- W=%.f dev=--", l.ivx, l.ivy, l.evx,
                              l.evy, l.depth, shape.c_str(), res.width);

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <map>
 
+#include "model/lens_model.h"
+
 class QAbstractButton;
 class QButtonGroup;
 class QLineEdit;
@@ -71,10 +73,6 @@ inline constexpr int kLensControlDluH = 110;
 inline constexpr int kLimitMaxDigits = 5;
 inline constexpr int kLimitMax = 99999;
 
-// The fill percentage's range.
-inline constexpr int kFillMinPercent = 1;
-inline constexpr int kFillMaxPercent = 99;
-
 // The row of a control id 100..114, else -1.
 int sliderGroupOf(int id);
 
@@ -104,8 +102,12 @@ class LensControl : public QWidget {
     return qobject_cast<T*>(control(id));
   }
 
-  // commitSliders then recomputeLens: the common end of every value change.
+  // The slider values become the lens, through one undo command whose redo
+  // retraces and shows it: the common end of every value change.
   void commitAndRecompute();
+  // The same for `after` (the slider values as its lens, with a new index,
+  // lock, fill or shape); recomputes when nothing changed.
+  void commit(const LensState& after);
   // Eccentricities, retrace, width and results, repaint of the view.
   void recomputeLens();
   // Shows the ranges and values of every slider row, the width spin box,

@@ -6,6 +6,7 @@
 #include "lensui/lens_control.h"
 #include "lensui/lens_paint.h"
 #include "lensui/lens_session.h"
+#include "lensui/lens_undo.h"
 #include "lensui/lens_wnd.h"
 #include "winui/place_window.h"
 #include "winui/remembered_place.h"
@@ -69,10 +70,10 @@ void showFaceShapes() {
 
 void slidersFromLens() {
   LensSession& s = lensSession();
-  const Lens& l = s.lens;
+  const Lens& l = s.model.lens();
   s.sliderValues = {roundUnit(l.ivx), roundUnit(l.ivy), roundUnit(l.evx), roundUnit(l.evy),
                     roundUnit(l.depth)};
-  s.widthValue = roundUnit(s.settings.lockedWidth);
+  s.widthValue = roundUnit(s.model.settings().lockedWidth);
 }
 
 void applyRanges() {
@@ -81,7 +82,7 @@ void applyRanges() {
   s.Xmax = std::min(s.Xmax, kLimitMax);
   s.Ymax = std::min(s.Ymax, kLimitMax);
   if (s.control) s.control->showRanges();
-  s.settings.rayEndX = s.Xmax;
+  s.model.setRayEnd(s.Xmax);
 }
 
 void refreshLensControl() {
@@ -95,12 +96,7 @@ void refreshLensControl() {
 
 void setLockWidth(int a) {
   LensSession& s = lensSession();
-  if (a < 0) {
-    s.settings.flags &= ~BEAM_LOCKED;
-  } else {
-    if (a > 0) s.settings.lockedWidth = a;
-    s.settings.flags |= BEAM_LOCKED;
-  }
+  lensUndo().change(s.model.state().withLock(a), QStringLiteral("Lock"), Show::Controls);
   if (s.control) s.control->showLock(a >= 0);
   refreshLensControl();
 }
@@ -108,8 +104,7 @@ void setLockWidth(int a) {
 void setFillPercent(int p) {
   LensSession& s = lensSession();
   p = std::clamp(p, kFillMinPercent, kFillMaxPercent);
-  s.settings.flags &= ~BEAM_LOCKED;
-  s.settings.fill = p * 0.01;
+  lensUndo().change(s.model.state().withFill(p * 0.01), QStringLiteral("Fill"), Show::Controls);
   if (s.control) {
     s.control->showLock(false);
     s.control->showFill(p);

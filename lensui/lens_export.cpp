@@ -88,10 +88,10 @@ void setExportChooser(ExportChooser chooser) { g_chooser = chooser; }
 draw::ExportOutcome exportLensTo(const ExportChoice& choice) {
   const LensSession& s = lensSession();
   draw::PictureRequest request;
-  request.drawing = currentLensDrawing();
+  request.drawing = draw::pictureOf(s.model);
   request.options = currentPictureOptions();
   if (choice.caption)
-    request.options.caption = draw::captionFacts(s.lens, s.settings, s.ctx.indexRatio);
+    request.options.caption = draw::captionFacts(s.model);
   if (s.view) {
     request.viewWidth = s.view->canvas()->width();
     request.viewHeight = s.view->canvas()->height();

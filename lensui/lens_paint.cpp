@@ -9,27 +9,6 @@
 
 namespace kelvane {
 
-QPoint lensOrigin(const Lens& lens, int W, int H) {
-  const draw::Point p = draw::lensOriginPixel(lens, W, H);
-  return QPoint(static_cast<int>(p.x), static_cast<int>(p.y));
-}
-
-QPoint fanStartPoint(int left, int fan, const TracePoint& p0) {
-  const draw::Point p = draw::fanStartPoint(left, fan, p0);
-  return QPoint(static_cast<int>(p.x), static_cast<int>(p.y));
-}
-
-LensDrawing currentLensDrawing() {
-  const LensSession& s = lensSession();
-  LensDrawing d;
-  d.lens = s.lens;
-  d.beamMode = s.beamMode;
-  d.results = &s.ctx.results;
-  d.buffer = s.traceBuffer.get();
-  d.bufferPoints = s.traceBufferPoints;
-  return d;
-}
-
 PictureOptions currentPictureOptions() {
   const LensSession& s = lensSession();
   PictureOptions options;
@@ -45,7 +24,7 @@ void paintLens(QPainter& painter, int W, int H, const LensDrawing& d,
 }
 
 void paintLens(QPainter& painter, int W, int H) {
-  paintLens(painter, W, H, currentLensDrawing(), currentPictureOptions());
+  paintLens(painter, W, H, draw::pictureOf(lensSession().model), currentPictureOptions());
 }
 
 }  // namespace kelvane

@@ -10,10 +10,6 @@
 // is concave.
 #pragma once
 
-#include <QColor>
-#include <QPoint>
-#include <array>
-
 #include "draw/lens_picture.h"
 #include "optics/lens.h"
 
@@ -26,30 +22,8 @@ using draw::LensDrawing;
 using draw::PictureOptions;
 using draw::roundUnit;
 
-// The picture of the current session (lens, mode, results and buffer).
-LensDrawing currentLensDrawing();
-
 // What the current lens view adds to the picture (its legend, when shown).
 PictureOptions currentPictureOptions();
-
-inline constexpr QRgb toQRgb(draw::Rgb c) { return qRgb(c.r, c.g, c.b); }
-
-// Colours of the drawing resources.
-inline constexpr std::array<QRgb, 5> kBeamPenColors = {
-    toQRgb(draw::kBeamColors[0]), toQRgb(draw::kBeamColors[1]), toQRgb(draw::kBeamColors[2]),
-    toQRgb(draw::kBeamColors[3]), toQRgb(draw::kBeamColors[4])};
-inline constexpr QRgb kDepthPenColor = toQRgb(draw::kDepthColor);
-inline constexpr QRgb kFocusBrushColor = toQRgb(draw::kFocusColor);
-
-// Drawing units per inch (the 0.01-inch mapping).
-inline constexpr int kUnitsPerInch = draw::kUnitsPerInch;
-
-// Device pixel of the ingress vertex in a W x H output area.
-QPoint lensOrigin(const Lens& lens, int W, int H);
-
-// Where the incoming beam of fan r starts at the left edge (see
-// draw::fanStartPoint).
-QPoint fanStartPoint(int left, int fan, const TracePoint& p0);
 
 // Draws the picture on `painter`, whose device has W x H pixels. The pixel
 // size comes from the device's logical resolution, so the same call serves

@@ -28,7 +28,7 @@ QStringList allPresetNames() {
 }  // namespace
 
 bool applyLensPreset(const QString& name) {
-  for (const LensPreset& p : lensPresets(lensSession().ctx.indexRatio)) {
+  for (const LensPreset& p : lensPresets(lensSession().model.indexRatio())) {
     if (presetName(p) != name) continue;
     LensState state = currentLensState();
     state.lens = p.lens;
@@ -52,7 +52,7 @@ void addTeachingActions(QMainWindow* view) {
   }
   // "Perfect focus" needs an index above 1 (an ellipse of eccentricity 1/n).
   QObject::connect(lenses, &QMenu::aboutToShow, lenses, [lenses] {
-    const double ratio = lensSession().ctx.indexRatio;
+    const double ratio = lensSession().model.indexRatio();
     for (QAction* item : lenses->actions()) {
       if (item->text() == QString::fromUtf8(kPerfectFocusName.data(), kPerfectFocusName.size()))
         item->setEnabled(perfectFocusLens(kPerfectFocusA, kPerfectFocusR, ratio).has_value());

@@ -22,11 +22,6 @@ const QList<QKeySequence> kUndoKeys = {QKeySequence(Qt::CTRL | Qt::Key_Z)};
 const QList<QKeySequence> kRedoKeys = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                        QKeySequence(Qt::CTRL | Qt::Key_Y)};
 
-bool sameLens(const Lens& a, const Lens& b) {
-  return a.ivx == b.ivx && a.ivy == b.ivy && a.evx == b.evx && a.evy == b.evy &&
-         a.depth == b.depth && a.shape == b.shape;
-}
-
 // A text field keeps Ctrl+Z for its own text unless told otherwise: here
 // the keys belong to the lens.
 class UndoKeysFilter : public QObject {
@@ -43,44 +38,40 @@ class UndoKeysFilter : public QObject {
   }
 };
 
-}  // namespace
-
-bool LensState::operator==(const LensState& o) const {
-  return sameLens(lens, o.lens) && indexRatio == o.indexRatio && locked == o.locked &&
-         lockedWidth == o.lockedWidth && fill == o.fill;
-}
-
-LensState currentLensState() {
-  const LensSession& s = lensSession();
-  return LensState{s.lens, s.ctx.indexRatio, s.settings.locked(), s.settings.lockedWidth,
-                   s.settings.fill};
-}
-
-void applyLensState(const LensState& state) {
+// Writes `state` into the session and shows it; the commands' one way in.
+// The lens keeps its doubles; the sliders show them rounded.
+void applyLensState(const LensState& state, Show show) {
   LensSession& s = lensSession();
-  s.lens = state.lens;
-  s.ctx.indexRatio = state.indexRatio;
-  if (state.locked)
-    s.settings.flags |= BEAM_LOCKED;
-  else
-    s.settings.flags &= ~BEAM_LOCKED;
-  s.settings.lockedWidth = state.lockedWidth;
-  s.settings.fill = state.fill;
+  s.model.setState(state);
+  // A running script retraces and shows its lens when its lines say so.
+  if (lensUndo().scriptRunning()) return;
+  if (show == Show::Results) {
+    if (s.control)
+      s.control->recomputeLens();
+    else
+      retraceLens();
+    return;
+  }
   if (LensControl* c = s.control) {
     c->showLock(state.locked);
     c->showFill(static_cast<int>(std::lround(state.fill * 100)));
   }
+  if (show == Show::Controls) return;
   // Shapes, slider values and ranges, index field, and (with the dialog
   // open) the retrace with its results; never a commit of the sliders.
   refreshLensControl();
   if (!s.control) retraceLens();
 }
 
+}  // namespace
+
+LensState currentLensState() { return lensSession().model.state(); }
+
 // --- LensChangeCommand -------------------------------------------------------
 
 LensChangeCommand::LensChangeCommand(const LensState& before, const LensState& after,
-                                     const QString& text, long gesture)
-    : m_before(before), m_after(after), m_gesture(gesture) {
+                                     const QString& text, long gesture, Show show)
+    : m_before(before), m_after(after), m_gesture(gesture), m_firstShow(show) {
   setText(text);
 }
 
@@ -94,15 +85,11 @@ bool LensChangeCommand::mergeWith(const QUndoCommand* other) {
   return true;
 }
 
-void LensChangeCommand::undo() {
-  m_applied = false;
-  applyLensState(m_before);
-}
+void LensChangeCommand::undo() { applyLensState(m_before, Show::All); }
 
 void LensChangeCommand::redo() {
-  if (m_applied) return;
-  m_applied = true;
-  applyLensState(m_after);
+  applyLensState(m_after, m_made ? Show::All : m_firstShow);
+  m_made = true;
 }
 
 // --- LensUndo ----------------------------------------------------------------
@@ -111,8 +98,7 @@ LensUndo::LensUndo(QObject* parent)
     : QObject(parent),
       m_stack(this),
       m_undo(new QAction(QStringLiteral("&Undo"), this)),
-      m_redo(new QAction(QStringLiteral("&Redo"), this)),
-      m_recorded(currentLensState()) {
+      m_redo(new QAction(QStringLiteral("&Redo"), this)) {
   m_undo->setShortcuts(kUndoKeys);
   m_redo->setShortcuts(kRedoKeys);
   connect(m_undo, &QAction::triggered, this, [this] {
@@ -122,12 +108,8 @@ LensUndo::LensUndo(QObject* parent)
     if (!m_scriptOpen) m_stack.redo();
   });
   connect(&m_stack, &QUndoStack::indexChanged, this, [this] {
-    // Undo and redo move the session: what is recorded follows, and the
-    // next change starts a step of its own.
-    if (!m_pushing) {
-      m_recorded = currentLensState();
-      ++m_gesture;
-    }
+    // After an undo or redo the next change starts a step of its own.
+    if (!m_pushing) ++m_gesture;
     updateActions();
   });
   updateActions();
@@ -146,61 +128,48 @@ void LensUndo::addActionsTo(QWidget* window) {
 }
 
 void LensUndo::beginGesture() {
-  ++m_gesture;
-  // Whatever changed since the last step without being recorded (a clamp
-  // by a smaller view) is where this gesture starts from.
-  if (!m_scriptOpen) m_recorded = currentLensState();
+  if (!m_scriptOpen) ++m_gesture;
 }
 
-void LensUndo::recordChange() {
-  if (m_scriptOpen) return;  // the run's step takes it in
-  const LensState now = currentLensState();
-  if (now == m_recorded) return;
-  push(m_recorded, now, QStringLiteral("Lens Control"), m_gesture);
+bool LensUndo::change(const LensState& after, const QString& text, Show show) {
+  if (m_scriptOpen) return push(after, QStringLiteral("Script"), m_scriptGesture, show);
+  return push(after, text, m_gesture, show);
 }
 
-void LensUndo::applyAsStep(const LensState& state, const QString& text) {
-  if (m_scriptOpen) {
-    // Part of the running script's step.
-    applyLensState(state);
-    return;
-  }
-  const LensState before = currentLensState();
-  applyLensState(state);
-  push(before, currentLensState(), text, -1);
+bool LensUndo::applyAsStep(const LensState& state, const QString& text) {
+  if (m_scriptOpen) return change(state, text);
+  return push(state, text, -1, Show::All);
 }
 
 void LensUndo::scriptChanging() {
   if (m_scriptOpen) return;
   m_scriptOpen = true;
-  m_scriptBefore = currentLensState();
+  m_scriptGesture = ++m_gesture;
   updateActions();
 }
 
 void LensUndo::scriptEnded() {
   if (!m_scriptOpen) return;
   m_scriptOpen = false;
-  const LensState now = currentLensState();
-  if (!(now == m_scriptBefore)) push(m_scriptBefore, now, QStringLiteral("Script"), -1);
+  ++m_gesture;
   updateActions();
 }
 
 void LensUndo::clear() {
   m_scriptOpen = false;
   m_stack.clear();
-  m_recorded = currentLensState();
   ++m_gesture;
   updateActions();
 }
 
-void LensUndo::push(const LensState& before, const LensState& after, const QString& text,
-                    long gesture) {
-  if (before == after) return;
+bool LensUndo::push(const LensState& after, const QString& text, long gesture, Show show) {
+  const LensState before = currentLensState();
+  if (before == after) return false;
   m_pushing = true;
-  m_stack.push(new LensChangeCommand(before, after, text, gesture));
+  m_stack.push(new LensChangeCommand(before, after, text, gesture, show));
   m_pushing = false;
-  m_recorded = after;
   updateActions();
+  return true;
 }
 
 void LensUndo::updateActions() {

@@ -1,15 +1,14 @@
 // Undo and redo of the lens: every change of the lens, the refractive index,
-// the width lock or the fill that the user makes in the Lens Control dialog
-// or with a preset is one step on a QUndoStack.
+// the width lock or the fill is a LensChangeCommand on one QUndoStack, whose
+// redo() makes the change - the first time when it is pushed - and whose
+// undo() takes it back. Nothing else writes those four into the session.
 //
-// A step holds the state before and after it. The dialog reports its
-// changes after the fact (recordChange); the recorder compares the state with
-// the one it recorded last and pushes the difference. Changes made within
-// one gesture - from a mouse press to its release, or a key press and its
-// auto-repeats - merge into one step, so a slider drag or a held arrow key
-// is undone at once. A running script's changes are not recorded one by
-// one: the whole run becomes one step from the state before its first
-// change to the state after it ended.
+// Changes made within one gesture - from a mouse press to its release, or a
+// key press and its auto-repeats - merge into one step, so a slider drag or
+// a held arrow key is undone at once. A running script's changes merge into
+// one step from the state before its first change to the state after it
+// ended; while it runs, its commands change the model only and the script
+// retraces when its lines say so.
 //
 // Everything here lives on the user-interface thread.
 #pragma once
@@ -19,38 +18,32 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 
-#include "optics/lens.h"
+#include "model/lens_model.h"
 
 class QAction;
 class QWidget;
 
 namespace kelvane {
 
-// What one undo step puts back.
-struct LensState {
-  Lens lens{};
-  double indexRatio = kInitialIndexRatio;
-  bool locked = false;
-  double lockedWidth = 0;
-  double fill = 0;
-  bool operator==(const LensState& o) const;
-};
-
 // The session's state now.
 LensState currentLensState();
 
-// Writes `state` into the session and shows it: the dialog's shapes,
-// sliders, fields, lock and fill follow, the lens is retraced and the view
-// repainted. The lens keeps its doubles; the sliders show them rounded.
-void applyLensState(const LensState& state);
+// How much of the session a change shows when it is made.
+enum class Show {
+  All,       // the dialog's shapes, sliders, fields, lock and fill; the retrace
+  Results,   // the retrace and its results: the dialog shows its own values
+  Controls,  // the lock and fill only, no retrace (a change of the lock alone
+             // keeps the picture: the width it locks is the one traced)
+};
 
-// One recorded change. Steps of the same gesture merge; a merged step that
-// ends where it began is dropped.
+// One change of the lens. Steps of the same gesture merge; a merged step
+// that ends where it began is dropped.
 class LensChangeCommand : public QUndoCommand {
  public:
-  // gesture < 0 never merges.
+  // gesture < 0 never merges. The change is shown as `show` says when it is
+  // made, and whole when it is undone or redone.
   LensChangeCommand(const LensState& before, const LensState& after, const QString& text,
-                    long gesture);
+                    long gesture, Show show = Show::All);
   int id() const override;
   bool mergeWith(const QUndoCommand* other) override;
   void undo() override;
@@ -62,7 +55,8 @@ class LensChangeCommand : public QUndoCommand {
   LensState m_before;
   LensState m_after;
   long m_gesture;
-  bool m_applied = true;  // pushed after the change was made: the first redo is a no-op
+  Show m_firstShow;
+  bool m_made = false;  // redone once: from now on shown whole
 };
 
 class LensUndo : public QObject {
@@ -84,34 +78,37 @@ class LensUndo : public QObject {
   // A new mouse press or key press (not an auto-repeat) in the dialog:
   // changes from now on form a new step.
   void beginGesture();
-  // After a change made in the dialog: pushes it as a step (merged into the
-  // step of the same gesture), unless nothing changed or a script runs.
-  void recordChange();
-  // Applies `state` as one step named `text` (a preset).
-  void applyAsStep(const LensState& state, const QString& text);
+  // Changes the session to `after` through a command named `text` that
+  // merges into the step of the gesture in progress (or of the running
+  // script). Returns false, changing nothing, when `after` is the state in
+  // force.
+  bool change(const LensState& after, const QString& text, Show show = Show::All);
+  // Changes the session to `state` as one step of its own named `text` (a
+  // preset, a Focus Results row); part of the script's step while one runs.
+  // Returns false, changing nothing, when `state` is the state in force.
+  bool applyAsStep(const LensState& state, const QString& text);
 
-  // A script is about to change the session: the first call of a run keeps
-  // the state before it.
+  // A script is about to change the session: its changes from now on merge
+  // into one step.
   void scriptChanging();
-  // The run has ended: its changes become one step.
+  // The run has ended: the next change starts a step of its own.
   void scriptEnded();
   bool scriptRunning() const { return m_scriptOpen; }
 
-  // Empties the stack and takes the session's state as the recorded one.
+  // Empties the stack.
   void clear();
 
  private:
-  void push(const LensState& before, const LensState& after, const QString& text, long gesture);
+  bool push(const LensState& after, const QString& text, long gesture, Show show);
   void updateActions();
 
   QUndoStack m_stack;
   QAction* m_undo;
   QAction* m_redo;
-  LensState m_recorded;  // the state the top of the stack leaves the session in
   long m_gesture = 0;
   bool m_pushing = false;  // inside push: the index moves, the gesture stays
   bool m_scriptOpen = false;
-  LensState m_scriptBefore;
+  long m_scriptGesture = 0;  // the running script's step
 };
 
 // The program's one recorder; lives as long as the application object.

@@ -69,7 +69,7 @@ LensWnd::LensWnd(QWidget* owner)
   addTeachingActions(this);
   LensSession& s = lensSession();
   s.view = this;
-  setBeamMode(s.beamMode);  // adopts a buffer already allocated for this mode
+  setBeamMode(s.model.beamMode());  // adopts a buffer already allocated for this mode
 }
 
 LensWnd::~LensWnd() { detach(); }
@@ -82,8 +82,8 @@ void LensWnd::detach() {
   // its position and stops a running script itself.
   delete s.control.data();
   if (s.stopScript) s.stopScript();
-  releaseTraceBuffer();
   if (s.view == this) s.view = nullptr;
+  s.model.releaseBuffer();
 }
 
 void LensWnd::closeEvent(QCloseEvent* event) {
@@ -134,14 +134,14 @@ LensWnd* openLensView(QWidget* mainWindow, int mode) {
   LensSession& s = lensSession();
   LensWnd* view = s.view;
   if (view) {
-    if (mode != s.beamMode) {
+    if (mode != s.model.beamMode()) {
       setBeamMode(mode);
       // The new buffer is empty: trace it at once so the picture shows the
       // beams of the new mode.
       if (s.control) s.control->recomputeLens();
     }
   } else {
-    s.beamMode = mode;
+    setBeamMode(mode);
     view = new LensWnd(mainWindow);
     showAtRememberedPlace(view, kPlaceLensView, [view] {
       showWithFrameRect(view, kLensWndOuterRect);  // fitted again once framed

@@ -59,7 +59,7 @@ ScriptGifResult recordScriptGif(const std::string& scriptPath, const draw::Frame
   // On the runner's thread: the recorder paints a QImage of its own there.
   host.onRefresh = [&](const HeadlessHost& h) {
     if (!failure.ok()) return;
-    failure = recorder.retraced(h.lens(), h.settings(), h.indexRatio(), h.beamMode());
+    failure = recorder.retraced(h.model());
     if (failure.ok())
       recorded.fetch_add(1);
     else
@@ -122,7 +122,7 @@ ScriptGifResult exportScriptGif(QWidget* owner, bool delays) {
     options.viewWidth = s.view->canvas()->width();
     options.viewHeight = s.view->canvas()->height();
   }
-  result = recordScriptGif(lastScript, options, s.beamMode, delays, owner);
+  result = recordScriptGif(lastScript, options, s.model.beamMode(), delays, owner);
   if (!result.cancelled && result.outcome.ok() && result.frames == 0)
     result.outcome = {draw::kExportBadInput, "the script retraced nothing, so no GIF was written"};
   if (!result.outcome.ok())

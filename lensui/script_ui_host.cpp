@@ -25,10 +25,12 @@ bool ScriptUiHost::lensViewExists() { return !lensSession().view.isNull(); }
 
 bool ScriptUiHost::lensControlExists() { return !lensSession().control.isNull(); }
 
-void ScriptUiHost::openLensView() { kelvane::openLensView(m_mainWindow, lensSession().beamMode); }
+void ScriptUiHost::openLensView() {
+  kelvane::openLensView(m_mainWindow, lensSession().model.beamMode());
+}
 
 void ScriptUiHost::requestLensView() {
-  const int mode = lensSession().beamMode;
+  const int mode = lensSession().model.beamMode();
   if (m_postCommand) {
     m_postCommand(mode == kMultiBeamMode ? kOpenMultiBeamCommand : kOpenSingleBeamCommand);
     return;
@@ -37,28 +39,30 @@ void ScriptUiHost::requestLensView() {
       this, [this, mode] { kelvane::openLensView(m_mainWindow, mode); }, Qt::QueuedConnection);
 }
 
-// Every write of the lens, the index, the lock or the fill goes through
-// lensUndo().scriptChanging() first, so the run's first change finds the
-// state before the run.
+// Every write of the lens, the index, the lock or the fill is a command of
+// the run's one undo step, opened by lensUndo().scriptChanging().
+
+namespace {
+
+void scriptChange(const std::function<void(LensState&)>& edit) {
+  lensUndo().scriptChanging();
+  LensState after = currentLensState();
+  edit(after);
+  lensUndo().change(after, QStringLiteral("Script"));
+}
+
+}  // namespace
 
 void ScriptUiHost::setLensValues(const std::array<double, 5>& v) {
-  lensUndo().scriptChanging();
-  Lens& lens = lensSession().lens;
-  lens.ivx = v[0];
-  lens.ivy = v[1];
-  lens.evx = v[2];
-  lens.evy = v[3];
-  lens.depth = v[4];
+  scriptChange([&v](LensState& s) { s.lens = Lens{v[0], v[1], v[2], v[3], v[4], s.lens.shape}; });
 }
 
 void ScriptUiHost::setLensShape(int shape) {
-  lensUndo().scriptChanging();
-  lensSession().lens.shape = shape;
+  scriptChange([shape](LensState& s) { s.lens.shape = shape; });
 }
 
 void ScriptUiHost::setIndexRatio(double ratio) {
-  lensUndo().scriptChanging();
-  lensSession().ctx.indexRatio = ratio;
+  scriptChange([ratio](LensState& s) { s.indexRatio = ratio; });
 }
 
 void ScriptUiHost::setCanvas(int xmax, int ymax) {
@@ -81,7 +85,7 @@ void ScriptUiHost::setFillPercent(int percent) {
   kelvane::setFillPercent(percent);
 }
 
-double ScriptUiHost::traceWidth() { return lensSession().ctx.results.width; }
+double ScriptUiHost::traceWidth() { return lensSession().model.results().width; }
 
 void ScriptUiHost::moveLensView(int x, int y, int w, int h) {
   LensWnd* view = lensSession().view;
@@ -192,10 +196,10 @@ bool ScriptUi::saveSnapshot() {
   }
   snapshot.xmax = s.Xmax;
   snapshot.ymax = s.Ymax;
-  snapshot.beamMode = s.beamMode;
-  snapshot.indexRatio = s.ctx.indexRatio;
-  snapshot.settings = s.settings;
-  snapshot.lens = s.lens;
+  snapshot.beamMode = s.model.beamMode();
+  snapshot.indexRatio = s.model.indexRatio();
+  snapshot.settings = s.model.settings();
+  snapshot.lens = s.model.lens();
   std::string path = m_runner.scriptPath();
   const bool written = saveLensScript(path, snapshot);
   m_runner.setScriptPath(path);

@@ -1,23 +1,14 @@
 #include "script/headless_host.h"
 
+#include <algorithm>
 #include <cstdio>
 
-#include "optics/focus.h"
 #include "script/script_reader.h"
 
 namespace kelvane {
 
-namespace {
-
-// Fill percentages outside 1..99 are held at the nearer end.
-constexpr int kFillPercentMin = 1;
-constexpr int kFillPercentMax = 99;
-
-}  // namespace
-
 HeadlessHost::HeadlessHost() {
-  m_traceBuffer.assign(SINGLE_BEAM_POINTS, TracePoint{0, 0});
-  m_settings.traceBuffer = m_traceBuffer.data();
+  m_model.setBeamMode(kSingleBeamMode);
   // A lens view opens with its lens traced, before any script line runs.
   retrace();
 }
@@ -27,15 +18,11 @@ void HeadlessHost::note(const std::string& text) {
 }
 
 void HeadlessHost::setLensValues(const std::array<double, 5>& v) {
-  m_lens.ivx = v[0];
-  m_lens.ivy = v[1];
-  m_lens.evx = v[2];
-  m_lens.evy = v[3];
-  m_lens.depth = v[4];
+  m_model.setLens(Lens{v[0], v[1], v[2], v[3], v[4], m_model.lens().shape});
 }
 
 void HeadlessHost::setIndexRatio(double ratio) {
-  m_ctx.indexRatio = ratio;
+  m_model.setIndexRatio(ratio);
   char text[64];
   std::snprintf(text, sizeof text, "rindex %.2f", rindexFromRatio(ratio));
   note(text);
@@ -48,22 +35,15 @@ void HeadlessHost::setCanvas(int xmax, int ymax) {
 }
 
 void HeadlessHost::setBeamMode(int mode) {
-  m_beamMode = mode != 0 ? 1 : 0;
-  m_settings.pointsMode = m_beamMode ? 1 : 3;
-  m_traceBuffer.assign(m_beamMode ? MULTI_BEAM_POINTS : SINGLE_BEAM_POINTS, TracePoint{0, 0});
-  m_settings.traceBuffer = m_traceBuffer.data();
-  note(std::string("trace ") + std::string(kBeamModeWords[m_beamMode]));
+  m_model.setBeamMode(mode != 0 ? kMultiBeamMode : kSingleBeamMode);
+  note(std::string("trace ") + std::string(kBeamModeWords[m_model.beamMode()]));
 }
 
 void HeadlessHost::retrace() {
   // What the dialog's refresh does to the numbers: the drawn rays end at
   // the canvas edge, then the lens is traced as it stands.
-  m_settings.rayEndX = m_xmax;
-  if (m_beamMode) {
-    // A refused layout traces no fan: no counts of an earlier trace stay.
-    if (findFoci(m_ctx, m_lens, m_settings) != 0) m_ctx.results.fanCounts = {};
-  } else
-    findFocus(m_ctx, m_lens, m_settings);
+  m_model.setRayEnd(m_xmax);
+  m_model.retrace();
 }
 
 void HeadlessHost::refreshLensControl() {
@@ -73,20 +53,13 @@ void HeadlessHost::refreshLensControl() {
 }
 
 void HeadlessHost::setLockWidth(int a) {
-  if (a < 0) {
-    m_settings.flags &= ~BEAM_LOCKED;
-  } else {
-    if (a > 0) m_settings.lockedWidth = a;
-    m_settings.flags |= BEAM_LOCKED;
-  }
+  m_model.setState(m_model.state().withLock(a));
   refreshLensControl();
 }
 
 void HeadlessHost::setFillPercent(int percent) {
-  if (percent > kFillPercentMax) percent = kFillPercentMax;
-  if (percent < kFillPercentMin) percent = kFillPercentMin;
-  m_settings.flags &= ~BEAM_LOCKED;
-  m_settings.fill = percent * 0.01;
+  percent = std::clamp(percent, kFillMinPercent, kFillMaxPercent);
+  m_model.setState(m_model.state().withFill(percent * 0.01));
   refreshLensControl();
 }
 

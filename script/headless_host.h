@@ -1,6 +1,6 @@
-// A script host without a display: it keeps its own current lens, beam
-// settings, index and canvas, retraces on every refresh with its own tracer
-// context, and reports what a window would have shown through callbacks.
+// A script host without a display: it keeps a lens model and a canvas,
+// retraces the model on every refresh, and reports what a window would have
+// shown through callbacks.
 // kelvane-cli runs scripts with it; tests use it to check real numbers.
 //
 // Like a lens view, it starts with its initial lens traced (not counted as
@@ -13,9 +13,8 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
-#include "optics/tracer.h"
+#include "model/lens_model.h"
 #include "script/script_host.h"
 
 namespace kelvane {
@@ -43,14 +42,14 @@ class HeadlessHost : public ScriptHost {
   void openLensView() override {}
   void requestLensView() override {}
   void setLensValues(const std::array<double, 5>& values) override;
-  void setLensShape(int shape) override { m_lens.shape = shape; }
+  void setLensShape(int shape) override { m_model.setShape(shape); }
   void setIndexRatio(double ratio) override;
   void setCanvas(int xmax, int ymax) override;
   void setBeamMode(int mode) override;
   void refreshLensControl() override;
   void setLockWidth(int a) override;
   void setFillPercent(int percent) override;
-  double traceWidth() override { return m_ctx.results.width; }
+  double traceWidth() override { return m_model.results().width; }
   void moveLensView(int x, int y, int w, int h) override;
   void placeLensControl(int anchor, int dx, int dy) override;
   void setScriptStatus(const std::string& text) override { m_statusText = text; }
@@ -59,11 +58,12 @@ class HeadlessHost : public ScriptHost {
   // Nobody to ask: a script must be named.
   ScriptFile chooseScript(std::string&) override { return nullptr; }
 
-  const Lens& lens() const { return m_lens; }
-  const BeamSettings& settings() const { return m_settings; }
-  const TraceResults& results() const { return m_ctx.results; }
-  double indexRatio() const { return m_ctx.indexRatio; }
-  int beamMode() const { return m_beamMode; }
+  const LensModel& model() const { return m_model; }
+  const Lens& lens() const { return m_model.lens(); }
+  const BeamSettings& settings() const { return m_model.settings(); }
+  const TraceResults& results() const { return m_model.results(); }
+  double indexRatio() const { return m_model.indexRatio(); }
+  int beamMode() const { return m_model.beamMode(); }
   int xmax() const { return m_xmax; }
   int ymax() const { return m_ymax; }
   int refreshCount() const { return m_refreshCount; }
@@ -79,11 +79,7 @@ class HeadlessHost : public ScriptHost {
   void note(const std::string& text);
   void retrace();
 
-  Lens m_lens = kInitialLens;
-  BeamSettings m_settings = kInitialCurrentSettings;
-  TracerContext m_ctx;
-  std::vector<TracePoint> m_traceBuffer;
-  int m_beamMode = 0;
+  LensModel m_model;
   int m_xmax = kHeadlessViewWidth;
   int m_ymax = kHeadlessViewHeight;
   int m_refreshCount = 0;

@@ -19,9 +19,6 @@
 
 namespace kelvane {
 
-// Longest path a request holds, terminator included.
-inline constexpr int kFileNameMax = 260;
-
 // One file-type choice of the chooser: ("Trace Files (*.trc,*.csv)", "*.trc;*.csv").
 struct FileFilter {
   std::string description;

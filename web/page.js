@@ -19,11 +19,13 @@ const kelvane = await createKelvane();
 const session = new kelvane.PageSession();
 let state = null;
 let canvasCss = { w: 860, h: 720 };
-// Slider step times in ms (retrace and redraw), for anyone measuring.
+// The times of the last slider steps in ms (retrace and redraw), for anyone
+// measuring; the oldest go once there are STEP_TIMES_KEPT.
+const STEP_TIMES_KEPT = 200;
 const stepTimes = [];
 
 function readState() {
-  state = JSON.parse(session.stateJson());
+  state = session.state();
   return state;
 }
 
@@ -65,8 +67,8 @@ function showState() {
 
 function picture(cssW, cssH, dpi, caption) {
   const scale = dpi / CSS_DPI;
-  return JSON.parse(session.pictureJson(Math.round(cssW * scale), Math.round(cssH * scale), dpi,
-                                        $("legend").checked, caption));
+  return session.picture(Math.round(cssW * scale), Math.round(cssH * scale), dpi,
+                         $("legend").checked, caption);
 }
 
 function draw() {
@@ -82,7 +84,7 @@ function draw() {
 
 // The aberration plot follows every retrace, where the core offers it.
 function plotAberration() {
-  const curve = JSON.parse(session.aberrationJson());
+  const curve = session.aberration();
   $("aberrationBox").hidden = !curve;
   if (curve) drawAberration($("aberration"), curve);
   return curve;
@@ -122,6 +124,7 @@ sliders.forEach((slider, r) => {
     commitSliders();
     refresh();
     stepTimes.push(performance.now() - t0);
+    if (stepTimes.length > STEP_TIMES_KEPT) stepTimes.shift();
     remember(false);
   });
   slider.addEventListener("change", () => remember(true));
@@ -290,7 +293,7 @@ window.kelvanePage = {
   ready: true,
   stepTimes,
   state: () => readState(),
-  aberration: () => JSON.parse(session.aberrationJson()),
+  aberration: () => session.aberration(),
   picture: () => picture(canvasCss.w, canvasCss.h, CSS_DPI * (window.devicePixelRatio || 1), false),
   pngBytes,
   svgText,

@@ -1,33 +1,53 @@
-// The web page's lens session: the current lens, settings and trace, the
-// script being played, and the picture as a display list in a form the
-// page's script can replay. Qt-free, built with Emscripten for the page.
+// The web page's lens session: a script host's lens model, the script being
+// played, and what the page shows of them - its read-outs, the aberration
+// curve and the picture as a display list. Qt-free, built with Emscripten
+// for the page; web/bindings.cpp hands these records to JavaScript.
 //
 // The page holds no optics of its own: every number it shows and every line
 // it draws comes from here.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "draw/display_list.h"
+#include "optics/aberration.h"
 #include "script/headless_host.h"
 #include "script/script_stepper.h"
 
 namespace kelvane::web {
 
-// A named lens of the page's "Lenses" list.
-struct Preset {
-  const char* name;
-  Lens lens;
-  double rindex;  // 0: keep the index in force
+// The state and read-outs the page shows.
+struct PageState {
+  std::array<double, 6> lens{};  // ivx, ivy, evx, evy, depth, shape
+  std::string shape;             // "CVCV" ...
+  double rindex = 0;
+  int mode = 0;  // 0 single-beam, 1 multi-beam
+  bool locked = false;
+  int fill = 0;  // percent
+  double width = 0;
+  // As the dialog shows them: two places, "--" where there is no focus.
+  std::string focusText, devText, devpcntText, widthText;
+  std::string eccIngress, eccEgress;  // of the values the sliders hold
+  int beamCount = 0;
+  std::array<int, FAN_COUNT> fans{};
 };
 
-// The lens whose beams meet in one point: an ingress ellipse of eccentricity
-// 1/n with semi-axes a and a*sqrt(1 - 1/n^2) focuses the rays inside the
-// glass on its far focus; an egress circle of radius R centred there lets
-// them leave unbent. Nothing when there is no such lens: an index of 1 or
-// less (no ellipse of that eccentricity) or a depth that is not positive.
-std::optional<Lens> perfectFocusLens(double a, double R, double rindex);
+// A script the page started: the lines it will pass over, one
+// "script:LINE: what is wrong" each.
+struct ScriptStart {
+  bool started = false;
+  std::vector<std::string> warnings;
+};
+
+// What the page waits for after one step of a script.
+struct ScriptStep {
+  std::string kind;  // "time", "pause" or "end"
+  double ms = 0;     // for "time"; never negative
+};
 
 class PageSession {
  public:
@@ -46,24 +66,16 @@ class PageSession {
   static std::string presetName(int index);
   void applyPreset(int index);
 
-  // The state and read-outs as JSON: the lens, index, mode, lock and fill,
-  // and focus/dev/dev %/width/eccentricities formatted as the page shows
-  // them ("--" where there is no focus).
-  std::string stateJson() const;
-  // The longitudinal aberration of the last single-beam trace, read from the
-  // tracer's records, as JSON: {"exit":[[crossing,height],...],"inner":[...],
-  // "focus","focusMin","focusMax","width"}; null in multi-beam mode or in a
-  // build without the aberration curve.
-  std::string aberrationJson() const;
-  // The picture for a W x H pixel area at dpi pixels per inch, as JSON.
-  std::string pictureJson(int W, int H, double dpi, bool legend, bool caption) const;
+  PageState state() const;
+  // The longitudinal aberration of the single-beam trace, from the model's
+  // records; nothing in multi-beam mode.
+  std::optional<AberrationCurve> aberration() const;
+  // The picture for a W x H pixel area at dpi pixels per inch.
+  draw::DisplayList picture(int W, int H, double dpi, bool legend, bool caption) const;
 
-  // Starts playing `text`; replaces a script being played. Returns the
-  // lines it will pass over, one "script:LINE: what is wrong" a line, as
-  // JSON: {"started":true|false,"warnings":[...]}.
-  std::string startScript(const std::string& text);
-  // One step: {"kind":"time"|"pause"|"end","ms":N}.
-  std::string stepScript();
+  // Starts playing `text`; replaces a script being played.
+  ScriptStart startScript(const std::string& text);
+  ScriptStep stepScript();
   void stopScript();
 
  private:

@@ -17,7 +17,7 @@ export class ScriptPlayer {
   // Starts `text`; returns the lines it will pass over ("script:LINE: …").
   start(text) {
     this.stop();
-    const started = JSON.parse(this.session.startScript(text));
+    const started = this.session.startScript(text);
     this.warnings = started.warnings;
     if (!started.started) return this.warnings;
     this.steps = 0;
@@ -29,7 +29,7 @@ export class ScriptPlayer {
   step() {
     this.timer = null;
     if (this.state !== "running") return;
-    const wait = JSON.parse(this.session.stepScript());
+    const wait = this.session.stepScript();
     this.steps++;
     this.onStep();
     if (wait.kind === "end") {

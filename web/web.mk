@@ -4,26 +4,22 @@
 WEB_DIST   ?= web/dist
 WEB_OBJ    ?= $(BUILD)/web-obj
 EMXX       ?= em++
-# Where the draw/ folder lives (the source tree).
-WEB_DRAW_ROOT ?= .
 # Debian's Emscripten finds its JavaScript optimizer's parser (acorn) only here.
 WEB_ENV    := NODE_PATH=/usr/share/nodejs
 
-WEB_SOURCES := \
-  optics/lens.cpp optics/refraction.cpp optics/tracer.cpp optics/ellipse_intersect.cpp \
-  optics/focus.cpp optics/beam_batch.cpp $(wildcard optics/aberration.cpp optics/presets.cpp) \
-  trace/dbgprint.cpp trace/psview.cpp \
-  script/script_reader.cpp script/lens_script_writer.cpp script/headless_host.cpp \
-  script/script_stepper.cpp script/script_check.cpp script/script_args.cpp \
-  $(wildcard $(WEB_DRAW_ROOT)/draw/*.cpp) \
-  web/page_session.cpp web/bindings.cpp
+# The Qt-free libraries' sources as their CMake targets list them (written
+# when the build is configured), and the page's own.
+ifneq ($(filter web test,$(MAKECMDGOALS)),)
+include $(BUILD)/web_sources.mk
+endif
+WEB_SOURCES := $(WEB_CORE_SOURCES) web/page_session.cpp web/bindings.cpp
 WEB_OBJECTS := $(patsubst %.cpp,$(WEB_OBJ)/%.o,$(WEB_SOURCES))
 WEB_PAGE    := web/index.html web/page.css web/page.js web/picture.js web/lens_link.js \
   web/script_player.js web/png_dpi.js web/aberration_plot.js
 WEB_EXAMPLES := $(wildcard examples/*.ops)
 
 # Same floating-point rules as the native build: every operation as written.
-WEB_CXXFLAGS := -std=c++20 -O2 -I. -I$(WEB_DRAW_ROOT) -Wall -Wextra -ffp-contract=off \
+WEB_CXXFLAGS := -std=c++20 -O2 -I. -Wall -Wextra -ffp-contract=off \
   -fno-fast-math -fno-math-errno
 WEB_LDFLAGS := -O2 --bind -sMODULARIZE=1 -sEXPORT_NAME=createKelvane -sALLOW_MEMORY_GROWTH=1 \
   -sENVIRONMENT=web -sFILESYSTEM=1
@@ -31,8 +27,9 @@ WEB_LDFLAGS := -O2 --bind -sMODULARIZE=1 -sEXPORT_NAME=createKelvane -sALLOW_MEM
 .PHONY: web web-deps
 web-deps:
 	@tools/install-deps.sh
-	@test -f $(WEB_DRAW_ROOT)/draw/lens_picture.h || \
-	  { echo "make web: the page replays the picture's display list, and draw/ is not in this tree" >&2; exit 1; }
+
+$(BUILD)/web_sources.mk: CMakeLists.txt $(wildcard */CMakeLists.txt) | deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 web: web-deps $(WEB_DIST)/kelvane.js $(patsubst web/%,$(WEB_DIST)/%,$(WEB_PAGE)) \
      $(WEB_DIST)/examples.js

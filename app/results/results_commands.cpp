@@ -41,7 +41,7 @@ FocusResultsHooks programResultsHooks(QWidget* mainWindow) {
   hooks.stepIntoLens = [owner](const LensStepRequest& request) {
     return stepIntoLens(owner, request);
   };
-  hooks.indexRatioInForce = [] { return lensSession().ctx.indexRatio; };
+  hooks.indexRatioInForce = [] { return lensSession().model.indexRatio(); };
   return hooks;
 }
 

@@ -5,9 +5,8 @@
 
 #include "lensui/lens_control.h"
 #include "lensui/lens_session.h"
+#include "lensui/lens_undo.h"
 #include "lensui/lens_wnd.h"
-#include "optics/focus.h"
-#include "optics/fpflags.h"
 
 namespace kelvane {
 
@@ -30,25 +29,25 @@ bool traceMatchesRow(const TraceResults& results, const FocusResultRow& row) {
 
 LensStepOutcome stepIntoLens(QWidget* mainWindow, const LensStepRequest& request) {
   LensSession& s = lensSession();
-  s.lens = lensOfRow(request.row, request.shape);
-  s.ctx.indexRatio = request.indexRatio;
-  // The sweep lays its beams out unlocked, over its fill of the rim height.
-  s.settings.flags &= ~BEAM_LOCKED;
-  s.settings.fill = kBackgroundSettings.fill;
-  s.settings.spacing = kBackgroundSettings.spacing;
-  s.settings.spacingRatio = kBackgroundSettings.spacingRatio;
   openLensView(mainWindow, kSingleBeamMode);
-  if (s.control) {
-    s.control->showLock(false);
-    s.control->showFill(static_cast<int>(std::lround(kBackgroundSettings.fill * 100)));
-  }
-  refreshLensControl();  // shapes, sliders, ranges, the retrace and the repaint
-  if (!s.control) {
-    fpClearFlags();
-    findFocus(s.ctx, s.lens, s.settings);
+  // The sweep lays its beams out unlocked, over its fill of the rim height
+  // (and spaced as the lens view spaces them).
+  static_assert(kBackgroundSettings.spacing == kInitialCurrentSettings.spacing &&
+                kBackgroundSettings.spacingRatio == kInitialCurrentSettings.spacingRatio);
+  LensState row = s.model.state();
+  row.lens = lensOfRow(request.row, request.shape);
+  row.indexRatio = request.indexRatio;
+  row.locked = false;
+  row.fill = kBackgroundSettings.fill;
+  // One undo step; its redo shows the lens and retraces it. The same lens
+  // again, or one taken into a running script's step, is shown here.
+  if (!lensUndo().applyAsStep(row, QStringLiteral("Step into lens")) ||
+      lensUndo().scriptRunning()) {
+    refreshLensControl();
+    if (!s.control) retraceLens();
   }
   LensStepOutcome outcome;
-  outcome.results = s.ctx.results;
+  outcome.results = s.model.results();
   outcome.matches = traceMatchesRow(outcome.results, request.row);
   return outcome;
 }

@@ -3,11 +3,8 @@
 #include <QDir>
 #include <cctype>
 #include <cstdio>
-#include <vector>
 
 #include "draw/caption.h"
-#include "optics/focus.h"
-#include "optics/fpflags.h"
 
 namespace kelvane::draw {
 
@@ -41,30 +38,22 @@ ExportOutcome FrameRecorder::flushPending(int shownMs) {
   return {};
 }
 
-ExportOutcome FrameRecorder::retraced(const Lens& lens, const BeamSettings& settings,
-                                      double indexRatio, int mode,
-                                      std::optional<int> previousShownMs) {
+ExportOutcome FrameRecorder::retraced(const LensModel& model, std::optional<int> previousShownMs) {
   if (!m_pending.isNull()) {
     if (ExportOutcome out = flushPending(previousShownMs.value_or(elapsedMs())); !out.ok())
       return out;
   }
-  if (m_options.forceMulti) mode = 1;
-  // Trace the frame's lens with a buffer of its own.
-  std::vector<TracePoint> buffer(mode ? MULTI_BEAM_POINTS : SINGLE_BEAM_POINTS);
-  BeamSettings own = settings;
-  own.pointsMode = mode ? 1 : 3;
-  own.traceBuffer = buffer.data();
-  TracerContext ctx;
-  ctx.indexRatio = indexRatio;
-  fpClearFlags();
-  if (mode)
-    findFoci(ctx, lens, own);
-  else
-    findFocus(ctx, lens, own);
+  LensModel multi;  // the frame's own multi-beam trace, when forced
+  if (m_options.forceMulti && model.beamMode() != kMultiBeamMode) {
+    multi.setState(model.state());
+    multi.setRayEnd(model.settings().rayEndX);
+    multi.setBeamMode(kMultiBeamMode);
+    multi.retrace();
+  }
   PictureRequest request;
-  request.drawing = {lens, mode, &ctx.results, buffer.data(), static_cast<int>(buffer.size())};
+  request.drawing = pictureOf(multi.hasBuffer() ? multi : model);
   request.options.legend = m_options.legend;
-  if (m_options.caption) request.options.caption = captionFacts(lens, settings, indexRatio);
+  if (m_options.caption) request.options.caption = captionFacts(model);
   request.viewWidth = m_options.viewWidth;
   request.viewHeight = m_options.viewHeight;
   request.pngDpi = m_options.dpi;

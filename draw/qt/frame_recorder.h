@@ -3,9 +3,8 @@
 // shown for the time the script waited after that retrace (at least 20 ms).
 //
 // The script command calls retraced() after every retrace, from one thread
-// at a time, and finish() once the script has ended. Each frame is traced
-// again here with a buffer of its own, so the caller hands over only the
-// lens and its settings.
+// at a time, and finish() once the script has ended. Each frame draws the
+// model's own records (forced multi-beam frames: those of a multi-beam copy).
 #pragma once
 
 #include <QImage>
@@ -16,6 +15,7 @@
 
 #include "draw/qt/gif_animation.h"
 #include "draw/qt/picture_export.h"
+#include "model/lens_model.h"
 
 namespace kelvane::draw {
 
@@ -38,11 +38,9 @@ class FrameRecorder {
   // all) before anything is run.
   ExportOutcome check() const;
 
-  // One retrace of `lens` with `settings` at `indexRatio` in beam mode
-  // `mode`. The frame before it is shown for `previousShownMs`, or for the
-  // time since it was recorded when not given.
-  ExportOutcome retraced(const Lens& lens, const BeamSettings& settings, double indexRatio,
-                         int mode, std::optional<int> previousShownMs = {});
+  // One retrace of `model`. The frame before it is shown for
+  // `previousShownMs`, or for the time since it was recorded when not given.
+  ExportOutcome retraced(const LensModel& model, std::optional<int> previousShownMs = {});
 
   // Writes the last frame (shown for `lastShownMs`, or the time since it)
   // and closes the GIF; with no frame at all no GIF is written.

@@ -60,7 +60,6 @@ const Palette& palette() {
 }  // namespace
 
 int GifAnimation::paletteIndex(QRgb rgb) { return palette().nearest(rgb & 0xFFFFFF); }
-QRgb GifAnimation::paletteColor(int index) { return palette().colors[index]; }
 
 // giflib's writes go to the file under construction, each one checked.
 static int writeToFile(GifFileType* gif, const GifByteType* data, int length) {

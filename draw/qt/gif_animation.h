@@ -39,7 +39,6 @@ class GifAnimation {
 
   // The palette index the writer gives to an RGB colour (for tests).
   static int paletteIndex(QRgb rgb);
-  static QRgb paletteColor(int index);
 
  private:
   bool fail(const std::string& what);

@@ -32,6 +32,7 @@
 #include "calc/focus_table.h"
 #include "lensui/lens_control.h"
 #include "lensui/lens_session.h"
+#include "lensui/lens_undo.h"
 #include "lensui/lens_wnd.h"
 #include "optics/focus.h"
 #include "optics/fpflags.h"
@@ -77,9 +78,7 @@ class FocusResultsWindowTest : public ::testing::Test {
     for (QWidget* w : QApplication::topLevelWidgets()) delete qobject_cast<FocusResultsWindow*>(w);
     LensSession& s = lensSession();
     delete s.view.data();
-    s.lens = kInitialLens;
-    s.settings = kInitialCurrentSettings;
-    s.ctx = TracerContext{};
+    s.model.reset();
     setMessageBoxHandler(nullptr);
     fs::remove_all(dir);
   }
@@ -197,6 +196,28 @@ TEST_F(FocusResultsWindowTest, ThePlotAndTheTableSelectEachOther) {
   EXPECT_EQ(w->table()->selectionModel()->selectedRows().size(), 0);
 }
 
+TEST_F(FocusResultsWindowTest, SteppingIntoARowIsOneUndoStepUndoneAndRedone) {
+  QWidget owner;
+  FocusResultsWindow* w =
+      openFocusResultsWindow(&owner, write("t.csv", sweepText()), programResultsHooks(&owner));
+  ASSERT_TRUE(w);
+  openLensView(&owner, kSingleBeamMode);
+  lensUndo().clear();
+  const LensState before = currentLensState();
+  const TraceResults tracedBefore = lensSession().model.results();
+  w->activateShownRow(0);
+  const LensState stepped = currentLensState();
+  ASSERT_FALSE(stepped == before);
+  QUndoStack& stack = lensUndo().stack();
+  EXPECT_EQ(stack.count(), 1);
+  stack.undo();
+  EXPECT_TRUE(currentLensState() == before);
+  EXPECT_EQ(lensSession().model.results().focus, tracedBefore.focus) << "retraced as it was";
+  stack.redo();
+  EXPECT_TRUE(currentLensState() == stepped);
+  lensUndo().clear();
+}
+
 TEST_F(FocusResultsWindowTest, ActivatingARowStepsIntoItsLensAndTheRetraceMatchesIt) {
   QWidget owner;
   const FocusResultsHooks hooks = programResultsHooks(&owner);
@@ -204,7 +225,7 @@ TEST_F(FocusResultsWindowTest, ActivatingARowStepsIntoItsLensAndTheRetraceMatche
   ASSERT_TRUE(w);
   // The user had locked the width and left multi-beam mode on.
   LensSession& s = lensSession();
-  s.ctx.indexRatio = kInitialIndexRatio;
+  s.model.setIndexRatio(kInitialIndexRatio);
   openLensView(&owner, kMultiBeamMode);
   setLockWidth(40);
 
@@ -217,18 +238,18 @@ TEST_F(FocusResultsWindowTest, ActivatingARowStepsIntoItsLensAndTheRetraceMatche
     w->table()->setFocus();
     w->table()->setCurrentIndex(w->proxy()->index(shown, 0));
     QTest::keyClick(w->table(), Qt::Key_Return);
-    EXPECT_EQ(s.lens.ivx, row.ivx);
-    EXPECT_EQ(s.lens.ivy, row.ivy);
-    EXPECT_EQ(s.lens.evx, row.evx);
-    EXPECT_EQ(s.lens.evy, row.evy);
-    EXPECT_EQ(s.lens.depth, row.depth);
-    EXPECT_EQ(s.lens.shape, 0);
+    EXPECT_EQ(s.model.lens().ivx, row.ivx);
+    EXPECT_EQ(s.model.lens().ivy, row.ivy);
+    EXPECT_EQ(s.model.lens().evx, row.evx);
+    EXPECT_EQ(s.model.lens().evy, row.evy);
+    EXPECT_EQ(s.model.lens().depth, row.depth);
+    EXPECT_EQ(s.model.lens().shape, 0);
     ASSERT_TRUE(s.view);
     ASSERT_TRUE(s.control);
-    EXPECT_EQ(s.beamMode, kSingleBeamMode);
-    EXPECT_FALSE(s.settings.locked());
-    EXPECT_NEAR(s.ctx.results.focus, row.focus, 0.5);
-    EXPECT_NEAR(s.ctx.results.dev, row.dev, 0.0005);
+    EXPECT_EQ(s.model.beamMode(), kSingleBeamMode);
+    EXPECT_FALSE(s.model.settings().locked());
+    EXPECT_NEAR(s.model.results().focus, row.focus, 0.5);
+    EXPECT_NEAR(s.model.results().dev, row.dev, 0.0005);
     EXPECT_TRUE(matched) << w->statusBar()->currentMessage().toStdString();
     EXPECT_EQ(s.control->controlAs<QLineEdit>(IDC_FOCUS)->text(), QString::number(row.focus));
     EXPECT_TRUE(w->statusBar()->currentMessage().endsWith("as in the row"));
@@ -255,8 +276,8 @@ TEST_F(FocusResultsWindowTest, ActivatingARowStepsIntoItsLensAndTheRetraceMatche
                    [&](const QString&, bool matches) { matched = matches; });
   matched = false;
   other->activateShownRow(0);
-  EXPECT_EQ(s.lens.shape, 1);
-  EXPECT_EQ(s.ctx.indexRatio, ratio);
+  EXPECT_EQ(s.model.lens().shape, 1);
+  EXPECT_EQ(s.model.indexRatio(), ratio);
   EXPECT_TRUE(matched) << other->statusBar()->currentMessage().toStdString();
 }
 

@@ -536,30 +536,30 @@ TEST_F(MainWindowTest, HtmlHelpShowsTheGuideInAWindowWhenNoViewerTakesIt) {
 TEST_F(MainWindowTest, TestCommandsTraceOnTheLensSessionWithItsIndex) {
   MainWindow w;
   LensSession& session = lensSession();
-  const double savedIndex = session.ctx.indexRatio;
-  session.ctx.indexRatio = 1.0 / 1.8;  // not the initial 1.5
+  const double savedIndex = session.model.indexRatio();
+  session.model.setIndexRatio(1.0 / 1.8);  // not the initial 1.5
 
   // The same test run on a context of its own, at the index in force and at
   // the initial one.
   TracerContext expected;
-  expected.indexRatio = session.ctx.indexRatio;
+  expected.indexRatio = session.model.indexRatio();
   testFindFocus(expected);
   TracerContext initial;
   testFindFocus(initial);
   ASSERT_NE(expected.results.focus, initial.results.focus) << "the index must matter";
 
-  session.ctx.results = TraceResults{};
+  session.model.reportContext().results = TraceResults{};
   w.action(CMD_TEST_FIND_FOCUS)->trigger();
-  EXPECT_EQ(&w.tracerContext(), &session.ctx);
-  EXPECT_EQ(session.ctx.results.focus, expected.results.focus);
-  EXPECT_EQ(session.ctx.results.dev, expected.results.dev);
-  EXPECT_EQ(session.ctx.results.beamCount, expected.results.beamCount);
+  EXPECT_EQ(&w.tracerContext(), &session.model.reportContext());
+  EXPECT_EQ(session.model.results().focus, expected.results.focus);
+  EXPECT_EQ(session.model.results().dev, expected.results.dev);
+  EXPECT_EQ(session.model.results().beamCount, expected.results.beamCount);
 
   // The multi-beam test lays out its locked width and stops there.
   w.action(CMD_TEST_MULTI_BEAM)->trigger();
-  EXPECT_EQ(session.ctx.results.width, 50.0);
-  EXPECT_EQ(session.ctx.results.spacing, 5.0);
-  session.ctx.indexRatio = savedIndex;
+  EXPECT_EQ(session.model.results().width, 50.0);
+  EXPECT_EQ(session.model.results().spacing, 5.0);
+  session.model.setIndexRatio(savedIndex);
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindowAndStopsTheTimer) {

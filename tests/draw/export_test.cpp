@@ -61,7 +61,7 @@ QByteArray readAll(const std::string& path) {
 }
 
 TEST_F(ExportTest, SvgDeclaresItsSizeInInchesAndRenders) {
-  r.request.options.caption = captionFacts(kInitialLens, kInitialCurrentSettings, r.ctx.indexRatio);
+  r.request.options.caption = captionFacts(LensModel());
   const std::string file = path("lens.SVG");
   ASSERT_TRUE(exportPicture(file, r.request).ok());
   QXmlStreamReader xml(readAll(file));

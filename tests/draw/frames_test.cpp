@@ -33,13 +33,19 @@ TEST(FrameRecorder, OneGifFramePerRetraceWithTheWaitsAsDelays) {
   options.viewHeight = 360;
   FrameRecorder recorder(options);
   ASSERT_TRUE(recorder.check().ok());
+  LensModel model;
   Lens lens = kInitialLens;
-  const double ratio = kInitialIndexRatio;
-  ASSERT_TRUE(recorder.retraced(lens, kInitialCurrentSettings, ratio, 0).ok());
+  auto retraced = [&](int mode, std::optional<int> shownMs) {
+    model.setLens(lens);
+    model.setBeamMode(mode);
+    model.retrace();
+    return recorder.retraced(model, shownMs).ok();
+  };
+  ASSERT_TRUE(retraced(0, {}));
   lens.depth = 80;
-  ASSERT_TRUE(recorder.retraced(lens, kInitialCurrentSettings, ratio, 0, 100).ok());
+  ASSERT_TRUE(retraced(0, 100));
   lens.shape = 1;
-  ASSERT_TRUE(recorder.retraced(lens, kInitialCurrentSettings, ratio, 1, 250).ok());
+  ASSERT_TRUE(retraced(1, 250));
   ASSERT_TRUE(recorder.finish(5).ok());  // held to 20 ms
   EXPECT_EQ(recorder.frames(), 3);
   for (const char* name : {"frame-0001.png", "frame-0002.png", "frame-0003.png"})

@@ -43,11 +43,11 @@ class LensControlStateTest : public ::testing::Test {
   static double freshFocus() {
     const LensSession& s = lensSession();
     TracerContext ctx;
-    ctx.indexRatio = s.ctx.indexRatio;
-    BeamSettings settings = s.settings;
+    ctx.indexRatio = s.model.indexRatio();
+    BeamSettings settings = s.model.settings();
     settings.pointsMode = 0;
     settings.traceBuffer = nullptr;
-    return findFocus(ctx, s.lens, settings);
+    return findFocus(ctx, s.model.lens(), settings);
   }
 
   LensWnd* view = nullptr;
@@ -57,47 +57,47 @@ class LensControlStateTest : public ::testing::Test {
 TEST_F(LensControlStateTest, NewLimitsCommitAndRetraceTheHeldValues) {
   const LensSession& s = lensSession();
   enter(IDC_XMAX, "150");  // ivx 219 and evx 143 against 150; depth 112 may stay
-  EXPECT_EQ(s.lens.ivx, 150.0);
+  EXPECT_EQ(s.model.lens().ivx, 150.0);
   EXPECT_EQ(edit(100)->text(), "150");
   EXPECT_EQ(slider(0)->value(), 150);
-  EXPECT_EQ(s.lens.evx, 143.0);
-  EXPECT_EQ(s.lens.depth, 112.0) << "a depth up to Xmax is kept";
+  EXPECT_EQ(s.model.lens().evx, 143.0);
+  EXPECT_EQ(s.model.lens().depth, 112.0) << "a depth up to Xmax is kept";
   EXPECT_EQ(edit(112)->text(), "112") << "the field shows the depth, not the trackbar's end";
   EXPECT_EQ(slider(4)->value(), 75);
-  EXPECT_DOUBLE_EQ(s.ctx.results.focus, freshFocus()) << "retraced with the held value";
-  EXPECT_EQ(edit(IDC_FOCUS)->text(), QString::number(int(s.ctx.results.focus + 0.5)));
+  EXPECT_DOUBLE_EQ(s.model.results().focus, freshFocus()) << "retraced with the held value";
+  EXPECT_EQ(edit(IDC_FOCUS)->text(), QString::number(int(s.model.results().focus + 0.5)));
   EXPECT_TRUE(dlg->copyLine().startsWith("150,163,143,260,112,CVCV"))
       << dlg->copyLine().toStdString();
 
   enter(IDC_YMAX, "100");
-  EXPECT_EQ(s.lens.ivy, 100.0);
-  EXPECT_EQ(s.lens.evy, 100.0);
+  EXPECT_EQ(s.model.lens().ivy, 100.0);
+  EXPECT_EQ(s.model.lens().evy, 100.0);
   EXPECT_EQ(edit(103)->text(), "100");
   EXPECT_EQ(edit(109)->text(), "100");
   enter(IDC_XMAX, "90");
-  EXPECT_EQ(s.lens.depth, 90.0);
+  EXPECT_EQ(s.model.lens().depth, 90.0);
   EXPECT_EQ(edit(112)->text(), "90");
-  EXPECT_DOUBLE_EQ(s.ctx.results.focus, freshFocus());
+  EXPECT_DOUBLE_EQ(s.model.results().focus, freshFocus());
   EXPECT_TRUE(dlg->copyLine().startsWith("90,100,90,100,90,CVCV")) << dlg->copyLine().toStdString();
 }
 
 TEST_F(LensControlStateTest, EnlargingTheViewCarriesTheExitRaysToTheNewWidth) {
   LensSession& s = lensSession();
   QTest::mouseClick(dlg->controlAs<QPushButton>(IDC_MULTI), Qt::LeftButton);
-  ASSERT_EQ(s.beamMode, kMultiBeamMode);
+  ASSERT_EQ(s.model.beamMode(), kMultiBeamMode);
   const int before = s.Xmax;
-  ASSERT_GT(s.ctx.results.fanCounts[4], 0);
+  ASSERT_GT(s.model.results().fanCounts[4], 0);
   view->resize(view->width() + 150, view->height());
   ASSERT_TRUE(test::waitFor([&] { return s.Xmax > before; }));
   EXPECT_EQ(s.Xmax, view->canvas()->width());
-  EXPECT_EQ(s.settings.rayEndX, s.Xmax);
+  EXPECT_EQ(s.model.settings().rayEndX, s.Xmax);
   EXPECT_EQ(edit(IDC_XMAX)->text(), QString::number(s.Xmax));
   // Point 2 of every recorded beam is where its exit ray ends.
   int records = 0;
-  for (int c : s.ctx.results.fanCounts) records += c;
+  for (int c : s.model.results().fanCounts) records += c;
   ASSERT_GT(records, 0);
   for (int i = 0; i < records; ++i)
-    ASSERT_EQ(s.traceBuffer[3 * i + 2].x, s.Xmax) << "beam record " << i;
+    ASSERT_EQ(s.model.buffer()[3 * i + 2].x, s.Xmax) << "beam record " << i;
 }
 
 TEST_F(LensControlStateTest, MultiBeamShowsNoFocusAndTheFanCounts) {
@@ -105,7 +105,7 @@ TEST_F(LensControlStateTest, MultiBeamShowsNoFocusAndTheFanCounts) {
   ASSERT_EQ(edit(IDC_FOCUS)->text(), "316");
   QTest::mouseClick(dlg->controlAs<QPushButton>(IDC_MULTI), Qt::LeftButton);
   for (int id : {IDC_FOCUS, IDC_DEV, IDC_DEVPCNT}) EXPECT_EQ(edit(id)->text(), "--") << id;
-  const auto& fans = s.ctx.results.fanCounts;
+  const auto& fans = s.model.results().fanCounts;
   const QString expected = QString("Fans 40..0\u00B0: %1 %2 %3 %4 %5")
                                .arg(fans[0])
                                .arg(fans[1])

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -66,7 +67,7 @@ TEST_F(LensControlTest, OpensWithTheCurrentLensTracedAndShown) {
   EXPECT_EQ(edit(IDC_RINDEX)->text(), "1.50");
   EXPECT_EQ(edit(IDC_XMAX)->text(), QString::number(s.Xmax));
   EXPECT_EQ(s.Xmax, view->canvas()->width());
-  EXPECT_EQ(s.settings.rayEndX, s.Xmax);
+  EXPECT_EQ(s.model.settings().rayEndX, s.Xmax);
   EXPECT_EQ(slider(4)->maximum(), s.Xmax / 2);
   EXPECT_EQ(slider(1)->maximum(), s.Ymax);
   EXPECT_TRUE(button(IDC_INGRESS_CV)->isChecked());
@@ -80,20 +81,20 @@ TEST_F(LensControlTest, TypedRowValuesAreClampedAndWrittenBack) {
   LensSession& s = lensSession();
   enter(100, "0");
   EXPECT_EQ(edit(100)->text(), "1");
-  EXPECT_EQ(s.lens.ivx, 1.0);
+  EXPECT_EQ(s.model.lens().ivx, 1.0);
   EXPECT_EQ(slider(0)->value(), 1);
   enter(103, "99999");
   EXPECT_EQ(edit(103)->text(), QString::number(s.Ymax));
-  EXPECT_EQ(s.lens.ivy, s.Ymax);
+  EXPECT_EQ(s.model.lens().ivy, s.Ymax);
   // A typed depth may go up to Xmax although its trackbar stops at Xmax / 2.
   enter(112, QString::number(s.Xmax - 10));
-  EXPECT_EQ(s.lens.depth, s.Xmax - 10);
+  EXPECT_EQ(s.model.lens().depth, s.Xmax - 10);
   EXPECT_EQ(edit(112)->text(), QString::number(s.Xmax - 10));
   EXPECT_EQ(slider(4)->value(), slider(4)->maximum());
   // An empty field is passed over and shows the value in force.
   enter(106, "");
   EXPECT_EQ(edit(106)->text(), "143");
-  EXPECT_EQ(s.lens.evx, 143.0);
+  EXPECT_EQ(s.model.lens().evx, 143.0);
 }
 
 TEST_F(LensControlTest, SliderStepsAndDragsRetraceAtOnce) {
@@ -102,21 +103,21 @@ TEST_F(LensControlTest, SliderStepsAndDragsRetraceAtOnce) {
   QTest::keyClick(slider(0), Qt::Key_Right);
   EXPECT_EQ(s.sliderValues[0], 220);
   EXPECT_EQ(edit(100)->text(), "220");
-  EXPECT_EQ(s.lens.ivx, 220.0);
+  EXPECT_EQ(s.model.lens().ivx, 220.0);
   // A drag: every position of the thumb retraces.
-  const double focusBefore = s.ctx.results.focus;
+  const double focusBefore = s.model.results().focus;
   slider(0)->setSliderDown(true);
   slider(0)->setSliderPosition(180);
-  EXPECT_EQ(s.lens.ivx, 180.0);
+  EXPECT_EQ(s.model.lens().ivx, 180.0);
   EXPECT_EQ(edit(100)->text(), "180");
-  EXPECT_NE(s.ctx.results.focus, focusBefore);
-  EXPECT_EQ(edit(IDC_FOCUS)->text(), QString::number(int(s.ctx.results.focus + 0.5)));
+  EXPECT_NE(s.model.results().focus, focusBefore);
+  EXPECT_EQ(edit(IDC_FOCUS)->text(), QString::number(int(s.model.results().focus + 0.5)));
   slider(0)->setSliderPosition(190);
-  EXPECT_EQ(s.lens.ivx, 190.0);
+  EXPECT_EQ(s.model.lens().ivx, 190.0);
   slider(0)->setSliderDown(false);
   // Jumps to an end are not taken.
   QTest::keyClick(slider(0), Qt::Key_Home);
-  EXPECT_EQ(s.lens.ivx, 190.0);
+  EXPECT_EQ(s.model.lens().ivx, 190.0);
   EXPECT_EQ(slider(0)->value(), 190);
 }
 
@@ -139,24 +140,24 @@ TEST_F(LensControlTest, MouseDragOfTheThumbRetracesWhileMoving) {
   QTest::mouseMove(depth, grab + QPoint(40, 0));
   // Still held: the lens already follows the thumb.
   EXPECT_TRUE(depth->isSliderDown());
-  EXPECT_GT(s.lens.depth, 112.0);
-  EXPECT_EQ(edit(112)->text(), QString::number(int(s.lens.depth)));
-  const double whileHeld = s.lens.depth;
+  EXPECT_GT(s.model.lens().depth, 112.0);
+  EXPECT_EQ(edit(112)->text(), QString::number(int(s.model.lens().depth)));
+  const double whileHeld = s.model.lens().depth;
   QTest::mouseMove(depth, grab + QPoint(60, 0));
-  EXPECT_GT(s.lens.depth, whileHeld);
+  EXPECT_GT(s.model.lens().depth, whileHeld);
   QTest::mouseRelease(depth, Qt::LeftButton, Qt::NoModifier, grab + QPoint(60, 0));
-  EXPECT_EQ(s.lens.depth, depth->value());
+  EXPECT_EQ(s.model.lens().depth, depth->value());
 }
 
 TEST_F(LensControlTest, UpDownArrowsAndKeysStepTheRow) {
   LensSession& s = lensSession();
   QTest::mouseClick(spin(101)->upButton(), Qt::LeftButton);
-  EXPECT_EQ(s.lens.ivx, 220.0);
+  EXPECT_EQ(s.model.lens().ivx, 220.0);
   EXPECT_EQ(slider(0)->value(), 220);
   EXPECT_EQ(edit(100)->text(), "220");
   edit(103)->setFocus();
   QTest::keyClick(edit(103), Qt::Key_Down);
-  EXPECT_EQ(s.lens.ivy, 162.0);
+  EXPECT_EQ(s.model.lens().ivy, 162.0);
   EXPECT_EQ(slider(1)->value(), 162);
 }
 
@@ -174,7 +175,7 @@ TEST_F(LensControlTest, HoldingAnArrowSpeedsUp) {
   EXPECT_TRUE(test::waitFor([&] { return sawStep(fast); }, 5000)) << "no step of " << fast;
   QTest::mouseRelease(s0->downButton(), Qt::LeftButton);
   EXPECT_EQ(positions.front(), 218);  // the first step is 1
-  EXPECT_EQ(lensSession().lens.ivx, positions.back());
+  EXPECT_EQ(lensSession().model.lens().ivx, positions.back());
 }
 
 TEST(UpDownAccel, ThreeStepsFromTheRange) {
@@ -192,58 +193,58 @@ TEST_F(LensControlTest, WidthLocksAndFillUnlocks) {
   LensSession& s = lensSession();
   QCheckBox* lock = dlg->controlAs<QCheckBox>(IDC_LOCK);
   enter(IDC_WIDTH_EDIT, "50");
-  EXPECT_TRUE(s.settings.locked());
-  EXPECT_EQ(s.settings.lockedWidth, 50.0);
+  EXPECT_TRUE(s.model.settings().locked());
+  EXPECT_EQ(s.model.settings().lockedWidth, 50.0);
   EXPECT_TRUE(lock->isChecked());
-  EXPECT_DOUBLE_EQ(s.ctx.results.width, 50.0);
+  EXPECT_DOUBLE_EQ(s.model.results().width, 50.0);
   enter(IDC_FILL_EDIT, "100");  // held to 99
   EXPECT_EQ(edit(IDC_FILL_EDIT)->text(), "99");
-  EXPECT_FALSE(s.settings.locked());
-  EXPECT_DOUBLE_EQ(s.settings.fill, 0.99);
+  EXPECT_FALSE(s.model.settings().locked());
+  EXPECT_DOUBLE_EQ(s.model.settings().fill, 0.99);
   EXPECT_FALSE(lock->isChecked());
   QTest::mouseClick(spin(IDC_WIDTH_SPIN)->upButton(), Qt::LeftButton);
-  EXPECT_TRUE(s.settings.locked());
+  EXPECT_TRUE(s.model.settings().locked());
   EXPECT_TRUE(lock->isChecked());
   QTest::mouseClick(spin(IDC_FILL_SPIN)->downButton(), Qt::LeftButton);
-  EXPECT_FALSE(s.settings.locked());
-  EXPECT_DOUBLE_EQ(s.settings.fill, 0.98);
+  EXPECT_FALSE(s.model.settings().locked());
+  EXPECT_DOUBLE_EQ(s.model.settings().fill, 0.98);
   // "&Lock" takes the traced width and does not retrace.
-  s.ctx.results.focus = 12345;
+  QSignalSpy retraces(&lensSessionNotifier(), &LensSessionNotifier::retraced);
   QTest::mouseClick(lock, Qt::LeftButton);
-  EXPECT_TRUE(s.settings.locked());
-  EXPECT_EQ(s.settings.lockedWidth, s.ctx.results.width);
-  EXPECT_EQ(s.ctx.results.focus, 12345);
+  EXPECT_TRUE(s.model.settings().locked());
+  EXPECT_EQ(s.model.settings().lockedWidth, s.model.results().width);
+  EXPECT_EQ(retraces.count(), 0);
 }
 
 TEST_F(LensControlTest, ScriptLockAndFillOperations) {
   LensSession& s = lensSession();
   QCheckBox* lock = dlg->controlAs<QCheckBox>(IDC_LOCK);
   setLockWidth(80);
-  EXPECT_TRUE(s.settings.locked());
-  EXPECT_EQ(s.settings.lockedWidth, 80.0);
+  EXPECT_TRUE(s.model.settings().locked());
+  EXPECT_EQ(s.model.settings().lockedWidth, 80.0);
   EXPECT_TRUE(lock->isChecked());
   EXPECT_EQ(edit(IDC_WIDTH_EDIT)->text(), "80");
   setLockWidth(-1);
-  EXPECT_FALSE(s.settings.locked());
+  EXPECT_FALSE(s.model.settings().locked());
   EXPECT_FALSE(lock->isChecked());
   setLockWidth(0);  // locks again, keeping the width
-  EXPECT_TRUE(s.settings.locked());
-  EXPECT_EQ(s.settings.lockedWidth, 80.0);
+  EXPECT_TRUE(s.model.settings().locked());
+  EXPECT_EQ(s.model.settings().lockedWidth, 80.0);
   EXPECT_TRUE(lock->isChecked());
   setFillPercent(0);
-  EXPECT_DOUBLE_EQ(s.settings.fill, 0.01);
+  EXPECT_DOUBLE_EQ(s.model.settings().fill, 0.01);
   EXPECT_FALSE(lock->isChecked());
   EXPECT_EQ(edit(IDC_FILL_EDIT)->text(), "1");
   setFillPercent(-7);
-  EXPECT_DOUBLE_EQ(s.settings.fill, 0.01);
+  EXPECT_DOUBLE_EQ(s.model.settings().fill, 0.01);
   setFillPercent(250);
-  EXPECT_DOUBLE_EQ(s.settings.fill, 0.99);
+  EXPECT_DOUBLE_EQ(s.model.settings().fill, 0.99);
   EXPECT_EQ(edit(IDC_FILL_EDIT)->text(), "99");
 }
 
 TEST_F(LensControlTest, RefreshShowsALensWrittenFromOutside) {
   LensSession& s = lensSession();
-  s.lens = Lens{200.4, 150.6, 143, 260, 90, 1};
+  s.model.setLens(Lens{200.4, 150.6, 143, 260, 90, 1});
   refreshLensControl();
   EXPECT_EQ(edit(100)->text(), "200");
   EXPECT_EQ(edit(103)->text(), "151");
@@ -251,8 +252,8 @@ TEST_F(LensControlTest, RefreshShowsALensWrittenFromOutside) {
   EXPECT_TRUE(button(IDC_EGRESS_CC)->isChecked());
   EXPECT_TRUE(button(IDC_INGRESS_CV)->isChecked());
   // Retraced on the lens as written (no commit of the slider values).
-  EXPECT_EQ(s.lens.ivx, 200.4);
-  EXPECT_GT(s.ctx.results.focus, 0);
+  EXPECT_EQ(s.model.lens().ivx, 200.4);
+  EXPECT_GT(s.model.results().focus, 0);
 }
 
 // A flag left raised by other work on this thread (drawing, layout) must
@@ -264,12 +265,12 @@ TEST_F(LensControlTest, AFlagLeftByOtherWorkDoesNotChangeTheResults) {
   volatile double quotient = 1.0 / zero;  // raises division by zero
   (void)quotient;
   refreshLensControl();
-  const TraceResults& shown = lensSession().ctx.results;
+  const TraceResults& shown = lensSession().model.results();
   TracerContext clean;
-  BeamSettings settings = lensSession().settings;
+  BeamSettings settings = lensSession().model.settings();
   settings.pointsMode = 0;
   settings.traceBuffer = nullptr;
-  findFocus(clean, lensSession().lens, settings);
+  findFocus(clean, lensSession().model.lens(), settings);
   EXPECT_EQ(shown.focus, clean.results.focus);
   EXPECT_EQ(shown.dev, clean.results.dev) << "the outermost beam took part";
 }
@@ -277,22 +278,22 @@ TEST_F(LensControlTest, AFlagLeftByOtherWorkDoesNotChangeTheResults) {
 TEST_F(LensControlTest, ShapeButtonsAndNoFocus) {
   LensSession& s = lensSession();
   // The selected button again: nothing changes, no retrace.
-  s.ctx.results.focus = 12345;
+  QSignalSpy retraces(&lensSessionNotifier(), &LensSessionNotifier::retraced);
   QTest::mouseClick(button(IDC_INGRESS_CV), Qt::LeftButton);
-  EXPECT_EQ(s.ctx.results.focus, 12345);
-  EXPECT_EQ(s.lens.shape, 0);
+  EXPECT_EQ(retraces.count(), 0);
+  EXPECT_EQ(s.model.lens().shape, 0);
   // Ingress CC makes "CCCV": the exit rays diverge, no focus.
   QTest::mouseClick(button(IDC_INGRESS_CC), Qt::LeftButton);
-  EXPECT_EQ(s.lens.shape, 2);
+  EXPECT_EQ(s.model.lens().shape, 2);
   EXPECT_TRUE(button(IDC_INGRESS_CC)->isChecked());
   EXPECT_FALSE(button(IDC_INGRESS_CV)->isChecked());
-  EXPECT_EQ(s.ctx.results.focus, 0.0);
+  EXPECT_EQ(s.model.results().focus, 0.0);
   for (int id : {IDC_FOCUS, IDC_DEV, IDC_DEVPCNT}) EXPECT_EQ(edit(id)->text(), "--");
   QTest::mouseClick(button(IDC_EGRESS_CC), Qt::LeftButton);
-  EXPECT_EQ(s.lens.shape, 3);
+  EXPECT_EQ(s.model.lens().shape, 3);
   QTest::mouseClick(button(IDC_INGRESS_CV), Qt::LeftButton);
   QTest::mouseClick(button(IDC_EGRESS_CV), Qt::LeftButton);
-  EXPECT_EQ(s.lens.shape, 0);
+  EXPECT_EQ(s.model.lens().shape, 0);
   EXPECT_EQ(edit(IDC_FOCUS)->text(), "316");
 }
 
@@ -300,11 +301,11 @@ TEST_F(LensControlTest, BadRefractiveIndexIsPassedOver) {
   LensSession& s = lensSession();
   for (const char* bad : {"", "0", ".", "0.00"}) {
     enter(IDC_RINDEX, bad);
-    EXPECT_DOUBLE_EQ(s.ctx.indexRatio, 1.0 / 1.5) << bad;
+    EXPECT_DOUBLE_EQ(s.model.indexRatio(), 1.0 / 1.5) << bad;
     EXPECT_EQ(edit(IDC_RINDEX)->text(), "1.50") << bad;
   }
   enter(IDC_RINDEX, "1.6");
-  EXPECT_DOUBLE_EQ(s.ctx.indexRatio, 1.0 / 1.6);
+  EXPECT_DOUBLE_EQ(s.model.indexRatio(), 1.0 / 1.6);
   EXPECT_EQ(edit(IDC_RINDEX)->text(), "1.6");
   EXPECT_NE(edit(IDC_FOCUS)->text(), "316");  // retraced with the new index
 }
@@ -321,7 +322,7 @@ TEST_F(LensControlTest, BadLimitsLeaveEverySliderARange) {
   // Xmax 1 would give the depth row the empty range 1..0.
   enter(IDC_XMAX, "1");
   EXPECT_EQ(s.Xmax, 1);
-  EXPECT_EQ(s.settings.rayEndX, 1.0);
+  EXPECT_EQ(s.model.settings().rayEndX, 1.0);
   for (int r = 0; r < kSliderRows; ++r) EXPECT_GE(slider(r)->maximum(), slider(r)->minimum()) << r;
   enter(IDC_XMAX, "1200");
   EXPECT_EQ(slider(0)->maximum(), 1200);

@@ -33,7 +33,7 @@ TEST(LensMaker, RemembersTheFacesButLeavesTheLensAlone) {
   LensMaker again(nullptr);
   EXPECT_TRUE(button(again, IDC_MAKER_INGRESS_CC)->isChecked());
   EXPECT_TRUE(button(again, IDC_MAKER_EGRESS_CV)->isChecked());
-  EXPECT_EQ(lensSession().lens.shape, 0);
+  EXPECT_EQ(lensSession().model.lens().shape, 0);
   QTest::mouseClick(button(again, IDC_MAKER_EGRESS_CC), Qt::LeftButton);
   QTest::mouseClick(button(again, IDC_MAKER_INGRESS_CV), Qt::LeftButton);
   EXPECT_EQ(lensMakerShape(), 1);

@@ -20,6 +20,9 @@
 namespace kelvane {
 namespace {
 
+// A point of the picture's display list as the device pixel it lands on.
+QPoint px(draw::Point p) { return QPoint(static_cast<int>(p.x), static_cast<int>(p.y)); }
+
 using test::countColor;
 using test::isColor;
 using test::whiteImage;
@@ -68,12 +71,12 @@ TEST(PaintLensRounding, AddHalfAndTruncateTowardZero) {
 
 TEST(PaintLensOrigin, OneEighthForConvexOneQuarterForConcaveIngress) {
   Lens lens = kInitialLens;
-  EXPECT_EQ(lensOrigin(lens, 803, 601), QPoint(100, 300));  // both divisions truncate
+  EXPECT_EQ(px(draw::lensOriginPixel(lens, 803, 601)), QPoint(100, 300));  // both divisions truncate
   lens.shape = SHAPE_INGRESS_CC;
-  EXPECT_EQ(lensOrigin(lens, 803, 601), QPoint(200, 300));
+  EXPECT_EQ(px(draw::lensOriginPixel(lens, 803, 601)), QPoint(200, 300));
 
   // The depth line starts at the ingress vertex: from x = 100 (convex) ...
-  const QRgb depth = kDepthPenColor;
+  const QRgb depth = qRgb(draw::kDepthColor.r, draw::kDepthColor.g, draw::kDepthColor.b);
   LensDrawing d{kInitialLens, 0, nullptr, nullptr, 0};
   QImage img = paint(d);
   EXPECT_TRUE(isColor(img, 100 + 56, 300, depth));
@@ -117,7 +120,7 @@ TEST(PaintLensGlass, TintFillsTheGlassAndNothingElseForEveryShape) {
     Lens l = kInitialLens;
     l.shape = shape;
     const QImage img = paint(LensDrawing{l, 0, nullptr, nullptr, 0});  // 1 unit = 1 pixel
-    const QPoint o = lensOrigin(l, 800, 600);
+    const QPoint o = px(draw::lensOriginPixel(l, 800, 600));
     const auto at = [&](double x, double y) {
       return QPoint(o.x() + roundUnit(x), o.y() - roundUnit(y));
     };
@@ -261,14 +264,14 @@ TEST(PaintLensMultiBeam, FanStartPointRoundsTwiceWithTheTruncatingRule) {
   // Fan 2 (20 degrees) from left = -50: (-50 - 50) * tan = -36.40 rounds to
   // -35.9 truncated = -35 (nearest would be -36); plus 30 gives -5, and the
   // outer rounding of -5 is -4.5 truncated = -4.
-  EXPECT_EQ(fanStartPoint(-50, 2, TracePoint{50, 30}), QPoint(-42, -4));
+  EXPECT_EQ(px(draw::fanStartPoint(-50, 2, TracePoint{50, 30})), QPoint(-42, -4));
   // The first rounding happens before y0 is added: -35 + 0.9 = -34.1 -> -33.
-  EXPECT_EQ(fanStartPoint(-50, 2, TracePoint{50, 0.9}), QPoint(-42, -33));
+  EXPECT_EQ(px(draw::fanStartPoint(-50, 2, TracePoint{50, 0.9})), QPoint(-42, -33));
   // The 0 degree fan starts level with its beam, 16 units right of the edge.
-  EXPECT_EQ(fanStartPoint(-111, 4, TracePoint{20, 77.4}), QPoint(-95, 77));
+  EXPECT_EQ(px(draw::fanStartPoint(-111, 4, TracePoint{20, 77.4})), QPoint(-95, 77));
   // The 40 degree fan: (left - x0) * tan(40 * 22/7 / 180).
   const double slope40 = std::tan(40 * DEG_TO_RAD);
-  EXPECT_EQ(fanStartPoint(-100, 0, TracePoint{10, 100}).y(),
+  EXPECT_EQ(px(draw::fanStartPoint(-100, 0, TracePoint{10, 100})).y(),
             roundUnit(roundUnit(-110 * slope40) + 100));
 }
 
@@ -290,8 +293,8 @@ TEST(PaintLensMultiBeam, FanStartPointsAndWavefront) {
   // round(-84) = -83.
   const double slope = std::tan(20 * DEG_TO_RAD);
   ASSERT_EQ(roundUnit((-100 - 50) * slope), -54);
-  EXPECT_EQ(fanStartPoint(-100, 2, buffer[0]), QPoint(-92, -23));
-  EXPECT_EQ(fanStartPoint(-100, 2, buffer[3]), QPoint(-92, -83));
+  EXPECT_EQ(px(draw::fanStartPoint(-100, 2, buffer[0])), QPoint(-92, -23));
+  EXPECT_EQ(px(draw::fanStartPoint(-100, 2, buffer[3])), QPoint(-92, -83));
   // The wavefront joins the two start points, and nothing lies beyond them.
   for (int y = 323; y <= 383; ++y) EXPECT_TRUE(isColor(img, 8, y, kBlue)) << y;
   EXPECT_FALSE(isColor(img, 8, 321, kBlue));
@@ -332,7 +335,7 @@ class LensViewLegendTest : public ::testing::Test {
 
 TEST_F(LensViewLegendTest, ViewMenuSwitchesTheKeyWhichNeverCoversTheFocus) {
   LensWnd* view = openLensView(nullptr, kSingleBeamMode);
-  ASSERT_TRUE(test::waitFor([&] { return lensSession().ctx.results.beamCount > 0; }));
+  ASSERT_TRUE(test::waitFor([&] { return lensSession().model.results().beamCount > 0; }));
   QAction* legend = nullptr;
   for (QAction* a : view->findChildren<QAction*>())
     if (a->data().toInt() == IDM_LENS_LEGEND) legend = a;
@@ -355,9 +358,9 @@ TEST_F(LensViewLegendTest, ViewMenuSwitchesTheKeyWhichNeverCoversTheFocus) {
   QImage shot = view->canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_GT(frame(shot), 100);
   // The focus dot stays red and whole under the key.
-  const QPoint o = lensOrigin(lensSession().lens, shot.width(), shot.height());
+  const QPoint o = px(draw::lensOriginPixel(lensSession().model.lens(), shot.width(), shot.height()));
   const double unit = view->canvas()->logicalDpiX() / 100.0;
-  const int dotX = o.x() + static_cast<int>(ingressFarFocus(lensSession().lens) * unit);
+  const int dotX = o.x() + static_cast<int>(ingressFarFocus(lensSession().model.lens()) * unit);
   int red = 0;
   for (int dx = -2; dx <= 2; ++dx)
     for (int dy = -2; dy <= 2; ++dy) red += test::isColor(shot, dotX + dx, o.y() + dy, kRed);
@@ -404,7 +407,7 @@ class LensViewExportTest : public ::testing::Test {
 
 TEST_F(LensViewExportTest, ExportAfterPrintWritesThePictureTheViewShows) {
   LensWnd* view = openLensView(nullptr, kSingleBeamMode);
-  ASSERT_TRUE(test::waitFor([&] { return lensSession().ctx.results.beamCount > 0; }));
+  ASSERT_TRUE(test::waitFor([&] { return lensSession().model.results().beamCount > 0; }));
   const QList<QAction*> items = view->menuBar()->actions();
   ASSERT_GE(items.size(), 3);
   EXPECT_EQ(items[1]->text(), QStringLiteral("&Print"));
@@ -423,8 +426,8 @@ TEST_F(LensViewExportTest, ExportAfterPrintWritesThePictureTheViewShows) {
   // At 96 dpi the file is the view's client area, the focus dot in its place.
   const QImage shot = view->canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(file.size(), shot.size());
-  const QPoint o = lensOrigin(lensSession().lens, shot.width(), shot.height());
-  const int dotX = o.x() + static_cast<int>(ingressFarFocus(lensSession().lens) * 0.96);
+  const QPoint o = px(draw::lensOriginPixel(lensSession().model.lens(), shot.width(), shot.height()));
+  const int dotX = o.x() + static_cast<int>(ingressFarFocus(lensSession().model.lens()) * 0.96);
   EXPECT_TRUE(isColor(shot, dotX, o.y(), kRed));
   EXPECT_TRUE(isColor(file, dotX, o.y(), kRed));
   delete view;

@@ -27,11 +27,7 @@ inline void resetLensSession() {
   ensureApplication();
   LensSession& s = lensSession();
   delete s.view.data();
-  s.lens = kInitialLens;
-  s.settings = kInitialCurrentSettings;
-  s.settings.traceBuffer = s.traceBuffer.get();
-  s.ctx = TracerContext{};
-  s.beamMode = kSingleBeamMode;
+  s.model.reset();
   s.Xmax = s.Ymax = 0;
   s.sliderValues = {};
   s.widthValue = 0;

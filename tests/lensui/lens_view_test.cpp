@@ -83,33 +83,33 @@ TEST_F(LensViewTest, BeamModeOwnsOneBufferAndReusesIt) {
   LensSession& s = lensSession();
   LensWnd* view = openLensView(nullptr, kMultiBeamMode);
   EXPECT_EQ(traceAllocCount(), 1);
-  EXPECT_EQ(s.settings.pointsMode, 1);
-  EXPECT_EQ(s.traceBufferPoints, MULTI_BEAM_POINTS);
+  EXPECT_EQ(s.model.settings().pointsMode, 1);
+  EXPECT_EQ(s.model.bufferPoints(), MULTI_BEAM_POINTS);
   int fans = 0;
-  for (int c : s.ctx.results.fanCounts) fans += c;
+  for (int c : s.model.results().fanCounts) fans += c;
   EXPECT_GT(fans, 0);
   EXPECT_TRUE(s.control->controlAs<QPushButton>(IDC_MULTI)->isChecked());
 
   // The same mode keeps the buffer.
-  const TracePoint* buffer = s.settings.traceBuffer;
+  const TracePoint* buffer = s.model.buffer();
   setBeamMode(kMultiBeamMode);
-  EXPECT_EQ(s.settings.traceBuffer, buffer);
+  EXPECT_EQ(s.model.buffer(), buffer);
   EXPECT_EQ(traceAllocCount(), 1);
 
   // The "Multi" button switches back to single-beam and retraces.
   QTest::mouseClick(s.control->controlAs<QPushButton>(IDC_MULTI), Qt::LeftButton);
-  EXPECT_EQ(s.beamMode, kSingleBeamMode);
-  EXPECT_EQ(s.settings.pointsMode, 3);
-  EXPECT_EQ(s.traceBufferPoints, SINGLE_BEAM_POINTS);
+  EXPECT_EQ(s.model.beamMode(), kSingleBeamMode);
+  EXPECT_EQ(s.model.settings().pointsMode, 3);
+  EXPECT_EQ(s.model.bufferPoints(), SINGLE_BEAM_POINTS);
   EXPECT_EQ(traceAllocCount(), 1);
-  EXPECT_EQ(s.ctx.results.beamCount, 5);
+  EXPECT_EQ(s.model.results().beamCount, 5);
 
   // The menu's other mode switches the open view and traces the new mode.
   EXPECT_EQ(openLensView(nullptr, kMultiBeamMode), view);
-  EXPECT_EQ(s.beamMode, kMultiBeamMode);
+  EXPECT_EQ(s.model.beamMode(), kMultiBeamMode);
   EXPECT_TRUE(s.control->controlAs<QPushButton>(IDC_MULTI)->isChecked());
   fans = 0;
-  for (int c : s.ctx.results.fanCounts) fans += c;
+  for (int c : s.model.results().fanCounts) fans += c;
   EXPECT_GT(fans, 0);
 
   int stops = 0;
@@ -117,7 +117,7 @@ TEST_F(LensViewTest, BeamModeOwnsOneBufferAndReusesIt) {
   view->close();
   ASSERT_TRUE(test::waitFor([&] { return !s.view; }));
   EXPECT_EQ(traceAllocCount(), 0);
-  EXPECT_EQ(s.settings.traceBuffer, nullptr);
+  EXPECT_EQ(s.model.buffer(), nullptr);
   EXPECT_EQ(s.control, nullptr);
   EXPECT_GE(stops, 1);
   s.stopScript = nullptr;
@@ -126,10 +126,10 @@ TEST_F(LensViewTest, BeamModeOwnsOneBufferAndReusesIt) {
 TEST_F(LensViewTest, AModeSetBeforeTheViewIsAdopted) {
   LensSession& s = lensSession();
   setBeamMode(kMultiBeamMode);  // a script asks for multi-beam first
-  const TracePoint* buffer = s.settings.traceBuffer;
+  const TracePoint* buffer = s.model.buffer();
   EXPECT_EQ(traceAllocCount(), 1);
   openLensView(nullptr, kMultiBeamMode);
-  EXPECT_EQ(s.settings.traceBuffer, buffer);
+  EXPECT_EQ(s.model.buffer(), buffer);
   EXPECT_EQ(traceAllocCount(), 1);
   delete s.view.data();
   EXPECT_EQ(traceAllocCount(), 0);
@@ -139,23 +139,23 @@ TEST_F(LensViewTest, AViewOpenedInTheOtherModeGetsItsOwnBuffer) {
   LensSession& s = lensSession();
   setBeamMode(kMultiBeamMode);
   openLensView(nullptr, kSingleBeamMode);
-  EXPECT_EQ(s.beamMode, kSingleBeamMode);
-  EXPECT_EQ(s.settings.pointsMode, 3);
-  EXPECT_EQ(s.traceBufferPoints, SINGLE_BEAM_POINTS);
+  EXPECT_EQ(s.model.beamMode(), kSingleBeamMode);
+  EXPECT_EQ(s.model.settings().pointsMode, 3);
+  EXPECT_EQ(s.model.bufferPoints(), SINGLE_BEAM_POINTS);
   EXPECT_EQ(traceAllocCount(), 1);
-  EXPECT_EQ(s.ctx.results.beamCount, 5);
+  EXPECT_EQ(s.model.results().beamCount, 5);
 }
 
 TEST_F(LensViewTest, ANewBufferHoldsNoBeamsUntilTraced) {
   LensSession& s = lensSession();
   openLensView(nullptr, kSingleBeamMode);
-  EXPECT_EQ(s.ctx.results.beamCount, 5);
+  EXPECT_EQ(s.model.results().beamCount, 5);
   s.control->close();  // no dialog: nothing retraces the new buffer
   setBeamMode(kMultiBeamMode);
-  EXPECT_EQ(s.ctx.results.beamCount, 0);
-  for (int c : s.ctx.results.fanCounts) EXPECT_EQ(c, 0);
+  EXPECT_EQ(s.model.results().beamCount, 0);
+  for (int c : s.model.results().fanCounts) EXPECT_EQ(c, 0);
   setBeamMode(kSingleBeamMode);
-  EXPECT_EQ(s.ctx.results.beamCount, 0);
+  EXPECT_EQ(s.model.results().beamCount, 0);
   EXPECT_EQ(traceAllocCount(), 1);
 }
 
@@ -179,7 +179,9 @@ TEST_F(LensViewTest, ResizeNeverDropsBelowTheSliderValues) {
   EXPECT_EQ(s.Ymax, view->canvas()->height());
   // With the dialog closed the slider values follow the lens.
   s.control->close();
-  s.lens.ivx = 250.6;
+  Lens wider = s.model.lens();
+  wider.ivx = 250.6;
+  s.model.setLens(wider);
   view->resize(900, 800);
   ASSERT_TRUE(test::waitFor([&] { return view->canvas()->width() == 900; }))
       << view->canvas()->width();

@@ -86,9 +86,9 @@ TEST_F(ScriptEndToEnd, TheButtonRunsAScriptThatMovesTheSlidersAndResults) {
   EXPECT_TRUE(dlg->controlAs<QPushButton>(IDC_EGRESS_CC)->isChecked());
   EXPECT_EQ(edit(IDC_WIDTH_EDIT)->text(), "150") << "the width fade ends locked at 150";
   const LensSession& s = lensSession();
-  EXPECT_TRUE(s.settings.locked());
-  EXPECT_EQ(s.ctx.results.width, 150);
-  EXPECT_EQ(edit(IDC_FOCUS)->text(), QString::number(static_cast<int>(s.ctx.results.focus + 0.5)));
+  EXPECT_TRUE(s.model.settings().locked());
+  EXPECT_EQ(s.model.results().width, 150);
+  EXPECT_EQ(edit(IDC_FOCUS)->text(), QString::number(static_cast<int>(s.model.results().focus + 0.5)));
   EXPECT_NE(edit(IDC_FOCUS)->text(), "316");
   EXPECT_EQ(scriptButton()->text(), "&Script");
   EXPECT_FALSE(dlg->control(IDC_STATUS)->isEnabled()) << "the status line is disabled at the end";
@@ -125,7 +125,7 @@ TEST_F(ScriptEndToEnd, ClosingTheDialogWhilePausedEndsTheRun) {
   dlg->close();
   ASSERT_TRUE(waitIdle());
   EXPECT_EQ(ui->runner().scriptRunState(), SCRIPT_STOPPED);
-  EXPECT_EQ(lensSession().lens.ivx, 219) << "nothing after the pause ran";
+  EXPECT_EQ(lensSession().model.lens().ivx, 219) << "nothing after the pause ran";
 }
 
 TEST_F(ScriptEndToEnd, QuittingWhileAScriptSleepsEndsIt) {
@@ -204,11 +204,11 @@ TEST_F(ScriptEndToEnd, SaveAppendsASnapshotThatRunsAsAScript) {
   EXPECT_EQ(rindex, "rindex 1.50");
   EXPECT_EQ(lens, "lens 219,163,143,260,112,CVCV");
   // Run it back after changing the lens: the snapshot restores it.
-  lensSession().lens.ivx = 300;
+  lensSession().model.setLens(Lens{300, 163, 143, 260, 112, 0});
   pick("snap.lens");  // the open dialog picks the saved file
   press();
   ASSERT_TRUE(waitIdle());
-  EXPECT_EQ(lensSession().lens.ivx, 219);
+  EXPECT_EQ(lensSession().model.lens().ivx, 219);
 }
 
 }  // namespace

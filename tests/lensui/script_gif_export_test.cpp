@@ -88,8 +88,8 @@ TEST_F(ScriptGifExport, EveryRetraceBecomesOneFrameAtTheViewsSize) {
   EXPECT_EQ(file->SWidth, viewWidth);
   DGifCloseFile(file, &err);
   // The live session was not touched by the run.
-  EXPECT_EQ(lensSession().lens.shape, kInitialLens.shape);
-  EXPECT_EQ(lensSession().lens.evx, kInitialLens.evx);
+  EXPECT_EQ(lensSession().model.lens().shape, kInitialLens.shape);
+  EXPECT_EQ(lensSession().model.lens().evx, kInitialLens.evx);
 }
 
 TEST_F(ScriptGifExport, CancelStopsTheScriptAndLeavesNoFile) {

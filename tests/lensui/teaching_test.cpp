@@ -65,13 +65,13 @@ class TeachingTest : public ::testing::Test {
 // against its height (point 0).
 void expectPlotShowsTheRecords(AberrationWnd* plot) {
   const LensSession& s = lensSession();
-  const TraceResults& res = s.ctx.results;
+  const TraceResults& res = s.model.results();
   const QList<QPointF> exits = plot->exitPoints()->points();
   const QList<QPointF> inner = plot->innerPoints()->points();
   ASSERT_EQ(exits.size(), res.beamCount);
   ASSERT_EQ(inner.size(), res.beamCount);
   for (int k = 0; k < res.beamCount; ++k) {
-    const TracePoint* rec = s.traceBuffer.get() + 4 * k;
+    const TracePoint* rec = s.model.buffer() + 4 * k;
     EXPECT_EQ(exits[k], QPointF(rec[2].x, rec[0].y)) << k;
     EXPECT_EQ(rec[2].y, 0.0) << k;
     EXPECT_EQ(inner[k], QPointF(rec[3].x, rec[0].y)) << k;
@@ -106,14 +106,14 @@ TEST_F(TeachingTest, TheAberrationPlotShowsTheTracedCrossingsAndFollowsTheSlider
   dlg->controlAs<QAbstractButton>(IDC_EGRESS_CC)->click();
   expectPlotShowsTheRecords(plot);
   slider(0)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-  EXPECT_EQ(lensSession().lens.ivx, 220);
+  EXPECT_EQ(lensSession().model.lens().ivx, 220);
   expectPlotShowsTheRecords(plot);
-  const double singleFocus = lensSession().ctx.results.focus;
+  const double singleFocus = lensSession().model.results().focus;
 
   // The fans hold no crossings: the plot traces the same lens as single
   // beams on its own and leaves the view's trace alone.
   dlg->controlAs<QAbstractButton>(IDC_MULTI)->click();
-  ASSERT_EQ(lensSession().beamMode, kMultiBeamMode);
+  ASSERT_EQ(lensSession().model.beamMode(), kMultiBeamMode);
   EXPECT_EQ(plot->exitPoints()->count(), 5);
   EXPECT_DOUBLE_EQ(plot->curve().focus, singleFocus);
   EXPECT_EQ(plot->focusLine()->at(0).x(), singleFocus);
@@ -139,10 +139,10 @@ TEST_F(TeachingTest, PerfectFocusMeetsInOnePointAndKeepsItsFractions) {
     EXPECT_NE(menuItem(name), nullptr) << name;
   perfect->trigger();
   const double ivy = 219 * std::sqrt(1 - 1 / 2.25);
-  EXPECT_DOUBLE_EQ(s.lens.ivy, ivy);
-  EXPECT_DOUBLE_EQ(s.lens.depth, 105);
-  EXPECT_NEAR(s.ctx.results.focus, 365, 1e-9);
-  EXPECT_LT(s.ctx.results.dev, 1e-9);
+  EXPECT_DOUBLE_EQ(s.model.lens().ivy, ivy);
+  EXPECT_DOUBLE_EQ(s.model.lens().depth, 105);
+  EXPECT_NEAR(s.model.results().focus, 365, 1e-9);
+  EXPECT_LT(s.model.results().dev, 1e-9);
   EXPECT_EQ(edit(IDC_FOCUS)->text(), "365");
   EXPECT_EQ(edit(IDC_DEVPCNT)->text(), "0.00");
   // The sliders show the values rounded, the lens keeps them whole: also
@@ -153,19 +153,19 @@ TEST_F(TeachingTest, PerfectFocusMeetsInOnePointAndKeepsItsFractions) {
   view->resize(view->width() + 20, view->height());
   openLensControl();
   ASSERT_NE(s.control, nullptr);
-  EXPECT_EQ(s.lens.ivy, ivy);
-  EXPECT_LT(s.ctx.results.dev, 1e-9);
+  EXPECT_EQ(s.model.lens().ivy, ivy);
+  EXPECT_LT(s.model.results().dev, 1e-9);
 
   // Built for the index in force; the start-up meniscus brings back 1.5.
-  s.ctx.indexRatio = 1 / 1.33;
+  s.model.setIndexRatio(1 / 1.33);
   ASSERT_TRUE(applyLensPreset("Perfect focus"));
-  EXPECT_NEAR(s.ctx.results.focus, 219 * (1 + 1 / 1.33), 1e-9);
-  EXPECT_LT(s.ctx.results.dev, 1e-9);
+  EXPECT_NEAR(s.model.results().focus, 219 * (1 + 1 / 1.33), 1e-9);
+  EXPECT_LT(s.model.results().dev, 1e-9);
   ASSERT_TRUE(applyLensPreset("Start-up meniscus"));
-  EXPECT_EQ(s.ctx.indexRatio, kInitialIndexRatio);
-  EXPECT_EQ(s.lens.ivx, 219);
+  EXPECT_EQ(s.model.indexRatio(), kInitialIndexRatio);
+  EXPECT_EQ(s.model.lens().ivx, 219);
   // No ellipse of eccentricity 1/n for an index below 1.
-  s.ctx.indexRatio = 1.25;
+  s.model.setIndexRatio(1.25);
   EXPECT_FALSE(applyLensPreset("Perfect focus"));
   EXPECT_FALSE(applyLensPreset("No such lens"));
 }
@@ -211,11 +211,11 @@ TEST_F(TeachingTest, UndoTakesBackADragAHeldKeyAndAPresetAsOneStepEach) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), repeat);
     QApplication::sendEvent(slider(0), &press);
   }
-  EXPECT_EQ(s.lens.ivx, 223);
+  EXPECT_EQ(s.model.lens().ivx, 223);
   EXPECT_EQ(stack.count(), 3);
   // A press of another key is a step of its own.
   QTest::keyClick(slider(0), Qt::Key_Up);
-  EXPECT_EQ(s.lens.ivx, 224);
+  EXPECT_EQ(s.model.lens().ivx, 224);
   EXPECT_EQ(stack.count(), 4);
 
   // Ctrl+Z in the dialog, also with a text field focused; Ctrl+Shift+Z and
@@ -224,28 +224,28 @@ TEST_F(TeachingTest, UndoTakesBackADragAHeldKeyAndAPresetAsOneStepEach) {
   dlg->activateWindow();
   ASSERT_TRUE(test::waitFor([&] { return QApplication::activeWindow() == dlg; }));
   QTest::keyClick(edit(100), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(s.lens.ivx, 223);
+  EXPECT_EQ(s.model.lens().ivx, 223);
   QTest::keyClick(edit(100), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_TRUE(currentLensState() == dragged);
   EXPECT_EQ(edit(100)->text(), "219");
   EXPECT_EQ(slider(0)->value(), 219);
   QTest::keyClick(edit(100), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_TRUE(currentLensState() == preset) << "the drag went back in one step, fractions kept";
-  EXPECT_EQ(s.lens.ivy, preset.lens.ivy);
-  EXPECT_LT(s.ctx.results.dev, 1e-9);
+  EXPECT_EQ(s.model.lens().ivy, preset.lens.ivy);
+  EXPECT_LT(s.model.results().dev, 1e-9);
   EXPECT_EQ(edit(IDC_FOCUS)->text(), "365");
   QTest::keyClick(edit(100), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_TRUE(currentLensState() == dragged);
   QTest::keyClick(edit(100), Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(s.lens.ivx, 223);
+  EXPECT_EQ(s.model.lens().ivx, 223);
   view->activateWindow();
   ASSERT_TRUE(test::waitFor([&] { return QApplication::activeWindow() == view; }));
   QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_TRUE(currentLensState() == dragged);
   undo->trigger();
   undo->trigger();
-  EXPECT_EQ(s.lens.ivx, 219);
-  EXPECT_EQ(s.lens.ivy, 163);
+  EXPECT_EQ(s.model.lens().ivx, 219);
+  EXPECT_EQ(s.model.lens().ivy, 163);
   EXPECT_FALSE(undo->isEnabled());
   redo->trigger();
   EXPECT_TRUE(currentLensState() == preset);
@@ -253,27 +253,44 @@ TEST_F(TeachingTest, UndoTakesBackADragAHeldKeyAndAPresetAsOneStepEach) {
   // The lock and the refractive index are steps too; a new change drops
   // what could be redone.
   dlg->controlAs<QCheckBox>(IDC_LOCK)->click();
-  EXPECT_TRUE(s.settings.locked());
+  EXPECT_TRUE(s.model.settings().locked());
   edit(IDC_RINDEX)->clear();
   QTest::keyClicks(edit(IDC_RINDEX), "1.7");
   QTest::keyClick(edit(IDC_RINDEX), Qt::Key_Return);
-  EXPECT_DOUBLE_EQ(s.ctx.indexRatio, 1 / 1.7);
+  EXPECT_DOUBLE_EQ(s.model.indexRatio(), 1 / 1.7);
   EXPECT_FALSE(redo->isEnabled());
   undo->trigger();
-  EXPECT_EQ(s.ctx.indexRatio, kInitialIndexRatio);
+  EXPECT_EQ(s.model.indexRatio(), kInitialIndexRatio);
   EXPECT_EQ(edit(IDC_RINDEX)->text(), "1.50");
   undo->trigger();
-  EXPECT_FALSE(s.settings.locked());
+  EXPECT_FALSE(s.model.settings().locked());
   EXPECT_FALSE(dlg->controlAs<QCheckBox>(IDC_LOCK)->isChecked());
 }
 
-TEST_F(TeachingTest, AScriptRunIsOneStepBackToTheLensBeforeIt) {
-  namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / ("kelvane-teach-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  const std::string script = (dir / "fade.ops").string();
-  std::ofstream(script) << "lens 300,200,300,200,80,CVCC\nrindex 1.6\n"
-                           "lens 250,180,250,180,60,CVCV\nwidth percent 50\n";
+// A script file in a fresh folder, removed with the test.
+class ScriptFileTest : public TeachingTest {
+ protected:
+  void TearDown() override {
+    TeachingTest::TearDown();
+    std::filesystem::remove_all(dir);
+  }
+  std::string scriptFile(const char* name, const char* text) {
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / name).string();
+    std::ofstream(path) << text;
+    return path;
+  }
+  bool runEnded(ScriptUi& ui) {
+    return test::waitFor([&] { return !ui.runner().busy() && !lensUndo().scriptRunning(); }, 20000);
+  }
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("kelvane-teach-" + std::to_string(::getpid()));
+};
+
+TEST_F(ScriptFileTest, AScriptRunIsOneStepBackToTheLensBeforeIt) {
+  const std::string script = scriptFile("fade.ops",
+                                        "lens 300,200,300,200,80,CVCC\nrindex 1.6\n"
+                                        "lens 250,180,250,180,60,CVCV\nwidth percent 50\n");
   auto ui = std::make_unique<ScriptUi>(nullptr, script);
   LensSession& s = lensSession();
   QUndoStack& stack = lensUndo().stack();
@@ -281,11 +298,10 @@ TEST_F(TeachingTest, AScriptRunIsOneStepBackToTheLensBeforeIt) {
   ASSERT_TRUE(applyLensPreset("Thin lens"));
   const LensState before = currentLensState();
   ui->toggleScript(script);
-  ASSERT_TRUE(
-      test::waitFor([&] { return !ui->runner().busy() && !lensUndo().scriptRunning(); }, 20000));
-  EXPECT_EQ(s.lens.ivx, 250);
-  EXPECT_DOUBLE_EQ(s.ctx.indexRatio, 1 / 1.6);
-  EXPECT_EQ(s.settings.fill, 0.5);
+  ASSERT_TRUE(runEnded(*ui));
+  EXPECT_EQ(s.model.lens().ivx, 250);
+  EXPECT_DOUBLE_EQ(s.model.indexRatio(), 1 / 1.6);
+  EXPECT_EQ(s.model.settings().fill, 0.5);
   EXPECT_EQ(stack.count(), 2) << "the preset, then the whole run";
   lensUndo().undoAction()->trigger();
   EXPECT_TRUE(currentLensState() == before);
@@ -293,10 +309,28 @@ TEST_F(TeachingTest, AScriptRunIsOneStepBackToTheLensBeforeIt) {
   EXPECT_EQ(edit(IDC_RINDEX)->text(), "1.50");
   EXPECT_EQ(edit(IDC_FILL_EDIT)->text(), "90");
   lensUndo().redoAction()->trigger();
-  EXPECT_EQ(s.lens.ivx, 250);
+  EXPECT_EQ(s.model.lens().ivx, 250);
   EXPECT_EQ(edit(IDC_FILL_EDIT)->text(), "50");
   ui.reset();
-  fs::remove_all(dir);
+}
+
+TEST_F(ScriptFileTest, AHandedOffLensFileIsOneStepUndoneAndRedone) {
+  const std::string snapshot =
+      scriptFile("handed.lens", "trace beam\nrindex 1.60\nlens 300,200,300,200,80,CVCC\n");
+  ScriptUi ui(nullptr, snapshot);
+  const LensState before = currentLensState();
+  ui.handOffScript(snapshot);
+  ASSERT_TRUE(runEnded(ui));
+  const LensState handed = currentLensState();
+  EXPECT_EQ(handed.lens.ivx, 300);
+  EXPECT_EQ(lensUndo().stack().count(), 1);
+  lensUndo().undoAction()->trigger();
+  EXPECT_TRUE(currentLensState() == before);
+  EXPECT_EQ(slider(0)->value(), 219);
+  EXPECT_EQ(edit(IDC_RINDEX)->text(), "1.50");
+  lensUndo().redoAction()->trigger();
+  EXPECT_TRUE(currentLensState() == handed);
+  EXPECT_EQ(edit(IDC_RINDEX)->text(), "1.60");
 }
 
 }  // namespace
