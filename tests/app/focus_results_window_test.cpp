@@ -166,7 +166,7 @@ TEST_F(FocusResultsWindowTest, ThePlotAndTheTableSelectEachOther) {
   ASSERT_TRUE(w);
   FocusResultsPlot* plot = w->plot();
   EXPECT_EQ(plot->xColumn(), COL_FOCUS);
-  EXPECT_EQ(plot->yColumn(), COL_DEVPCNT);
+  EXPECT_EQ(plot->yColumn(), COL_DEV);
   w->table()->sortByColumn(COL_WIDTH, Qt::DescendingOrder);
 
   // A row selected in the table is marked in the plot.
