@@ -12,10 +12,9 @@ QString traceNoticeText(unsigned long lines, const std::string& traceFile) {
   const QString count =
       lines == 1 ? QStringLiteral("1 trace line") : QStringLiteral("%1 trace lines").arg(lines);
   if (!traceFile.empty())
-    return QStringLiteral("%1 went to the trace file %2: open it, or Debug > open trace PsView")
+    return QStringLiteral("%1 went to the trace file %2: open it to see them")
         .arg(count, QFileInfo(QString::fromStdString(traceFile)).fileName());
-  return QStringLiteral("%1 went to standard error: see them in Debug > open trace PsView")
-      .arg(count);
+  return QStringLiteral("%1 went to standard error: see Debug > open trace PsView").arg(count);
 }
 
 TraceNotice::TraceNotice(QStatusBar* bar) : m_bar(bar) {

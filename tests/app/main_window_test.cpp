@@ -252,7 +252,7 @@ TEST_F(MainWindowTest, TheStatusLineSaysWhereTraceLinesNoWindowShowedWent) {
   QStatusBar* bar = w.statusBar();
   w.command(CMD_DEMO_TRACE);
   EXPECT_EQ(bar->currentMessage(),
-            "10 trace lines went to standard error: see them in Debug > open trace PsView");
+            "10 trace lines went to standard error: see Debug > open trace PsView");
   EXPECT_EQ(snapshot().size(), 10u) << "the lines still go where they went";
 
   // Lines printed by another window (Lens Control's "Copy") are seen by the timer.
@@ -267,7 +267,7 @@ TEST_F(MainWindowTest, TheStatusLineSaysWhereTraceLinesNoWindowShowedWent) {
   setTraceFile(std::fopen(file.c_str(), "w"), file.c_str());
   w.command(CMD_TEST_ELLIPSE_INTERSECT);
   EXPECT_TRUE(bar->currentMessage().contains(
-      QString("went to the trace file %1: open it").arg(file.filename().c_str())))
+      QString("went to the trace file %1: open it to see them").arg(file.filename().c_str())))
       << bar->currentMessage().toStdString();
   closeTraceFile();
   fs::remove(file);
