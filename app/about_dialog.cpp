@@ -10,6 +10,7 @@
 
 #include "app/app_info.h"
 #include "app/command_ids.h"
+#include "app/workdirs.h"
 #include "winui/dialog_units.h"
 
 namespace kelvane {
@@ -89,9 +90,8 @@ HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
   m_text = new QPlainTextEdit(this);
   m_text->setObjectName(QStringLiteral("edit%1").arg(HELP_TEXT));
   m_text->setGeometry(dialogUnitsRect(this, 7, 26, 463, 240));
-  QString text = QString::fromLatin1(kHelpText);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  m_text->setPlainText(text);
+  m_text->setPlainText(QString::fromStdString(quickStartText(docDir().filePath(kHelpDocument))));
+  m_text->setReadOnly(true);
   setFixedSize(dialogUnitsX(this, 477), dialogUnitsY(this, 273));
   connect(m_ok, &QPushButton::clicked, this, [this] { done(IDOK); });
 }

@@ -1,6 +1,6 @@
 // The About box ("About Kelvane": version "313" and the build's time stamp;
 // no buttons, Enter or Escape closes it) and the Help dialog ("Kelvane Help":
-// an OK button and the fixed help text).
+// an OK button and a quick start).
 #pragma once
 
 #include <QDialog>

@@ -9,7 +9,6 @@ namespace kelvane {
 inline constexpr const char* kProgramVersion = "313";
 inline constexpr const char* kProgramName = "Kelvane";
 inline constexpr const char* kAboutTitle = "KELVANE";
-inline constexpr const char* kHelpText = "This is nothing so far. \r\nThis is some more nothing.";
 inline constexpr const char* kHelpDocument = "kelvane.html";
 inline constexpr const char* kDefaultScriptName = "script.ops";
 
@@ -18,6 +17,10 @@ std::string buildTimeStamp();
 // The same form for a compiler's __DATE__ ("Dec  7 2026") and __TIME__
 // ("05:06:24"); the weekday is worked out from the date.
 std::string formatBuildStamp(const char* date, const char* time);
+
+// The "h&Elp" box's quick start: three things to try, the keys, and where
+// the guide `guidePath` is.
+std::string quickStartText(const std::string& guidePath);
 
 // "demo trace messages": ten lines "Trace message %d by dbgPrint" per use,
 // numbered on from the last use, back to 0 after 99.

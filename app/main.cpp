@@ -1,15 +1,14 @@
 // Kelvane's entry point: working directories, single instance, the main
 // window and the one event loop.
 #include <QApplication>
-#include <QDesktopServices>
 #include <QIcon>
-#include <QUrl>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
 #include "app/app_info.h"
+#include "app/desktop_viewer.h"
 #include "app/handoff.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
@@ -19,6 +18,7 @@
 #include "trace/dbgprint.h"
 #include "trace/filerequest.h"
 #include "winui/file_dialogs.h"
+#include "winui/remembered_place.h"
 
 namespace {
 
@@ -93,9 +93,7 @@ int main(int argc, char** argv) {
                  qPrintable(serverName));
 
   installFileDialogs();
-  setDocumentOpener([](const std::string& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
-  });
+  setDocumentOpener(openInDesktopViewer);
 
   int exitCode = 0;
   {
@@ -103,7 +101,7 @@ int main(int argc, char** argv) {
     QObject::connect(&instance, &SingleInstance::handoffRequested, &window,
                      &MainWindow::handleScriptHandoff);
     wireSubsystems(window);
-    window.show();
+    showAtRememberedPlace(&window, kPlaceMainWindow, [&window] { window.show(); });
     window.runStartupArgument(text);
     exitCode = QApplication::exec();
 

@@ -41,7 +41,8 @@ bool onUiThread() {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_timer(new QTimer(this)) {
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), m_timer(new QTimer(this)), m_traceNotice(statusBar()) {
   setWindowTitle(QString::fromLatin1(kProgramName));
   setObjectName(QString::fromLatin1(kProgramName));
   // The window draws nothing; its client area is plain white.
@@ -88,6 +89,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_timer(new QTime
 
   connect(m_timer, &QTimer::timeout, this, [this] {
     if (m_timerRefresh) m_timerRefresh();
+    m_traceNotice.look();  // lines from other windows (Lens Control's "Copy")
   });
   m_timer->start(kMainTimerMs);
   resize(480, 120);
@@ -134,6 +136,13 @@ QMenu* MainWindow::popup(int index) const {
 }
 
 bool MainWindow::command(int id) {
+  m_traceNotice.closeCount();
+  const bool ran = runCommand(id);
+  m_traceNotice.closeCount();
+  return ran;
+}
+
+bool MainWindow::runCommand(int id) {
   switch (id) {
     case CMD_EXIT:
       close();
@@ -277,9 +286,18 @@ void MainWindow::toggleTraceFileItem() {
 
 void MainWindow::openHtmlHelp() {
   // A missing page is reported by openDocument; a page no desktop viewer
-  // takes is shown in a window of the program.
+  // takes, at once or soon after it started, is shown in a window of the
+  // program.
   const std::string path = docDir().filePath(kHelpDocument);
-  if (openDocument(DOCUMENT_IN_DOC, kHelpDocument, this) || !fileExists(path)) return;
+  QPointer<MainWindow> self(this);
+  auto showHere = [self, path] {
+    if (self) self->showHelpInWindow(path);
+  };
+  if (openDocument(DOCUMENT_IN_DOC, kHelpDocument, this, showHere) || !fileExists(path)) return;
+  showHelpInWindow(path);
+}
+
+void MainWindow::showHelpInWindow(const std::string& path) {
   dbgPrint("HTML help: no viewer opened %s; it is shown in the help window", path.c_str());
   if (!m_helpBrowser) m_helpBrowser = new HelpBrowser(QString::fromStdString(path), this);
   m_helpBrowser->show();

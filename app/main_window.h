@@ -15,6 +15,7 @@
 #include <string>
 
 #include "app/app_info.h"
+#include "app/trace_notice.h"
 #include "optics/tracer.h"
 
 class QAction;
@@ -32,7 +33,8 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   // Runs command `id` as its menu item does. False for an id the window
-  // does not know or whose subsystem is not wired.
+  // does not know or whose subsystem is not wired. Trace lines it prints
+  // that no trace window shows are noted on the status line.
   bool command(int id);
 
   QAction* action(int id) const;
@@ -84,12 +86,14 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  bool runCommand(int id);
   void buildMenus();
   void updateDebugPopup();
   void applyCalcMenu(bool active);
   void startCalculation(int id);
   void toggleTraceFileItem();
   void openHtmlHelp();
+  void showHelpInWindow(const std::string& path);
 
   std::map<int, QAction*> m_actions;
   std::map<int, std::function<void()>> m_handlers;
@@ -100,6 +104,7 @@ class MainWindow : public QMainWindow {
   std::function<bool(const std::string&)> m_claimArgument;
   QMenu* m_popups[5] = {};
   QTimer* m_timer;
+  TraceNotice m_traceNotice;
   DemoTrace m_demo;
   QPointer<HelpBrowser> m_helpBrowser;
 };

@@ -158,7 +158,8 @@ void setDocumentOpener(DocumentOpener opener) {
   gOpener = std::move(opener);
 }
 
-bool openDocument(int selector, std::string_view name, void* owner) {
+bool openDocument(int selector, std::string_view name, void* owner,
+                  std::function<void()> failedLater) {
   const WorkDir& dir = selector == DOCUMENT_IN_DOC ? gDocDir : gStoreDir;
   const std::string path = dir.filePath(name);
   if (!fileExists(path)) {
@@ -170,7 +171,7 @@ bool openDocument(int selector, std::string_view name, void* owner) {
     std::lock_guard lock(gOpenerMutex);
     opener = gOpener;
   }
-  return opener && opener(path);
+  return opener && opener(path, std::move(failedLater));
 }
 
 }  // namespace kelvane

@@ -73,12 +73,15 @@ bool makeDirs(const std::string& path);
 // --- opening documents --------------------------------------------------------
 
 // Hands a file to the desktop's viewer; true when the viewer was started.
-using DocumentOpener = std::function<bool(const std::string& path)>;
+// A viewer that starts and then gives up calls `failedLater` (when given).
+using DocumentOpener =
+    std::function<bool(const std::string& path, std::function<void()> failedLater)>;
 void setDocumentOpener(DocumentOpener opener);
 
 inline constexpr int DOCUMENT_IN_DOC = 1;  // openDocument selector; others mean Store
 // Opens `name` from Doc (selector 1) or Store with the desktop's viewer.
 // A missing file is reported as "%s is missing" with its full path.
-bool openDocument(int selector, std::string_view name, void* owner = nullptr);
+bool openDocument(int selector, std::string_view name, void* owner = nullptr,
+                  std::function<void()> failedLater = {});
 
 }  // namespace kelvane

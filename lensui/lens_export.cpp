@@ -8,13 +8,17 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "draw/caption.h"
+#include "lensui/lens_control.h"
 #include "lensui/lens_paint.h"
 #include "lensui/lens_session.h"
+#include "lensui/lens_status_line.h"
 #include "lensui/lens_wnd.h"
 #include "lensui/script_gif_export.h"
 #include "trace/dbgprint.h"
@@ -59,7 +63,11 @@ Asked askExport(ExportChoice& choice, QWidget* owner) {
     dialog.reject();
   });
   auto* form = new QFormLayout(&dialog);
-  form->addRow(QStringLiteral("&File:"), fileRow);
+  // A row of a layout gets no buddy from the form: without one the label
+  // would show its "&" instead of underlining the key.
+  auto* fileLabel = new QLabel(QStringLiteral("&File:"), &dialog);
+  fileLabel->setBuddy(path);
+  form->addRow(fileLabel, fileRow);
   form->addRow(QStringLiteral("PNG &resolution:"), dpi);
   form->addRow(caption);
   form->addRow(buttons);
@@ -85,6 +93,20 @@ Asked askExport(ExportChoice& choice, QWidget* owner) {
 
 void setExportChooser(ExportChooser chooser) { g_chooser = chooser; }
 
+void noteFileWritten(const QString& what, const QString& path) {
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  LensControl* control = lensSession().control;
+  if (!control) {
+    dbgPrint("%s written to %s", what.toUtf8().constData(), absolute.toUtf8().constData());
+    return;
+  }
+  LensStatusLine* line = control->statusLine();
+  const QString lead = what + QStringLiteral(" written to ");
+  const int room = std::max(line->width() - line->fontMetrics().horizontalAdvance(lead), 0);
+  line->showNotice(lead + line->fontMetrics().elidedText(absolute, Qt::ElideMiddle, room),
+                   kWrittenNoticeMs, absolute);
+}
+
 draw::ExportOutcome exportLensTo(const ExportChoice& choice) {
   const LensSession& s = lensSession();
   draw::PictureRequest request;
@@ -109,7 +131,10 @@ void exportLens(QWidget* owner) {
   if (asked != Asked::Picture) return;
   g_last = choice;
   const draw::ExportOutcome outcome = exportLensTo(choice);
-  if (!outcome.ok()) msgBoxPrintf(owner, MB_ICON_ERROR, "Export: %s", outcome.message.c_str());
+  if (!outcome.ok())
+    msgBoxPrintf(owner, MB_ICON_ERROR, "Export: %s", outcome.message.c_str());
+  else
+    noteFileWritten(QStringLiteral("Picture"), choice.path);
 }
 
 }  // namespace kelvane

@@ -29,6 +29,12 @@ void exportLens(QWidget* owner);
 // view size when there is no view).
 draw::ExportOutcome exportLensTo(const ExportChoice& choice);
 
+// Says where a file went once it is written: on the Lens Control dialog's
+// status line (the path shortened to fit, whole in its tooltip), or as a
+// trace line when the dialog is closed. `what` names the file ("GIF").
+inline constexpr int kWrittenNoticeMs = 8000;
+void noteFileWritten(const QString& what, const QString& path);
+
 // Hook for tests and automation: when set, exportLens hands it the choice
 // (preset with the last one) instead of showing the dialog; it returns true
 // to export, false to cancel.

@@ -33,8 +33,9 @@ void LensStatusLine::setFanCounts(const std::optional<std::array<int, 5>>& count
   refresh();
 }
 
-void LensStatusLine::showNotice(const QString& text, int ms) {
+void LensStatusLine::showNotice(const QString& text, int ms, const QString& toolTip) {
   m_notice = text;
+  m_noticeTip = toolTip;
   m_noticeTimer.start(ms);
   refresh();
 }
@@ -54,10 +55,13 @@ void LensStatusLine::refresh() {
     current = false;
   }
   setText(text);
-  setToolTip(!m_noticeTimer.isActive() && !m_scriptRunning && m_fans
-                 ? QStringLiteral("Beams traced in the 40\u00B0, 30\u00B0, 20\u00B0, 10\u00B0 and "
-                                  "0\u00B0 fans")
-                 : QString());
+  if (m_noticeTimer.isActive())
+    setToolTip(m_noticeTip);
+  else
+    setToolTip(!m_scriptRunning && m_fans
+                   ? QStringLiteral("Beams traced in the 40\u00B0, 30\u00B0, 20\u00B0, 10\u00B0 "
+                                    "and 0\u00B0 fans")
+                   : QString());
   setEnabled(current);
 }
 

@@ -29,8 +29,8 @@ class LensStatusLine : public QLabel {
   // The beams per fan (40, 30, 20, 10 and 0 degrees) of the last multi-beam
   // trace; nothing in single-beam mode.
   void setFanCounts(const std::optional<std::array<int, 5>>& counts);
-  // Shows `text` for `ms`, then what the line showed before.
-  void showNotice(const QString& text, int ms = kStatusNoticeMs);
+  // Shows `text` (with `toolTip`) for `ms`, then what the line showed before.
+  void showNotice(const QString& text, int ms = kStatusNoticeMs, const QString& toolTip = {});
 
   bool noticeShowing() const { return m_noticeTimer.isActive(); }
 
@@ -40,6 +40,7 @@ class LensStatusLine : public QLabel {
   bool m_scriptRunning = false;
   std::optional<std::array<int, 5>> m_fans;
   QString m_notice;
+  QString m_noticeTip;
   QTimer m_noticeTimer;
 };
 

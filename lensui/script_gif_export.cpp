@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <atomic>
 
+#include "lensui/lens_export.h"
 #include "lensui/lens_paint.h"
 #include "lensui/lens_session.h"
 #include "lensui/lens_wnd.h"
@@ -127,6 +128,8 @@ ScriptGifResult exportScriptGif(QWidget* owner, bool delays) {
     result.outcome = {draw::kExportBadInput, "the script retraced nothing, so no GIF was written"};
   if (!result.outcome.ok())
     msgBoxPrintf(owner, MB_ICON_ERROR, "Export: %s", result.outcome.message.c_str());
+  else if (!result.cancelled)
+    noteFileWritten(QStringLiteral("GIF"), QString::fromStdString(*gifPath));
   return result;
 }
 

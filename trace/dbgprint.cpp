@@ -32,6 +32,7 @@ struct Slots {
   std::atomic<bool> psvOpen{false};
 
   std::atomic<DebuggerWriter> debugger{nullptr};
+  std::atomic<unsigned long> unseen{0};  // lines no window took
 
   std::mutex boxMutex;
   MessageBoxHandler box;
@@ -112,6 +113,7 @@ void dbgPrint(const char* format, ...) {
 void dbgOutput(const char* line) {
   Slots& s = slots();
   bool toDebugger = true;
+  bool shown = false;  // a window took the line
 
   if (s.fileOpen.load(std::memory_order_acquire)) {
     FileFailure failure;
@@ -143,6 +145,7 @@ void dbgOutput(const char* line) {
       s.list->addString(line);
       dbgListCount.fetch_add(1);
       toDebugger = false;
+      shown = true;
     }
   }
 
@@ -153,6 +156,7 @@ void dbgOutput(const char* line) {
       return;
     }
   }
+  if (!shown) s.unseen.fetch_add(1, std::memory_order_relaxed);
 
   if (toDebugger) {
     DebuggerWriter write = s.debugger.load();
@@ -185,6 +189,14 @@ void setTraceFile(std::FILE* file, const char* name) {
 bool traceFileOpen() { return slots().fileOpen.load(std::memory_order_acquire); }
 
 void closeTraceFile() { setTraceFile(nullptr); }
+
+unsigned long unseenTraceLines() { return slots().unseen.load(std::memory_order_relaxed); }
+
+std::string traceFileName() {
+  Slots& s = slots();
+  std::lock_guard lock(s.fileMutex);
+  return s.file ? s.fileName : std::string();
+}
 
 void setListBoxSink(ListBoxSink* sink) {
   Slots& s = slots();

@@ -69,6 +69,12 @@ void closeTraceFile();
 void setListBoxSink(ListBoxSink* sink);
 void setPsViewSink(PsViewSink* sink);
 
+// How many lines so far reached no trace window (only the trace file or
+// the debugger output took them), so the program can say where they went.
+unsigned long unseenTraceLines();
+// The name the open trace file was given (empty when none is open).
+std::string traceFileName();
+
 // Where the debugger output goes (standard error unless replaced); it gets
 // the text and then "\n" as two calls. nullptr restores standard error.
 using DebuggerWriter = void (*)(const char* text);

@@ -14,6 +14,8 @@ class QWidget;
 namespace kelvane {
 
 // The keys the program's windows keep their places under.
+inline constexpr char kPlaceMainWindow[] = "MainWindow";
+inline constexpr char kPlaceFocusResults[] = "FocusResults";
 inline constexpr char kPlaceLensView[] = "LensView";
 inline constexpr char kPlaceLensControl[] = "LensControl";
 inline constexpr char kPlaceAberration[] = "Aberration";

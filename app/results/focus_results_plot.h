@@ -1,7 +1,8 @@
 // The scatter plot beside the Focus Results table: two columns of the shown
-// rows against each other (focus against devpcnt at first). A table of many
-// rows is plotted from an even sample of its shown rows, so the plot stays
-// quick; the selected row is always marked, sampled or not.
+// rows against each other: focus against dev at first, which the table
+// writes to three decimals (devpcnt's two put most points on 0.00 or 0.01).
+// A table of many rows is plotted from an even sample of its shown rows, so
+// the plot stays quick; the selected row is always marked, sampled or not.
 #pragma once
 
 #include <QWidget>
@@ -57,7 +58,7 @@ class FocusResultsPlot : public QWidget {
   const FocusResults& m_results;
   FocusResultsFilter m_filter;
   int m_xColumn = COL_FOCUS;
-  int m_yColumn = COL_DEVPCNT;
+  int m_yColumn = COL_DEV;
   int m_selected = -1;
   long m_shown = 0;
   std::vector<int> m_plotted;

@@ -17,6 +17,7 @@
 #include "app/results/focus_results_plot.h"
 #include "calc/focus_results_filter.h"
 #include "trace/dbgprint.h"
+#include "winui/remembered_place.h"
 
 namespace kelvane {
 
@@ -208,7 +209,8 @@ FocusResultsWindow* openFocusResultsWindow(QWidget* owner, const std::string& pa
   }
   auto* window =
       new FocusResultsWindow(std::move(results), QString::fromStdString(path), hooks, owner);
-  window->show();
+  // Where the last Results window was left; the window system's choice at first.
+  showAtRememberedPlace(window, kPlaceFocusResults, [window] { window->show(); });
   window->raise();
   window->activateWindow();
   return window;

@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "app/results/step_into_lens.h"
 #include "lensui/lens_session.h"
+#include "lensui/lens_wnd.h"
 #include "trace/filerequest.h"
 
 namespace kelvane {
@@ -39,7 +41,18 @@ FocusResultsHooks programResultsHooks(QWidget* mainWindow) {
   QPointer<QWidget> owner(mainWindow);
   FocusResultsHooks hooks;
   hooks.stepIntoLens = [owner](const LensStepRequest& request) {
-    return stepIntoLens(owner, request);
+    const LensStepOutcome outcome = stepIntoLens(owner, request);
+    // The row's lens is what the user looks at next: its view comes to the
+    // front over the Results window, and takes the keys. Once the click or
+    // key that asked has been handled, so it cannot give the Results window
+    // the focus back.
+    QTimer::singleShot(0, [] {
+      if (LensWnd* view = lensSession().view) {
+        view->raise();
+        view->activateWindow();
+      }
+    });
+    return outcome;
   };
   hooks.indexRatioInForce = [] { return lensSession().model.indexRatio(); };
   return hooks;
@@ -92,6 +105,7 @@ void offerFocusResults(QMainWindow* mainWindow, const QString& tracePath,
                           QString::fromLatin1(kOpenResultsLink)));
   offer->setToolTip(tracePath);  // the file the link opens
   offer->show();
+  bar->clearMessage();  // a passing notice would hide the offer
 }
 
 void postFocusResultsOffer(QPointer<QMainWindow> mainWindow, const std::string& tracePath,

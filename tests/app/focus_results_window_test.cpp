@@ -38,6 +38,8 @@
 #include "optics/fpflags.h"
 #include "trace/dbgprint.h"
 #include "trace/filerequest.h"
+#include "winui/place_window.h"
+#include "winui/remembered_place.h"
 
 namespace fs = std::filesystem;
 using namespace kelvane;
@@ -165,7 +167,7 @@ TEST_F(FocusResultsWindowTest, ThePlotAndTheTableSelectEachOther) {
   ASSERT_TRUE(w);
   FocusResultsPlot* plot = w->plot();
   EXPECT_EQ(plot->xColumn(), COL_FOCUS);
-  EXPECT_EQ(plot->yColumn(), COL_DEVPCNT);
+  EXPECT_EQ(plot->yColumn(), COL_DEV);
   w->table()->sortByColumn(COL_WIDTH, Qt::DescendingOrder);
 
   // A row selected in the table is marked in the plot.
@@ -218,6 +220,21 @@ TEST_F(FocusResultsWindowTest, SteppingIntoARowIsOneUndoStepUndoneAndRedone) {
   lensUndo().clear();
 }
 
+TEST_F(FocusResultsWindowTest, OpensWhereTheLastOneWasLeft) {
+  forgetRememberedPlaces();
+  const std::string table = write("t.csv", sweepText());
+  FocusResultsWindow* w = openFocusResultsWindow(nullptr, table, {});
+  ASSERT_TRUE(w);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+  const QRect left(70, 50, 900, 500);
+  setFrameRect(w, left);
+  w->close();  // deleted on close
+  w = openFocusResultsWindow(nullptr, table, {});
+  ASSERT_TRUE(w);
+  EXPECT_EQ(w->frameGeometry(), left);
+  forgetRememberedPlaces();
+}
+
 TEST_F(FocusResultsWindowTest, ActivatingARowStepsIntoItsLensAndTheRetraceMatchesIt) {
   QWidget owner;
   const FocusResultsHooks hooks = programResultsHooks(&owner);
@@ -254,6 +271,16 @@ TEST_F(FocusResultsWindowTest, ActivatingARowStepsIntoItsLensAndTheRetraceMatche
     EXPECT_EQ(s.control->controlAs<QLineEdit>(IDC_FOCUS)->text(), QString::number(row.focus));
     EXPECT_TRUE(w->statusBar()->currentMessage().endsWith("as in the row"));
   }
+  // Enter, and a double-click, bring the lens view to the front with the keys.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == s.view; }, 5000));
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == w; }, 5000));
+  w->table()->scrollToTop();
+  // A double-click is a click and then a second press.
+  const QPoint rowOne = w->table()->visualRect(w->proxy()->index(1, 0)).center();
+  QTest::mouseClick(w->table()->viewport(), Qt::LeftButton, {}, rowOne);
+  QTest::mouseDClick(w->table()->viewport(), Qt::LeftButton, {}, rowOne);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == s.view; }, 5000));
 
   // Another sweep's comment line: its shape and index, whatever is in force.
   const Lens lens{300, 200, 220, 260, 60, 1};

@@ -162,7 +162,7 @@ TEST_F(WorkDirTest, OpenDocumentReportsAMissingFileAndOpensAPresentOne) {
     boxes.push_back(text);
     return 1;
   });
-  setDocumentOpener([&](const std::string& path) {
+  setDocumentOpener([&](const std::string& path, std::function<void()>) {
     opened.push_back(path);
     return true;
   });

@@ -5,10 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cmath>
 #include <vector>
 
@@ -430,6 +434,25 @@ TEST_F(LensViewExportTest, ExportAfterPrintWritesThePictureTheViewShows) {
   const int dotX = o.x() + static_cast<int>(ingressFarFocus(lensSession().model.lens()) * 0.96);
   EXPECT_TRUE(isColor(shot, dotX, o.y(), kRed));
   EXPECT_TRUE(isColor(file, dotX, o.y(), kRed));
+  delete view;
+}
+
+TEST_F(LensViewExportTest, TheDialogsFileLabelUnderlinesItsKeyInsteadOfShowingTheAmpersand) {
+  LensWnd* view = openLensView(nullptr, kSingleBeamMode);
+  QLabel* fileLabel = nullptr;
+  QTimer::singleShot(0, [&] {
+    QDialog* dialog = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) dialog = d;
+    ASSERT_TRUE(dialog);
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+      if (label->text() == QStringLiteral("&File:")) fileLabel = label;
+    // A label shows "&" literally unless it has a buddy to give the key to.
+    EXPECT_TRUE(fileLabel && qobject_cast<QLineEdit*>(fileLabel->buddy()));
+    dialog->close();
+  });
+  view->command(IDM_LENS_EXPORT);
+  EXPECT_TRUE(fileLabel);
   delete view;
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Remembered places under openbox: the lens view, the Lens Control dialog and
-# both trace windows, moved and resized by the user, open at the same outer
+# Remembered places under openbox: the main window, the lens view, the Lens
+# Control dialog and both trace windows, moved and resized by the user, open at the same outer
 # rectangles (frame included, so nothing creeps by the frame) in the next
 # run, which finds them in the settings under XDG_CONFIG_HOME; a place off
 # every screen gives the first-run placement again.
@@ -22,6 +22,7 @@ start_run() {
   main=$(wm_window_id "Kelvane")
   wm_wait_for "frames" wm_framed "$view"
   wm_wait_for "frames" wm_framed "$dialog"
+  wm_wait_for "frames" wm_framed "$main"
 }
 
 end_run() {
@@ -67,6 +68,8 @@ move_window "$view" 700 560 160 90
 view_rect=$(wm_outer_rect "$view")
 move_window "$dialog" - - 40 620
 dialog_rect=$(wm_outer_rect "$dialog")
+move_window "$main" - - 700 760
+main_rect=$(wm_outer_rect "$main")
 open_trace p "PsView Trace"
 move_window "$id" 420 300 820 140
 psview_rect=$(wm_outer_rect "$id")
@@ -77,6 +80,7 @@ listbox_rect=$(wm_outer_rect "$id")
 # Kept while the windows are open: the run may end any way it likes.
 wm_wait_for "the view's place in $settings" kept LensView "$view_rect"
 wm_wait_for "the dialog's place in $settings" kept LensControl "$dialog_rect"
+wm_wait_for "the main window's place in $settings" kept MainWindow "$main_rect"
 wm_wait_for "PsView Trace's place in $settings" kept PsViewTrace "$psview_rect"
 wm_wait_for "Listbox Trace's place in $settings" kept ListboxTrace "$listbox_rect"
 end_run
@@ -85,6 +89,7 @@ end_run
 start_run
 wm_wait_for "the view back at $view_rect" wm_rect_is "$view" "$view_rect"
 wm_wait_for "the dialog back at $dialog_rect" wm_rect_is "$dialog" "$dialog_rect"
+wm_wait_for "the main window back at $main_rect" wm_rect_is "$main" "$main_rect"
 open_trace p "PsView Trace"
 wm_wait_for "PsView Trace back at $psview_rect" wm_rect_is "$id" "$psview_rect"
 open_trace l "Listbox Trace"
