@@ -70,7 +70,11 @@ class Cli : public ::testing::Test {
              ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(m_dir);
   }
-  void TearDown() override { fs::remove_all(m_dir); }
+  // A process started and not finished is killed and waited for.
+  void TearDown() override {
+    if (m_running > 0) finish(m_running, std::chrono::seconds(0));
+    fs::remove_all(m_dir);
+  }
 
   // Starts kelvane-cli with `args`, standard error into a file, standard
   // output into `stdoutPath` (a file of the test when empty).
@@ -90,10 +94,13 @@ class Cli : public ::testing::Test {
     pid_t pid = -1;
     EXPECT_EQ(posix_spawn(&pid, KELVANE_CLI_PATH, &actions, nullptr, argv.data(), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
+    m_running = pid;
     return pid;
   }
 
-  static int finish(pid_t pid, std::chrono::seconds limit = std::chrono::seconds(60)) {
+  // The exit code of the process (killed after `limit`), or -1.
+  int finish(pid_t pid, std::chrono::seconds limit = std::chrono::seconds(60)) {
+    if (pid == m_running) m_running = -1;
     return waitForExit(pid, limit);
   }
 
@@ -103,9 +110,16 @@ class Cli : public ::testing::Test {
   std::string out() const { return readFile(m_dir / "out"); }
   std::string err() const { return readFile(m_dir / "err"); }
   fs::path path(const char* name) const { return m_dir / name; }
+  const fs::path& dir() const { return m_dir; }
+  // Writes a file of the test; its path.
+  std::string file(const std::string& name, const std::string& text) const {
+    std::ofstream(m_dir / name, std::ios::binary) << text;
+    return (m_dir / name).string();
+  }
 
  private:
   fs::path m_dir;
+  pid_t m_running = -1;
 };
 
 }  // namespace kelvane::clitest

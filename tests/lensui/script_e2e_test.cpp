@@ -154,18 +154,20 @@ TEST_F(ScriptEndToEnd, ScriptsHandedOverDuringARunAllRunInTurn) {
   }
   setDebuggerWriter(traceToList);
   // Each script names itself by its one unreadable line, reported when its
-  // run begins; the first one is still sleeping when the others arrive.
+  // run begins; the first one holds at its pause while the others arrive.
   std::vector<std::string> paths;
   for (int i = 0; i < 4; ++i) {
     choose("h" + std::to_string(i) + ".ops", "lens " + std::to_string(260 + i) +
-                                                 ",200,300,200,80,CVCC\nwindow 1 2\nsleep " +
-                                                 (i == 0 ? "300" : "20") + "\n");
+                                                 ",200,300,200,80,CVCC\nwindow 1 2\n" +
+                                                 (i == 0 ? "pause\n" : "sleep 20\n"));
     paths.push_back(choice());
   }
   ui->handOffScript(paths[0]);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return slider(0)->value() == 260; }, kWaitMs));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return ui->runner().scriptRunState() == SCRIPT_PAUSED; }, kWaitMs));
   for (int i = 1; i < 4; ++i) ui->handOffScript(paths[i]);
   EXPECT_EQ(ui->pendingHandoffs(), 3u);
+  press();  // re&Sume: the first script ends, the others follow
   ASSERT_TRUE(
       QTest::qWaitFor([&] { return ui->pendingHandoffs() == 0 && !ui->runner().busy(); }, kWaitMs));
   setDebuggerWriter(nullptr);
