@@ -44,9 +44,7 @@ TEST_F(TableGridOptions, ACustomTableStartsWithItsGrid) {
   const std::vector<std::string> grid = {"table",   "--rindex",    "1.7",   "--step",
                                          "2",       "--depth",     "30:32", "--ivx",
                                          "190:210", "--dev-limit", "0.05",  "-q"};
-  std::vector<std::string> oneThread = grid;
-  oneThread.insert(oneThread.end(), {"--threads", "1"});
-  ASSERT_EQ(run(oneThread), 0) << err();
+  ASSERT_EQ(run(grid), 0) << err();
   EXPECT_EQ(err(), "") << "-q: nothing on standard error";
   const std::string one = out();
   const std::vector<std::string> table = splitLines(one);
@@ -63,10 +61,6 @@ TEST_F(TableGridOptions, ACustomTableStartsWithItsGrid) {
     EXPECT_TRUE(fields[6] == "30" || fields[6] == "32") << "depth on the grid: " << table[i];
     EXPECT_EQ(std::stoi(fields[2]) % 2, 0) << "ivx on the grid: " << table[i];
   }
-  std::vector<std::string> threeThreads = grid;
-  threeThreads.insert(threeThreads.end(), {"--threads", "3"});
-  ASSERT_EQ(run(threeThreads), 0) << err();
-  EXPECT_EQ(out(), one);
 
   ASSERT_EQ(run({"table", "--shape", "CCCC", "--depth", "60", "--ivx", "200:200:1", "-q"}), 0)
       << err();
