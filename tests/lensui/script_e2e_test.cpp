@@ -29,22 +29,19 @@ namespace {
 namespace fs = std::filesystem;
 constexpr int kWaitMs = 20000;
 
-class ScriptEndToEnd : public ::testing::Test {
+class ScriptEndToEnd : public test::LensControlFixture {
  protected:
   void SetUp() override {
-    test::resetLensSession();
+    test::LensControlFixture::SetUp();
     m_dir = fs::temp_directory_path() / ("kelvane-script-e2e-" + std::to_string(::getpid()));
     fs::create_directories(m_dir);
     m_oldChooser = setFileChooser(
         [this](const FileDialogOptions&) -> std::optional<std::string> { return m_choice; });
     ui = std::make_unique<ScriptUi>(nullptr, (m_dir / "script.ops").string());
-    openLensView(nullptr, kSingleBeamMode);
-    dlg = lensSession().control;
-    ASSERT_NE(dlg, nullptr);
   }
   void TearDown() override {
     ui.reset();
-    test::resetLensSession();
+    test::LensControlFixture::TearDown();
     setFileChooser(m_oldChooser);
     fs::remove_all(m_dir);
   }
@@ -58,15 +55,12 @@ class ScriptEndToEnd : public ::testing::Test {
   void pick(const std::string& name) { m_choice = (m_dir / name).string(); }
   const std::string& choice() const { return m_choice; }
   QPushButton* scriptButton() const { return dlg->controlAs<QPushButton>(IDC_SCRIPT); }
-  QLineEdit* edit(int id) const { return dlg->controlAs<QLineEdit>(id); }
-  QSlider* slider(int row) const { return dlg->controlAs<QSlider>(IDC_ROW_FIRST + 3 * row + 2); }
   void press() { QTest::mouseClick(scriptButton(), Qt::LeftButton); }
   bool waitIdle() {
     return QTest::qWaitFor([&] { return !ui->runner().busy(); }, kWaitMs);
   }
 
   std::unique_ptr<ScriptUi> ui;
-  LensControl* dlg = nullptr;
 
  private:
   fs::path m_dir;

@@ -35,16 +35,8 @@
 namespace kelvane {
 namespace {
 
-class TeachingTest : public ::testing::Test {
+class TeachingTest : public test::LensControlFixture {
  protected:
-  void SetUp() override {
-    test::resetLensSession();
-    view = openLensView(nullptr, kSingleBeamMode);
-    dlg = lensSession().control;
-    ASSERT_NE(dlg, nullptr);
-  }
-  void TearDown() override { test::resetLensSession(); }
-
   // A menu-bar item of the view, or an item of one of its menus.
   QAction* menuItem(const QString& text) const {
     for (QAction* a : view->menuBar()->actions()) {
@@ -55,11 +47,6 @@ class TeachingTest : public ::testing::Test {
     }
     return nullptr;
   }
-  QLineEdit* edit(int id) const { return dlg->controlAs<QLineEdit>(id); }
-  QSlider* slider(int row) const { return dlg->controlAs<QSlider>(IDC_ROW_FIRST + 3 * row + 2); }
-
-  LensWnd* view = nullptr;
-  LensControl* dlg = nullptr;
 };
 
 // The plot shows what the dialog reports of the last trace: one point per
