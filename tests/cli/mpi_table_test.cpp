@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,8 +20,6 @@
 
 #include "cli_process.h"
 
-extern char** environ;
-
 namespace kelvane {
 namespace {
 
@@ -37,12 +34,7 @@ const std::vector<std::string> kSmallGrid = {"--rindex",    "1.7",   "--step", "
                                              "--dev-limit", "0.05"};
 const std::vector<std::string> kSlice = {"--depth", "40:41"};
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using clitest::readFile;
 
 class MpiTable : public ::testing::Test {
  protected:
@@ -60,22 +52,13 @@ class MpiTable : public ::testing::Test {
   // into `out`, standard error into `err`.
   static pid_t start(int ranks, std::vector<std::string> args, const fs::path& out,
                      const fs::path& err) {
-    std::vector<std::string> all;
-    if (ranks > 0) all = {KELVANE_MPIEXEC, "--oversubscribe", "-n", std::to_string(ranks)};
-    all.insert(all.end(), {KELVANE_CLI_PATH, "table", "--threads", "1", "-o", out.string()});
-    all.insert(all.end(), args.begin(), args.end());
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<char*> argv;
-    for (std::string& a : all) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0) << argv[0];
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
+    clitest::CliCommand command;
+    if (ranks > 0)
+      command.launcher = {KELVANE_MPIEXEC, "--oversubscribe", "-n", std::to_string(ranks)};
+    command.args = {"table", "--threads", "1", "-o", out.string()};
+    command.args.insert(command.args.end(), args.begin(), args.end());
+    command.stderrPath = err.string();
+    return clitest::spawnCli(command);
   }
 
   // Waits for the process (at most `limit`); its exit code, or -1.

@@ -1,55 +1,60 @@
 // `kelvane-cli draw` without any display: pictures in the three formats, and
 // one clear line with exit code 2 for bad input, leaving no file.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
-#include <cstdlib>
+#include <filesystem>
+#include <sstream>
 #include <string>
+
+#include "tests/cli/cli_process.h"
 
 namespace {
 
-struct CliRun {
-  int code = -1;
-  std::string err;
+// kelvane-cli in a folder of the test's own, with no X or Wayland display
+// and a platform that would need one: drawing must not care.
+class CliDraw : public kelvane::clitest::Cli {
+ protected:
+  void SetUp() override {
+    Cli::SetUp();
+    std::filesystem::create_directories(path("work"));
+  }
+  // The exit code of `kelvane-cli ARGS` (split at spaces) in the folder.
+  int cliIn(const std::string& args, bool keepStdout = false) {
+    kelvane::clitest::CliCommand command;
+    std::istringstream words(args);
+    for (std::string word; words >> word;) command.args.push_back(word);
+    command.workDir = path("work").string();
+    if (keepStdout) command.stdoutPath = path("out").string();
+    command.stderrPath = path("err").string();
+    command.environment = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb"};
+    return finish(start(command));
+  }
+  // kelvane-cli's own lines on standard error (Qt may add its own).
+  std::string said() const {
+    std::string own;
+    for (const std::string& line : kelvane::clitest::splitLines(err()))
+      if (line.rfind("kelvane-cli", 0) == 0) own += line + "\n";
+    return own;
+  }
+  QString work(const char* name) const { return QString::fromStdString((path("work") / name).string()); }
+  QDir workDir() const { return QDir(work("")); }
 };
 
-// Runs the command with no X or Wayland display, and a platform that would
-// need one: drawing must not care.
-CliRun drawCli(const QTemporaryDir& dir, const std::string& args) {
-  const std::string errFile = dir.filePath("stderr.txt").toStdString();
-  const std::string cmd = "cd '" + dir.path().toStdString() +
-                          "' && env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" +
-                          KELVANE_CLI_PATH + "' draw " + args + " 2>'" + errFile + "' >/dev/null";
-  CliRun run;
-  const int status = std::system(cmd.c_str());
-  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  QFile f(QString::fromStdString(errFile));
-  if (f.open(QIODevice::ReadOnly)) {
-    for (const QByteArray& line : f.readAll().split('\n'))
-      if (line.startsWith("kelvane-cli")) run.err += line.toStdString() + "\n";
-  }
-  f.remove();
-  return run;
-}
-
-TEST(CliDraw, WritesEveryFormatWithoutADisplay) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
+TEST_F(CliDraw, WritesEveryFormatWithoutADisplay) {
   for (const char* name : {"lens.svg", "lens.png", "lens.pdf"}) {
-    const CliRun run = drawCli(dir, std::string("219 163 143 260 112 CVCV -o ") + name);
-    EXPECT_EQ(run.code, 0) << name << ": " << run.err;
-    EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name;
+    EXPECT_EQ(cliIn(std::string("draw 219 163 143 260 112 CVCV -o ") + name), 0)
+        << name << ": " << said();
+    EXPECT_TRUE(QFile::exists(work(name))) << name;
   }
   // Multi-beam at 96 dpi, no caption: the view's own size, in its own colours.
-  const CliRun run = drawCli(dir,
-                             "219 163 143 260 112 CVCV --multi --dpi 96 --no-caption "
-                             "--size 400x300 --fill 80 -o multi.png");
-  ASSERT_EQ(run.code, 0) << run.err;
-  const QImage img(dir.filePath("multi.png"));
+  ASSERT_EQ(cliIn("draw 219 163 143 260 112 CVCV --multi --dpi 96 --no-caption "
+                  "--size 400x300 --fill 80 -o multi.png"),
+            0)
+      << said();
+  const QImage img(work("multi.png"));
   EXPECT_EQ(img.size(), QSize(400, 300));
   int orange = 0;
   for (int y = 0; y < img.height(); ++y)
@@ -60,55 +65,44 @@ TEST(CliDraw, WritesEveryFormatWithoutADisplay) {
   EXPECT_GT(orange, 50);
 }
 
-TEST(CliDraw, BadInputSaysWhyInOneLineAndExitsTwo) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
+TEST_F(CliDraw, BadInputSaysWhyInOneLineAndExitsTwo) {
   const char* cases[] = {
-      "219 163 143 260 112 CVCV -o lens.gif",
-      "219 163 143 260 112 CVXX -o lens.png",
-      "219 163 143 260 112 CVCV --size 0x720 -o lens.png",
-      "219 163 143 260 112 CVCV --size 10001x720 -o lens.svg",
-      "219 163 143 260 112 CVCV --size wide -o lens.png",
-      "219 163 143 260 112 CVCV --dpi 50 -o lens.png",
-      "219 163 143 260 112 CVCV --width 100 --fill 50 -o lens.png",
-      "219 163 143 260 112 CVCV --fill 150 -o lens.png",
-      "219 163 143 260 -112 CVCV -o lens.png",
-      "219 163 143 260 112 CVCV -o no/such/dir/lens.png",
+      "draw 219 163 143 260 112 CVCV -o lens.gif",
+      "draw 219 163 143 260 112 CVXX -o lens.png",
+      "draw 219 163 143 260 112 CVCV --size 0x720 -o lens.png",
+      "draw 219 163 143 260 112 CVCV --size 10001x720 -o lens.svg",
+      "draw 219 163 143 260 112 CVCV --size wide -o lens.png",
+      "draw 219 163 143 260 112 CVCV --dpi 50 -o lens.png",
+      "draw 219 163 143 260 112 CVCV --width 100 --fill 50 -o lens.png",
+      "draw 219 163 143 260 112 CVCV --fill 150 -o lens.png",
+      "draw 219 163 143 260 -112 CVCV -o lens.png",
+      "draw 219 163 143 260 112 CVCV -o no/such/dir/lens.png",
   };
   for (const char* args : cases) {
-    const CliRun run = drawCli(dir, args);
-    EXPECT_EQ(run.code, 2) << args;
-    EXPECT_FALSE(run.err.empty()) << args;
+    EXPECT_EQ(cliIn(args), 2) << args;
+    EXPECT_EQ(kelvane::clitest::splitLines(said()).size(), 1u) << args << ": " << said();
   }
-  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+  EXPECT_TRUE(workDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
-
-}  // namespace
 
 // `script --frames/--gif`: one picture per retrace, without a display; a bad
 // animation name is refused before the script runs.
-TEST(CliDraw, ScriptFramesOnePerRetrace) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const QString script = dir.filePath("fade.ops");
-  QFile f(script);
+TEST_F(CliDraw, ScriptFramesOnePerRetrace) {
+  QFile f(work("fade.ops"));
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write(
       "lens 219,163,143,260,112,CVCV\nfade 219,163,143,260,112,CVCV 200,150,200,260,90,CVCV 3 "
       "10\n");
   f.close();
-  const std::string base = "cd '" + dir.path().toStdString() + "' && env -u DISPLAY '" +
-                           KELVANE_CLI_PATH + "' script fade.ops --no-delay ";
-  int status = std::system((base + "--frames . --gif fade.gif >out.txt 2>/dev/null").c_str());
-  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  QFile out(dir.filePath("out.txt"));
-  ASSERT_TRUE(out.open(QIODevice::ReadOnly));
-  const int refreshes = out.readAll().count("\nrefresh ");
+  const std::string base = "script fade.ops --no-delay ";
+  ASSERT_EQ(cliIn(base + "--frames . --gif fade.gif", true), 0) << said();
+  const int refreshes = static_cast<int>(QByteArray::fromStdString(out()).count("\nrefresh "));
   EXPECT_GE(refreshes, 4);  // the lens line and the fade's steps
-  const QStringList frames = QDir(dir.path()).entryList({"frame-*.png"});
+  const QStringList frames = workDir().entryList({"frame-*.png"});
   EXPECT_EQ(frames.size(), refreshes);
-  EXPECT_TRUE(QFile::exists(dir.filePath("fade.gif")));
+  EXPECT_TRUE(QFile::exists(work("fade.gif")));
 
-  status = std::system((base + "--gif fade.txt >/dev/null 2>&1").c_str());
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
+  EXPECT_EQ(cliIn(base + "--gif fade.txt"), 2);
 }
+
+}  // namespace
