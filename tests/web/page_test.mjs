@@ -132,8 +132,9 @@ try {
 
     // The aberration plot: the tracer's crossings, whose mean is the focus shown.
     const curve = await page.evaluate(() => window.kelvanePage.aberration());
-    const mean = curve ? curve.exit.reduce((a, p) => a + p[0], 0) / curve.exit.length : NaN;
-    check(curve && curve.exit.length === cli.beamCount && mean.toFixed(2) === shown[0] &&
+    const crossingMean = curve ? curve.exit.reduce((a, p) => a + p[0], 0) / curve.exit.length : NaN;
+    check(curve && curve.exit.length === Number(cli.beamCount) &&
+          crossingMean.toFixed(2) === shown[0] &&
           await page.$eval("#aberrationBox", (e) => !e.hidden),
           `the aberration plot shows ${curve?.exit.length} crossings around the focus`);
 
