@@ -33,6 +33,10 @@ const std::vector<std::string> kSmallGrid = {"--rindex",    "1.7",   "--step", "
                                              "--depth",     "30:36", "--ivx",  "190:230",
                                              "--dev-limit", "0.05"};
 const std::vector<std::string> kSlice = {"--depth", "40:41"};
+// More groups (5 x 20301) than the ranks may trace ahead of the rows written
+// (65536), each cheap: while its writer is held, such a run cannot end.
+const std::vector<std::string> kLongRun = {"--depth",     "40:44", "--step-evx", "20",
+                                           "--step-evy",  "20",    "--dev-limit", "0.2"};
 
 using clitest::readFile;
 
@@ -117,8 +121,8 @@ pid_t rankPid(pid_t parent, int rank) {
 }
 
 // The table arrives through a pipe of one page that the test reads: once the
-// first rows are in, the run cannot end until the test reads on, so the kill
-// always lands before the end, however fast the ranks are.
+// first rows are in, the writer waits for the test, the ranks wait for the
+// writer, and the kill always lands before the end, however fast they are.
 class TablePipe {
  public:
   explicit TablePipe(const fs::path& path) {
@@ -147,12 +151,12 @@ class TablePipe {
 };
 
 TEST_F(MpiTable, ADyingRankOrCtrlCEndsTheRunWithAMessageAndNoGap) {
-  const std::string& one = reference(kSlice);
+  const std::string& one = reference(kLongRun);
   ASSERT_GT(one.size(), 3u * 4096) << "a table that cannot fit the pipe";
   for (const bool ctrlC : {false, true}) {
     const fs::path err = s_dir / "stopped.err";
     TablePipe pipe(s_dir / "stopped.csv");
-    const pid_t mpirun = start(2, kSlice, s_dir / "stopped.csv", err);
+    const pid_t mpirun = start(2, kLongRun, s_dir / "stopped.csv", err);
     ASSERT_GT(mpirun, 0);
     const auto deadline = Clock::now() + std::chrono::seconds(120);
     ASSERT_TRUE(clitest::waitUntil([&] { return pipe.readSome() && pipe.text.size() >= 200; },
