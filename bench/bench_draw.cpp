@@ -18,28 +18,16 @@
 #include "draw/qt/painter_replay.h"
 #include "draw/qt/picture_export.h"
 #include "optics/focus.h"
+#include "tests/draw/traced_picture.h"
 #include "script/headless_host.h"
 #include "script/script_runner.h"
 
 namespace kelvane::draw {
 namespace {
 
-struct Traced {
-  TracerContext ctx;
-  std::vector<TracePoint> buffer;
-  LensDrawing drawing;
-  explicit Traced(int mode) {
-    BeamSettings settings = kInitialCurrentSettings;
-    buffer.assign(mode == 1 ? MULTI_BEAM_POINTS : SINGLE_BEAM_POINTS, TracePoint{0, 0});
-    settings.pointsMode = mode == 1 ? 1 : 3;
-    settings.traceBuffer = buffer.data();
-    settings.rayEndX = kDefaultViewWidth;
-    if (mode == 1)
-      findFoci(ctx, kInitialLens, settings);
-    else
-      findFocus(ctx, kInitialLens, settings);
-    drawing = {kInitialLens, mode, &ctx.results, buffer.data(), static_cast<int>(buffer.size())};
-  }
+// The start-up lens in the given mode, rays drawn across the default view.
+struct Traced : test::TracedPicture {
+  explicit Traced(int mode) : TracedPicture(kInitialLens, mode, kDefaultViewWidth) {}
 };
 
 void BM_BuildList(benchmark::State& state) {

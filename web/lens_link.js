@@ -17,7 +17,8 @@ export function formatLensHash(state) {
 // {values: [5 numbers], shape, rindex, mode} with what the link gives, or
 // null when it names no lens. A part that does not read is left out.
 export function parseLensHash(hash) {
-  const params = new URLSearchParams(hash.replace(/^#/, ""));
+  // A "+" is a number's exponent sign ("1e+21"), never an encoded space.
+  const params = new URLSearchParams(hash.replace(/^#/, "").replaceAll("+", "%2B"));
   const out = {};
   const lens = params.get("lens");
   if (lens) {

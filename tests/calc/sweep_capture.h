@@ -28,4 +28,8 @@ struct SweepCapture {
 // Returns startBackgroundCalc's result.
 int runAsBackgroundCalc(std::function<void()> calculation);
 
+// The lines of a table stored under tests/calc/expected/: the rows this
+// program has always written for that grid.
+std::vector<std::string> expectedTable(const std::string& name);
+
 }  // namespace kelvane::test

@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,8 +20,6 @@
 
 #include "cli_process.h"
 
-extern char** environ;
-
 namespace kelvane {
 namespace {
 
@@ -35,13 +33,12 @@ const std::vector<std::string> kSmallGrid = {"--rindex",    "1.7",   "--step", "
                                              "--depth",     "30:36", "--ivx",  "190:230",
                                              "--dev-limit", "0.05"};
 const std::vector<std::string> kSlice = {"--depth", "40:41"};
+// More groups (5 x 20301) than the ranks may trace ahead of the rows written
+// (65536), each cheap: while its writer is held, such a run cannot end.
+const std::vector<std::string> kLongRun = {"--depth",     "40:44", "--step-evx", "20",
+                                           "--step-evy",  "20",    "--dev-limit", "0.2"};
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using clitest::readFile;
 
 class MpiTable : public ::testing::Test {
  protected:
@@ -59,22 +56,13 @@ class MpiTable : public ::testing::Test {
   // into `out`, standard error into `err`.
   static pid_t start(int ranks, std::vector<std::string> args, const fs::path& out,
                      const fs::path& err) {
-    std::vector<std::string> all;
-    if (ranks > 0) all = {KELVANE_MPIEXEC, "--oversubscribe", "-n", std::to_string(ranks)};
-    all.insert(all.end(), {KELVANE_CLI_PATH, "table", "--threads", "1", "-o", out.string()});
-    all.insert(all.end(), args.begin(), args.end());
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<char*> argv;
-    for (std::string& a : all) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0) << argv[0];
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
+    clitest::CliCommand command;
+    if (ranks > 0)
+      command.launcher = {KELVANE_MPIEXEC, "--oversubscribe", "-n", std::to_string(ranks)};
+    command.args = {"table", "--threads", "1", "-o", out.string()};
+    command.args.insert(command.args.end(), args.begin(), args.end());
+    command.stderrPath = err.string();
+    return clitest::spawnCli(command);
   }
 
   // Waits for the process (at most `limit`); its exit code, or -1.
@@ -132,23 +120,57 @@ pid_t rankPid(pid_t parent, int rank) {
   return -1;
 }
 
+// The table arrives through a pipe of one page that the test reads: once the
+// first rows are in, the writer waits for the test, the ranks wait for the
+// writer, and the kill always lands before the end, however fast they are.
+class TablePipe {
+ public:
+  explicit TablePipe(const fs::path& path) {
+    fs::remove(path);
+    EXPECT_EQ(mkfifo(path.c_str(), 0600), 0);
+    m_fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    EXPECT_GE(m_fd, 0);
+    EXPECT_GT(fcntl(m_fd, F_SETPIPE_SZ, 4096), 0);
+  }
+  ~TablePipe() { ::close(m_fd); }
+
+  // Reads what has come; false once the writer has gone (after some text).
+  bool readSome() {
+    char buffer[4096];
+    const ssize_t got = ::read(m_fd, buffer, sizeof buffer);
+    if (got > 0) text.append(buffer, static_cast<std::size_t>(got));
+    if (got == 0 && !text.empty()) return false;
+    if (got <= 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return true;
+  }
+
+  std::string text;
+
+ private:
+  int m_fd = -1;
+};
+
 TEST_F(MpiTable, ADyingRankOrCtrlCEndsTheRunWithAMessageAndNoGap) {
-  const std::string& one = reference(kSlice);
+  const std::string& one = reference(kLongRun);
+  ASSERT_GT(one.size(), 3u * 4096) << "a table that cannot fit the pipe";
   for (const bool ctrlC : {false, true}) {
-    const fs::path out = s_dir / "stopped.csv";
     const fs::path err = s_dir / "stopped.err";
-    fs::remove(out);  // rows of the case before are no sign of work
-    const pid_t mpirun = start(2, kSlice, out, err);
+    TablePipe pipe(s_dir / "stopped.csv");
+    const pid_t mpirun = start(2, kLongRun, s_dir / "stopped.csv", err);
     ASSERT_GT(mpirun, 0);
+    const auto deadline = Clock::now() + std::chrono::seconds(120);
+    ASSERT_TRUE(clitest::waitUntil([&] { return pipe.readSome() && pipe.text.size() >= 200; },
+                                   deadline))
+        << "the first rows; " << readFile(err);
     pid_t worker = -1;
-    const auto deadline = Clock::now() + std::chrono::seconds(60);
-    clitest::waitUntil([&] { return (worker = rankPid(mpirun, 1)) > 0; }, deadline);
-    ASSERT_GT(worker, 0) << "rank 1 started";
-    // Once rows arrive the ranks are at work.
-    clitest::waitUntil([&] { return fs::exists(out) && fs::file_size(out) >= 200; }, deadline);
+    ASSERT_TRUE(clitest::waitUntil([&] { return (worker = rankPid(mpirun, 1)) > 0; }, deadline))
+        << "rank 1 runs";
     kill(ctrlC ? mpirun : worker, ctrlC ? SIGINT : SIGKILL);
+    ASSERT_TRUE(clitest::waitUntil([&] { return !pipe.readSome(); }, deadline))
+        << "the table's writer ends";
     EXPECT_NE(finish(mpirun), 0) << "never reported as success";
-    const std::string written = readFile(out);
+    const std::string& written = pipe.text;
+    ASSERT_FALSE(written.empty());
     EXPECT_LT(written.size(), one.size());
     EXPECT_EQ(one.compare(0, written.size(), written), 0)
         << "what was written is the start of the table";

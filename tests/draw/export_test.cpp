@@ -17,7 +17,7 @@
 #include "draw/caption.h"
 #include "draw/qt/picture_export.h"
 #include "optics/focus.h"
-#include "optics/fpflags.h"
+#include "tests/draw/traced_picture.h"
 
 namespace kelvane::draw {
 namespace {
@@ -30,18 +30,11 @@ void ensureGuiApp() {
 }
 
 // The initial lens traced single-beam for the default 860-pixel view.
-struct Request {
-  TracerContext ctx;
-  std::vector<TracePoint> buffer = std::vector<TracePoint>(SINGLE_BEAM_POINTS);
+struct Request : test::TracedPicture {
   PictureRequest request;
-  Request() {
+  Request() : TracedPicture(kInitialLens, 0, kDefaultViewWidth) {
     ensureGuiApp();
-    BeamSettings settings = kInitialCurrentSettings;
-    settings.traceBuffer = buffer.data();
-    settings.rayEndX = kDefaultViewWidth;
-    fpClearFlags();
-    findFocus(ctx, kInitialLens, settings);
-    request.drawing = {kInitialLens, 0, &ctx.results, buffer.data(), SINGLE_BEAM_POINTS};
+    request.drawing = drawing;
   }
 };
 

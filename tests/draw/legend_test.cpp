@@ -6,29 +6,13 @@
 
 #include <vector>
 
-#include "optics/focus.h"
-#include "optics/fpflags.h"
+#include "tests/draw/traced_picture.h"
 
 namespace kelvane::draw {
 namespace {
 
-struct Traced {
-  TracerContext ctx;
-  std::vector<TracePoint> buffer;
-  LensDrawing drawing;
-  Traced(const Lens& lens, int mode) {
-    BeamSettings settings = kInitialCurrentSettings;
-    buffer.assign(mode == 1 ? MULTI_BEAM_POINTS : SINGLE_BEAM_POINTS, TracePoint{0, 0});
-    settings.pointsMode = mode == 1 ? 1 : 3;
-    settings.traceBuffer = buffer.data();
-    fpClearFlags();
-    if (mode == 1)
-      findFoci(ctx, lens, settings);
-    else
-      findFocus(ctx, lens, settings);
-    drawing = LensDrawing{lens, mode, &ctx.results, buffer.data(), static_cast<int>(buffer.size())};
-  }
-};
+using Traced = test::TracedPicture;
+
 
 std::vector<std::string> texts(const DisplayList& list) {
   std::vector<std::string> out;

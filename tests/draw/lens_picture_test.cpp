@@ -6,31 +6,16 @@
 
 #include <vector>
 
-#include "optics/focus.h"
-#include "optics/fpflags.h"
+#include "tests/draw/traced_picture.h"
 
 namespace kelvane::draw {
 namespace {
 
-// A traced picture of `lens` in the given mode, with its own buffer.
-struct Traced {
-  TracerContext ctx;
-  std::vector<TracePoint> buffer;
-  LensDrawing drawing;
-  Traced(const Lens& lens, int mode) {
-    BeamSettings settings = kInitialCurrentSettings;
-    buffer.assign(mode == 1 ? MULTI_BEAM_POINTS : SINGLE_BEAM_POINTS, TracePoint{0, 0});
-    settings.pointsMode = mode == 1 ? 1 : 3;
-    settings.traceBuffer = buffer.data();
-    settings.rayEndX = 800;
-    fpClearFlags();
-    if (mode == 1)
-      findFoci(ctx, lens, settings);
-    else
-      findFocus(ctx, lens, settings);
-    drawing = LensDrawing{lens, mode, &ctx.results, buffer.data(), static_cast<int>(buffer.size())};
-  }
+// Rays drawn to x = 800.
+struct Traced : test::TracedPicture {
+  Traced(const Lens& lens, int mode) : TracedPicture(lens, mode, 800) {}
 };
+
 
 template <class T>
 std::vector<const T*> itemsOf(const DisplayList& list) {

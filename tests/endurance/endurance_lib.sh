@@ -6,7 +6,10 @@
 en_main=""          # the main window of the program started last
 en_quit_start=0     # when the last quit was sent, in nanoseconds
 en_quit_ms=0        # how long the last program took to end after its quit
-EN_QUIT_LIMIT_MS=${EN_QUIT_LIMIT_MS:-1000}
+# How soon a quit must end the program; unset, only a program that never
+# ends fails (`make endurance` sets it: a timed line is no pass/fail line
+# under someone else's load).
+EN_QUIT_LIMIT_MS=${EN_QUIT_LIMIT_MS:-}
 
 en_now_ns() { date +%s%N; }
 
@@ -124,7 +127,8 @@ en_quit() {
   en_quit_start=$(en_now_ns)
 }
 
-# en_check_quit WHAT: the program ended within the limit of its quit, with 0.
+# en_check_quit WHAT: the program ended after its quit with 0 (within
+# EN_QUIT_LIMIT_MS when set).
 en_check_quit() {
   local pid=$wm_program_pid end=$((SECONDS + WM_DEADLINE)) rc
   while en_running "$pid"; do
@@ -139,7 +143,8 @@ en_check_quit() {
   wait "$pid"
   rc=$?
   [ "$rc" = 0 ] || wm_fail "$1: exit code $rc; log: $(tail -n 20 "$wm_tmp/kelvane.log")"
-  [ "$en_quit_ms" -le "$EN_QUIT_LIMIT_MS" ] ||
+  echo "$1: ended ${en_quit_ms} ms after the quit"
+  [ -z "$EN_QUIT_LIMIT_MS" ] || [ "$en_quit_ms" -le "$EN_QUIT_LIMIT_MS" ] ||
     wm_fail "$1: the program ended ${en_quit_ms} ms after the quit (limit ${EN_QUIT_LIMIT_MS} ms)"
 }
 

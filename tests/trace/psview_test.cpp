@@ -1,6 +1,7 @@
-// The PsView ring: worked cases, a randomised run against a plain model,
-// the view's distance from the newest line, scrolling, painting from the
-// cache, Save and Inspect, the configuration limits and concurrent use.
+// The PsView ring: worked cases, the view's distance from the newest line,
+// scrolling, painting from the cache, Save and Inspect, the configuration
+// limits and concurrent use. (Random operations against a plain model are
+// the fuzz target's, tests/fuzz/psview_target.cpp, replayed in every build.)
 #include "trace/psview.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
-#include <deque>
-#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -155,68 +154,6 @@ TEST(PsViewRing, ResetToATooSmallSizeGrowsTheRingToThreeLines) {
   }
   view.reset(241 + 50);
   EXPECT_EQ(view.bufferSize(), 291) << "an allowed size stays as asked";
-}
-
-// A plain model: every line since the last reset, cut to maxLine. The ring
-// holds the newest of them, and drops only what it must.
-TEST(PsViewRing, RandomisedAgainstModel) {
-  std::mt19937 rng(20261207);
-  Viewed v(25);
-  PsView& view = v.view;
-  std::deque<std::string> model{"Top of Buffer"};
-  int maxLine = view.maxLine();
-  int size = view.bufferSize();
-  int counter = 0;
-
-  for (int step = 0; step < 60000; ++step) {
-    const int action = static_cast<int>(rng() % 1000);
-    if (action == 0) {
-      view.reset(0);
-      model.assign(1, std::string("Top of Buffer").substr(0, static_cast<size_t>(maxLine)));
-    } else if (action == 1) {
-      maxLine = 2 + static_cast<int>(rng() % 253);
-      size = 3 * maxLine + 1 + static_cast<int>(rng() % (kPsViewMaxBufferSize - 3 * maxLine));
-      if (rng() % 2) size = 3 * maxLine + 1 + static_cast<int>(rng() % 50);
-      view.resize(size, maxLine);
-      model.assign(1, std::string("Top of Buffer").substr(0, static_cast<size_t>(maxLine)));
-    } else {
-      const int length = 1 + static_cast<int>(rng() % (rng() % 8 == 0 ? 254 : 30));
-      std::string line = numbered(++counter, length);
-      view.append(line.c_str(), 0);
-      model.push_back(line.substr(0, static_cast<size_t>(maxLine)));
-    }
-    std::string why;
-    ASSERT_TRUE(view.checkInvariants(&why)) << "step " << step << ": " << why;
-
-    if (step % 97 == 0 || action <= 1) {
-      const std::vector<std::string> lines = view.lines();
-      ASSERT_LE(lines.size(), model.size());
-      for (size_t i = 0; i < lines.size(); ++i) {
-        ASSERT_EQ(lines[i], model[model.size() - lines.size() + i])
-            << "step " << step << " line " << i << " of " << lines.size() << " model "
-            << model.size() << " action " << action << " maxLine " << maxLine << " size " << size;
-      }
-      if (lines.size() < model.size()) {
-        size_t used = 0;
-        for (const auto& l : lines) used += l.size() + 1;
-        // Only a wasted tail before the wrap and a gap before the oldest line are lost.
-        ASSERT_GE(used + 3u * static_cast<size_t>(maxLine + 2), static_cast<size_t>(size))
-            << "step " << step;
-      }
-      // Painting a random window of rows matches the lines read back.
-      const int top = static_cast<int>(rng() % 30) * kLineHeight;
-      const auto painted = paintAll(view, top, top + 12 * kLineHeight);
-      const int vpos = view.vpos();
-      for (const Painted& p : painted) {
-        const int index = p.y / kLineHeight + vpos - 1;
-        ASSERT_GE(index, 0);
-        ASSERT_LT(index, static_cast<int>(lines.size()));
-        ASSERT_EQ(p.text, lines[static_cast<size_t>(index)]) << "step " << step;
-      }
-    }
-    if (rng() % 50 == 0)
-      view.scrollVertical(static_cast<int>(rng() % 8), static_cast<int>(rng() % 400));
-  }
 }
 
 TEST(PsViewView, ViewAtTheEndFollowsNewLines) {
