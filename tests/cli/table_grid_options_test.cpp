@@ -68,8 +68,7 @@ TEST_F(TableGridOptions, ACustomTableStartsWithItsGrid) {
   ASSERT_EQ(run({"table", "--shape", "CCCC", "--depth", "60", "--ivx", "200:200:1", "-q"}), 0)
       << err();
   const std::string concave = out();
-  EXPECT_EQ(concave.substr(0, concave.find('
-')),
+  EXPECT_EQ(concave.substr(0, concave.find('\n')),
             "# kelvane table shape=CCCC rindex=1.5 ivx=200:200:1 ivy=150:350:1 evx=150:350:1 "
             "evy=150:350:1 depth=60:60:1 dev-limit=0.01");
 }
