@@ -104,8 +104,8 @@ std::optional<std::string> readHandoffFileAt(const std::string& path, int maxLen
   for (int c; (c = std::getc(file.get())) != EOF;) {
     if (c == '\0') return std::nullopt;  // a C string's reader would see another name
     line.push_back(static_cast<char>(c));
-    if (c == '\n') break;
     if (line.size() > static_cast<std::size_t>(maxLength)) return std::nullopt;
+    if (c == '\n') break;
   }
   if (line.empty()) return std::nullopt;
   return line;
