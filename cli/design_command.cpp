@@ -17,7 +17,6 @@ namespace kelvane::cli {
 
 namespace {
 
-constexpr NumberRule kLockedWidth{1, kWidestLockedWidth, true, "a number from 1 to 500"};
 constexpr NumberRule kTolerance{0, 100, false, "a percentage above 0 and at most 100"};
 constexpr const char* kBoundNames[kDesignValues] = {"--ivx", "--ivy", "--evx", "--evy", "--depth"};
 
@@ -148,11 +147,7 @@ void addDesignCommand(CLI::App& app, int& exitCode) {
       ->option_text("S");
   addNumber(*cmd, "--rindex", args->rindex, kPositiveNumber, "refractive index (default 1.5)")
       ->option_text("R");
-  addNumber(*cmd, "--width", args->width, kLockedWidth, "lock the beam width at W (1 to 500)")
-      ->option_text("W");
-  addNumber(*cmd, "--fill", args->fill, kFillPercent,
-            "beam width as P percent of the rim height (1 to 99, default 90)")
-      ->option_text("P");
+  addBeamWidthOptions(*cmd, args->width, args->fill);
   static constexpr const char* help[kDesignValues] = {
       "ingress X semi-axis bounds A:B, or V to hold it (default 150:350)",
       "ingress Y semi-axis bounds (default 150:350)", "egress X semi-axis bounds (default 150:350)",

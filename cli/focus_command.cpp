@@ -19,7 +19,6 @@ constexpr int kNumberCount = 5;  // IVX IVY EVX EVY DEPTH
 constexpr const char* kPositionalNames[kNumberCount + 1] = {"IVX", "IVY",   "EVX",
                                                             "EVY", "DEPTH", "SHAPE"};
 // The width field's range.
-constexpr NumberRule kLockedWidth{1, kWidestLockedWidth, true, "a number from 1 to 500"};
 
 constexpr const char* kFocusHelp = R"(The lens:
   IVX IVY    the X and Y semi-axes of the ingress face (the face the light meets first)
@@ -148,11 +147,7 @@ void addFocusCommand(CLI::App& app, int& exitCode) {
   addNumber(*cmd, "--rindex", args->rindex, kPositiveNumber,
             "refractive index (default 1.5; below 1 for a lens in a denser medium)")
       ->option_text("R");
-  addNumber(*cmd, "--width", args->width, kLockedWidth, "lock the beam width at W (1 to 500)")
-      ->option_text("W");
-  addNumber(*cmd, "--fill", args->fill, kFillPercent,
-            "beam width as P percent of the rim height (1 to 99, default 90)")
-      ->option_text("P");
+  addBeamWidthOptions(*cmd, args->width, args->fill);
   cmd->add_flag("--raw", args->raw, "name=value lines with 17 significant digits");
   cmd->add_flag("--multi", args->multi,
                 "trace the five multi-beam fans and print their beam counts");

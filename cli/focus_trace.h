@@ -19,9 +19,6 @@ struct FocusRequest {
   bool raw = false;
 };
 
-// The widest beam layout of the dialog's settings; a wider lock is cut down.
-inline constexpr double kWidestLockedWidth = kInitialCurrentSettings.maxWidth;
-
 // One result line: "NAME  VALUE" with four decimals (an exponent from
 // 10^12 on, "--" when not known), or with `raw` "NAME=VALUE" with 17
 // significant digits.

@@ -43,8 +43,12 @@ std::string refusal(const CLI::App& cmd, const std::string& name, const std::str
          "\"";
 }
 
-CLI::Option* addNumber(CLI::App& cmd, const std::string& name, std::optional<double>& value,
-                       const NumberRule& rule, const std::string& help) {
+namespace {
+
+// A double or an optional one: both take the number read.
+template <class Target>
+CLI::Option* addNumberTo(CLI::App& cmd, const std::string& name, Target& value,
+                         const NumberRule& rule, const std::string& help) {
   return addRead(
       cmd, name,
       [&cmd, &value, rule, name](const std::string& text) {
@@ -53,14 +57,25 @@ CLI::Option* addNumber(CLI::App& cmd, const std::string& name, std::optional<dou
       help, "NUMBER");
 }
 
+}  // namespace
+
+CLI::Option* addNumber(CLI::App& cmd, const std::string& name, std::optional<double>& value,
+                       const NumberRule& rule, const std::string& help) {
+  return addNumberTo(cmd, name, value, rule, help);
+}
+
 CLI::Option* addNumber(CLI::App& cmd, const std::string& name, double& value,
                        const NumberRule& rule, const std::string& help) {
-  return addRead(
-      cmd, name,
-      [&cmd, &value, rule, name](const std::string& text) {
-        value = readNumber(cmd, name, rule, text);
-      },
-      help, "NUMBER");
+  return addNumberTo(cmd, name, value, rule, help);
+}
+
+void addBeamWidthOptions(CLI::App& cmd, std::optional<double>& width,
+                         std::optional<double>& fill) {
+  addNumber(cmd, "--width", width, kLockedWidth, "lock the beam width at W (1 to 500)")
+      ->option_text("W");
+  addNumber(cmd, "--fill", fill, kFillPercent,
+            "beam width as P percent of the rim height (1 to 99, default 90)")
+      ->option_text("P");
 }
 
 CLI::Option* addWhole(CLI::App& cmd, const std::string& name, long long& value,

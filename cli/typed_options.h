@@ -11,6 +11,7 @@
 #include <string>
 
 #include "cli/number_argument.h"
+#include "optics/lens.h"
 
 namespace kelvane::cli {
 
@@ -36,6 +37,9 @@ inline constexpr NumberRule kPositiveNumber{0, std::numeric_limits<double>::max(
 inline constexpr NumberRule kNonNegativeNumber{0, std::numeric_limits<double>::max(), true,
                                                "a finite number of 0 or more"};
 inline constexpr NumberRule kFillPercent{1, 99, true, "a percentage from 1 to 99"};
+// A locked beam width: no wider than the widest layout of the dialog.
+inline constexpr NumberRule kLockedWidth{1, kInitialCurrentSettings.maxWidth, true,
+                                         "a number from 1 to 500"};
 
 // Whole numbers from `least` to `most`.
 struct WholeRule {
@@ -50,6 +54,10 @@ CLI::Option* addNumber(CLI::App& cmd, const std::string& name, double& value,
                        const NumberRule& rule, const std::string& help);
 CLI::Option* addNumber(CLI::App& cmd, const std::string& name, std::optional<double>& value,
                        const NumberRule& rule, const std::string& help);
+// --width W (a locked beam width) and --fill P (percent of the rim height),
+// as the Lens Control's width controls take them.
+void addBeamWidthOptions(CLI::App& cmd, std::optional<double>& width,
+                         std::optional<double>& fill);
 CLI::Option* addWhole(CLI::App& cmd, const std::string& name, long long& value,
                       const WholeRule& rule, const std::string& help);
 CLI::Option* addWhole(CLI::App& cmd, const std::string& name, int& value, const WholeRule& rule,
