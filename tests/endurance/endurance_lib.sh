@@ -68,19 +68,10 @@ en_menu_open() {
   for attempt in 1 2 3 4; do
     en_focus_main
     xdotool key --clearmodifiers "$1"
-    WM_DEADLINE=5 en_wait_quietly en_popup_shown && return 0
+    WM_DEADLINE=5 wm_wait_up en_popup_shown && return 0
     xdotool key --clearmodifiers Escape
   done
   wm_fail "the menu of $1 did not open"
-}
-
-# en_wait_quietly COMMAND...: like wm_wait_for, but returns 1 at the deadline.
-en_wait_quietly() {
-  local end=$((SECONDS + WM_DEADLINE))
-  until "$@"; do
-    [ "$SECONDS" -ge "$end" ] && return 1
-    sleep 0.05
-  done
 }
 
 # en_open_trace_file PATH: "open trace &File", PATH typed into the chooser.

@@ -75,9 +75,29 @@ wm_start_session() {
   export XDG_RUNTIME_DIR="$wm_tmp/run" XDG_CONFIG_HOME="$wm_tmp/home/.config"
   export QT_QPA_PLATFORM=xcb
   unset SESSION_MANAGER
-  openbox >"$wm_tmp/openbox.log" 2>&1 &
-  wm_pids+=($!)
-  wm_wait_for "openbox" wm_manager_up
+  # openbox has been seen, rarely, never to take the screen: a second one is
+  # started in its place before the test gives up, with the first one's log.
+  local attempt
+  for attempt in 1 2; do
+    openbox >"$wm_tmp/openbox.log" 2>&1 &
+    wm_pids+=($!)
+    WM_DEADLINE=$((WM_DEADLINE / 2)) wm_wait_up wm_manager_up && return 0
+    echo "openbox did not take the screen (attempt $attempt); its log:" >&2
+    cat "$wm_tmp/openbox.log" >&2
+    kill "${wm_pids[-1]}" 2>/dev/null
+    wait "${wm_pids[-1]}" 2>/dev/null
+    unset 'wm_pids[-1]'
+  done
+  wm_fail "openbox did not take the screen"
+}
+
+# wm_wait_up COMMAND...: like wm_wait_for, but returns 1 at the deadline.
+wm_wait_up() {
+  local end=$((SECONDS + WM_DEADLINE))
+  until "$@"; do
+    [ "$SECONDS" -ge "$end" ] && return 1
+    sleep 0.05
+  done
 }
 
 # wm_start_program [ARGS...]: starts the program under test ($KELVANE).
