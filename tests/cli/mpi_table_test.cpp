@@ -15,7 +15,6 @@
 #include <map>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "cli_process.h"
@@ -135,12 +134,12 @@ class TablePipe {
   ~TablePipe() { ::close(m_fd); }
 
   // Reads what has come; false once the writer has gone (after some text).
+  // Called from waitUntil, which paces the calls.
   bool readSome() {
     char buffer[4096];
     const ssize_t got = ::read(m_fd, buffer, sizeof buffer);
     if (got > 0) text.append(buffer, static_cast<std::size_t>(got));
     if (got == 0 && !text.empty()) return false;
-    if (got <= 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     return true;
   }
 
