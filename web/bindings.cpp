@@ -128,6 +128,7 @@ EMSCRIPTEN_BINDINGS(kelvane) {
       .field("lens", &PageState::lens)
       .field("shape", &PageState::shape)
       .field("rindex", &PageState::rindex)
+      .field("rindexText", &PageState::rindexText)
       .field("mode", &PageState::mode)
       .field("locked", &PageState::locked)
       .field("fill", &PageState::fill)

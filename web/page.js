@@ -2,13 +2,18 @@
 // Every number shown and every line drawn comes from the C++ session; this
 // file only wires inputs to it and replays its picture.
 import { replayOnCanvas, replayAsSvg } from "./picture.js";
-import { formatLensHash, parseLensHash } from "./lens_link.js";
+import { formatLensHash, readLensHash } from "./lens_link.js";
+import { describeLens, readoutLabel } from "./page_words.js";
 import { ScriptPlayer } from "./script_player.js";
 import { withPngDpi } from "./png_dpi.js";
 import { EXAMPLES } from "./examples.js";
 import { drawAberration } from "./aberration_plot.js";
 
 const CSS_DPI = 96;  // CSS pixels per inch: 100 drawing units a CSS inch
+// The area, in CSS pixels at true scale, that the picture always shows: a
+// smaller canvas shows it scaled down, so the legend and the focus stay in.
+// It is also what the sliders reach, whatever the screen.
+const VIEW = { w: 860, h: 720 };
 const EXPORT_DPI = 192;
 const $ = (id) => document.getElementById(id);
 const sliders = [0, 1, 2, 3, 4].map((r) => $(`s${r}`));
@@ -18,7 +23,7 @@ const canvas = $("lens");
 const kelvane = await createKelvane();
 const session = new kelvane.PageSession();
 let state = null;
-let canvasCss = { w: 860, h: 720 };
+let canvasCss = { w: VIEW.w, h: VIEW.h };
 // The times of the last slider steps in ms (retrace and redraw), for anyone
 // measuring; the oldest go once there are STEP_TIMES_KEPT.
 const STEP_TIMES_KEPT = 200;
@@ -32,8 +37,8 @@ function readState() {
 function limits() {
   // Like the dialog's ranges: the view's size, never below the values held.
   const v = state.lens;
-  const xmax = Math.max(canvasCss.w, Math.round(v[0]), Math.round(v[2]));
-  const ymax = Math.max(canvasCss.h, Math.round(v[1]), Math.round(v[3]));
+  const xmax = Math.max(VIEW.w, Math.round(v[0]), Math.round(v[2]));
+  const ymax = Math.max(VIEW.h, Math.round(v[1]), Math.round(v[3]));
   return [xmax, ymax, xmax, ymax, Math.max(Math.floor(xmax / 2), Math.round(v[4]))];
 }
 
@@ -63,17 +68,40 @@ function showState() {
   $("eccEgress").value = state.eccEgress;
   $("fansLine").hidden = state.mode !== 1;
   $("fans").value = state.fans.join(" ");
+  $("focus").setAttribute("aria-label", readoutLabel("Focus", state.focusText));
+  $("dev").setAttribute("aria-label", readoutLabel("Spread", state.devText));
+  $("devpcnt").setAttribute("aria-label", readoutLabel("Spread", state.devpcntText, " %"));
+  $("eccIngress").setAttribute("aria-label", readoutLabel("Ingress eccentricity", state.eccIngress));
+  $("eccEgress").setAttribute("aria-label", readoutLabel("Egress eccentricity", state.eccEgress));
+  canvas.setAttribute("aria-label", describeLens(state));
 }
 
-function picture(cssW, cssH, dpi, caption) {
-  const scale = dpi / CSS_DPI;
-  return session.picture(Math.round(cssW * scale), Math.round(cssH * scale), dpi,
-                         $("legend").checked, caption);
+// The picture's scale on screen: true scale, or less where the canvas is
+// smaller than the view's area.
+function fit() {
+  return Math.min(1, canvasCss.w / VIEW.w, canvasCss.h / VIEW.h);
+}
+
+// The picture over cssW x cssH CSS pixels at pxPerCss device pixels each,
+// drawn at `scale` of true scale.
+function picture(cssW, cssH, pxPerCss, scale, caption) {
+  return session.picture(Math.round(cssW * pxPerCss), Math.round(cssH * pxPerCss),
+                         CSS_DPI * pxPerCss * scale, $("legend").checked, caption);
+}
+
+// What the canvas shows, in its device pixels.
+function screenPicture() {
+  return picture(canvasCss.w, canvasCss.h, window.devicePixelRatio || 1, fit(), false);
+}
+
+// An export: what the canvas shows, at true scale and `dpi`.
+function exportPicture(dpi) {
+  const f = fit();
+  return picture(canvasCss.w / f, canvasCss.h / f, dpi / CSS_DPI, 1, true);
 }
 
 function draw() {
-  const dpr = window.devicePixelRatio || 1;
-  const list = picture(canvasCss.w, canvasCss.h, CSS_DPI * dpr, false);
+  const list = screenPicture();
   if (canvas.width !== list.width || canvas.height !== list.height) {
     canvas.width = list.width;
     canvas.height = list.height;
@@ -97,8 +125,7 @@ function refresh() {
   plotAberration();
 }
 
-// A finished edit is one step back for the browser's back button; the
-// steps of a drag only replace the address.
+// A finished edit is one step back for the browser's back button.
 function remember(push) {
   const hash = formatLensHash(state);
   if (location.hash === hash) return;
@@ -112,20 +139,24 @@ function shapeFromRadios() {
   return (ingressCC ? 2 : 0) | (egressCC ? 1 : 0);
 }
 
-function commitSliders() {
-  const v = sliders.map((s) => Number(s.value));
-  session.setLens(v[0], v[1], v[2], v[3], v[4], shapeFromRadios());
+// The lens with value r (when given) set to v: every other value stays as
+// held, fractions included.
+function commitLens(r, v) {
+  const values = state.lens.slice(0, 5);
+  if (r !== undefined) values[r] = v;
+  session.setLens(...values, shapeFromRadios());
 }
 
 sliders.forEach((slider, r) => {
+  // A drag retraces at every step and becomes one history entry when the
+  // slider is let go (its "change").
   slider.addEventListener("input", () => {
     const t0 = performance.now();
     numbers[r].value = slider.value;
-    commitSliders();
+    commitLens(r, Number(slider.value));
     refresh();
     stepTimes.push(performance.now() - t0);
     if (stepTimes.length > STEP_TIMES_KEPT) stepTimes.shift();
-    remember(false);
   });
   slider.addEventListener("change", () => remember(true));
 });
@@ -139,7 +170,7 @@ numbers.forEach((field, r) => {
     field.value = v;
     if (r === 4 && v > Number(sliders[4].max)) sliders[4].max = v;
     sliders[r].value = v;
-    commitSliders();
+    commitLens(r, v);
     refresh();
     remember(true);
   });
@@ -147,7 +178,7 @@ numbers.forEach((field, r) => {
 
 for (const radio of document.querySelectorAll("input[name=ingress], input[name=egress]")) {
   radio.addEventListener("change", () => {
-    commitSliders();
+    commitLens();
     refresh();
     remember(true);
   });
@@ -172,6 +203,7 @@ $("legend").addEventListener("change", draw);
 $("lock").addEventListener("change", () => {
   session.setLockWidth($("lock").checked ? Math.trunc(state.width + 0.5) : -1);
   refresh();
+  remember(true);
 });
 
 $("width").addEventListener("change", () => {
@@ -179,12 +211,14 @@ $("width").addEventListener("change", () => {
   if (!Number.isFinite(w) || w < 1) w = 1;
   session.setLockWidth(Math.min(w, limits()[1]));
   refresh();
+  remember(true);
 });
 
 $("fill").addEventListener("change", () => {
   const p = Math.trunc(Number($("fill").value));
   session.setFillPercent(Number.isFinite(p) ? p : 1);
   refresh();
+  remember(true);
 });
 
 for (let i = 0; i < kelvane.PageSession.presetCount(); i++) {
@@ -199,13 +233,23 @@ $("presets").addEventListener("change", () => {
 
 // --- the lens in the address ---------------------------------------------
 
+// Opens what the address gives, says which parts it left out and why, and
+// puts the address in the page's own form. False when it gives nothing.
 function openLink(hash) {
-  const link = parseLensHash(hash);
-  if (!link) return false;
-  if (link.rindex) session.setRindex(link.rindex);
-  if (link.mode !== undefined) session.setBeamMode(link.mode);
-  if (link.values) session.setLens(...link.values, link.shape);
+  const { parts: link, problems } = readLensHash(hash);
+  $("status").textContent = problems.length
+    ? `The link was not read whole: ${problems.join("; ")}.` : "";
+  if (link) {
+    if (link.rindex) session.setRindex(link.rindex);
+    if (link.mode !== undefined) session.setBeamMode(link.mode);
+    if (link.values) session.setLens(...link.values, link.shape);
+    // The fill unlocks the width: it comes before the lock.
+    if (link.fill !== undefined) session.setFillPercent(link.fill);
+    if (link.lock !== undefined) session.setLockWidth(link.lock);
+  }
+  if (!link && !problems.length) return false;
   refresh();
+  remember(false);
   return true;
 }
 
@@ -245,7 +289,7 @@ function download(blob, name) {
 
 // The picture at 192 dpi with its caption, as PNG bytes that record the dpi.
 async function pngBytes() {
-  const list = picture(canvasCss.w, canvasCss.h, EXPORT_DPI, true);
+  const list = exportPicture(EXPORT_DPI);
   const out = document.createElement("canvas");
   out.width = list.width;
   out.height = list.height;
@@ -260,7 +304,7 @@ function svgText() {
     measurer.font = font;
     return measurer.measureText(text).width;
   };
-  return replayAsSvg(picture(canvasCss.w, canvasCss.h, CSS_DPI, true), measure);
+  return replayAsSvg(exportPicture(CSS_DPI), measure);
 }
 
 $("exportPng").addEventListener("click", async () =>
@@ -273,7 +317,9 @@ $("exportSvg").addEventListener("click", () =>
 function fitCanvas() {
   const rect = canvas.getBoundingClientRect();
   canvasCss = { w: Math.max(1, Math.round(rect.width)), h: Math.max(1, Math.round(rect.height)) };
-  session.setCanvas(canvasCss.w, canvasCss.h);
+  // The rays run to the edge of what the picture shows, in drawing units.
+  const f = fit();
+  session.setCanvas(Math.round(canvasCss.w / f), Math.round(canvasCss.h / f));
 }
 
 fitCanvas();
@@ -282,11 +328,11 @@ new ResizeObserver(() => {
   draw();
   showState();
 }).observe(canvas);
+$("status").textContent = "";
 if (!openLink(location.hash)) {
   refresh();
   remember(false);
 }
-$("status").textContent = "";
 
 // For tests and for anyone timing the page from the console.
 window.kelvanePage = {
@@ -294,7 +340,8 @@ window.kelvanePage = {
   stepTimes,
   state: () => readState(),
   aberration: () => session.aberration(),
-  picture: () => picture(canvasCss.w, canvasCss.h, CSS_DPI * (window.devicePixelRatio || 1), false),
+  picture: screenPicture,
+  fit,
   pngBytes,
   svgText,
   player,

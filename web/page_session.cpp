@@ -1,23 +1,41 @@
 #include "web/page_session.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "draw/caption.h"
 #include "draw/lens_picture.h"
 #include "optics/presets.h"
 #include "script/script_check.h"
+#include "web/page_script_notes.h"
 
 namespace kelvane::web {
 
 namespace {
 
-// Add 0.5 and truncate toward zero, as the dialog's fields do.
-int roundField(double v) { return static_cast<int>(v + 0.5); }
-
 std::string format(const char* format, double v) {
   char text[64];
   std::snprintf(text, sizeof text, format, v);
+  return text;
+}
+
+// "--" where there is no number to show, as the dialog shows no focus.
+std::string formatOrDashes(const char* format, double v) {
+  return std::isfinite(v) ? kelvane::web::format(format, v) : "--";
+}
+
+// The shortest decimal that gives back this very index ratio: what was
+// entered ("1.8"), not the inverse of its inverse ("1.7999999999999998").
+std::string shortestRindex(double ratio) {
+  const double rindex = rindexFromRatio(ratio);
+  char text[40];
+  for (int digits = 1; digits <= 17; ++digits) {
+    std::snprintf(text, sizeof text, "%.*g", digits, rindex);
+    if (ratioFromRindex(std::strtod(text, nullptr)) == ratio) return text;
+  }
+  std::snprintf(text, sizeof text, "%.17g", rindex);
   return text;
 }
 
@@ -46,7 +64,11 @@ void PageSession::setLockWidth(int a) { m_host.setLockWidth(a); }
 
 void PageSession::setFillPercent(int percent) { m_host.setFillPercent(percent); }
 
-void PageSession::setCanvas(int xmax, int ymax) { m_host.setCanvas(xmax, ymax); }
+void PageSession::setCanvas(int xmax, int ymax) {
+  m_host.setCanvas(xmax, ymax);
+  m_canvasX = m_host.xmax();
+  m_canvasY = m_host.ymax();
+}
 
 // The list names every preset (the perfect-focus lens included) as it reads
 // at the start-up index; a pick takes the preset for the index in force.
@@ -75,6 +97,7 @@ PageState PageSession::state() const {
   st.lens = {l.ivx, l.ivy, l.evx, l.evy, l.depth, static_cast<double>(l.shape)};
   st.shape = std::string(shapeName(l.shape));
   st.rindex = rindexFromRatio(m_host.indexRatio());
+  st.rindexText = shortestRindex(m_host.indexRatio());
   st.mode = m_host.beamMode();
   st.locked = m_host.settings().locked();
   st.fill = static_cast<int>(m_host.settings().fill * 100 + 0.5);
@@ -83,12 +106,13 @@ PageState PageSession::state() const {
   // trace finds none: what the results still hold is the last single-beam
   // trace's.
   const bool hasFocus = st.mode == 0 && r.focus != 0 && !std::isnan(r.focus);
-  st.focusText = hasFocus ? format("%.2f", r.focus) : "--";
-  st.devText = hasFocus ? format("%.2f", r.dev) : "--";
-  st.devpcntText = hasFocus ? format("%.2f", r.devpcnt) : "--";
-  st.widthText = format("%.2f", r.width);
-  st.eccIngress = format("%.3f", eccentricity(roundField(l.ivx), roundField(l.ivy)));
-  st.eccEgress = format("%.3f", eccentricity(roundField(l.evx), roundField(l.evy)));
+  st.focusText = hasFocus ? formatOrDashes("%.2f", r.focus) : "--";
+  st.devText = hasFocus ? formatOrDashes("%.2f", r.dev) : "--";
+  st.devpcntText = hasFocus ? formatOrDashes("%.2f", r.devpcnt) : "--";
+  st.widthText = formatOrDashes("%.2f", r.width);
+  // Of the exact semi-axes: a link's fractional values are held as given.
+  st.eccIngress = formatOrDashes("%.3f", eccentricity(l.ivx, l.ivy));
+  st.eccEgress = formatOrDashes("%.3f", eccentricity(l.evx, l.evy));
   st.beamCount = r.beamCount;
   for (int f = 0; f < FAN_COUNT; ++f) st.fans[f] = r.fanCounts[f];
   return st;
@@ -116,7 +140,12 @@ ScriptStart PageSession::startScript(const std::string& text) {
   std::fwrite(text.data(), 1, text.size(), file);
   std::rewind(file);
   out.started = true;
-  for (const auto& w : checkScript(file)) out.warnings.push_back(formatScriptWarning("script", w));
+  std::vector<ScriptWarning> warnings = checkScript(file);
+  std::rewind(file);
+  for (ScriptWarning& w : pagePassedOverLines(file)) warnings.push_back(std::move(w));
+  std::stable_sort(warnings.begin(), warnings.end(),
+                   [](const ScriptWarning& a, const ScriptWarning& b) { return a.line < b.line; });
+  for (const auto& w : warnings) out.warnings.push_back(formatScriptWarning("script", w));
   std::rewind(file);
   m_stepper = std::make_unique<ScriptStepper>(ScriptFile(file), m_actions);
   return out;
@@ -125,6 +154,11 @@ ScriptStart PageSession::startScript(const std::string& text) {
 ScriptStep PageSession::stepScript() {
   if (!m_stepper) return {"end", 0};
   const ScriptWait w = m_stepper->next();
+  // A "canvass" line is passed over: the page's own canvas stays.
+  if (m_host.xmax() != m_canvasX || m_host.ymax() != m_canvasY) {
+    m_host.setCanvas(m_canvasX, m_canvasY);
+    retrace();
+  }
   const char* kind = w.kind == ScriptWait::Time    ? "time"
                      : w.kind == ScriptWait::Pause ? "pause"
                                                    : "end";

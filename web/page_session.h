@@ -25,13 +25,14 @@ struct PageState {
   std::array<double, 6> lens{};  // ivx, ivy, evx, evy, depth, shape
   std::string shape;             // "CVCV" ...
   double rindex = 0;
+  std::string rindexText;  // the shortest decimal that gives this index back
   int mode = 0;  // 0 single-beam, 1 multi-beam
   bool locked = false;
   int fill = 0;  // percent
   double width = 0;
   // As the dialog shows them: two places, "--" where there is no focus.
   std::string focusText, devText, devpcntText, widthText;
-  std::string eccIngress, eccEgress;  // of the values the sliders hold
+  std::string eccIngress, eccEgress;  // of the exact semi-axes; "--" for none
   int beamCount = 0;
   std::array<int, FAN_COUNT> fans{};
 };
@@ -84,6 +85,9 @@ class PageSession {
   HeadlessHost m_host;
   DirectScriptActions m_actions{m_host};
   std::unique_ptr<ScriptStepper> m_stepper;
+  // The canvas the page gave, which a script's "canvass" line leaves as it is.
+  int m_canvasX = kHeadlessViewWidth;
+  int m_canvasY = kHeadlessViewHeight;
 };
 
 }  // namespace kelvane::web

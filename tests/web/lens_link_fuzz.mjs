@@ -3,8 +3,9 @@
 // stray separators and escapes, and mutations of links the page writes.
 //
 // Whatever the address, the reader must not throw, and must give null or
-// only parts that open a lens: five finite positive numbers, a known shape,
-// a positive index, a known mode. A link the page writes must read back to
+// only parts that open a lens: five numbers from 1 to LINK_MAX, a known
+// shape, a positive index, a known mode, a width lock and a fill the
+// fields take; every part it leaves out is named among its problems. A link the page writes must read back to
 // the very same lens, bit for bit, and what was read must survive being
 // written and read again.
 //
@@ -12,7 +13,7 @@
 // The seed is fixed unless given, so a failure replays; it prints the
 // address that broke a rule.
 import { parseArgs } from "node:util";
-import { formatLensHash, parseLensHash } from "../../web/lens_link.js";
+import { LINK_MAX, formatLensHash, readLensHash } from "../../web/lens_link.js";
 
 const { values: args } = parseArgs({
   options: { runs: { type: "string", default: "200000" }, seed: { type: "string", default: "1" } },
@@ -48,12 +49,14 @@ function randomNumberText() {
   }
 }
 
-// A lens the page may hold: any positive finite values, any shape and mode.
+// A lens the page may hold: any values the fields take, any shape, mode,
+// width lock and fill.
 function randomState() {
   const lens = [0, 1, 2, 3, 4].map(() =>
-    below(4) === 0 ? Number.MIN_VALUE * (1 + below(9)) : random() * 10 ** (below(30) - 10) || 1);
+    below(4) === 0 ? pick([1, LINK_MAX]) : Math.min(LINK_MAX, 1 + random() * 10 ** below(4)));
   lens.push(below(4));
-  return { lens, rindex: random() * 4 || 1.5, mode: below(2) };
+  return { lens, rindex: random() * 4 || 1.5, mode: below(2), locked: below(2) === 1,
+           width: 1 + below(LINK_MAX), fill: 1 + below(99) };
 }
 
 function randomAddress() {
@@ -87,28 +90,35 @@ function fail(address, rule) {
 }
 
 const positive = (v) => typeof v === "number" && Number.isFinite(v) && v > 0;
+const inLimits = (v) => typeof v === "number" && v >= 1 && v <= LINK_MAX;
 const sameNumber = (a, b) => Object.is(a, b);
 
 // What was read, completed with the page's defaults into a state to write.
 function stateOf(link) {
   return { lens: [...(link.values ?? [1, 1, 1, 1, 1]), link.shape ?? 0],
-           rindex: link.rindex ?? 1.5, mode: link.mode ?? 0 };
+           rindex: link.rindex ?? 1.5, mode: link.mode ?? 0, locked: (link.lock ?? -1) > 0,
+           width: link.lock ?? 1, fill: link.fill ?? 90 };
 }
 
 function checkRead(address) {
-  let link;
+  let link, problems;
   try {
-    link = parseLensHash(address);
+    ({ parts: link, problems } = readLensHash(address));
   } catch (error) {
     fail(address, `the reader threw ${error}`);
   }
+  if (!Array.isArray(problems) || !problems.every((p) => typeof p === "string" && p.length))
+    fail(address, `problems that name nothing: ${problems}`);
+  // A number spelled otherwise than in decimals is no number of a link.
+  if (/(?:^|[=,])(?:0x|0b|0o|Infinity)/i.test(address) && problems.length === 0)
+    fail(address, "a number that is not decimal passed without a word");
   if (link === null) return;
   const keys = Object.keys(link);
   if (keys.length === 0) fail(address, "an empty link instead of null");
-  if (keys.some((k) => !["values", "shape", "rindex", "mode"].includes(k)))
+  if (keys.some((k) => !["values", "shape", "rindex", "mode", "lock", "fill"].includes(k)))
     fail(address, `unknown parts ${keys}`);
   if ("values" in link) {
-    if (!Array.isArray(link.values) || link.values.length !== 5 || !link.values.every(positive))
+    if (!Array.isArray(link.values) || link.values.length !== 5 || !link.values.every(inLimits))
       fail(address, `lens values that open no lens: ${link.values}`);
     if (![0, 1, 2, 3].includes(link.shape)) fail(address, `an unknown shape ${link.shape}`);
   } else if ("shape" in link) {
@@ -116,17 +126,22 @@ function checkRead(address) {
   }
   if ("rindex" in link && !positive(link.rindex)) fail(address, `an index ${link.rindex}`);
   if ("mode" in link && link.mode !== 0 && link.mode !== 1) fail(address, `a mode ${link.mode}`);
+  if ("lock" in link && link.lock !== -1 && !(Number.isInteger(link.lock) && inLimits(link.lock)))
+    fail(address, `a width lock ${link.lock}`);
+  if ("fill" in link && !(Number.isInteger(link.fill) && link.fill >= 1 && link.fill <= 99))
+    fail(address, `a fill ${link.fill}`);
   if ("values" in link) checkWrittenBack(address, stateOf(link));
 }
 
 // A written link reads back as exactly the lens that was written.
 function checkWrittenBack(address, state) {
   const hash = formatLensHash(state);
-  const back = parseLensHash(hash);
+  const back = readLensHash(hash).parts;
   if (!back || !back.values) fail(address, `its own link ${hash} reads as no lens`);
   const same = back.values.every((v, i) => sameNumber(v, state.lens[i])) &&
                back.shape === state.lens[5] && sameNumber(back.rindex, state.rindex) &&
-               back.mode === state.mode;
+               back.mode === state.mode && back.fill === state.fill &&
+               back.lock === (state.locked ? Math.trunc(state.width + 0.5) : -1);
   if (!same) fail(address, `link ${hash} reads back as ${JSON.stringify(back)}`);
 }
 
