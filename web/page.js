@@ -253,8 +253,9 @@ function openLink(hash) {
   return true;
 }
 
+// Back, Forward and an address typed in all come here (a "hashchange"
+// follows, which must not read the address as tidied a second time).
 window.addEventListener("popstate", () => openLink(location.hash));
-window.addEventListener("hashchange", () => openLink(location.hash));
 
 // --- scripts ---------------------------------------------------------------
 

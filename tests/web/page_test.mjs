@@ -2,98 +2,8 @@
 // read-outs are kelvane-cli's, links open lenses, scripts play to their end
 // and the PNG export has the focus dot where the canvas has it.
 //
-//   node page_test.mjs --dist DIR --cli PATH
-// Exits 77 (skipped) when node's puppeteer-core or chromium is missing.
-import { execFileSync } from "node:child_process";
-import { existsSync, readFileSync } from "node:fs";
-import { createServer } from "node:http";
-import { extname, join, normalize } from "node:path";
-import { parseArgs } from "node:util";
-
-const SKIP = 77;
-const { values: args } = parseArgs({
-  options: { dist: { type: "string" }, cli: { type: "string" }, chromium: { type: "string" } },
-});
-const chromium = args.chromium ?? "/usr/bin/chromium";
-let puppeteer;
-try {
-  puppeteer = (await import("puppeteer-core")).default;
-} catch {
-  console.log("SKIPPED: puppeteer-core is not installed (cd tests/web && npm ci)");
-  process.exit(SKIP);
-}
-if (!existsSync(chromium)) {
-  console.log(`SKIPPED: no chromium at ${chromium} (tools/install-deps.sh installs it)`);
-  process.exit(SKIP);
-}
-if (!args.dist || !existsSync(join(args.dist, "index.html"))) {
-  console.error(`no page in ${args.dist}: run make web first`);
-  process.exit(1);
-}
-
-// --- a static file server for web/dist -------------------------------------
-
-const TYPES = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css",
-                ".wasm": "application/wasm" };
-const server = createServer((req, res) => {
-  const path = normalize(decodeURIComponent(new URL(req.url, "http://x").pathname));
-  const file = join(args.dist, path === "/" ? "index.html" : path);
-  if (!file.startsWith(normalize(args.dist)) || !existsSync(file)) {
-    res.writeHead(404).end();
-    return;
-  }
-  res.writeHead(200, { "Content-Type": TYPES[extname(file)] ?? "application/octet-stream" });
-  res.end(readFileSync(file));
-});
-await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-const base = `http://127.0.0.1:${server.address().port}/`;
-
-// --- what kelvane-cli says ---------------------------------------------------
-
-function cliFocus(lens, extra = []) {
-  const out = execFileSync(args.cli, ["focus", ...lens.split(","), ...extra], { encoding: "utf8" });
-  const fields = {};
-  for (const line of out.split("\n")) {
-    const m = line.match(/^(\w+)\s+(\S+)$/);
-    if (m) fields[m[1]] = m[2];
-    const fan = line.match(/^fan\s+(\d+) deg\s+(\d+) beams$/);
-    if (fan) fields[`fan${fan[1]}`] = Number(fan[2]);
-  }
-  return fields;
-}
-
-// The page shows two decimals; the cli prints four of the same double.
-const twoDecimals = (text) => (text === "--" ? "--" : Number(text).toFixed(2));
-
-// --- the checks --------------------------------------------------------------
-
-let failures = 0;
-function check(ok, what) {
-  console.log(`${ok ? "ok  " : "FAIL"} ${what}`);
-  if (!ok) failures++;
-}
-
-const browser = await puppeteer.launch({
-  executablePath: chromium,
-  headless: true,
-  args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking",
-         "--disable-component-update", "--disable-sync", "--no-first-run"],
-});
-
-async function openPage(hash = "", viewport = { width: 1280, height: 900 }) {
-  const page = await browser.newPage();
-  const errors = [];
-  page.on("console", (m) => m.type() === "error" && errors.push(m.text()));
-  page.on("pageerror", (e) => errors.push(String(e)));
-  page.on("requestfailed", (r) => errors.push(`request failed: ${r.url()}`));
-  await page.setViewport(viewport);
-  await page.goto(base + hash);
-  await page.waitForFunction(() => window.kelvanePage?.ready, { timeout: 20000 });
-  return { page, errors };
-}
-
-const readouts = (page) =>
-  page.$$eval("#focus, #dev, #devpcnt", (els) => els.map((e) => e.value));
+//   node page_test.mjs --dist DIR --cli PATH (see page_harness.mjs)
+import { check, cliFocus, focusDot, openPage, readouts, runChecks, twoDecimals, base } from "./page_harness.mjs";
 
 // The pixel of a canvas (or of a PNG drawn into one) as [r, g, b].
 async function canvasPixel(page, x, y) {
@@ -103,21 +13,9 @@ async function canvasPixel(page, x, y) {
   }, x, y);
 }
 
-// The focus dot: the red filled ellipse of the display list, in device pixels.
-async function focusDot(page) {
-  return page.evaluate(() => {
-    const list = window.kelvanePage.picture();
-    const dot = list.items.find((i) => i[0] === "ellipse" && i[6] && i[6][0] === 255 && i[6][1] === 0);
-    if (!dot) return null;
-    const [, left, bottom, w, h] = dot;
-    const s = list.dpiX / 100;
-    return { x: list.origin[0] + (left + w / 2) * s, y: list.origin[1] - (bottom + h / 2) * list.dpiY / 100,
-             dpr: list.dpiX / 96 };
-  });
-}
 const isRed = ([r, g, b]) => r > 200 && g < 60 && b < 60;
 
-try {
+await runChecks(async () => {
   // The default lens, drawn, with no console error.
   {
     const { page, errors } = await openPage();
@@ -202,7 +100,9 @@ try {
       const c = new OffscreenCanvas(bitmap.width, bitmap.height);
       const ctx = c.getContext("2d");
       ctx.drawImage(bitmap, 0, 0);
-      const scale = window.kelvanePage.exportDpi / 96 / (window.devicePixelRatio || 1);
+      // The export is at true scale; the canvas may show it scaled down.
+      const scale = window.kelvanePage.exportDpi / 96 / (window.devicePixelRatio || 1) /
+                    window.kelvanePage.fit();
       const px = [...ctx.getImageData(Math.round(dotX * scale), Math.round(dotY * scale), 1, 1).data.slice(0, 3)];
       const head = new TextDecoder("latin1").decode(bytes.slice(0, 64));
       const at = head.indexOf("pHYs");
@@ -287,9 +187,4 @@ try {
     check(errors.length === 0, `no console error (${errors.join("; ")})`);
     await page.close();
   }
-} finally {
-  await browser.close();
-  server.close();
-}
-console.log(failures ? `${failures} check(s) failed` : "all checks passed");
-process.exit(failures ? 1 : 0);
+});
