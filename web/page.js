@@ -127,6 +127,8 @@ function refresh() {
 
 // A finished edit is one step back for the browser's back button.
 function remember(push) {
+  // A notice about the link opened last is old news after an edit.
+  if (push) $("status").textContent = "";
   const hash = formatLensHash(state);
   if (location.hash === hash) return;
   if (push) history.pushState(null, "", hash);
