@@ -235,12 +235,16 @@ $("presets").addEventListener("change", () => {
 
 // --- the lens in the address ---------------------------------------------
 
+// A link of many bad parts gets a notice of a few lines.
+const LINK_PROBLEMS_SHOWN = 4;
+
 // Opens what the address gives, says which parts it left out and why, and
 // puts the address in the page's own form. False when it gives nothing.
 function openLink(hash) {
   const { parts: link, problems } = readLensHash(hash);
-  $("status").textContent = problems.length
-    ? `The link was not read whole: ${problems.join("; ")}.` : "";
+  const shown = problems.slice(0, LINK_PROBLEMS_SHOWN).join("; ") +
+    (problems.length > LINK_PROBLEMS_SHOWN ? `; and ${problems.length - LINK_PROBLEMS_SHOWN} more` : "");
+  $("status").textContent = problems.length ? `The link was not read whole: ${shown}.` : "";
   if (link) {
     if (link.rindex) session.setRindex(link.rindex);
     if (link.mode !== undefined) session.setBeamMode(link.mode);
