@@ -33,7 +33,8 @@ Unlike the focus table and matrix, which trace every lens of a grid of whole
 numbers and list those that deviate little, the designer follows the spread
 downhill from a fixed set of starting lenses with a derivative-free optimizer
 (COBYLA), off the grid, and answers one question in well under a second. The
-same request gives the same lens on every run.
+same request gives the same lens on every run. The program's Lens Maker dialog
+and the web page's Design panel run the same designer.
 
 Each lens is traced as kelvane-cli focus traces it, with the same beam options:
 tracing the printed lens with focus gives the printed focus, dev and devpcnt.

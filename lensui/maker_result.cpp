@@ -33,8 +33,8 @@ DesignedLens designedLens(const DesignRequest& request, const DesignResult& resu
 QString designedRowText(const DesignedLens& d) {
   const Lens& l = d.lens;
   return QStringLiteral("focus %1  dev %2%  %3 %4 %5 %6 %7 %8")
-      .arg(d.focus, 0, 'f', 2)
-      .arg(d.devpcnt, 0, 'f', 3)
+      .arg(d.focus, 0, 'f', 4)
+      .arg(d.devpcnt, 0, 'f', 4)
       .arg(shapeText(l.shape))
       .arg(l.ivx, 0, 'g', 10)
       .arg(l.ivy, 0, 'g', 10)

@@ -22,7 +22,8 @@ struct DesignedLens {
 
 DesignedLens designedLens(const DesignRequest& request, const DesignResult& result);
 
-// "CVCV 245.1 181.9 310 279.6 30.6: focus 400.00, dev 0.41%"
+// "focus 300.0751  dev 0.0004%  CVCV 235.0914 171.9406 150 350 33.4724":
+// focus and dev % as kelvane-cli design prints them, then the lens.
 QString designedRowText(const DesignedLens& d);
 // What a row says when no lens within the bounds reached the target.
 QString unreachedRowText(const DesignRequest& request, const DesignResult& result);
