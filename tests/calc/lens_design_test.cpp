@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <thread>
 #include <tuple>
+
+#include "calc/design_worker.h"
 
 namespace kelvane {
 namespace {
@@ -85,6 +88,23 @@ TEST(LensDesign, ASearchInStepsFindsTheLensOfAWholeRun) {
   LensDesigner early(request);
   EXPECT_TRUE(early.step(1));
   EXPECT_TRUE(early.result().cancelled);
+}
+
+TEST(LensDesign, AWorkerThreadFindsTheSameLensAndStopsWhenCancelled) {
+  const DesignRequest request = narrowRequest();
+  DesignWorker worker(request);
+  while (!worker.finished()) std::this_thread::yield();
+  const std::optional<DesignResult> result = worker.take();
+  ASSERT_TRUE(result);
+  EXPECT_FALSE(worker.take());  // handed over once
+  EXPECT_EQ(result->lens.ivx, designLens(request).lens.ivx);
+
+  DesignRequest wide;  // every value searched: far longer than the cancel takes
+  DesignWorker cancelled(wide);
+  cancelled.cancel();
+  cancelled.wait();
+  EXPECT_TRUE(cancelled.finished());
+  EXPECT_TRUE(cancelled.take()->cancelled);
 }
 
 TEST(LensDesign, RequestProblemsAreNamed) {
