@@ -80,7 +80,7 @@ void LensMaker::buildLayout() {
   label(du.rect(76, 8, 22, 9), QStringLiteral("Depth"));
   field(IDC_MAKER_DEPTH, du.rect(99, 6, 39, 12), du.rect(76, 19, 68, 9));
   label(du.rect(145, 8, 22, 9), QStringLiteral("Width"));
-  field(IDC_MAKER_WIDTH, du.rect(168, 6, 39, 12), du.rect(145, 19, 70, 9));
+  field(IDC_MAKER_WIDTH, du.rect(168, 6, 39, 12), du.rect(145, 19, 110, 9));
 
   auto* ingressBox = new QGroupBox(QStringLiteral("Ingress"), this);
   ingressBox->setGeometry(du.rect(6, 31, 66, 55));
