@@ -65,7 +65,8 @@ void LensMaker::buildLayout() {
   auto field = [&](int id, const QRect& r, const QRect& message, const QString& text = {}) {
     auto* e = new QLineEdit(text, this);
     e->setGeometry(r);
-    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*\\.?[0-9]*")), e));
+    e->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*\\.?[0-9]*")), e));
     named(e, id);
     QLabel* m = label(message, QString());
     m->setObjectName(messageName(id));
@@ -265,7 +266,8 @@ void LensMaker::showLens(QListWidgetItem* item) {
 void LensMaker::copyLine() {
   const QListWidgetItem* item = m_list->currentItem();
   if (!item || !item->data(kDesignedRole).isValid()) return;
-  QGuiApplication::clipboard()->setText(designedScriptLine(item->data(kDesignedRole).value<DesignedLens>()));
+  QGuiApplication::clipboard()->setText(
+      designedScriptLine(item->data(kDesignedRole).value<DesignedLens>()));
   setStatus(QStringLiteral("Script line copied."));
 }
 

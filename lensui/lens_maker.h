@@ -94,7 +94,7 @@ class LensMaker : public QDialog {
   QProgressBar* m_progress = nullptr;
   QLabel* m_status = nullptr;
   QTimer m_poll;
-  DesignRequest m_request;                // of the run in progress
+  DesignRequest m_request;                 // of the run in progress
   std::unique_ptr<DesignWorker> m_worker;  // while a run is in progress
 };
 

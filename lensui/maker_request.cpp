@@ -75,8 +75,8 @@ MakerRequestRead readMakerRequest(const std::function<QString(int)>& text, int s
   const auto focus = reader.read(IDC_MAKER_FOCUS, kAboveZero, true);
   const auto depth = reader.read(IDC_MAKER_DEPTH, kZeroOrMore, false);
   request.lockedWidth = reader.read(IDC_MAKER_WIDTH, kWidth, false);
-  static constexpr int kAxisIds[4] = {IDC_MAKER_INGRESS_X, IDC_MAKER_INGRESS_Y,
-                                      IDC_MAKER_EGRESS_X, IDC_MAKER_EGRESS_Y};
+  static constexpr int kAxisIds[4] = {IDC_MAKER_INGRESS_X, IDC_MAKER_INGRESS_Y, IDC_MAKER_EGRESS_X,
+                                      IDC_MAKER_EGRESS_Y};
   std::optional<double> axes[4];
   for (int v = 0; v < 4; ++v) axes[v] = reader.read(kAxisIds[v], kAboveZero, false);
   const auto rindex = reader.read(IDC_MAKER_INDEX, kAboveZero, true);

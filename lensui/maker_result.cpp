@@ -45,7 +45,8 @@ QString designedRowText(const DesignedLens& d) {
 
 QString unreachedRowText(const DesignRequest& request, const DesignResult& result) {
   const QString target = QString::number(request.targetFocus, 'g', 10);
-  if (!result.nearestFound) return QStringLiteral("focus %1: no lens in the bounds has a focus").arg(target);
+  if (!result.nearestFound)
+    return QStringLiteral("focus %1: no lens in the bounds has a focus").arg(target);
   return QStringLiteral("focus %1: not reached; the nearest is %2")
       .arg(target)
       .arg(result.focus, 0, 'f', 2);
@@ -62,7 +63,8 @@ TraceResults showDesignedLens(QWidget* mainWindow, const DesignedLens& d) {
   LensState state = s.model.state();
   state.lens = d.lens;
   state.indexRatio = ratioFromRindex(d.rindex);
-  state = d.lockedWidth ? state.withLock(*d.lockedWidth) : state.withFill(kInitialCurrentSettings.fill);
+  state =
+      d.lockedWidth ? state.withLock(*d.lockedWidth) : state.withFill(kInitialCurrentSettings.fill);
   // One undo step that shows and retraces the lens; the same lens again,
   // or one taken into a running script's step, is shown here.
   if (!lensUndo().applyAsStep(state, QStringLiteral("Designed lens")) ||

@@ -48,7 +48,8 @@ void PageDesign::end() {
   }
   if (!r.reached) {
     if (r.nearestFound)
-      std::snprintf(text, sizeof text, "No lens in the bounds focuses at %g; the nearest focus is %.4f.",
+      std::snprintf(text, sizeof text,
+                    "No lens in the bounds focuses at %g; the nearest focus is %.4f.",
                     m_request.targetFocus, r.focus);
     else
       std::snprintf(text, sizeof text, "No lens in the bounds has a focus.");
@@ -56,8 +57,8 @@ void PageDesign::end() {
     return;
   }
   o.reached = true;
-  o.lens = {r.lens.ivx, r.lens.ivy, r.lens.evx, r.lens.evy, r.lens.depth,
-            static_cast<double>(r.lens.shape)};
+  o.lens = {r.lens.ivx, r.lens.ivy,   r.lens.evx,
+            r.lens.evy, r.lens.depth, static_cast<double>(r.lens.shape)};
   o.focus = r.focus;
   o.dev = r.dev;
   o.devpcnt = r.devpcnt;

@@ -15,8 +15,8 @@ namespace kelvane::web {
 
 // What a finished or stopped search found.
 struct DesignOutcome {
-  bool reached = false;    // a lens focuses at the target
-  bool cancelled = false;  // stopped before the end: no lens to apply
+  bool reached = false;          // a lens focuses at the target
+  bool cancelled = false;        // stopped before the end: no lens to apply
   std::array<double, 6> lens{};  // ivx, ivy, evx, evy, depth, shape
   double focus = 0, dev = 0, devpcnt = 0;
   double traced = 0;  // lenses traced
