@@ -11,7 +11,8 @@ export function addDesignPanel(container, kelvane, session, state, onApply) {
   box.id = "designPanel";
   box.innerHTML = `<legend>Design</legend>
     <p class="note">The lens of the page's shape and index that focuses at the target with
-      the least spread (semi-axes 150–350, depth 30–180).</p>
+      the least spread (semi-axes 150–350, depth 30–180), for beams over 90 % of the rim,
+      which Apply sets.</p>
     <label>Focus <input type="number" id="designFocus" min="1" step="any" value="300"></label>
     <div class="buttons"><button id="designRun">Design</button><button id="designStop" disabled>Stop</button>
       <button id="designApply" disabled>Apply</button></div>

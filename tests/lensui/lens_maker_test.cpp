@@ -137,6 +137,13 @@ TEST(LensMaker, CancelAndClosingStopARun) {
   QTest::keyClick(&dialog, Qt::Key_Escape);
   EXPECT_FALSE(dialog.running());
   EXPECT_FALSE(dialog.isVisible());
+
+  // Quitting destroys a dialog whose run is in progress: it ends, no hang.
+  auto* quitting = new LensMaker(nullptr);
+  type(*quitting, IDC_MAKER_FOCUS, "300");
+  click(*quitting, IDC_MAKER_MAKE);
+  ASSERT_TRUE(quitting->running());
+  delete quitting;
 }
 
 }  // namespace
