@@ -123,11 +123,13 @@ class DesignSearch {
   }
 
   DesignResult result() {
+    const auto start = std::chrono::steady_clock::now();
     const bool unfinished = !m_done;
     m_done = true;
     DesignResult result = finish();
     result.cancelled = result.cancelled || unfinished;
-    result.seconds = m_seconds;
+    result.seconds =
+        m_seconds + std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return result;
   }
 
