@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <memory>
 #include <nlopt.hpp>
 #include <vector>
 
@@ -88,11 +89,12 @@ double halton(int i, int base) {
   return r;
 }
 
-class Search {
+}  // namespace
+
+class DesignSearch {
  public:
-  Search(const DesignRequest& request, const DesignProgressCallback& progress)
+  explicit DesignSearch(const DesignRequest& request)
       : m_request(request),
-        m_progress(progress),
         m_indexRatio(ratioFromRindex(request.rindex)),
         m_settings(lensControlBeamSettings(request.lockedWidth, request.fillPercent)),
         m_tolerance(request.targetFocus * request.tolerancePercent * 0.01) {
@@ -100,22 +102,50 @@ class Search {
       if (!request.bounds[v].fixed()) m_free.push_back(v);
   }
 
-  DesignResult run() {
+  // Runs up to `units` more pieces of the search - one start each, then the
+  // polish - in the order a whole run takes them, so a search run in steps
+  // finds the lens a whole run finds. True while pieces remain.
+  bool step(int units, const DesignProgressCallback& progress) {
     const auto start = std::chrono::steady_clock::now();
-    if (m_free.empty()) {
-      evaluate(std::vector<double>{});
-    } else {
-      for (int s = 0; s < kStarts && !m_stopped && m_traced < kTraceBudget; ++s)
-        localSearch(startPoint(s), kEvaluationsPerStart);
-      if (m_best && !m_stopped) localSearch(unitOf(m_best->lens), kPolishEvaluations);
-    }
+    m_progress = &progress;
+    for (int i = 0; i < units && !m_done; ++i) advance();
+    m_progress = nullptr;
+    m_seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return !m_done;
+  }
+
+  // The share of the search done: starts run or trace budget spent.
+  double doneShare() const {
+    if (m_done) return 1;
+    const double share = std::max(static_cast<double>(m_nextStart) / kStarts,
+                                  static_cast<double>(m_traced) / kTraceBudget);
+    return std::min(share, 0.99);
+  }
+
+  DesignResult result() {
+    const auto start = std::chrono::steady_clock::now();
+    const bool unfinished = !m_done;
+    m_done = true;
     DesignResult result = finish();
+    result.cancelled = result.cancelled || unfinished;
     result.seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        m_seconds + std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return result;
   }
 
  private:
+  void advance() {
+    if (m_free.empty()) {
+      evaluate(std::vector<double>{});
+      m_done = true;
+    } else if (m_nextStart < kStarts && !m_stopped && m_traced < kTraceBudget) {
+      localSearch(startPoint(m_nextStart++), kEvaluationsPerStart);
+    } else {
+      if (m_best && !m_stopped) localSearch(unitOf(m_best->lens), kPolishEvaluations);
+      m_done = true;
+    }
+  }
+
   struct Candidate {
     Lens lens;
     Traced traced;
@@ -161,11 +191,12 @@ class Search {
     m_lastUnit = u;
     ++m_traced;
     consider(lens, m_last);
-    if (m_progress) {
+    if (m_progress && *m_progress) {
       DesignProgress p;
       p.traced = m_traced;
+      p.done = doneShare();
       if (m_best) p.bestDevpcnt = m_best->traced.devpcnt;
-      if (!m_progress(p)) m_stopped = true;
+      if (!(*m_progress)(p)) m_stopped = true;
     }
     return m_last;
   }
@@ -183,9 +214,9 @@ class Search {
     nlopt::opt opt(nlopt::LN_COBYLA, n);
     opt.set_lower_bounds(std::vector<double>(n, 0.0));
     opt.set_upper_bounds(std::vector<double>(n, 1.0));
-    opt.set_min_objective(&Search::objective, this);
-    opt.add_inequality_constraint(&Search::aboveTarget, this, 0);
-    opt.add_inequality_constraint(&Search::belowTarget, this, 0);
+    opt.set_min_objective(&DesignSearch::objective, this);
+    opt.add_inequality_constraint(&DesignSearch::aboveTarget, this, 0);
+    opt.add_inequality_constraint(&DesignSearch::belowTarget, this, 0);
     opt.set_initial_step(0.1);
     opt.set_xtol_abs(1e-9);
     opt.set_maxeval(evaluations);
@@ -201,7 +232,7 @@ class Search {
   // COBYLA asks for the objective and then each constraint at the same
   // point: the constraints read the trace the objective made.
   static double objective(unsigned, const double* x, double*, void* data) {
-    auto* self = static_cast<Search*>(data);
+    auto* self = static_cast<DesignSearch*>(data);
     const std::vector<double> u(x, x + self->m_free.size());
     const Traced& t = self->evaluate(u);
     if (self->m_stopped) throw nlopt::forced_stop();
@@ -217,10 +248,10 @@ class Search {
            m_request.tolerancePercent * kAimShare;
   }
   static double aboveTarget(unsigned, const double* x, double*, void* data) {
-    return static_cast<Search*>(data)->miss(x, 1);
+    return static_cast<DesignSearch*>(data)->miss(x, 1);
   }
   static double belowTarget(unsigned, const double* x, double*, void* data) {
-    return static_cast<Search*>(data)->miss(x, -1);
+    return static_cast<DesignSearch*>(data)->miss(x, -1);
   }
 
   // The best lens with its free values rounded to kDecimals, when that
@@ -263,8 +294,8 @@ class Search {
     result.devpcnt = c.traced.devpcnt;
   }
 
-  const DesignRequest& m_request;
-  const DesignProgressCallback& m_progress;
+  const DesignRequest m_request;
+  const DesignProgressCallback* m_progress = nullptr;  // during a step
   double m_indexRatio;
   BeamSettings m_settings;
   double m_tolerance;       // absolute, in focus units
@@ -272,10 +303,15 @@ class Search {
   Traced m_last;
   std::vector<double> m_lastUnit;
   long long m_traced = 0;
+  int m_nextStart = 0;
   bool m_stopped = false;
+  bool m_done = false;
+  double m_seconds = 0;  // time spent in steps
   std::optional<Candidate> m_best;
   std::optional<Candidate> m_nearest;
 };
+
+namespace {
 
 bool finite(double v) { return std::isfinite(v); }
 
@@ -304,8 +340,23 @@ std::optional<std::string> designProblem(const DesignRequest& r) {
   return std::nullopt;
 }
 
+LensDesigner::LensDesigner(const DesignRequest& request)
+    : m_search(std::make_unique<DesignSearch>(request)) {}
+LensDesigner::~LensDesigner() = default;
+
+bool LensDesigner::step(int units, const DesignProgressCallback& progress) {
+  return m_search->step(units, progress);
+}
+
+double LensDesigner::doneShare() const { return m_search->doneShare(); }
+
+DesignResult LensDesigner::result() { return m_search->result(); }
+
 DesignResult designLens(const DesignRequest& request, const DesignProgressCallback& progress) {
-  return Search(request, progress).run();
+  DesignSearch search(request);
+  while (search.step(kStarts + 1, progress)) {
+  }
+  return search.result();
 }
 
 }  // namespace kelvane

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -45,6 +46,7 @@ std::optional<std::string> designProblem(const DesignRequest& request);
 // What the search has done so far, handed to the progress callback.
 struct DesignProgress {
   long long traced = 0;               // lenses traced
+  double done = 0;                    // the share of the search done, 0 to 1
   std::optional<double> bestDevpcnt;  // of the best lens at the target so far
 };
 // Called between traces; returning false stops the search, which then
@@ -67,5 +69,29 @@ struct DesignResult {
 
 // Searches the bounds; the request must have no designProblem.
 DesignResult designLens(const DesignRequest& request, const DesignProgressCallback& progress = {});
+
+class DesignSearch;
+
+// The same search in steps, for a caller that must not block (the page
+// runs a few steps between frames). Steps of any size find the lens
+// designLens finds; `seconds` is the time spent inside the steps.
+class LensDesigner {
+ public:
+  explicit LensDesigner(const DesignRequest& request);  // with no designProblem
+  ~LensDesigner();
+  LensDesigner(const LensDesigner&) = delete;
+  LensDesigner& operator=(const LensDesigner&) = delete;
+
+  // Runs up to `units` more pieces of the search (a piece is one starting
+  // lens's local search, or the final polish); true while pieces remain.
+  // A callback returning false stops the search for good.
+  bool step(int units, const DesignProgressCallback& progress = {});
+  double doneShare() const;  // 0 to 1
+  // The lens found so far; the search ends here (cancelled when stopped).
+  DesignResult result();
+
+ private:
+  std::unique_ptr<DesignSearch> m_search;
+};
 
 }  // namespace kelvane

@@ -1,12 +1,12 @@
 // `kelvane-cli design`: the lens designer from a terminal. The target and
 // the bounds are read with the shared typed options; the designed lens is
 // printed as a `lens` line and its results as `focus` prints them.
-#include <charconv>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "calc/design_line.h"
 #include "calc/lens_design.h"
 #include "cli/commands.h"
 #include "cli/focus_trace.h"
@@ -33,7 +33,8 @@ Unlike the focus table and matrix, which trace every lens of a grid of whole
 numbers and list those that deviate little, the designer follows the spread
 downhill from a fixed set of starting lenses with a derivative-free optimizer
 (COBYLA), off the grid, and answers one question in well under a second. The
-same request gives the same lens on every run.
+same request gives the same lens on every run. The program's Lens Maker dialog
+and the web page's Design panel run the same designer.
 
 Each lens is traced as kelvane-cli focus traces it, with the same beam options:
 tracing the printed lens with focus gives the printed focus, dev and devpcnt.
@@ -89,18 +90,6 @@ int readArguments(const DesignArgs& args, DesignRequest& request) {
   return 0;
 }
 
-// The shortest text that reads back as the same double.
-std::string exact(double v) {
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, v + 0.0).ptr;
-  return std::string(text, end);
-}
-
-std::string lensLine(const Lens& l) {
-  return "lens " + exact(l.ivx) + " " + exact(l.ivy) + " " + exact(l.evx) + " " + exact(l.evy) +
-         " " + exact(l.depth) + " " + std::string(shapeName(l.shape));
-}
-
 void reportUnreached(const DesignRequest& request, const DesignResult& result) {
   if (!result.nearestFound) {
     std::fprintf(stderr, "kelvane-cli design: no lens within the bounds has a focus\n");
@@ -110,7 +99,7 @@ void reportUnreached(const DesignRequest& request, const DesignResult& result) {
                "kelvane-cli design: no lens within the bounds focuses at %g (within %g%%); the "
                "nearest focus found is %.4f, by %s\n",
                request.targetFocus, request.tolerancePercent, result.focus,
-               lensLine(result.lens).c_str());
+               designedLensLine(result.lens).c_str());
 }
 
 int runDesign(const DesignArgs& args) {
@@ -122,7 +111,7 @@ int runDesign(const DesignArgs& args) {
     return 1;
   }
   Output& out = Output::standardOutput();
-  out.print("%s\n", lensLine(result.lens).c_str());
+  out.print("%s\n", designedLensLine(result.lens).c_str());
   printValue(out, args.raw, "focus", result.focus);
   printValue(out, args.raw, "dev", result.dev);
   printValue(out, args.raw, "devpcnt", result.devpcnt);

@@ -8,6 +8,7 @@ import { ScriptPlayer } from "./script_player.js";
 import { withPngDpi } from "./png_dpi.js";
 import { EXAMPLES } from "./examples.js";
 import { drawAberration } from "./aberration_plot.js";
+import { addDesignPanel } from "./design_panel.js";
 
 const CSS_DPI = 96;  // CSS pixels per inch: 100 drawing units a CSS inch
 // The area, in CSS pixels at true scale, that the picture always shows: a
@@ -329,6 +330,11 @@ function fitCanvas() {
   session.setCanvas(Math.round(canvasCss.w / f), Math.round(canvasCss.h / f));
 }
 
+const designPanel = addDesignPanel($("controls"), kelvane, session, () => readState(), () => {
+  refresh();
+  remember(true);
+});
+
 fitCanvas();
 new ResizeObserver(() => {
   fitCanvas();
@@ -352,6 +358,7 @@ window.kelvanePage = {
   pngBytes,
   svgText,
   player,
+  designPanel,
   exportDpi: EXPORT_DPI,
   // Shows one lens, as a link would, and gives back what the page then shows.
   traceLens(values, shape, rindex, mode) {

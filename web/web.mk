@@ -12,15 +12,21 @@ WEB_ENV    := NODE_PATH=/usr/share/nodejs
 ifneq ($(filter web test,$(MAKECMDGOALS)),)
 include $(BUILD)/web_sources.mk
 endif
+# The lens designer and NLopt, which Debian has for the machine only: it is
+# built from Debian's source package with Emscripten (tools/nlopt-wasm.sh).
+NLOPT_WASM  ?= $(BUILD)/nlopt-wasm
+WEB_DESIGN_SOURCES := calc/lens_design.cpp calc/design_line.cpp web/page_design.cpp \
+  web/design_bindings.cpp
 WEB_SOURCES := $(WEB_CORE_SOURCES) web/page_session.cpp web/bindings.cpp \
-  web/page_script_notes.cpp
+  web/page_script_notes.cpp $(WEB_DESIGN_SOURCES)
 WEB_OBJECTS := $(patsubst %.cpp,$(WEB_OBJ)/%.o,$(WEB_SOURCES))
 WEB_PAGE    := web/index.html web/page.css web/page.js web/picture.js web/lens_link.js \
-  web/script_player.js web/png_dpi.js web/aberration_plot.js web/page_words.js
+  web/script_player.js web/png_dpi.js web/aberration_plot.js web/page_words.js \
+  web/design_panel.js
 WEB_EXAMPLES := $(wildcard examples/*.ops)
 
 # Same floating-point rules as the native build: every operation as written.
-WEB_CXXFLAGS := -std=c++20 -O2 -I. -Wall -Wextra -ffp-contract=off \
+WEB_CXXFLAGS := -std=c++20 -O2 -I. -I$(NLOPT_WASM)/include -Wall -Wextra -ffp-contract=off \
   -fno-fast-math -fno-math-errno
 WEB_LDFLAGS := -O2 --bind -sMODULARIZE=1 -sEXPORT_NAME=createKelvane -sALLOW_MEMORY_GROWTH=1 \
   -sENVIRONMENT=web -sFILESYSTEM=1
@@ -36,11 +42,14 @@ web: web-deps $(WEB_DIST)/kelvane.js $(patsubst web/%,$(WEB_DIST)/%,$(WEB_PAGE))
      $(WEB_DIST)/examples.js
 	@du -cb $(WEB_DIST)/* | tail -1 | awk '{ printf "web/dist: %.2f MB\n", $$1 / 1048576 }'
 
-$(WEB_OBJ)/%.o: %.cpp | web-deps
+$(NLOPT_WASM)/lib/libnlopt.a: tools/nlopt-wasm.sh | web-deps
+	tools/nlopt-wasm.sh $(NLOPT_WASM)
+
+$(WEB_OBJ)/%.o: %.cpp | web-deps $(NLOPT_WASM)/lib/libnlopt.a
 	@mkdir -p $(dir $@)
 	$(WEB_ENV) $(EMXX) $(WEB_CXXFLAGS) -MMD -MP -c $< -o $@
 
-$(WEB_DIST)/kelvane.js: $(WEB_OBJECTS)
+$(WEB_DIST)/kelvane.js: $(WEB_OBJECTS) $(NLOPT_WASM)/lib/libnlopt.a
 	@mkdir -p $(WEB_DIST)
 	$(WEB_ENV) $(EMXX) $(WEB_LDFLAGS) $^ -o $@
 

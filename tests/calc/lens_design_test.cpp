@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <thread>
+#include <tuple>
+
+#include "calc/design_worker.h"
 
 namespace kelvane {
 namespace {
@@ -50,6 +54,57 @@ TEST(LensDesign, TheCallbackStopsTheSearchWithTheBestSoFar) {
   EXPECT_TRUE(result.cancelled);
   EXPECT_EQ(calls, 500);
   EXPECT_LE(result.traced, 502);  // and the final lens traced again
+}
+
+TEST(LensDesign, ASearchInStepsFindsTheLensOfAWholeRun) {
+  const DesignRequest request = narrowRequest();
+  const DesignResult whole = designLens(request);
+  for (int units : {1, 7}) {
+    LensDesigner designer(request);
+    int steps = 0;
+    double share = 0;
+    while (designer.step(units)) {
+      ++steps;
+      EXPECT_GE(designer.doneShare(), share);
+      share = designer.doneShare();
+    }
+    EXPECT_GT(steps, 1);
+    EXPECT_EQ(designer.doneShare(), 1);
+    const DesignResult stepped = designer.result();
+    EXPECT_FALSE(stepped.cancelled);
+    EXPECT_EQ(stepped.reached, whole.reached);
+    EXPECT_EQ(std::make_tuple(stepped.lens.ivx, stepped.lens.ivy, stepped.lens.evx,
+                              stepped.lens.evy, stepped.lens.depth),
+              std::make_tuple(whole.lens.ivx, whole.lens.ivy, whole.lens.evx, whole.lens.evy,
+                              whole.lens.depth))
+        << units;
+    EXPECT_EQ(stepped.devpcnt, whole.devpcnt);
+    EXPECT_EQ(stepped.traced, whole.traced);
+  }
+  // Stopped by its callback or asked early, a stepped search says so.
+  LensDesigner stopped(request);
+  EXPECT_FALSE(stopped.step(1000, [](const DesignProgress& p) { return p.traced < 10; }));
+  EXPECT_TRUE(stopped.result().cancelled);
+  LensDesigner early(request);
+  EXPECT_TRUE(early.step(1));
+  EXPECT_TRUE(early.result().cancelled);
+}
+
+TEST(LensDesign, AWorkerThreadFindsTheSameLensAndStopsWhenCancelled) {
+  const DesignRequest request = narrowRequest();
+  DesignWorker worker(request);
+  while (!worker.finished()) std::this_thread::yield();
+  const std::optional<DesignResult> result = worker.take();
+  ASSERT_TRUE(result);
+  EXPECT_FALSE(worker.take());  // handed over once
+  EXPECT_EQ(result->lens.ivx, designLens(request).lens.ivx);
+
+  DesignRequest wide;  // every value searched: far longer than the cancel takes
+  DesignWorker cancelled(wide);
+  cancelled.cancel();
+  cancelled.wait();
+  EXPECT_TRUE(cancelled.finished());
+  EXPECT_TRUE(cancelled.take()->cancelled);
 }
 
 TEST(LensDesign, RequestProblemsAreNamed) {

@@ -187,4 +187,39 @@ await runChecks(async () => {
     check(errors.length === 0, `no console error (${errors.join("; ")})`);
     await page.close();
   }
+
+  // The Design panel searches between frames, stops when asked, and applies
+  // a lens that the page and kelvane-cli trace to the focus it found.
+  {
+    const { page, errors } = await openPage("", { width: 1366, height: 768 });
+    await page.$eval("#designFocus", (e) => { e.value = "300"; });
+    await page.evaluate(() => {
+      window.designFrames = 0;
+      const tick = () => { window.designFrames++; requestAnimationFrame(tick); };
+      requestAnimationFrame(tick);
+    });
+    await page.click("#designRun");
+    await page.click("#designStop");
+    check(await page.$eval("#designResult", (e) => e.textContent) === "Stopped." &&
+          await page.$eval("#designApply", (e) => e.disabled), "Stop ends a search with nothing to apply");
+    const frames0 = await page.evaluate(() => window.designFrames);
+    await page.click("#designRun");
+    await page.waitForFunction(() => !document.getElementById("designApply").disabled ||
+                               /No lens|Cannot/.test(document.getElementById("designResult").textContent),
+                               { timeout: 60000 });
+    const frames = (await page.evaluate(() => window.designFrames)) - frames0;
+    const found = await page.evaluate(() => window.kelvanePage.designPanel.outcome());
+    check(found.reached && Math.abs(found.focus - 300) <= 0.15 && /^lens [\d. ]+ CVCV$/.test(found.line),
+          `the panel designs ${found.line}: focus ${found.focus}, devpcnt ${found.devpcnt}`);
+    check(frames >= 5, `the page kept drawing during the search (${frames} frames)`);
+    await page.click("#designApply");
+    const state = await page.evaluate(() => window.kelvanePage.state());
+    const cli = cliFocus(found.lens.slice(0, 5).join(",") + ",CVCV");
+    check(JSON.stringify(state.lens) === JSON.stringify(found.lens) &&
+          state.focusText === found.focus.toFixed(2) &&
+          JSON.stringify(await readouts(page)) === JSON.stringify([cli.focus, cli.dev, cli.devpcnt].map(twoDecimals)),
+          `Apply shows the lens at focus ${state.focusText}, as kelvane-cli traces it`);
+    check(errors.length === 0, `no console error (${errors.join("; ")})`);
+    await page.close();
+  }
 });
