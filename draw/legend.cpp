@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "draw/classroom.h"
 #include "optics/focus.h"
 
 namespace kelvane::draw {
@@ -39,6 +40,13 @@ bool focusX(const LensDrawing& d, double& x) {
   return false;
 }
 
+// The crossing mark in small: a V across the swatch.
+void addSwatchMark(DisplayList& list, double left, double right, double y, const Pen& pen) {
+  const Point apex{(left + right) / 2, y - kRowHeight / 2 + 2};
+  list.add(Line{{left, y + kRowHeight / 2 - 3}, apex, pen});
+  list.add(Line{apex, {right, y + kRowHeight / 2 - 3}, pen});
+}
+
 }  // namespace
 
 std::vector<LegendRow> legendRows(const LensDrawing& d) {
@@ -62,8 +70,10 @@ std::vector<LegendRow> legendRows(const LensDrawing& d) {
   return rows;
 }
 
-void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e) {
-  const std::vector<LegendRow> rows = legendRows(d);
+void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e,
+               const PictureStyle& style) {
+  const std::vector<LegendRow> rows =
+      style.classroom ? classroomLegendRows(d, style.fan) : legendRows(d);
   size_t longest = 0;
   for (const LegendRow& row : rows) longest = std::max(longest, row.label.size());
   const double textWidth = longest * kFontSize * kCharWidth;
@@ -86,11 +96,22 @@ void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e) {
   const double swatchLeft = left + kPadding;
   const double swatchRight = swatchLeft + kSwatchLength;
   for (const LegendRow& row : rows) {
-    if (row.swatch == LegendRow::Swatch::Dot) {
-      const double mid = (swatchLeft + swatchRight) / 2;
-      list.add(EllipseShape{mid - 4, y - 4, 8, 8, row.pen, row.pen.color});
-    } else {
-      list.add(Line{{swatchLeft, y}, {swatchRight, y}, row.pen});
+    const double mid = (swatchLeft + swatchRight) / 2;
+    switch (row.swatch) {
+      case LegendRow::Swatch::Dot:
+        list.add(EllipseShape{mid - 4, y - 4, 8, 8, row.pen, row.pen.color});
+        break;
+      case LegendRow::Swatch::Line:
+        list.add(Line{{swatchLeft, y}, {swatchRight, y}, row.pen});
+        break;
+      case LegendRow::Swatch::Vertical:
+        list.add(Line{{mid, y + kRowHeight / 2 - 2}, {mid, y - kRowHeight / 2 + 2}, row.pen});
+        break;
+      case LegendRow::Swatch::Mark:
+        addSwatchMark(list, swatchLeft, swatchRight, y, row.pen);
+        break;
+      case LegendRow::Swatch::None:
+        break;
     }
     list.add(Text{{swatchRight + kGap, y},
                   row.label,

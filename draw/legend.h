@@ -19,7 +19,8 @@ namespace kelvane::draw {
 
 // One row of the key: a swatch and its words.
 struct LegendRow {
-  enum class Swatch { Line, Dot };
+  // Vertical: an upright line; Mark: a small V; None: words alone.
+  enum class Swatch { Line, Dot, Vertical, Mark, None };
   Swatch swatch = Swatch::Line;
   Pen pen;
   std::string label;
@@ -28,8 +29,9 @@ struct LegendRow {
 // The rows the picture of `d` explains, top to bottom.
 std::vector<LegendRow> legendRows(const LensDrawing& d);
 
-// Adds the key to `list`, whose visible area is `e` (drawing units), unless
-// it cannot stay clear of the axis.
-void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e);
+// Adds the key of the picture drawn in `style` to `list`, whose visible area
+// is `e` (drawing units), unless it cannot stay clear of the axis.
+void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e,
+               const PictureStyle& style = {});
 
 }  // namespace kelvane::draw
