@@ -117,8 +117,8 @@ std::vector<LegendRow> classroomLegendRows(const LensDrawing& d, int fan) {
     if (res && res->focusMax > 0) rows.push_back({S::Mark, beamPen(2), span});
     if (res && res->innerFocusMax > 0) rows.push_back({S::Mark, beamPen(1), span + " (green)"});
     if (res && res->focus > 0) rows.push_back({S::Dot, beamPen(0), kMeanFocusWords});
-    rows.push_back({S::Line, Pen{kDepthColor, kDepthPenWidth}, "centre depth"});
   }
+  rows.push_back({S::Line, Pen{kDepthColor, kDepthPenWidth}, "centre depth"});
   rows.push_back({S::Line, kEdgePen, "glass"});
   rows.push_back({S::Line, kAxisPen, "axis"});
   rows.push_back({S::Vertical, kAxisPen, "dotted upright: the ingress vertex"});
