@@ -70,15 +70,24 @@ std::vector<LegendRow> legendRows(const LensDrawing& d) {
   return rows;
 }
 
+LegendBox legendBox(const LensDrawing& d, const PictureStyle& style) {
+  LegendBox box;
+  box.rows = style.classroom ? classroomLegendRows(d, style.fan) : legendRows(d);
+  size_t longest = 0;
+  for (const LegendRow& row : box.rows) longest = std::max(longest, row.label.size());
+  const double textWidth = longest * kFontSize * kCharWidth;
+  box.width = kPadding + kSwatchLength + kGap + textWidth + kPadding;
+  box.height = 2 * kPadding + box.rows.size() * kRowHeight;
+  box.room = kMargin;
+  return box;
+}
+
 void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e,
                const PictureStyle& style) {
-  const std::vector<LegendRow> rows =
-      style.classroom ? classroomLegendRows(d, style.fan) : legendRows(d);
-  size_t longest = 0;
-  for (const LegendRow& row : rows) longest = std::max(longest, row.label.size());
-  const double textWidth = longest * kFontSize * kCharWidth;
-  const double boxWidth = kPadding + kSwatchLength + kGap + textWidth + kPadding;
-  const double boxHeight = 2 * kPadding + rows.size() * kRowHeight;
+  const LegendBox key = legendBox(d, style);
+  const std::vector<LegendRow>& rows = key.rows;
+  const double boxWidth = key.width;
+  const double boxHeight = key.height;
   const double top = e.top - kMargin;
   const double bottom = top - boxHeight;
   // Too small a picture: the key would reach the axis or fill half the width.

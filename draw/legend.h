@@ -29,6 +29,14 @@ struct LegendRow {
 // The rows the picture of `d` explains, top to bottom.
 std::vector<LegendRow> legendRows(const LensDrawing& d);
 
+// The key's rows and its box in drawing units; `room` is its margin from
+// the picture's edges.
+struct LegendBox {
+  std::vector<LegendRow> rows;
+  double width = 0, height = 0, room = 0;
+};
+LegendBox legendBox(const LensDrawing& d, const PictureStyle& style = {});
+
 // Adds the key of the picture drawn in `style` to `list`, whose visible area
 // is `e` (drawing units), unless it cannot stay clear of the axis.
 void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e,

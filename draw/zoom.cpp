@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "draw/glass.h"
+#include "draw/legend.h"
 
 namespace kelvane::draw {
 
@@ -19,7 +20,8 @@ double finiteOr(double v, double fallback) { return std::isfinite(v) && v > 0 ? 
 
 }  // namespace
 
-double fitZoom(const LensDrawing& d, int W, int H, double dpiX, double dpiY) {
+double fitZoom(const LensDrawing& d, int W, int H, double dpiX, double dpiY,
+               const PictureOptions& options) {
   const Lens& l = d.lens;
   const Glass glass = lensGlass(l);
   double right = std::max(0.0, l.depth);
@@ -40,6 +42,15 @@ double fitZoom(const LensDrawing& d, int W, int H, double dpiX, double dpiY) {
   };
   fit(W - origin.x, right, dpiX);
   fit(origin.y, top, dpiY);
+  if (options.legend) {
+    const LegendBox key = legendBox(d, options.style);
+    auto fitExactly = [&](double pixels, double units, double dpi) {
+      zoom = std::min(zoom, pixels / (units * dpi / kUnitsPerInch));
+    };
+    // Above the lens with a gap, and within half the width (or it is left out).
+    fitExactly(origin.y, top + kRoomUnits + key.height + key.room, dpiY);
+    fitExactly(W, 2 * key.width + 2, dpiX);
+  }
   if (left > 0) fit(origin.x, left, dpiX);
   if (!std::isfinite(zoom)) return 1;
   return std::clamp(zoom, kMinZoom, kMaxZoom);

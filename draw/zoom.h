@@ -12,8 +12,10 @@ inline constexpr double kMaxZoom = 8;
 
 // The zoom at which the glass, the beams' height and the farthest crossing
 // fill a W x H pixel area of dpiX x dpiY pixels per inch, with a margin;
-// within kMinZoom .. kMaxZoom.
-double fitZoom(const LensDrawing& d, int W, int H, double dpiX, double dpiY);
+// within kMinZoom .. kMaxZoom. With `options.legend` the key, which grows
+// with the zoom, keeps its room above the lens, so it covers nothing.
+double fitZoom(const LensDrawing& d, int W, int H, double dpiX, double dpiY,
+               const PictureOptions& options = {});
 
 // One step in (direction > 0) or out (direction < 0) from `zoom`: a factor
 // of 1.25, landing on true scale when a step passes it.

@@ -64,9 +64,9 @@ draw::PictureStyle LensViewOptions::style() const {
 }
 
 double LensViewOptions::zoomFor(const draw::LensDrawing& d, int W, int H, double dpiX,
-                                double dpiY) const {
+                                double dpiY, const draw::PictureOptions& options) const {
   if (!m_fit->isChecked()) return m_zoom;
-  m_fittedZoom = draw::fitZoom(d, W, H, dpiX, dpiY);
+  m_fittedZoom = draw::fitZoom(d, W, H, dpiX, dpiY, options);
   return m_fittedZoom;
 }
 

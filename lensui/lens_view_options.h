@@ -29,7 +29,9 @@ class LensViewOptions : public QObject {
   draw::PictureStyle style() const;
   // The zoom of a W x H canvas of dpiX x dpiY showing `d`: the fitted one
   // while "Fit to window" is on, else the one the keys chose.
-  double zoomFor(const draw::LensDrawing& d, int W, int H, double dpiX, double dpiY) const;
+  // `options` says whether the key needs room.
+  double zoomFor(const draw::LensDrawing& d, int W, int H, double dpiX, double dpiY,
+                 const draw::PictureOptions& options = {}) const;
   bool fitsWindow() const;
 
   void setClassroom(bool on);

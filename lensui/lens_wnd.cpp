@@ -36,7 +36,7 @@ void LensCanvas::paintEvent(QPaintEvent*) {
   PictureOptions options = currentPictureOptions();
   if (auto* view = qobject_cast<LensWnd*>(window()))  // the screen adds the view's zoom
     options.style.zoom =
-        view->viewOptions()->zoomFor(d, width(), height(), logicalDpiX(), logicalDpiY());
+        view->viewOptions()->zoomFor(d, width(), height(), logicalDpiX(), logicalDpiY(), options);
   paintLens(painter, width(), height(), d, options);
 }
 

@@ -90,6 +90,10 @@ val picture(const PageSession& s, int W, int H, double dpi, bool legend, bool ca
   return out;
 }
 
+double fitZoom(const PageSession& s, int W, int H, double dpi, bool legend, val style) {
+  return s.fitZoom(W, H, dpi, legend, pictureStyle(style));
+}
+
 // {exit: [[crossing, height], ...], inner: [...], focus, focusMin, focusMax,
 // width}, or null in multi-beam mode. Points that are no number are left out.
 val aberration(const PageSession& s) {
@@ -170,7 +174,7 @@ EMSCRIPTEN_BINDINGS(kelvane) {
       .function("state", &PageSession::state)
       .function("aberration", &aberration)
       .function("picture", &picture)
-      .function("fitZoom", &PageSession::fitZoom)
+      .function("fitZoom", &fitZoom)
       .function("startScript", &startScript)
       .function("stepScript", &PageSession::stepScript)
       .function("stopScript", &PageSession::stopScript)

@@ -95,7 +95,8 @@ function picture(cssW, cssH, pxPerCss, scale, caption, style) {
 function screenPicture() {
   const px = window.devicePixelRatio || 1;
   const zoom = view.zoom(() => session.fitZoom(Math.round(canvasCss.w * px),
-                                               Math.round(canvasCss.h * px), CSS_DPI * px),
+                                               Math.round(canvasCss.h * px), CSS_DPI * px,
+                                               $("legend").checked, view.style()),
                          fit());
   return picture(canvasCss.w, canvasCss.h, px, zoom === null ? fit() : 1, false,
                  view.style(zoom ?? 1));

@@ -134,8 +134,12 @@ draw::DisplayList PageSession::picture(int W, int H, double dpi, bool legend, bo
   return draw::lensPicture(draw::pictureOf(m_host.model()), W, H, dpi, dpi, options);
 }
 
-double PageSession::fitZoom(int W, int H, double dpi) const {
-  return draw::fitZoom(draw::pictureOf(m_host.model()), W, H, dpi, dpi);
+double PageSession::fitZoom(int W, int H, double dpi, bool legend,
+                            const draw::PictureStyle& style) const {
+  draw::PictureOptions options;
+  options.legend = legend;
+  options.style = style;
+  return draw::fitZoom(draw::pictureOf(m_host.model()), W, H, dpi, dpi, options);
 }
 
 ScriptStart PageSession::startScript(const std::string& text) {

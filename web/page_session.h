@@ -76,7 +76,7 @@ class PageSession {
   draw::DisplayList picture(int W, int H, double dpi, bool legend, bool caption,
                             const draw::PictureStyle& style = {}) const;
   // The zoom that fits the lens and its focus to a W x H area at dpi.
-  double fitZoom(int W, int H, double dpi) const;
+  double fitZoom(int W, int H, double dpi, bool legend, const draw::PictureStyle& style) const;
 
   // Starts playing `text`; replaces a script being played.
   ScriptStart startScript(const std::string& text);

@@ -127,6 +127,17 @@ TEST(PictureZoom, ScalesTheDeviceNotTheDrawingAndSaysSo) {
     EXPECT_TRUE(far.x > W * 0.6 || top.y < H * 0.3) << W;
     EXPECT_GT(top.y, 0) << W;
   }
+  // With the key: it keeps its room above the glass instead of being left out.
+  for (auto [W, H] : {std::pair{860, 720}, std::pair{1600, 900}}) {
+    PictureOptions keyed = classroom();
+    keyed.style.zoom = fitZoom(t.drawing, W, H, 96, 96, keyed);
+    const DisplayList list = lensPicture(t.drawing, W, H, 96, 96, keyed);
+    const Polygon* key = nullptr;
+    for (const Primitive& p : list.items)
+      if (const Polygon* g = std::get_if<Polygon>(&p); g && g->fill == kWhite) key = g;
+    ASSERT_NE(key, nullptr) << W;
+    for (Point p : key->points) EXPECT_GT(p.y, lensGlass(kInitialLens).top) << W;
+  }
   // Steps of 1.25 that stop at true scale on the way through it.
   EXPECT_DOUBLE_EQ(zoomStep(1, 1), 1.25);
   EXPECT_DOUBLE_EQ(zoomStep(1.25, -1), 1);
