@@ -27,7 +27,7 @@ namespace {
 
 QPointer<AberrationWnd> g_window;
 
-constexpr QSize kFirstSize(520, 400);
+constexpr QSize kFirstSize(640, 400);
 constexpr int kPlaceGap = 4;  // pixels between the lens view and this window
 
 // The lens view's colours: blue exit rays, green rays inside the glass (a
@@ -144,7 +144,8 @@ AberrationWnd::AberrationWnd(QWidget* owner)
   }
   hideFromLegend(m_chart, m_exitLine);
   hideFromLegend(m_chart, m_innerLine);
-  m_chart->legend()->setAlignment(Qt::AlignBottom);
+  // At the right, one name a line: the names in words stay whole.
+  m_chart->legend()->setAlignment(Qt::AlignRight);
 
   connect(&lensSessionNotifier(), &LensSessionNotifier::retraced, this, &AberrationWnd::refresh);
   connect(&lensSessionNotifier(), &LensSessionNotifier::lensReplaced, this,
