@@ -54,7 +54,10 @@ LensViewOptions::LensViewOptions(QMainWindow* view, QMenu* menu)
   m_fullScreen->setCheckable(true);
   m_fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
   connect(m_fullScreen, &QAction::triggered, this, [this] { toggleFullScreen(); });
+  m_keys = {trueScale, in, out, m_fullScreen};
 }
+
+void LensViewOptions::addKeysTo(QWidget* window) const { window->addActions(m_keys); }
 
 draw::PictureStyle LensViewOptions::style() const {
   draw::PictureStyle style;

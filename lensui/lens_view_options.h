@@ -6,6 +6,7 @@
 // GIFs take its style at true scale, the screen adds its zoom.
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 #include "draw/lens_picture.h"
@@ -14,6 +15,7 @@ class QAction;
 class QActionGroup;
 class QMainWindow;
 class QMenu;
+class QWidget;
 
 namespace kelvane {
 
@@ -42,6 +44,10 @@ class LensViewOptions : public QObject {
   void zoomOut();
   void toggleFullScreen();
 
+  // The zoom and full-screen keys work in `window` too (the Lens Control
+  // dialog, which mostly has the focus).
+  void addKeysTo(QWidget* window) const;
+
   QAction* classroomAction() const { return m_classroom; }
   QAction* fullScreenAction() const { return m_fullScreen; }
 
@@ -55,6 +61,7 @@ class LensViewOptions : public QObject {
   QAction* m_fit;
   QAction* m_fullScreen;
   QActionGroup* m_fans;
+  QList<QAction*> m_keys;  // True scale, Zoom in, Zoom out, Full screen
   double m_zoom = 1;
   // The last fitted zoom, where a key step starts from while fitting.
   mutable double m_fittedZoom = 1;

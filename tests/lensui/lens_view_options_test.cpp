@@ -66,6 +66,15 @@ TEST_F(LensViewOptionsTest, ZoomKeysStepAndCtrlZeroRestoresTrueScale) {
   EXPECT_TRUE(view->viewOptions()->fullScreenAction()->isChecked());
   QTest::keyClick(view, Qt::Key_F11);
   EXPECT_FALSE(view->windowState() & Qt::WindowFullScreen);
+
+  // The keys work from the Lens Control dialog too, where the focus mostly is.
+  QWidget* dialog = lensSession().control;
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  QTest::keyClick(dialog, Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_DOUBLE_EQ(zoomOf(view), 1.25);
+  QTest::keyClick(dialog, Qt::Key_0, Qt::ControlModifier);
+  EXPECT_EQ(zoomOf(view), 1);
 }
 
 TEST_F(LensViewOptionsTest, ClassroomViewIsKeptForTheNextViewAndReachesPrints) {
