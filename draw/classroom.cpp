@@ -24,6 +24,9 @@ Pen beamPen(int r) { return Pen{kBeamColors[r], kBeamPenWidth}; }
 
 bool reached(const TracePoint& p) { return p.x > NO_POINT; }
 
+// A fan number that names no fan shows them all.
+int shownFan(int fan) { return fan >= 0 && fan < FAN_COUNT ? fan : kAllFans; }
+
 Point rounded(const TracePoint& p) { return {double(roundUnit(p.x)), double(roundUnit(p.y))}; }
 
 Point mirrored(Point p) { return {p.x, -p.y}; }
@@ -96,7 +99,7 @@ bool addGlassEdge(DisplayList& list, const Lens& lens) {
 
 void addClassroomBeams(DisplayList& list, const LensDrawing& d, const Extent& e, int fan) {
   if (d.beamMode == 1)
-    addFans(list, d, e, fan);
+    addFans(list, d, e, shownFan(fan));
   else
     addSingle(list, d, e);
 }
@@ -105,6 +108,7 @@ std::vector<LegendRow> classroomLegendRows(const LensDrawing& d, int fan) {
   using S = LegendRow::Swatch;
   std::vector<LegendRow> rows;
   const TraceResults* res = d.results;
+  fan = shownFan(fan);
   if (d.beamMode == 1) {
     const std::vector<LegendRow> fans = legendRows(d);
     for (int r = 0; r < static_cast<int>(fans.size()); ++r)

@@ -7,6 +7,7 @@
 #include "draw/classroom.h"
 #include "draw/glass.h"
 #include "draw/legend.h"
+#include "draw/zoom.h"
 #include "optics/focus.h"
 
 namespace kelvane::draw {
@@ -136,8 +137,9 @@ void addCrossingMark(DisplayList& list, double a, double b, const Pen& pen) {
 DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double dpiY,
                         const PictureOptions& options) {
   const PictureStyle& style = options.style;
-  dpiX *= style.zoom;  // a zoomed picture is a true-scale one on a finer device
-  dpiY *= style.zoom;
+  const double zoom = saneZoom(style.zoom);
+  dpiX *= zoom;  // a zoomed picture is a true-scale one on a finer device
+  dpiY *= zoom;
   DisplayList list;
   list.width = W;
   list.height = H + (options.caption ? captionBandPixels(dpiY) : 0);
@@ -181,7 +183,7 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
       addSingleBeams(list, d, e);
   }
   if (options.legend) addLegend(list, d, e, style);
-  addScaleNote(list, style.zoom, e);
+  addScaleNote(list, zoom, e);
   if (options.caption) addCaption(list, *options.caption, e);
   return list;
 }

@@ -56,6 +56,11 @@ double fitZoom(const LensDrawing& d, int W, int H, double dpiX, double dpiY,
   return std::clamp(zoom, kMinZoom, kMaxZoom);
 }
 
+double saneZoom(double zoom) {
+  if (!std::isfinite(zoom) || zoom <= 0) return 1;
+  return std::clamp(zoom, kMinZoom, kMaxZoom);
+}
+
 double zoomStep(double zoom, int direction) {
   const double next = direction > 0 ? zoom * kStep : zoom / kStep;
   // Passing true scale on the way: stop there, so it is always one key away.

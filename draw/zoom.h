@@ -17,6 +17,10 @@ inline constexpr double kMaxZoom = 8;
 double fitZoom(const LensDrawing& d, int W, int H, double dpiX, double dpiY,
                const PictureOptions& options = {});
 
+// `zoom` held within kMinZoom .. kMaxZoom; 1 for one that is not a
+// positive number, so no picture is drawn on a device of no size.
+double saneZoom(double zoom);
+
 // One step in (direction > 0) or out (direction < 0) from `zoom`: a factor
 // of 1.25, landing on true scale when a step passes it.
 double zoomStep(double zoom, int direction);

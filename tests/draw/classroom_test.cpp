@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "draw/glass.h"
@@ -93,6 +94,8 @@ TEST(ClassroomPicture, FansStartOnOneLineWithoutConnectorsOneFanAtATime) {
     if (const Line* l = std::get_if<Line>(&p))
       EXPECT_TRUE(l->pen.color == kBlack || l->pen.color == kDepthColor || l->from.x > left + 100);
 
+  // A fan number that names no fan shows them all.
+  EXPECT_EQ(beams(lensPicture(t.drawing, 860, 720, 96, 96, classroom(7))).size(), paths.size());
   const DisplayList one = lensPicture(t.drawing, 860, 720, 96, 96, classroom(2));
   const std::vector<const Polyline*> fan = beams(one);
   EXPECT_EQ(fan.size(), 2u * t.ctx.results.fanCounts[2]);
@@ -113,6 +116,13 @@ TEST(PictureZoom, ScalesTheDeviceNotTheDrawingAndSaysSo) {
   EXPECT_EQ(big.dpiY, 192);
   EXPECT_TRUE(texts(plain).empty());
   EXPECT_EQ(texts(big), std::vector<std::string>{"2.00 \u00D7 true scale"});
+  // A zoom that is no positive number draws at true scale; a wild one is held.
+  for (double bad : {0.0, -3.0, std::nan("")}) {
+    zoomed.style.zoom = bad;
+    EXPECT_EQ(lensPicture(t.drawing, 860, 720, 96, 96, zoomed).dpiX, 96);
+  }
+  zoomed.style.zoom = 1e9;
+  EXPECT_EQ(lensPicture(t.drawing, 860, 720, 96, 96, zoomed).dpiX, 96 * kMaxZoom);
 
   // Fit to window: the farthest crossing and the glass top inside the area.
   for (auto [W, H] : {std::pair{860, 720}, std::pair{1600, 900}, std::pair{375, 800}}) {
