@@ -116,8 +116,8 @@ std::vector<LegendRow> classroomLegendRows(const LensDrawing& d, int fan) {
   } else {
     rows.push_back({S::Line, beamPen(2), "beams through the lens"});
     rows.push_back({S::Line, beamPen(1), "rays bent by the ingress face alone"});
-    const std::string span = std::string("V: ") + kNearestCrossingWords + " to " +
-                             kFarthestCrossingWords;
+    const std::string span =
+        std::string("V: ") + kNearestCrossingWords + " to " + kFarthestCrossingWords;
     if (res && res->focusMax > 0) rows.push_back({S::Mark, beamPen(2), span});
     if (res && res->innerFocusMax > 0) rows.push_back({S::Mark, beamPen(1), span + " (green)"});
     if (res && res->focus > 0) rows.push_back({S::Dot, beamPen(0), kMeanFocusWords});
@@ -134,8 +134,12 @@ void addScaleNote(DisplayList& list, double zoom, const Extent& e) {
   if (zoom == 1) return;
   char text[64];
   std::snprintf(text, sizeof text, "%.2f \u00D7 true scale", zoom);
-  list.add(Text{{e.left + kNoteMargin, e.bottom + kNoteMargin + kNoteSize / 2}, text, kNoteSize,
-                kBlack, Align::Left, 0});
+  list.add(Text{{e.left + kNoteMargin, e.bottom + kNoteMargin + kNoteSize / 2},
+                text,
+                kNoteSize,
+                kBlack,
+                Align::Left,
+                0});
 }
 
 }  // namespace kelvane::draw

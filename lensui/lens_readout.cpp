@@ -23,8 +23,8 @@ QString lensReadoutText(const TraceResults& r) {
       std::isfinite(r.width) ? QString::asprintf("%.1f", r.width) : QStringLiteral("--");
   if (!usable(r.focus))
     return QStringLiteral("Focus -- %1 spread -- %1 width %2").arg(kDot).arg(width);
-  return QString::asprintf("Focus %.2f (%.2f in) ", r.focus, r.focus / draw::kUnitsPerInch) +
-         kDot + QString::asprintf(" spread %.2f (%.2f %%) ", r.dev, r.devpcnt) + kDot +
+  return QString::asprintf("Focus %.2f (%.2f in) ", r.focus, r.focus / draw::kUnitsPerInch) + kDot +
+         QString::asprintf(" spread %.2f (%.2f %%) ", r.dev, r.devpcnt) + kDot +
          QStringLiteral(" width ") + width;
 }
 

@@ -66,8 +66,8 @@ draw::PictureStyle LensViewOptions::style() const {
   return style;
 }
 
-double LensViewOptions::zoomFor(const draw::LensDrawing& d, int W, int H, double dpiX,
-                                double dpiY, const draw::PictureOptions& options) const {
+double LensViewOptions::zoomFor(const draw::LensDrawing& d, int W, int H, double dpiX, double dpiY,
+                                const draw::PictureOptions& options) const {
   if (!m_fit->isChecked()) return m_zoom;
   m_fittedZoom = draw::fitZoom(d, W, H, dpiX, dpiY, options);
   return m_fittedZoom;

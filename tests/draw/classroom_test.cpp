@@ -76,9 +76,9 @@ TEST(ClassroomPicture, SingleBeamShowsGlassMirroredBeamsAndNamesEveryMark) {
   ASSERT_EQ(paths.size(), 2u * t.ctx.results.beamCount);
   for (const Polyline* p : paths) EXPECT_TRUE(hasMirror(paths, *p));
   const std::vector<std::string> words = texts(list);
-  for (const char* w : {"V: nearest crossing to farthest crossing", "mean focus", "glass", "axis",
-                        "dotted upright: the ingress vertex",
-                        "below the axis: the upper half mirrored"})
+  for (const char* w :
+       {"V: nearest crossing to farthest crossing", "mean focus", "glass", "axis",
+        "dotted upright: the ingress vertex", "below the axis: the upper half mirrored"})
     EXPECT_NE(std::find(words.begin(), words.end(), w), words.end()) << w;
 }
 

@@ -1,6 +1,8 @@
 // The lens view's View choices and read-out: the zoom keys and Fit to
 // window, the classroom view kept for the next run, full screen, and the
 // numbers in words on the status bar.
+#include "lensui/lens_view_options.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -11,7 +13,6 @@
 #include "lens_test_support.h"
 #include "lensui/lens_paint.h"
 #include "lensui/lens_readout.h"
-#include "lensui/lens_view_options.h"
 
 namespace kelvane {
 namespace {
@@ -51,8 +52,8 @@ TEST_F(LensViewOptionsTest, ZoomKeysStepAndCtrlZeroRestoresTrueScale) {
   // Fit to window follows the canvas; a key step leaves it, from the fitted zoom.
   view->viewOptions()->fitToWindow();
   const QWidget* c = view->canvas();
-  const double fitted = draw::fitZoom(draw::pictureOf(lensSession().model), c->width(),
-                                      c->height(), c->logicalDpiX(), c->logicalDpiY());
+  const double fitted = draw::fitZoom(draw::pictureOf(lensSession().model), c->width(), c->height(),
+                                      c->logicalDpiX(), c->logicalDpiY());
   EXPECT_NE(fitted, 1);
   EXPECT_DOUBLE_EQ(zoomOf(view), fitted);
   QTest::keyClick(view, Qt::Key_Minus, Qt::ControlModifier);
@@ -97,8 +98,9 @@ TEST_F(LensViewOptionsTest, ReadoutSaysTheNumbersInWordsWithUnits) {
   r.dev = 0.39;
   r.devpcnt = 0.1234;
   r.width = 136.54;
-  EXPECT_EQ(lensReadoutText(r),
-            QString::fromUtf8("Focus 316.10 (3.16 in) \u00B7 spread 0.39 (0.12 %) \u00B7 width 136.5"));
+  EXPECT_EQ(
+      lensReadoutText(r),
+      QString::fromUtf8("Focus 316.10 (3.16 in) \u00B7 spread 0.39 (0.12 %) \u00B7 width 136.5"));
   r.focus = 0;
   EXPECT_EQ(lensReadoutText(r), QString::fromUtf8("Focus -- \u00B7 spread -- \u00B7 width 136.5"));
 

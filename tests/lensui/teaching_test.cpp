@@ -14,10 +14,10 @@
 #include <QMenuBar>
 #include <QScatterSeries>
 #include <QSlider>
-#include <QValueAxis>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
