@@ -20,15 +20,14 @@ constexpr double kMargin = 8;  // from the picture's edges
 // An estimate of the width of a character of the key's font, as a share of
 // its size; the backend shrinks a text that comes out wider than its room.
 constexpr double kCharWidth = 0.58;
-// The key stays this far above the axis: clear of the crossing marks
-// (20 units under it) and the focus dot, with room to spare.
-constexpr double kAxisClearance = 30;
 
 const Rgb kFrameColor{160, 160, 160};
 
-// Where the focus lies on the axis, if the picture shows one.
-bool focusX(const LensDrawing& d, double& x) {
-  if (showsFocusDot(d)) {
+}  // namespace
+
+bool legendFocusX(const LensDrawing& d, const PictureStyle& style, double& x) {
+  // The classroom view marks the mean focus, not the ellipse's.
+  if (!style.classroom && showsFocusDot(d)) {
     x = roundUnit(ingressFarFocus(d.lens));
     return true;
   }
@@ -39,6 +38,8 @@ bool focusX(const LensDrawing& d, double& x) {
   }
   return false;
 }
+
+namespace {
 
 // The crossing mark in small: a V across the swatch.
 void addSwatchMark(DisplayList& list, double left, double right, double y, const Pen& pen) {
@@ -91,11 +92,11 @@ void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e,
   const double top = e.top - kMargin;
   const double bottom = top - boxHeight;
   // Too small a picture: the key would reach the axis or fill half the width.
-  if (bottom < kAxisClearance || boxWidth > (e.right - e.left) / 2.0) return;
+  if (bottom < kLegendAxisClearance || boxWidth > (e.right - e.left) / 2.0) return;
 
   // The top corner farther from the focus; the right one when there is none.
   double fx = 0;
-  const bool toLeft = focusX(d, fx) && fx > (e.left + e.right) / 2.0;
+  const bool toLeft = legendFocusX(d, style, fx) && fx > (e.left + e.right) / 2.0;
   const double left = toLeft ? e.left + kMargin : e.right - kMargin - boxWidth;
   const double right = left + boxWidth;
   list.add(Polygon{

@@ -26,6 +26,14 @@ struct LegendRow {
   std::string label;
 };
 
+// The key stays this far above the axis (drawing units): clear of the
+// crossing marks (20 units under it) and the focus dot, with room to spare.
+inline constexpr double kLegendAxisClearance = 30;
+
+// Where the focus that decides the key's corner lies on the axis, if the
+// picture shows one: the key takes the top corner farther from it.
+bool legendFocusX(const LensDrawing& d, const PictureStyle& style, double& x);
+
 // The rows the picture of `d` explains, top to bottom.
 std::vector<LegendRow> legendRows(const LensDrawing& d);
 

@@ -18,6 +18,33 @@ constexpr double kRoomUnits = 20;
 
 double finiteOr(double v, double fallback) { return std::isfinite(v) && v > 0 ? v : fallback; }
 
+double farthestCrossing(const TraceResults& r) {
+  return std::max({finiteOr(r.focusMax, 0), finiteOr(r.innerFocusMax, 0), finiteOr(r.focus, 0)});
+}
+
+// The largest zoom up to `plain` at which the key, which grows with the
+// zoom, covers nothing: above the lens (whose top is `top`), or in
+// single-beam beside the beams, right of the farthest crossing where
+// nothing is drawn, in the corner away from the focus.
+double keyZoom(const LensDrawing& d, const PictureStyle& style, int W, Point origin, double dpiX,
+               double dpiY, double top, double plain) {
+  const LegendBox key = legendBox(d, style);
+  const double sx = dpiX / kUnitsPerInch, sy = dpiY / kUnitsPerInch;
+  const double slack = 2;  // units lost to rounding the picture's corners
+  // The key is left out where it is wider than half the picture.
+  const double halfWidth = W / (sx * (2 * key.width + slack));
+  const double above =
+      std::min({plain, halfWidth, origin.y / (sy * (top + kRoomUnits + key.height + key.room))});
+  double fx = 0;
+  if (d.beamMode != 0 || !d.results || !legendFocusX(d, style, fx) || !(fx > 0)) return above;
+  const double far = std::max(farthestCrossing(*d.results), fx);
+  const double beside = std::min(
+      {plain, halfWidth, (W - origin.x) / (sx * (far + kRoomUnits + key.width + key.room + slack)),
+       origin.y / (sy * (key.height + key.room + kLegendAxisClearance + slack)),
+       (W / 2.0 - origin.x) / (sx * (fx + slack))});
+  return std::max(above, beside);
+}
+
 }  // namespace
 
 double fitZoom(const LensDrawing& d, int W, int H, double dpiX, double dpiY,
@@ -29,7 +56,7 @@ double fitZoom(const LensDrawing& d, int W, int H, double dpiX, double dpiY,
   double top = glass.top > 0 ? glass.top : std::max(l.ivy, l.evy);
   if (d.results) {
     const TraceResults& r = *d.results;
-    if (d.beamMode == 0) right = std::max({right, finiteOr(r.focusMax, 0), finiteOr(r.focus, 0)});
+    if (d.beamMode == 0) right = std::max({right, farthestCrossing(r)});
     top = std::max(top, finiteOr(r.width, 0));  // the outermost beam's height
   }
   if (d.beamMode == 1 || right <= std::max(0.0, l.depth)) right = 2 * right + kRoomUnits;
@@ -42,16 +69,8 @@ double fitZoom(const LensDrawing& d, int W, int H, double dpiX, double dpiY,
   };
   fit(W - origin.x, right, dpiX);
   fit(origin.y, top, dpiY);
-  if (options.legend) {
-    const LegendBox key = legendBox(d, options.style);
-    auto fitExactly = [&](double pixels, double units, double dpi) {
-      zoom = std::min(zoom, pixels / (units * dpi / kUnitsPerInch));
-    };
-    // Above the lens with a gap, and within half the width (or it is left out).
-    fitExactly(origin.y, top + kRoomUnits + key.height + key.room, dpiY);
-    fitExactly(W, 2 * key.width + 2, dpiX);
-  }
   if (left > 0) fit(origin.x, left, dpiX);
+  if (options.legend) zoom = keyZoom(d, options.style, W, origin, dpiX, dpiY, top, zoom);
   if (!std::isfinite(zoom)) return 1;
   return std::clamp(zoom, kMinZoom, kMaxZoom);
 }
