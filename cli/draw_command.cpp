@@ -32,6 +32,8 @@ struct DrawArgs {
   int dpi = draw::kDefaultPngDpi;
   bool noCaption = false;
   bool noLegend = false;
+  bool classroom = false;
+  int fan = draw::kAllFans;
   std::string output;
 };
 
@@ -66,6 +68,8 @@ int runDraw(const DrawArgs& args) {
   model.retrace();
   request.drawing = draw::pictureOf(model);
   request.options.legend = !args.noLegend;
+  request.options.style.classroom = args.classroom;
+  request.options.style.fan = args.fan;
   if (!args.noCaption) request.options.caption = draw::captionFacts(model);
 
   const OffscreenQt qt;
@@ -124,6 +128,10 @@ void addDrawCommand(CLI::App& app, int& exitCode) {
   addWhole(*cmd, "--dpi", args->dpi, kPictureDpi, "PNG resolution, 96 to 1200 (default 192)");
   cmd->add_flag("--no-caption", args->noCaption, "leave out the caption line under the picture");
   cmd->add_flag("--no-legend", args->noLegend, "leave out the colour key");
+  cmd->add_flag("--classroom", args->classroom,
+                "the classroom view: the glass outline, beams mirrored, every mark named");
+  cmd->add_option("--fan", args->fan, "with --classroom --multi: show fan N only (0-4: 40..0 deg)")
+      ->check(CLI::Range(0, 4));
   cmd->add_option("-o,--output", args->output, "FILE.svg, FILE.png or FILE.pdf")->required();
   cmd->callback([args, &exitCode] { exitCode = runDraw(*args); });
 }

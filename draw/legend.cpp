@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "draw/classroom.h"
 #include "optics/focus.h"
 
 namespace kelvane::draw {
@@ -19,15 +20,14 @@ constexpr double kMargin = 8;  // from the picture's edges
 // An estimate of the width of a character of the key's font, as a share of
 // its size; the backend shrinks a text that comes out wider than its room.
 constexpr double kCharWidth = 0.58;
-// The key stays this far above the axis: clear of the crossing marks
-// (20 units under it) and the focus dot, with room to spare.
-constexpr double kAxisClearance = 30;
 
 const Rgb kFrameColor{160, 160, 160};
 
-// Where the focus lies on the axis, if the picture shows one.
-bool focusX(const LensDrawing& d, double& x) {
-  if (showsFocusDot(d)) {
+}  // namespace
+
+bool legendFocusX(const LensDrawing& d, const PictureStyle& style, double& x) {
+  // The classroom view marks the mean focus, not the ellipse's.
+  if (!style.classroom && showsFocusDot(d)) {
     x = roundUnit(ingressFarFocus(d.lens));
     return true;
   }
@@ -37,6 +37,15 @@ bool focusX(const LensDrawing& d, double& x) {
     return true;
   }
   return false;
+}
+
+namespace {
+
+// The crossing mark in small: a V across the swatch.
+void addSwatchMark(DisplayList& list, double left, double right, double y, const Pen& pen) {
+  const Point apex{(left + right) / 2, y - kRowHeight / 2 + 2};
+  list.add(Line{{left, y + kRowHeight / 2 - 3}, apex, pen});
+  list.add(Line{apex, {right, y + kRowHeight / 2 - 3}, pen});
 }
 
 }  // namespace
@@ -62,21 +71,32 @@ std::vector<LegendRow> legendRows(const LensDrawing& d) {
   return rows;
 }
 
-void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e) {
-  const std::vector<LegendRow> rows = legendRows(d);
+LegendBox legendBox(const LensDrawing& d, const PictureStyle& style) {
+  LegendBox box;
+  box.rows = style.classroom ? classroomLegendRows(d, style.fan) : legendRows(d);
   size_t longest = 0;
-  for (const LegendRow& row : rows) longest = std::max(longest, row.label.size());
+  for (const LegendRow& row : box.rows) longest = std::max(longest, row.label.size());
   const double textWidth = longest * kFontSize * kCharWidth;
-  const double boxWidth = kPadding + kSwatchLength + kGap + textWidth + kPadding;
-  const double boxHeight = 2 * kPadding + rows.size() * kRowHeight;
+  box.width = kPadding + kSwatchLength + kGap + textWidth + kPadding;
+  box.height = 2 * kPadding + box.rows.size() * kRowHeight;
+  box.room = kMargin;
+  return box;
+}
+
+void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e,
+               const PictureStyle& style) {
+  const LegendBox key = legendBox(d, style);
+  const std::vector<LegendRow>& rows = key.rows;
+  const double boxWidth = key.width;
+  const double boxHeight = key.height;
   const double top = e.top - kMargin;
   const double bottom = top - boxHeight;
   // Too small a picture: the key would reach the axis or fill half the width.
-  if (bottom < kAxisClearance || boxWidth > (e.right - e.left) / 2.0) return;
+  if (bottom < kLegendAxisClearance || boxWidth > (e.right - e.left) / 2.0) return;
 
   // The top corner farther from the focus; the right one when there is none.
   double fx = 0;
-  const bool toLeft = focusX(d, fx) && fx > (e.left + e.right) / 2.0;
+  const bool toLeft = legendFocusX(d, style, fx) && fx > (e.left + e.right) / 2.0;
   const double left = toLeft ? e.left + kMargin : e.right - kMargin - boxWidth;
   const double right = left + boxWidth;
   list.add(Polygon{
@@ -86,11 +106,22 @@ void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e) {
   const double swatchLeft = left + kPadding;
   const double swatchRight = swatchLeft + kSwatchLength;
   for (const LegendRow& row : rows) {
-    if (row.swatch == LegendRow::Swatch::Dot) {
-      const double mid = (swatchLeft + swatchRight) / 2;
-      list.add(EllipseShape{mid - 4, y - 4, 8, 8, row.pen, row.pen.color});
-    } else {
-      list.add(Line{{swatchLeft, y}, {swatchRight, y}, row.pen});
+    const double mid = (swatchLeft + swatchRight) / 2;
+    switch (row.swatch) {
+      case LegendRow::Swatch::Dot:
+        list.add(EllipseShape{mid - 4, y - 4, 8, 8, row.pen, row.pen.color});
+        break;
+      case LegendRow::Swatch::Line:
+        list.add(Line{{swatchLeft, y}, {swatchRight, y}, row.pen});
+        break;
+      case LegendRow::Swatch::Vertical:
+        list.add(Line{{mid, y + kRowHeight / 2 - 2}, {mid, y - kRowHeight / 2 + 2}, row.pen});
+        break;
+      case LegendRow::Swatch::Mark:
+        addSwatchMark(list, swatchLeft, swatchRight, y, row.pen);
+        break;
+      case LegendRow::Swatch::None:
+        break;
     }
     list.add(Text{{swatchRight + kGap, y},
                   row.label,

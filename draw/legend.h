@@ -19,17 +19,35 @@ namespace kelvane::draw {
 
 // One row of the key: a swatch and its words.
 struct LegendRow {
-  enum class Swatch { Line, Dot };
+  // Vertical: an upright line; Mark: a small V; None: words alone.
+  enum class Swatch { Line, Dot, Vertical, Mark, None };
   Swatch swatch = Swatch::Line;
   Pen pen;
   std::string label;
 };
 
+// The key stays this far above the axis (drawing units): clear of the
+// crossing marks (20 units under it) and the focus dot, with room to spare.
+inline constexpr double kLegendAxisClearance = 30;
+
+// Where the focus that decides the key's corner lies on the axis, if the
+// picture shows one: the key takes the top corner farther from it.
+bool legendFocusX(const LensDrawing& d, const PictureStyle& style, double& x);
+
 // The rows the picture of `d` explains, top to bottom.
 std::vector<LegendRow> legendRows(const LensDrawing& d);
 
-// Adds the key to `list`, whose visible area is `e` (drawing units), unless
-// it cannot stay clear of the axis.
-void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e);
+// The key's rows and its box in drawing units; `room` is its margin from
+// the picture's edges.
+struct LegendBox {
+  std::vector<LegendRow> rows;
+  double width = 0, height = 0, room = 0;
+};
+LegendBox legendBox(const LensDrawing& d, const PictureStyle& style = {});
+
+// Adds the key of the picture drawn in `style` to `list`, whose visible area
+// is `e` (drawing units), unless it cannot stay clear of the axis.
+void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e,
+               const PictureStyle& style = {});
 
 }  // namespace kelvane::draw

@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include "draw/caption.h"
+#include "draw/classroom.h"
 #include "draw/glass.h"
 #include "draw/legend.h"
+#include "draw/zoom.h"
 #include "optics/focus.h"
 
 namespace kelvane::draw {
@@ -38,17 +40,6 @@ Pen beamPen(int r) { return Pen{kBeamColors[r], kBeamPenWidth}; }
 Point roundPoint(const TracePoint& p) { return {double(roundUnit(p.x)), double(roundUnit(p.y))}; }
 
 bool reached(const TracePoint& p) { return p.x > NO_POINT; }
-
-// The path from `start` through points 0, 1, 2 of a record, stopping before
-// the first point the beam never reached (point 0 is always drawn).
-void addRecordPath(DisplayList& list, Point start, const TracePoint* rec, const Pen& pen) {
-  Polyline path{{start}, pen};
-  for (int k = 0; k < 3; ++k) {
-    if (k > 0 && !reached(rec[k])) break;
-    path.points.push_back(roundPoint(rec[k]));
-  }
-  list.add(std::move(path));
-}
 
 void addFans(DisplayList& list, const LensDrawing& d, const Extent& e) {
   const TraceResults& res = *d.results;
@@ -98,6 +89,15 @@ void addSingleBeams(DisplayList& list, const LensDrawing& d, const Extent& e) {
 
 }  // namespace
 
+void addRecordPath(DisplayList& list, Point start, const TracePoint* rec, const Pen& pen) {
+  Polyline path{{start}, pen};
+  for (int k = 0; k < 3; ++k) {
+    if (k > 0 && !reached(rec[k])) break;
+    path.points.push_back(roundPoint(rec[k]));
+  }
+  list.add(std::move(path));
+}
+
 LensDrawing pictureOf(const LensModel& model) {
   return {model.lens(), model.beamMode(), &model.results(), model.buffer(), model.bufferPoints()};
 }
@@ -136,6 +136,10 @@ void addCrossingMark(DisplayList& list, double a, double b, const Pen& pen) {
 
 DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double dpiY,
                         const PictureOptions& options) {
+  const PictureStyle& style = options.style;
+  const double zoom = saneZoom(style.zoom);
+  dpiX *= zoom;  // a zoomed picture is a true-scale one on a finer device
+  dpiY *= zoom;
   DisplayList list;
   list.width = W;
   list.height = H + (options.caption ? captionBandPixels(dpiY) : 0);
@@ -162,18 +166,24 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
   list.add(Line{{0, 0}, {double(D), 0}, kDepthPen});
 
   // The faces as whole ellipse outlines, each from its bounding box.
-  const int ingressLeft = d.lens.ingressConcave() ? -2 * iX : 0;
-  const int egressLeft = d.lens.egressConcave() ? D - 2 * eX : D;
-  list.add(EllipseShape{double(ingressLeft), double(-iY), 2.0 * iX, 2.0 * iY, kOutlinePen, {}});
-  list.add(EllipseShape{double(egressLeft), double(-eY), 2.0 * eX, 2.0 * eY, kOutlinePen, {}});
+  // The classroom view shows only the glass they bound.
+  if (!style.classroom || !addGlassEdge(list, d.lens)) {
+    const int ingressLeft = d.lens.ingressConcave() ? -2 * iX : 0;
+    const int egressLeft = d.lens.egressConcave() ? D - 2 * eX : D;
+    list.add(EllipseShape{double(ingressLeft), double(-iY), 2.0 * iX, 2.0 * iY, kOutlinePen, {}});
+    list.add(EllipseShape{double(egressLeft), double(-eY), 2.0 * eX, 2.0 * eY, kOutlinePen, {}});
+  }
 
   if (d.results && d.buffer) {
-    if (d.beamMode == 1)
+    if (style.classroom)
+      addClassroomBeams(list, d, e, style.fan);
+    else if (d.beamMode == 1)
       addFans(list, d, e);
     else
       addSingleBeams(list, d, e);
   }
-  if (options.legend) addLegend(list, d, e);
+  if (options.legend) addLegend(list, d, e, style);
+  addScaleNote(list, zoom, e);
   if (options.caption) addCaption(list, *options.caption, e);
   return list;
 }

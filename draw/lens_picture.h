@@ -15,6 +15,7 @@
 #include <string>
 
 #include "draw/display_list.h"
+#include "draw/picture_style.h"
 #include "model/lens_model.h"
 #include "optics/lens.h"
 
@@ -44,6 +45,7 @@ struct CaptionFacts {
 struct PictureOptions {
   bool legend = false;                  // the key in a top corner
   std::optional<CaptionFacts> caption;  // one line under the picture
+  PictureStyle style;                   // classroom view, fans, zoom
 };
 
 // Colours of the drawing resources.
@@ -88,6 +90,10 @@ bool showsFocusDot(const LensDrawing& d);
 // x = left + 4r, y = round(round((left - p0.x) * slope) + p0.y). The y offset
 // uses left, not left + 4r, so the fans stay apart at the edge.
 Point fanStartPoint(int left, int fan, const TracePoint& p0);
+
+// The path from `start` through points 0, 1, 2 of a record, stopping before
+// the first point the beam never reached (point 0 is always drawn).
+void addRecordPath(DisplayList& list, Point start, const TracePoint* rec, const Pen& pen);
 
 // The V mark hanging 0.2 inch below the axis from x = a to x = b, its apex x
 // truncated, not rounded.

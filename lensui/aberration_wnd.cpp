@@ -2,6 +2,8 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
+#include <QHBoxLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLegendMarker>
@@ -14,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "draw/legend_words.h"
 #include "lensui/lens_session.h"
 #include "winui/place_window.h"
 #include "winui/remembered_place.h"
@@ -24,7 +27,7 @@ namespace {
 
 QPointer<AberrationWnd> g_window;
 
-constexpr QSize kFirstSize(520, 400);
+constexpr QSize kFirstSize(640, 400);
 constexpr int kPlaceGap = 4;  // pixels between the lens view and this window
 
 // The lens view's colours: blue exit rays, green rays inside the glass (a
@@ -50,13 +53,14 @@ double roundStep(double span) {
   return 10 * power;
 }
 
-// Shows at least lo..hi on `axis`, widened to whole round steps. The range
-// in force stays while it holds lo..hi and is not more than four times wider.
-void fitAxis(QValueAxis* axis, double lo, double hi) {
+// Shows at least lo..hi on `axis`, widened to whole round steps. Unless
+// `force`d, the range in force stays while it holds lo..hi and is not more
+// than four times wider.
+void fitAxis(QValueAxis* axis, double lo, double hi, bool force = false) {
   const double span = hi - lo;
   if (!(span > 0) || !std::isfinite(span)) return;
   const double min = axis->min(), max = axis->max();
-  if (min <= lo && hi <= max && max - min <= 4 * span) return;
+  if (!force && min <= lo && hi <= max && max - min <= 4 * span) return;
   const double step = roundStep(span);
   const double from = std::floor(lo / step) * step;
   const double to = std::ceil(hi / step) * step;
@@ -85,7 +89,8 @@ AberrationWnd::AberrationWnd(QWidget* owner)
       m_focusMax(new QLineSeries),
       m_axisX(new QValueAxis),
       m_axisY(new QValueAxis),
-      m_numbers(new QLabel(this)) {
+      m_numbers(new QLabel(this)),
+      m_fixedAxes(new QCheckBox(QStringLiteral("&Fixed axes"), this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(kAberrationCaption);
   auto* layout = new QVBoxLayout(this);
@@ -93,7 +98,15 @@ AberrationWnd::AberrationWnd(QWidget* owner)
   layout->addWidget(m_view);
   m_numbers->setAlignment(Qt::AlignCenter);
   m_numbers->setContentsMargins(4, 2, 4, 4);
-  layout->addWidget(m_numbers);
+  auto* under = new QHBoxLayout;
+  under->addWidget(m_numbers, 1);
+  m_fixedAxes->setChecked(true);
+  m_fixedAxes->setToolTip(QStringLiteral(
+      "The axes grow but never shrink while the lens is dragged; a preset, a script or a "
+      "Focus Results row starts them afresh"));
+  under->addWidget(m_fixedAxes);
+  layout->addLayout(under);
+  connect(m_fixedAxes, &QCheckBox::toggled, this, [this] { showRanges(); });
   // No antialiasing: it would double the cost of the repaint that every
   // slider step asks for.
   m_view->setRenderHint(QPainter::Antialiasing, false);
@@ -110,9 +123,10 @@ AberrationWnd::AberrationWnd(QWidget* owner)
     points->setBorderColor(color);
     points->setMarkerSize(size);
   }
-  m_focus->setName(QStringLiteral("Focus"));
-  m_focusMin->setName(QStringLiteral("focusMin"));
-  m_focusMax->setName(QStringLiteral("focusMax"));
+  // The lens view's legend words.
+  m_focus->setName(QString::fromUtf8(draw::kMeanFocusWords));
+  m_focusMin->setName(QString::fromUtf8(draw::kNearestCrossingWords));
+  m_focusMax->setName(QString::fromUtf8(draw::kFarthestCrossingWords));
   m_chart->setTitle(QStringLiteral("Where each beam crosses the axis"));
   m_focus->setPen(QPen(kFocusColor, 2));
   for (QLineSeries* spread : {m_focusMin, m_focusMax})
@@ -120,8 +134,8 @@ AberrationWnd::AberrationWnd(QWidget* owner)
   for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{
            m_innerLine, m_innerPoints, m_focusMin, m_focusMax, m_focus, m_exitLine, m_exitPoints})
     m_chart->addSeries(s);
-  m_axisX->setTitleText(QStringLiteral("Axis crossing x"));
-  m_axisY->setTitleText(QStringLiteral("Beam height"));
+  m_axisX->setTitleText(QString::fromUtf8(kCrossingAxisTitle));
+  m_axisY->setTitleText(QString::fromUtf8(kHeightAxisTitle));
   m_chart->addAxis(m_axisX, Qt::AlignBottom);
   m_chart->addAxis(m_axisY, Qt::AlignLeft);
   for (QAbstractSeries* s : m_chart->series()) {
@@ -130,9 +144,12 @@ AberrationWnd::AberrationWnd(QWidget* owner)
   }
   hideFromLegend(m_chart, m_exitLine);
   hideFromLegend(m_chart, m_innerLine);
-  m_chart->legend()->setAlignment(Qt::AlignBottom);
+  // At the right, one name a line: the names in words stay whole.
+  m_chart->legend()->setAlignment(Qt::AlignRight);
 
   connect(&lensSessionNotifier(), &LensSessionNotifier::retraced, this, &AberrationWnd::refresh);
+  connect(&lensSessionNotifier(), &LensSessionNotifier::lensReplaced, this,
+          &AberrationWnd::resetAxes);
   refresh();
 }
 
@@ -193,8 +210,24 @@ void AberrationWnd::showRanges() {
   }
   // A perfect focus has no spread: keep the axis a few units wide.
   const double pad = std::max((hi - lo) * 0.05, 1.0);
-  fitAxis(m_axisX, lo - pad, hi + pad);
-  fitAxis(m_axisY, 0, m_curve.width > 0 ? m_curve.width * 1.05 : 1.0);
+  double yHi = m_curve.width > 0 ? m_curve.width * 1.05 : 1.0;
+  lo -= pad;
+  hi += pad;
+  const bool fresh = m_axesFresh;
+  m_axesFresh = false;
+  if (m_fixedAxes->isChecked() && !fresh) {
+    // Fixed: the axes take in what they showed, so they only ever grow.
+    lo = std::min(lo, m_axisX->min());
+    hi = std::max(hi, m_axisX->max());
+    yHi = std::max(yHi, m_axisY->max());
+  }
+  fitAxis(m_axisX, lo, hi, fresh);
+  fitAxis(m_axisY, 0, yHi, fresh);
+}
+
+void AberrationWnd::resetAxes() {
+  m_axesFresh = true;
+  showRanges();
 }
 
 AberrationWnd* openAberrationWindow(QWidget* view) {

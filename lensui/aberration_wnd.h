@@ -14,6 +14,7 @@
 #include "optics/aberration.h"
 
 class QChart;
+class QCheckBox;
 class QLabel;
 class QChartView;
 class QLineSeries;
@@ -27,6 +28,9 @@ inline constexpr char kAberrationCaption[] = "Aberration";
 // Series names in the legend.
 inline constexpr char kExitSeriesName[] = "Exit rays";
 inline constexpr char kInnerSeriesName[] = "Rays inside the glass";
+// Axis titles with their units: lens units, 100 an inch.
+inline constexpr char kCrossingAxisTitle[] = "Axis crossing x (units, 100 = 1 inch)";
+inline constexpr char kHeightAxisTitle[] = "Beam height (units)";
 
 class AberrationWnd : public QWidget {
   Q_OBJECT
@@ -48,6 +52,13 @@ class AberrationWnd : public QWidget {
   QLineSeries* focusMaxLine() const { return m_focusMax; }
   // The figures under the plot.
   QLabel* numbers() const { return m_numbers; }
+  QValueAxis* crossingAxis() const { return m_axisX; }
+  QValueAxis* heightAxis() const { return m_axisY; }
+  // "Fixed axes" (on at first): the axes grow but never shrink until the
+  // lens is replaced as a whole (resetAxes).
+  QCheckBox* fixedAxes() const { return m_fixedAxes; }
+  // Fits the axes to the curve afresh.
+  void resetAxes();
 
   // Places the window now and once more when its frame is known.
   void placeOnceFramed(std::function<void(AberrationWnd*)> place);
@@ -73,6 +84,8 @@ class AberrationWnd : public QWidget {
   QValueAxis* m_axisX;
   QValueAxis* m_axisY;
   QLabel* m_numbers;  // focus, focusMin, focusMax and dev in figures
+  QCheckBox* m_fixedAxes;
+  bool m_axesFresh = true;  // the next fit starts from the curve alone
   AberrationCurve m_curve;
   std::function<void(AberrationWnd*)> m_place;  // until the frame is known
 };

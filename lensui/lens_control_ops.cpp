@@ -7,6 +7,7 @@
 #include "lensui/lens_paint.h"
 #include "lensui/lens_session.h"
 #include "lensui/lens_undo.h"
+#include "lensui/lens_view_options.h"
 #include "lensui/lens_wnd.h"
 #include "winui/place_window.h"
 #include "winui/remembered_place.h"
@@ -50,6 +51,7 @@ void openLensControl() {
   }
   if (!s.view) return;
   auto* dialog = new LensControl(s.view);
+  s.view->viewOptions()->addKeysTo(dialog);
   if (s.savedDialogRect.right() > 0) {
     dialog->move(s.savedDialogRect.topLeft());
     dialog->show();

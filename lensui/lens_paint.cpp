@@ -5,6 +5,7 @@
 
 #include "draw/qt/painter_replay.h"
 #include "lensui/lens_session.h"
+#include "lensui/lens_view_options.h"
 #include "lensui/lens_wnd.h"
 
 namespace kelvane {
@@ -13,6 +14,7 @@ PictureOptions currentPictureOptions() {
   const LensSession& s = lensSession();
   PictureOptions options;
   options.legend = s.view && s.view->legendShown();
+  if (s.view) options.style = s.view->viewOptions()->style();  // at true scale
   return options;
 }
 

@@ -22,7 +22,8 @@ using draw::LensDrawing;
 using draw::PictureOptions;
 using draw::roundUnit;
 
-// What the current lens view adds to the picture (its legend, when shown).
+// What the current lens view adds to the picture (its legend, when shown)
+// and how it draws it (the classroom view, the fan shown), at true scale.
 PictureOptions currentPictureOptions();
 
 // Draws the picture on `painter`, whose device has W x H pixels. The pixel

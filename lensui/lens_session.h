@@ -72,8 +72,12 @@ class LensSessionNotifier : public QObject {
  public:
   using QObject::QObject;
   void notifyRetraced() { emit retraced(); }
+  // A new lens as a whole (a preset, a Focus Results row, a script run or
+  // a reset), not a step of a drag.
+  void notifyLensReplaced() { emit lensReplaced(); }
  signals:
   void retraced();
+  void lensReplaced();
 };
 
 // The session's notifier; lives as long as the application object.

@@ -138,7 +138,9 @@ bool LensUndo::change(const LensState& after, const QString& text, Show show) {
 
 bool LensUndo::applyAsStep(const LensState& state, const QString& text) {
   if (m_scriptOpen) return change(state, text);
-  return push(state, text, -1, Show::All);
+  const bool changed = push(state, text, -1, Show::All);
+  if (changed) lensSessionNotifier().notifyLensReplaced();
+  return changed;
 }
 
 void LensUndo::scriptChanging() {
@@ -153,6 +155,7 @@ void LensUndo::scriptEnded() {
   m_scriptOpen = false;
   ++m_gesture;
   updateActions();
+  lensSessionNotifier().notifyLensReplaced();
 }
 
 void LensUndo::clear() {

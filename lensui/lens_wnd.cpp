@@ -11,8 +11,10 @@
 #include "lensui/lens_export.h"
 #include "lensui/lens_paint.h"
 #include "lensui/lens_print.h"
+#include "lensui/lens_readout.h"
 #include "lensui/lens_session.h"
 #include "lensui/lens_teaching.h"
+#include "lensui/lens_view_options.h"
 #include "winui/place_window.h"
 #include "winui/remembered_place.h"
 
@@ -30,7 +32,12 @@ QSize LensCanvas::sizeHint() const { return kLensWndOuterRect.size(); }
 
 void LensCanvas::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  paintLens(painter, width(), height());
+  const LensDrawing d = draw::pictureOf(lensSession().model);
+  PictureOptions options = currentPictureOptions();
+  if (auto* view = qobject_cast<LensWnd*>(window()))  // the screen adds the view's zoom
+    options.style.zoom =
+        view->viewOptions()->zoomFor(d, width(), height(), logicalDpiX(), logicalDpiY(), options);
+  paintLens(painter, width(), height(), d, options);
 }
 
 void LensCanvas::resizeEvent(QResizeEvent* event) {
@@ -66,6 +73,9 @@ LensWnd::LensWnd(QWidget* owner)
   m_legend->setCheckable(true);
   m_legend->setChecked(true);
   connect(m_legend, &QAction::triggered, this, [this] { updateCanvas(); });
+  m_options = new LensViewOptions(this, viewMenu);
+  connect(m_options, &LensViewOptions::changed, this, &LensWnd::updateCanvas);
+  addLensReadout(this);
   addTeachingActions(this);
   LensSession& s = lensSession();
   s.view = this;

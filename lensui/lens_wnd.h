@@ -13,6 +13,10 @@ class QResizeEvent;
 class QPaintEvent;
 
 namespace kelvane {
+class LensViewOptions;
+}
+
+namespace kelvane {
 
 // Menu commands of the lens view.
 inline constexpr int IDM_LENS_PARAMETERS =
@@ -49,6 +53,8 @@ class LensWnd : public QMainWindow {
   LensCanvas* canvas() const { return m_canvas; }
   // Whether the picture shows its colour key ("&Legend", on at first).
   bool legendShown() const;
+  // The classroom view, fans, zoom and full screen of the View menu.
+  LensViewOptions* viewOptions() const { return m_options; }
   // Repaints the whole picture on a white background.
   void updateCanvas();
 
@@ -64,6 +70,7 @@ class LensWnd : public QMainWindow {
   void canvasResized(int w, int h);
   LensCanvas* m_canvas;
   QAction* m_legend = nullptr;
+  LensViewOptions* m_options = nullptr;
 };
 
 // Opens the lens view in `mode` (0 single-beam, 1 multi-beam), owned by

@@ -119,6 +119,7 @@ ScriptGifResult exportScriptGif(QWidget* owner, bool delays) {
   draw::FrameOptions options;
   options.gifPath = *gifPath;
   options.legend = currentPictureOptions().legend;
+  options.style = currentPictureOptions().style;
   if (s.view) {
     options.viewWidth = s.view->canvas()->width();
     options.viewHeight = s.view->canvas()->height();

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <variant>
 
+#include "draw/zoom.h"
 #include "web/page_session.h"
 
 namespace kelvane::web {
@@ -63,8 +64,20 @@ struct PrimitiveValue {
   }
 };
 
-val picture(const PageSession& s, int W, int H, double dpi, bool legend, bool caption) {
-  const draw::DisplayList list = s.picture(W, H, dpi, legend, caption);
+// style: {classroom, fan, zoom}; any of them may be left out.
+draw::PictureStyle pictureStyle(const val& style) {
+  draw::PictureStyle out;
+  if (!style.isUndefined() && !style.isNull()) {
+    if (style["classroom"].as<bool>()) out.classroom = true;
+    if (style["fan"].isNumber()) out.fan = style["fan"].as<int>();
+    if (style["zoom"].isNumber()) out.zoom = style["zoom"].as<double>();
+  }
+  return out;
+}
+
+val picture(const PageSession& s, int W, int H, double dpi, bool legend, bool caption,
+            val style) {
+  const draw::DisplayList list = s.picture(W, H, dpi, legend, caption, pictureStyle(style));
   val out = val::object();
   out.set("width", list.width);
   out.set("height", list.height);
@@ -75,6 +88,10 @@ val picture(const PageSession& s, int W, int H, double dpi, bool legend, bool ca
   for (const draw::Primitive& p : list.items) items.call<void>("push", std::visit(PrimitiveValue{}, p));
   out.set("items", items);
   return out;
+}
+
+double fitZoom(const PageSession& s, int W, int H, double dpi, bool legend, val style) {
+  return s.fitZoom(W, H, dpi, legend, pictureStyle(style));
 }
 
 // {exit: [[crossing, height], ...], inner: [...], focus, focusMin, focusMax,
@@ -157,9 +174,11 @@ EMSCRIPTEN_BINDINGS(kelvane) {
       .function("state", &PageSession::state)
       .function("aberration", &aberration)
       .function("picture", &picture)
+      .function("fitZoom", &fitZoom)
       .function("startScript", &startScript)
       .function("stepScript", &PageSession::stepScript)
       .function("stopScript", &PageSession::stopScript)
       .class_function("presetCount", &PageSession::presetCount)
       .class_function("presetName", &PageSession::presetName);
+  function("zoomStep", &kelvane::draw::zoomStep);
 }

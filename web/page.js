@@ -9,6 +9,7 @@ import { withPngDpi } from "./png_dpi.js";
 import { EXAMPLES } from "./examples.js";
 import { drawAberration } from "./aberration_plot.js";
 import { addDesignPanel } from "./design_panel.js";
+import { installViewControls } from "./view_controls.js";
 
 const CSS_DPI = 96;  // CSS pixels per inch: 100 drawing units a CSS inch
 // The area, in CSS pixels at true scale, that the picture always shows: a
@@ -25,6 +26,7 @@ const kelvane = await createKelvane();
 const session = new kelvane.PageSession();
 let state = null;
 let canvasCss = { w: VIEW.w, h: VIEW.h };
+const view = installViewControls($("viewBar"), kelvane.zoomStep, $("view"), () => draw());
 // The times of the last slider steps in ms (retrace and redraw), for anyone
 // measuring; the oldest go once there are STEP_TIMES_KEPT.
 const STEP_TIMES_KEPT = 200;
@@ -85,20 +87,26 @@ function fit() {
 
 // The picture over cssW x cssH CSS pixels at pxPerCss device pixels each,
 // drawn at `scale` of true scale.
-function picture(cssW, cssH, pxPerCss, scale, caption) {
+function picture(cssW, cssH, pxPerCss, scale, caption, style) {
   return session.picture(Math.round(cssW * pxPerCss), Math.round(cssH * pxPerCss),
-                         CSS_DPI * pxPerCss * scale, $("legend").checked, caption);
+                         CSS_DPI * pxPerCss * scale, $("legend").checked, caption, style);
 }
 
-// What the canvas shows, in its device pixels.
+// What the canvas shows, in its device pixels, at the zoom chosen.
 function screenPicture() {
-  return picture(canvasCss.w, canvasCss.h, window.devicePixelRatio || 1, fit(), false);
+  const px = window.devicePixelRatio || 1;
+  const zoom = view.zoom(() => session.fitZoom(Math.round(canvasCss.w * px),
+                                               Math.round(canvasCss.h * px), CSS_DPI * px,
+                                               $("legend").checked, view.style()),
+                         fit());
+  return picture(canvasCss.w, canvasCss.h, px, zoom === null ? fit() : 1, false,
+                 view.style(zoom ?? 1));
 }
 
 // An export: what the canvas shows, at true scale and `dpi`.
 function exportPicture(dpi) {
   const f = fit();
-  return picture(canvasCss.w / f, canvasCss.h / f, dpi / CSS_DPI, 1, true);
+  return picture(canvasCss.w / f, canvasCss.h / f, dpi / CSS_DPI, 1, true, view.style());
 }
 
 function draw() {

@@ -7,6 +7,7 @@
 
 #include "draw/caption.h"
 #include "draw/lens_picture.h"
+#include "draw/zoom.h"
 #include "optics/presets.h"
 #include "script/script_check.h"
 #include "web/page_script_notes.h"
@@ -124,11 +125,21 @@ std::optional<AberrationCurve> PageSession::aberration() const {
   return aberrationCurve(t.buffer, t.bufferPoints, m_host.lens(), t.results);
 }
 
-draw::DisplayList PageSession::picture(int W, int H, double dpi, bool legend, bool caption) const {
+draw::DisplayList PageSession::picture(int W, int H, double dpi, bool legend, bool caption,
+                                      const draw::PictureStyle& style) const {
   draw::PictureOptions options;
   options.legend = legend;
+  options.style = style;
   if (caption) options.caption = draw::captionFacts(m_host.model());
   return draw::lensPicture(draw::pictureOf(m_host.model()), W, H, dpi, dpi, options);
+}
+
+double PageSession::fitZoom(int W, int H, double dpi, bool legend,
+                            const draw::PictureStyle& style) const {
+  draw::PictureOptions options;
+  options.legend = legend;
+  options.style = style;
+  return draw::fitZoom(draw::pictureOf(m_host.model()), W, H, dpi, dpi, options);
 }
 
 ScriptStart PageSession::startScript(const std::string& text) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "draw/display_list.h"
+#include "draw/picture_style.h"
 #include "optics/aberration.h"
 #include "script/headless_host.h"
 #include "script/script_stepper.h"
@@ -72,7 +73,10 @@ class PageSession {
   // records; nothing in multi-beam mode.
   std::optional<AberrationCurve> aberration() const;
   // The picture for a W x H pixel area at dpi pixels per inch.
-  draw::DisplayList picture(int W, int H, double dpi, bool legend, bool caption) const;
+  draw::DisplayList picture(int W, int H, double dpi, bool legend, bool caption,
+                            const draw::PictureStyle& style = {}) const;
+  // The zoom that fits the lens and its focus to a W x H area at dpi.
+  double fitZoom(int W, int H, double dpi, bool legend, const draw::PictureStyle& style) const;
 
   // Starts playing `text`; replaces a script being played.
   ScriptStart startScript(const std::string& text);

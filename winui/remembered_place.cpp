@@ -156,6 +156,14 @@ std::optional<QRect> rememberedPlace(const char* key) {
 
 void keepPlace(const char* key, QRect frame) { userSettings().setValue(placeKey(key), frame); }
 
+bool rememberedOption(const char* key, bool fallback) {
+  return userSettings().value(QStringLiteral("options/") + QLatin1String(key), fallback).toBool();
+}
+
+void keepOption(const char* key, bool on) {
+  userSettings().setValue(QStringLiteral("options/") + QLatin1String(key), on);
+}
+
 void forgetRememberedPlaces() { userSettings().remove(kGroup); }
 
 void rememberPlace(QWidget* window, const char* key) {

@@ -36,6 +36,11 @@ std::optional<QRect> rememberedPlace(const char* key);
 // Keeps a frame rectangle under `key` for later runs.
 void keepPlace(const char* key, QRect frame);
 
+// An on/off option of the user's kept under `key` for later runs (a View
+// choice), or `fallback` when none was kept.
+bool rememberedOption(const char* key, bool fallback);
+void keepOption(const char* key, bool on);
+
 // Drops every kept place: the next opening of each window is a first one.
 void forgetRememberedPlaces();
 

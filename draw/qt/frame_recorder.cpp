@@ -53,6 +53,7 @@ ExportOutcome FrameRecorder::retraced(const LensModel& model, std::optional<int>
   PictureRequest request;
   request.drawing = pictureOf(multi.hasBuffer() ? multi : model);
   request.options.legend = m_options.legend;
+  request.options.style = m_options.style;
   if (m_options.caption) request.options.caption = captionFacts(model);
   request.viewWidth = m_options.viewWidth;
   request.viewHeight = m_options.viewHeight;

@@ -28,6 +28,7 @@ struct FrameOptions {
   bool forceMulti = false;  // draw every frame multi-beam
   bool caption = true;      // each frame's caption shows its own lens
   bool legend = true;
+  PictureStyle style;  // the classroom view, at true scale
 };
 
 class FrameRecorder {

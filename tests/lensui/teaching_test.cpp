@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -127,6 +128,34 @@ TEST_F(TeachingTest, TheAberrationPlotShowsTheTracedCrossingsAndFollowsTheSlider
   EXPECT_EQ(aberrationWindow(), plot);
   delete view;
   EXPECT_EQ(aberrationWindow(), nullptr);
+}
+
+TEST_F(TeachingTest, FixedAxesGrowDuringEditsAndStartAfreshWithAPreset) {
+  menuItem("&Aberration")->trigger();
+  AberrationWnd* plot = aberrationWindow();
+  ASSERT_NE(plot, nullptr);
+  // The lens view's words, and units on the axes.
+  EXPECT_EQ(plot->focusLine()->name(), "mean focus");
+  EXPECT_EQ(plot->focusMinLine()->name(), "nearest crossing");
+  EXPECT_EQ(plot->focusMaxLine()->name(), "farthest crossing");
+  EXPECT_EQ(plot->crossingAxis()->titleText(), "Axis crossing x (units, 100 = 1 inch)");
+  ASSERT_TRUE(plot->fixedAxes()->isChecked());
+  QValueAxis* x = plot->crossingAxis();
+  const double min0 = x->min(), max0 = x->max();
+
+  // A biconvex lens spreads the crossings: the axis grows to take them in.
+  dlg->controlAs<QAbstractButton>(IDC_EGRESS_CC)->click();
+  const double min1 = x->min(), max1 = x->max(), height1 = plot->heightAxis()->max();
+  EXPECT_TRUE(min1 < min0 || max1 > max0) << min1 << ".." << max1;
+  // Back to the narrow spread by an edit: the axes stay as they were.
+  dlg->controlAs<QAbstractButton>(IDC_EGRESS_CV)->click();
+  EXPECT_EQ(x->min(), min1);
+  EXPECT_EQ(x->max(), max1);
+  EXPECT_EQ(plot->heightAxis()->max(), height1);
+  // A preset is a new lens: the axes fit its curve alone.
+  dlg->controlAs<QAbstractButton>(IDC_EGRESS_CC)->click();
+  ASSERT_TRUE(applyLensPreset("Start-up meniscus"));
+  EXPECT_LT(x->max() - x->min(), max1 - min1);
 }
 
 TEST_F(TeachingTest, PerfectFocusMeetsInOnePointAndKeepsItsFractions) {

@@ -1,0 +1,44 @@
+#include "lensui/lens_readout.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <cmath>
+
+#include "draw/display_list.h"
+#include "lensui/lens_session.h"
+
+namespace kelvane {
+
+namespace {
+
+constexpr QChar kDot(0x00B7);
+
+bool usable(double v) { return std::isfinite(v) && v > 0; }
+
+}  // namespace
+
+QString lensReadoutText(const TraceResults& r) {
+  const QString width =
+      std::isfinite(r.width) ? QString::asprintf("%.1f", r.width) : QStringLiteral("--");
+  if (!usable(r.focus))
+    return QStringLiteral("Focus -- %1 spread -- %1 width %2").arg(kDot).arg(width);
+  return QString::asprintf("Focus %.2f (%.2f in) ", r.focus, r.focus / draw::kUnitsPerInch) + kDot +
+         QString::asprintf(" spread %.2f (%.2f %%) ", r.dev, r.devpcnt) + kDot +
+         QStringLiteral(" width ") + width;
+}
+
+void addLensReadout(QMainWindow* view) {
+  auto* label = new QLabel(view->statusBar());
+  label->setAccessibleName(QStringLiteral("Lens read-out"));
+  view->statusBar()->addWidget(label, 1);
+  auto refresh = [label] {
+    const LensModel& model = lensSession().model;
+    label->setText(model.hasBuffer() ? lensReadoutText(model.singleBeamTrace().results)
+                                     : QString());
+  };
+  QObject::connect(&lensSessionNotifier(), &LensSessionNotifier::retraced, label, refresh);
+  refresh();
+}
+
+}  // namespace kelvane
