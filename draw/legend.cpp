@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "draw/source_legend.h"
+#include "draw/source_picture.h"
 #include "optics/focus.h"
 
 namespace kelvane::draw {
@@ -45,6 +47,7 @@ std::vector<LegendRow> legendRows(const LensDrawing& d) {
   using S = LegendRow::Swatch;
   std::vector<LegendRow> rows;
   const auto beam = [](int r) { return Pen{kBeamColors[r], kBeamPenWidth}; };
+  if (showsFiniteSource(d)) return sourceLegendRows(d);
   if (d.beamMode == 1) {
     for (int r = 0; r < FAN_COUNT; ++r) {
       const int count = d.results ? std::max(0, d.results->fanCounts[r]) : 0;
@@ -53,12 +56,14 @@ std::vector<LegendRow> legendRows(const LensDrawing& d) {
                     count == 1 ? "" : "s");
       rows.push_back({S::Line, Pen{kBeamColors[r], 2}, text});
     }
+    addParaxialFocusRow(d, rows);
     return rows;
   }
   rows.push_back({S::Line, beam(2), "beams through the lens"});
   rows.push_back({S::Line, beam(1), "rays bent by the ingress face alone"});
   rows.push_back({S::Dot, beam(0), "far focus of the ingress ellipse"});
   rows.push_back({S::Line, Pen{kDepthColor, kDepthPenWidth}, "centre depth"});
+  addParaxialFocusRow(d, rows);
   return rows;
 }
 
@@ -89,6 +94,9 @@ void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e) {
     if (row.swatch == LegendRow::Swatch::Dot) {
       const double mid = (swatchLeft + swatchRight) / 2;
       list.add(EllipseShape{mid - 4, y - 4, 8, 8, row.pen, row.pen.color});
+    } else if (row.swatch == LegendRow::Swatch::Ring) {
+      const double mid = (swatchLeft + swatchRight) / 2;
+      list.add(EllipseShape{mid - 5, y - 5, 10, 10, row.pen, std::nullopt});
     } else {
       list.add(Line{{swatchLeft, y}, {swatchRight, y}, row.pen});
     }

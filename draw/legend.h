@@ -19,7 +19,7 @@ namespace kelvane::draw {
 
 // One row of the key: a swatch and its words.
 struct LegendRow {
-  enum class Swatch { Line, Dot };
+  enum class Swatch { Line, Dot, Ring };
   Swatch swatch = Swatch::Line;
   Pen pen;
   std::string label;

@@ -6,6 +6,7 @@
 #include "draw/caption.h"
 #include "draw/glass.h"
 #include "draw/legend.h"
+#include "draw/source_picture.h"
 #include "optics/focus.h"
 
 namespace kelvane::draw {
@@ -99,7 +100,8 @@ void addSingleBeams(DisplayList& list, const LensDrawing& d, const Extent& e) {
 }  // namespace
 
 LensDrawing pictureOf(const LensModel& model) {
-  return {model.lens(), model.beamMode(), &model.results(), model.buffer(), model.bufferPoints()};
+  return {model.lens(),          model.beamMode(),     &model.results(),
+          model.buffer(),        model.bufferPoints(), &model.sourceTrace()};
 }
 
 int roundUnit(double v) {
@@ -167,12 +169,13 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
   list.add(EllipseShape{double(ingressLeft), double(-iY), 2.0 * iX, 2.0 * iY, kOutlinePen, {}});
   list.add(EllipseShape{double(egressLeft), double(-eY), 2.0 * eX, 2.0 * eY, kOutlinePen, {}});
 
-  if (d.results && d.buffer) {
+  if (d.results && d.buffer && !showsFiniteSource(d)) {
     if (d.beamMode == 1)
       addFans(list, d, e);
     else
       addSingleBeams(list, d, e);
   }
+  addSourcePicture(list, d, e);
   if (options.legend) addLegend(list, d, e);
   if (options.caption) addCaption(list, *options.caption, e);
   return list;

@@ -29,6 +29,7 @@ struct LensDrawing {
   const TraceResults* results = nullptr;
   const TracePoint* buffer = nullptr;
   int bufferPoints = 0;
+  const SourceTrace* source = nullptr;  // the paraxial lens, and a point or object
 };
 
 // The numbers a caption states about the picture's lens.

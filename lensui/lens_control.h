@@ -24,6 +24,7 @@ class QSlider;
 namespace kelvane {
 
 class DialogUnits;
+class LensSourceGroup;
 class LensStatusLine;
 class LensWnd;
 class UpDown;
@@ -130,6 +131,7 @@ class LensControl : public QWidget {
   // Enables "Save" and "&Script" after their hooks in the session.
   void updateHookButtons();
   LensStatusLine* statusLine() const { return m_status; }
+  LensSourceGroup* sourceGroup() const { return m_sourceGroup; }
   // The line "Copy" traces and puts on the clipboard.
   QString copyLine() const;
 
@@ -170,6 +172,7 @@ class LensControl : public QWidget {
   QPushButton* m_script = nullptr;
   QPushButton* m_save = nullptr;
   LensStatusLine* m_status = nullptr;
+  LensSourceGroup* m_sourceGroup = nullptr;
   // Wheel turns closer together than this are one undo step.
   static constexpr int kWheelPauseMs = 500;
   QElapsedTimer m_wheelTurning;

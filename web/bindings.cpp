@@ -21,11 +21,11 @@ val array(std::initializer_list<val> items) {
 
 val color(const draw::Rgb& c) { return array({val(c.r), val(c.g), val(c.b)}); }
 
-// [r, g, b, width, dotted]
+// [r, g, b, width, dash]: 0 solid, 1 dotted, 2 dashed
 val pen(const std::optional<draw::Pen>& p) {
   if (!p) return val::null();
   return array({val(p->color.r), val(p->color.g), val(p->color.b), val(p->width),
-                val(p->dash == draw::Dash::Dot ? 1 : 0)});
+                val(p->dash == draw::Dash::Dot ? 1 : p->dash == draw::Dash::Dash ? 2 : 0)});
 }
 
 // x0, y0, x1, y1, ... flat.
