@@ -176,7 +176,10 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
       addSingleBeams(list, d, e);
   }
   addSourcePicture(list, d, e);
-  if (options.legend) addLegend(list, d, e);
+  if (options.legend) {
+    addSourceReadout(list, d, e);
+    addLegend(list, d, e);
+  }
   if (options.caption) addCaption(list, *options.caption, e);
   return list;
 }

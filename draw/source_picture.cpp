@@ -78,9 +78,12 @@ void addSourcePicture(DisplayList& list, const LensDrawing& d, const Extent& e) 
   const SourceTrace& t = *d.source;
   addParaxialFocus(list, t.paraxial);
   if (t.source.finite()) addFiniteSource(list, t, e);
-  // The numbers last, over the rays.
+}
+
+void addSourceReadout(DisplayList& list, const LensDrawing& d, const Extent& e) {
+  if (!d.source) return;
   const double focus = d.results && d.beamMode == 0 ? d.results->focus : 0;
-  addImageReadout(list, imageReadout(t, focus), e.left, e.bottom, (e.right - e.left) * 0.6);
+  addImageReadout(list, imageReadout(*d.source, focus), e.left, e.bottom, (e.right - e.left) * 0.6);
 }
 
 namespace {

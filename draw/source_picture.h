@@ -25,4 +25,8 @@ bool showsFiniteSource(const LensDrawing& d);
 // Adds the source's primitives; `e` is the visible area.
 void addSourcePicture(DisplayList& list, const LensDrawing& d, const Extent& e);
 
+// The lens equation's numbers in the lower left corner: part of the key, so
+// a picture without its key is the bare picture.
+void addSourceReadout(DisplayList& list, const LensDrawing& d, const Extent& e);
+
 }  // namespace kelvane::draw

@@ -67,7 +67,8 @@ inline constexpr char kNoFocusText[] = "--";
 inline constexpr int kLensControlDluX = 22;
 inline constexpr int kLensControlDluY = 17;
 inline constexpr int kLensControlDluW = 291;
-inline constexpr int kLensControlDluH = 110;
+// 110 units of the first template, and under them the "Light source" group.
+inline constexpr int kLensControlDluH = 154;
 
 // The largest Xmax or Ymax the dialog takes, and its digits: the limit
 // fields are sized to show it whole.

@@ -194,8 +194,8 @@ void LensControl::build() {
   widthGroup->lower();
 
   m_sourceGroup = new LensSourceGroup(this, du);
-  m_sourceGroup->setGeometry(du.rect(3, kLensControlDluH - 2, kLensControlDluW - 6, kSourceGroupDluH - 2));
-  setFixedHeight(du.y(kLensControlDluH + kSourceGroupDluH));
+  m_sourceGroup->setGeometry(
+      du.rect(3, kLensControlDluH - kSourceGroupDluH, kLensControlDluW - 6, kSourceGroupDluH - 2));
 
   // Enter in a value field applies that field.
   std::vector<int> enterFields;
