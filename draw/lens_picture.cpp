@@ -110,8 +110,16 @@ int roundUnit(double v) {
   return static_cast<int>(v + 0.5);  // the conversion truncates toward zero
 }
 
-Point lensOriginPixel(const Lens& lens, int W, int H) {
-  return {double(lens.ingressConcave() ? W / 4 : W / 8), double(H / 2)};
+Point lensOriginPixel(const Lens& lens, int W, int H, double sourceDistance, double dpiX) {
+  const int x = lens.ingressConcave() ? W / 4 : W / 8;
+  if (sourceDistance <= 0) return {double(x), double(H / 2)};
+  constexpr int kSourceMarginPixels = 24;
+  const int room = static_cast<int>(sourceDistance * dpiX / kUnitsPerInch) + kSourceMarginPixels;
+  return {double(std::clamp(room, x, std::max(x, W / 2))), double(H / 2)};
+}
+
+double sourceRoom(const LensDrawing& d) {
+  return d.source && d.source->source.finite() ? d.source->source.distance : 0;
 }
 
 double ingressFarFocus(const Lens& lens) {
@@ -143,7 +151,7 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
   list.height = H + (options.caption ? captionBandPixels(dpiY) : 0);
   list.dpiX = dpiX;
   list.dpiY = dpiY;
-  list.origin = lensOriginPixel(d.lens, W, H);
+  list.origin = lensOriginPixel(d.lens, W, H, sourceRoom(d), dpiX);
 
   // The device corners in drawing units, to the nearest unit.
   const double sx = dpiX / kUnitsPerInch, sy = dpiY / kUnitsPerInch;

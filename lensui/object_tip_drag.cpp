@@ -19,8 +19,9 @@ QPointF unitsPerPixel(const QWidget& canvas) {
 }
 
 QPointF originOf(const QWidget& canvas) {
-  const draw::Point o =
-      draw::lensOriginPixel(lensSession().model.lens(), canvas.width(), canvas.height());
+  const LensModel& m = lensSession().model;
+  const draw::Point o = draw::lensOriginPixel(m.lens(), canvas.width(), canvas.height(),
+                                              m.source().distance, canvas.logicalDpiX());
   return {o.x, o.y};
 }
 
@@ -35,13 +36,16 @@ bool ObjectTipDrag::press(const QWidget& canvas, QPointF pos) {
   if (std::hypot(pos.x() - tip.x(), pos.y() - tip.y()) > kTipGrabPixels) return false;
   lensUndo().beginGesture();
   m_dragging = true;
+  m_origin = o;
   return true;
 }
 
 bool ObjectTipDrag::move(const QWidget& canvas, QPointF pos) {
   if (!m_dragging) return false;
   const QPointF k = unitsPerPixel(canvas);
-  const QPointF o = originOf(canvas);
+  // The origin as it was at the press: the picture makes room for a far
+  // object by moving the lens, which must not move the ground under the drag.
+  const QPointF o = m_origin;
   LensState after = currentLensState();
   // Whole units, as the dialog's sliders give them, within what every
   // surface accepts.

@@ -23,6 +23,7 @@ class ObjectTipDrag {
 
  private:
   bool m_dragging = false;
+  QPointF m_origin;  // the ingress vertex's pixel when the drag began
 };
 
 }  // namespace kelvane
