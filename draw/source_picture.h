@@ -14,7 +14,7 @@ inline constexpr Rgb kParaxialColor{128, 0, 160};
 inline constexpr Rgb kObjectColor{0, 130, 0};
 inline constexpr Rgb kImageColor{170, 0, 0};
 inline constexpr Rgb kAxisRayColor{255, 128, 0};
-inline constexpr Rgb kTipRayColor{0, 0, 255};
+inline constexpr Rgb kTipRayColor{20, 90, 200};
 
 // The paraxial focus is a ring of this radius (drawing units) on the axis.
 inline constexpr double kParaxialRingRadius = 6;
