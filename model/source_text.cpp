@@ -1,19 +1,43 @@
 #include "model/source_text.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <locale>
+#include <sstream>
 #include <vector>
 
 namespace kelvane {
 
 namespace {
 
+// A plain decimal number, read in the C locale whatever the program's is:
+// [+-]digits[.digits][e[+-]digits]. (The page's library has no from_chars
+// for doubles.)
 std::optional<double> number(std::string_view text) {
+  std::size_t i = 0;
+  auto digits = [&] {
+    const std::size_t start = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    return i > start;
+  };
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  bool whole = digits();
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    whole = digits() || whole;
+  }
+  if (!whole) return std::nullopt;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    if (!digits()) return std::nullopt;
+  }
+  if (i != text.size()) return std::nullopt;
+  std::istringstream in{std::string(text)};
+  in.imbue(std::locale::classic());
   double v = 0;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, v, std::chars_format::general);
-  if (text.empty() || ec != std::errc{} || ptr != end || !std::isfinite(v)) return std::nullopt;
+  in >> v;
+  if (in.fail() || !std::isfinite(v)) return std::nullopt;
   return v;
 }
 

@@ -139,7 +139,8 @@ EMSCRIPTEN_BINDINGS(kelvane) {
       .field("eccIngress", &PageState::eccIngress)
       .field("eccEgress", &PageState::eccEgress)
       .field("beamCount", &PageState::beamCount)
-      .field("fans", &PageState::fans);
+      .field("fans", &PageState::fans)
+      .field("source", &PageState::source);
   value_object<ScriptStep>("ScriptStep")
       .field("kind", &ScriptStep::kind)
       .field("ms", &ScriptStep::ms);
@@ -152,6 +153,7 @@ EMSCRIPTEN_BINDINGS(kelvane) {
       .function("setLockWidth", &PageSession::setLockWidth)
       .function("setFillPercent", &PageSession::setFillPercent)
       .function("setCanvas", &PageSession::setCanvas)
+      .function("setSource", &PageSession::setSource)
       .function("applyPreset", &PageSession::applyPreset)
       .function("state", &PageSession::state)
       .function("aberration", &aberration)

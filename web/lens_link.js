@@ -1,4 +1,5 @@
 // The lens in the page's address: #lens=219,163,143,260,112,CVCV&n=1.5&mode=multi
+// and, for light from a point or an object, &source=object,600,80.
 
 const SHAPES = ["CVCV", "CVCC", "CCCV", "CCCC"];
 
@@ -11,7 +12,8 @@ function short(v) {
 export function formatLensHash(state) {
   const values = state.lens.slice(0, 5).map(short).join(",");
   const mode = state.mode ? "multi" : "single";
-  return `#lens=${values},${SHAPES[state.lens[5]]}&n=${short(state.rindex)}&mode=${mode}`;
+  const source = state.source && state.source !== "parallel" ? `&source=${state.source}` : "";
+  return `#lens=${values},${SHAPES[state.lens[5]]}&n=${short(state.rindex)}&mode=${mode}${source}`;
 }
 
 // {values: [5 numbers], shape, rindex, mode} with what the link gives, or
@@ -34,5 +36,7 @@ export function parseLensHash(hash) {
   if (params.has("n") && Number.isFinite(n) && n > 0) out.rindex = n;
   const mode = params.get("mode");
   if (mode === "multi" || mode === "single") out.mode = mode === "multi" ? 1 : 0;
+  // The session reads the source and refuses one it cannot show.
+  if (params.has("source")) out.source = params.get("source");
   return Object.keys(out).length ? out : null;
 }

@@ -7,6 +7,7 @@ import { ScriptPlayer } from "./script_player.js";
 import { withPngDpi } from "./png_dpi.js";
 import { EXAMPLES } from "./examples.js";
 import { drawAberration } from "./aberration_plot.js";
+import { LightSourceControls } from "./light_source.js";
 
 const CSS_DPI = 96;  // CSS pixels per inch: 100 drawing units a CSS inch
 const EXPORT_DPI = 192;
@@ -93,6 +94,7 @@ function plotAberration() {
 function refresh() {
   readState();
   showState();
+  lightSource.show(state.source);
   draw();
   plotAberration();
 }
@@ -197,14 +199,23 @@ $("presets").addEventListener("change", () => {
   remember(true);
 });
 
+const lightSource = new LightSourceControls(session, (finished) => {
+  refresh();
+  remember(finished);
+});
+
 // --- the lens in the address ---------------------------------------------
 
+let linkNote = "";  // what the page could not take from the last link
 function openLink(hash) {
   const link = parseLensHash(hash);
   if (!link) return false;
   if (link.rindex) session.setRindex(link.rindex);
   if (link.mode !== undefined) session.setBeamMode(link.mode);
   if (link.values) session.setLens(...link.values, link.shape);
+  linkNote = link.source !== undefined && !session.setSource(link.source)
+    ? `The link's source "${link.source}" is not parallel, point,D or object,D,H.` : "";
+  $("status").textContent = linkNote;
   refresh();
   return true;
 }
@@ -286,7 +297,7 @@ if (!openLink(location.hash)) {
   refresh();
   remember(false);
 }
-$("status").textContent = "";
+$("status").textContent = linkNote;
 
 // For tests and for anyone timing the page from the console.
 window.kelvanePage = {

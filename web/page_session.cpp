@@ -5,6 +5,7 @@
 
 #include "draw/caption.h"
 #include "draw/lens_picture.h"
+#include "model/source_text.h"
 #include "optics/presets.h"
 #include "script/script_check.h"
 
@@ -46,6 +47,14 @@ void PageSession::setLockWidth(int a) { m_host.setLockWidth(a); }
 
 void PageSession::setFillPercent(int percent) { m_host.setFillPercent(percent); }
 
+bool PageSession::setSource(const std::string& text) {
+  const std::optional<LightSource> source = parseSourceText(text);
+  if (!source) return false;
+  m_host.setSource(*source);
+  retrace();
+  return true;
+}
+
 void PageSession::setCanvas(int xmax, int ymax) { m_host.setCanvas(xmax, ymax); }
 
 // The list names every preset (the perfect-focus lens included) as it reads
@@ -78,6 +87,7 @@ PageState PageSession::state() const {
   st.mode = m_host.beamMode();
   st.locked = m_host.settings().locked();
   st.fill = static_cast<int>(m_host.settings().fill * 100 + 0.5);
+  st.source = sourceText(m_host.model().source());
   st.width = r.width;
   // A focus of exactly 0 (or not a number) is no focus: "--". The multi-beam
   // trace finds none: what the results still hold is the last single-beam

@@ -15,7 +15,8 @@ endif
 WEB_SOURCES := $(WEB_CORE_SOURCES) web/page_session.cpp web/bindings.cpp
 WEB_OBJECTS := $(patsubst %.cpp,$(WEB_OBJ)/%.o,$(WEB_SOURCES))
 WEB_PAGE    := web/index.html web/page.css web/page.js web/picture.js web/lens_link.js \
-  web/script_player.js web/png_dpi.js web/aberration_plot.js
+  web/script_player.js web/png_dpi.js web/aberration_plot.js \
+  web/light_source.js
 WEB_EXAMPLES := $(wildcard examples/*.ops)
 
 # Same floating-point rules as the native build: every operation as written.
