@@ -151,10 +151,12 @@ void addImageCommand(CLI::App& app, int& exitCode) {
   auto args = std::make_shared<ImageArgs>();
   CLI::App* cmd = app.add_subcommand(
       "image", "The paraxial lens and the lens equation beside the traced image of an object.");
+  static constexpr const char* help[kNumberCount] = {
+      "ingress X semi-axis", "ingress Y semi-axis", "egress X semi-axis", "egress Y semi-axis",
+      "distance between the face vertices"};
   for (int i = 0; i < kNumberCount; ++i)
     args->given[i] = addNumber(*cmd, kNames[i], args->values[i],
-                               i == kNumberCount - 1 ? kNonNegativeNumber : kPositiveNumber,
-                               "the lens, as to focus")
+                               i == kNumberCount - 1 ? kNonNegativeNumber : kPositiveNumber, help[i])
                          ->type_name("");
   args->given[kNumberCount] =
       addShape(*cmd, "SHAPE", args->shape, "CVCV, CVCC, CCCV, CCCC or 0-3")->type_name("");
