@@ -38,48 +38,25 @@ void finishImage(PointImage& img, const std::vector<const SourceRay*>& rays) {
   img.found = std::isfinite(img.x) && std::isfinite(img.y);
 }
 
-// Whether the rays nearest the axis diverge after the lens: they are the
-// ones the lens equation describes, so they decide whether the image is
-// real or virtual. Rays farther out that do otherwise (a strongly aberrated
-// lens bends its outer rays back toward the axis) meet elsewhere and are
-// left out of the image; they show in the picture, not in its numbers.
-bool innermostDiverge(const std::vector<SourceRay>& rays) {
-  const SourceRay* inner = nullptr;
-  for (const SourceRay& r : rays)
-    if (r.traced && (!inner || std::fabs(r.ingress.y) < std::fabs(inner->ingress.y))) inner = &r;
-  return inner && inner->egress.y * inner->exitSlope > 0;
-}
-
-// On the axis: the point nearest to the rays (least squares), which is the
-// mean of their crossings weighted by the square of their slopes. A plain
-// mean would be carried off by a ray that leaves nearly parallel to the
-// axis and "crosses" it thousands of units away.
-PointImage axisImage(const std::vector<SourceRay>& rays) {
-  const bool diverge = innermostDiverge(rays);
-  std::vector<const SourceRay*> used;
-  double num = 0, den = 0, lo = std::numeric_limits<double>::max(), hi = -lo;
-  for (const SourceRay& r : rays) {
-    if (!r.traced || r.exitSlope == 0 || r.egress.y == 0) continue;
-    if ((r.egress.y * r.exitSlope > 0) != diverge) continue;
-    const double m = r.exitSlope;
-    const double w = m * m / (1 + m * m);
-    const double crossing = r.egress.x - r.egress.y / m;
-    num += w * crossing;
-    den += w;
-    lo = std::min(lo, crossing);
-    hi = std::max(hi, crossing);
-    used.push_back(&r);
+// The point with the least sum of squared distances from the lines of
+// `used`; `onAxis` holds it to the axis, where it is the mean of the rays'
+// crossings weighted by m^2 / (1 + m^2): a plain mean would be carried off
+// by a ray that leaves nearly parallel to the axis and "crosses" it
+// thousands of units away.
+bool leastSquares(const std::vector<const SourceRay*>& used, bool onAxis, double& x, double& y) {
+  if (onAxis) {
+    double num = 0, den = 0;
+    for (const SourceRay* r : used) {
+      const double m = r->exitSlope;
+      const double w = m * m / (1 + m * m);
+      if (w > 0) num += w * (r->egress.x - r->egress.y / m);
+      den += w;
+    }
+    if (used.size() < 2 || !(den > 0)) return false;
+    x = num / den;
+    y = 0;
+    return true;
   }
-  PointImage img;
-  if (used.size() < 2) return img;
-  img.x = num / den;
-  img.spread = hi - lo;
-  finishImage(img, used);
-  return img;
-}
-
-// The point with the least sum of squared distances from the lines of `used`.
-bool leastSquares(const std::vector<const SourceRay*>& used, double& x, double& y) {
   double sxx = 0, sxy = 0, syy = 0, bx = 0, by = 0;
   for (const SourceRay* r : used) {
     const double norm = std::sqrt(1 + r->exitSlope * r->exitSlope);
@@ -100,13 +77,15 @@ bool leastSquares(const std::vector<const SourceRay*>& used, double& x, double& 
   return true;
 }
 
-// Off the axis: the point nearest to the exit rays (least squares), grown
-// from the two rays through the middle of the lens outward for as long as
-// every ray taken still runs toward the point (a real image) or away from
-// it (a virtual one): the image the middle of the lens forms, which the
-// outer rays blur or, on a strongly aberrated lens, miss altogether. A
-// virtual foot makes a virtual tip: one image.
-PointImage nearestPoint(const std::vector<SourceRay>& rays, std::optional<bool> virtualFoot) {
+// The point nearest to the exit rays (least squares), grown from the two
+// rays through the middle of the lens outward for as long as every ray
+// taken still runs toward the point (a real image) or away from it (a
+// virtual one): the image the middle of the lens forms - the one the lens
+// equation describes - which the outer rays blur or, on a strongly
+// aberrated lens, miss altogether. A virtual foot makes a virtual tip: one
+// image.
+PointImage nearestPoint(const std::vector<SourceRay>& rays, std::optional<bool> virtualFoot,
+                        bool onAxis) {
   std::vector<const SourceRay*> order;
   for (const SourceRay& r : rays)
     if (r.traced && std::isfinite(r.exitSlope)) order.push_back(&r);
@@ -116,7 +95,7 @@ PointImage nearestPoint(const std::vector<SourceRay>& rays, std::optional<bool> 
   PointImage img;
   std::vector<const SourceRay*> used(order.begin(), order.begin() + std::min<std::size_t>(2, order.size()));
   double x = 0, y = 0;
-  if (!leastSquares(used, x, y)) return img;
+  if (!leastSquares(used, onAxis, x, y)) return img;
   const bool virtualImage = virtualFoot.value_or(along(*used[0], x, y) < 0);
   auto allOfKind = [&](double px, double py) {
     return std::all_of(used.begin(), used.end(),
@@ -126,7 +105,7 @@ PointImage nearestPoint(const std::vector<SourceRay>& rays, std::optional<bool> 
   for (std::size_t k = used.size(); k < order.size(); ++k) {
     used.push_back(order[k]);
     double nx = 0, ny = 0;
-    if (!leastSquares(used, nx, ny) || !allOfKind(nx, ny)) {
+    if (!leastSquares(used, onAxis, nx, ny) || !allOfKind(nx, ny)) {
       used.pop_back();
       break;
     }
@@ -135,6 +114,16 @@ PointImage nearestPoint(const std::vector<SourceRay>& rays, std::optional<bool> 
   }
   img.x = x;
   img.y = y;
+  if (onAxis) {
+    double lo = std::numeric_limits<double>::max(), hi = -lo;
+    for (const SourceRay* r : used) {
+      if (r->exitSlope == 0) continue;
+      const double crossing = r->egress.x - r->egress.y / r->exitSlope;
+      lo = std::min(lo, crossing);
+      hi = std::max(hi, crossing);
+    }
+    img.spread = hi >= lo ? hi - lo : 0;
+  }
   finishImage(img, used);
   return img;
 }
@@ -189,12 +178,12 @@ SourceTrace traceSource(const Lens& lens, double indexRatio, const BeamSettings&
   out.laidOut = true;
   const double width = ctx.results.width;
   out.axis = tracePoint(ctx, lens, quiet, -source.distance, 0, width);
-  out.axis.image = axisImage(out.axis.rays);
+  out.axis.image = nearestPoint(out.axis.rays, std::nullopt, true);
   if (out.hasTip()) {
     out.tip = tracePoint(ctx, lens, quiet, -source.distance, source.height, width);
     std::optional<bool> virtualFoot;
     if (out.axis.image.found) virtualFoot = out.axis.image.virtualImage;
-    out.tip.image = nearestPoint(out.tip.rays, virtualFoot);
+    out.tip.image = nearestPoint(out.tip.rays, virtualFoot, false);
   }
   return out;
 }

@@ -5,10 +5,11 @@
 // evenly over the aperture the beam layout gives (from +width to -width, so
 // never through the axis, where the tracer cannot refract). The image is
 // where the exit rays meet: the point nearest to them (least squares), on
-// the axis for a point on it. The rays nearest the axis decide whether it
-// is real or virtual (when they diverge, the image lies where their
-// backward extensions meet); outer rays that a strongly aberrated lens
-// sends the other way do not meet there and are left out of it.
+// the axis for a point on it, taken from the middle of the lens outward.
+// The rays through the middle decide whether it is real or virtual (when
+// they diverge, the image lies where their backward extensions meet);
+// outer rays that a strongly aberrated lens sends the other way do not
+// meet there and are left out of it.
 #pragma once
 
 #include <vector>
