@@ -16,6 +16,9 @@ bool leadRank();
 // `focus IVX IVY EVX EVY DEPTH SHAPE [--rindex R] [--width W | --fill P] [--raw] [--multi]`
 void addFocusCommand(CLI::App& app, int& exitCode);
 
+// `image IVX IVY EVX EVY DEPTH SHAPE [--object D] [--height H] [--rindex R] [--width W | --fill P] [--raw]`
+void addImageCommand(CLI::App& app, int& exitCode);
+
 // `design --focus F [--shape S] [--rindex R] [--width W | --fill P] [--ivx A:B] ... [--raw]`
 void addDesignCommand(CLI::App& app, int& exitCode);
 

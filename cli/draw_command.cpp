@@ -12,6 +12,7 @@
 
 #include "cli/commands.h"
 #include "cli/drawing.h"
+#include "cli/source_option.h"
 #include "cli/typed_options.h"
 #include "draw/caption.h"
 #include "draw/qt/picture_export.h"
@@ -35,6 +36,7 @@ struct DrawArgs {
   bool classroom = false;
   int fan = draw::kAllFans;
   std::string output;
+  std::optional<LightSource> source;
 };
 
 constexpr char kPrefix[] = "kelvane-cli draw: ";
@@ -64,6 +66,7 @@ int runDraw(const DrawArgs& args) {
     model.setState(model.state().withFill(*args.fill * 0.01));
   // The view's beams end at its right edge, as in the program.
   model.setRayEnd(request.viewWidth);
+  if (args.source) model.setSource(*args.source);
   model.setBeamMode(args.multi ? kMultiBeamMode : kSingleBeamMode);
   model.retrace();
   request.drawing = draw::pictureOf(model);
@@ -118,6 +121,7 @@ void addDrawCommand(CLI::App& app, int& exitCode) {
   addShape(*cmd, "SHAPE", args->shape, "CVCV, CVCC, CCCV, CCCC or 0-3")->required();
   addNumber(*cmd, "--rindex", args->rindex, kPositiveNumber, "refractive index (default 1.5)");
   cmd->add_flag("--multi", args->multi, "draw the five multi-beam fans");
+  addSourceOption(*cmd, args->source);
   auto* width =
       addNumber(*cmd, "--width", args->width, kDrawnLength, "lock the beam width at W lens units");
   auto* fill = addNumber(*cmd, "--fill", args->fill, kFillPercent,

@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
   int exitCode = 0;
   kelvane::cli::addFocusCommand(app, exitCode);
   kelvane::cli::addDesignCommand(app, exitCode);
+  kelvane::cli::addImageCommand(app, exitCode);
   kelvane::cli::addReportCommand(app, exitCode);
   kelvane::cli::addTableCommand(app, exitCode);
   kelvane::cli::addMatrixCommand(app, exitCode);

@@ -10,15 +10,18 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
 #include "cli/commands.h"
+#include "cli/source_option.h"
 #include "cli/typed_options.h"
 #include "fileio/regular_file.h"
 #ifdef KELVANE_CLI_DRAW
 #include "cli/script_frames.h"
 #endif
+#include "model/source_text.h"
 #include "script/headless_host.h"
 #include "script/script_check.h"
 #include "script/script_runner.h"
@@ -33,6 +36,7 @@ struct ScriptArgs {
   bool check = false;
   int maxRefreshes = 0;    // 0: no limit
   long long maxSteps = 0;  // 0: no limit
+  std::optional<LightSource> source;  // the view opens with it
 #ifdef KELVANE_CLI_DRAW
   ScriptFrameArgs frames;
 #endif
@@ -81,10 +85,22 @@ std::string describeState(const HeadlessHost& host) {
          std::to_string(host.viewWidth()) + "," + std::to_string(host.viewHeight());
 }
 
+// A point or object source: where its traced image lies, and how large.
+std::string describeImage(const HeadlessHost& h) {
+  const SourceTrace& t = h.model().sourceTrace();
+  if (!t.source.finite()) return "";
+  const PointImage& img = t.axis.image;
+  std::string text = "; source " + sourceText(t.source) + " image ";
+  if (!img.found) return text + "--";
+  text += number(img.x) + (img.virtualImage ? " virtual" : " real");
+  if (t.hasTip() && t.tip.image.found) text += " magnification " + number(t.magnification());
+  return text;
+}
+
 std::string describeTrace(const HeadlessHost& h) {
   char text[64];
   std::snprintf(text, sizeof text, " rindex %.2f ", rindexFromRatio(h.indexRatio()));
-  return "lens " + describeLens(h.lens()) + text + describeResults(h);
+  return "lens " + describeLens(h.lens()) + text + describeResults(h) + describeImage(h);
 }
 
 // Ctrl-C ends the run at once: SIGINT is blocked in every thread (the
@@ -155,7 +171,7 @@ int runScript(const ScriptArgs& args) {
     if (!frames) return code;
   }
 #endif
-  HeadlessHost host;
+  HeadlessHost host(args.source.value_or(LightSource{}));
   // The lens the view opens with, traced before the first line.
   std::printf("start: %s\n", describeTrace(host).c_str());
   std::fflush(stdout);
@@ -220,6 +236,7 @@ void addScriptCommand(CLI::App& app, int& exitCode) {
                 "only list the lines that cannot be read whole (FILE:LINE: what is wrong); "
                 "exit 1 when there is one");
   cmd->add_flag("--no-delay", args->noDelay, "skip the waits of \"sleep\" and \"delay\"");
+  addSourceOption(*cmd, args->source);
   addWhole(*cmd, "--max-refreshes", args->maxRefreshes, {},
            "stop the script after this many retraces (for endless \"repeat\" scripts)");
   addWhole(*cmd, "--max-steps", args->maxSteps, {},

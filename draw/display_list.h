@@ -31,7 +31,9 @@ struct Point {
   friend bool operator==(const Point&, const Point&) = default;
 };
 
-enum class Dash { Solid, Dot };
+// Dash: long dashes, for what is not really there (a virtual image and the
+// backward extensions of the rays that show it).
+enum class Dash { Solid, Dot, Dash };
 
 struct Pen {
   Rgb color;

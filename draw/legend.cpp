@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "draw/classroom.h"
+#include "draw/source_legend.h"
+#include "draw/source_picture.h"
 #include "optics/focus.h"
 
 namespace kelvane::draw {
@@ -54,6 +56,7 @@ std::vector<LegendRow> legendRows(const LensDrawing& d) {
   using S = LegendRow::Swatch;
   std::vector<LegendRow> rows;
   const auto beam = [](int r) { return Pen{kBeamColors[r], kBeamPenWidth}; };
+  if (showsFiniteSource(d)) return sourceLegendRows(d);
   if (d.beamMode == 1) {
     for (int r = 0; r < FAN_COUNT; ++r) {
       const int count = d.results ? std::max(0, d.results->fanCounts[r]) : 0;
@@ -62,18 +65,25 @@ std::vector<LegendRow> legendRows(const LensDrawing& d) {
                     count == 1 ? "" : "s");
       rows.push_back({S::Line, Pen{kBeamColors[r], 2}, text});
     }
+    addParaxialFocusRow(d, rows);
     return rows;
   }
   rows.push_back({S::Line, beam(2), "beams through the lens"});
   rows.push_back({S::Line, beam(1), "rays bent by the ingress face alone"});
   rows.push_back({S::Dot, beam(0), "far focus of the ingress ellipse"});
   rows.push_back({S::Line, Pen{kDepthColor, kDepthPenWidth}, "centre depth"});
+  addParaxialFocusRow(d, rows);
   return rows;
 }
 
 LegendBox legendBox(const LensDrawing& d, const PictureStyle& style) {
   LegendBox box;
-  box.rows = style.classroom ? classroomLegendRows(d, style.fan) : legendRows(d);
+  if (style.classroom && !showsFiniteSource(d)) {
+    box.rows = classroomLegendRows(d, style.fan);
+    addParaxialFocusRow(d, box.rows);
+  } else {
+    box.rows = legendRows(d);
+  }
   size_t longest = 0;
   for (const LegendRow& row : box.rows) longest = std::max(longest, row.label.size());
   const double textWidth = longest * kFontSize * kCharWidth;
@@ -110,6 +120,9 @@ void addLegend(DisplayList& list, const LensDrawing& d, const Extent& e,
     switch (row.swatch) {
       case LegendRow::Swatch::Dot:
         list.add(EllipseShape{mid - 4, y - 4, 8, 8, row.pen, row.pen.color});
+        break;
+      case LegendRow::Swatch::Ring:
+        list.add(EllipseShape{mid - 5, y - 5, 10, 10, row.pen, std::nullopt});
         break;
       case LegendRow::Swatch::Line:
         list.add(Line{{swatchLeft, y}, {swatchRight, y}, row.pen});

@@ -19,8 +19,9 @@ namespace kelvane::draw {
 
 // One row of the key: a swatch and its words.
 struct LegendRow {
-  // Vertical: an upright line; Mark: a small V; None: words alone.
-  enum class Swatch { Line, Dot, Vertical, Mark, None };
+  // Vertical: an upright line; Mark: a small V; Ring: a hollow circle;
+  // None: words alone.
+  enum class Swatch { Line, Dot, Vertical, Mark, Ring, None };
   Swatch swatch = Swatch::Line;
   Pen pen;
   std::string label;

@@ -7,6 +7,7 @@
 #include "draw/classroom.h"
 #include "draw/glass.h"
 #include "draw/legend.h"
+#include "draw/source_picture.h"
 #include "draw/zoom.h"
 #include "optics/focus.h"
 
@@ -99,7 +100,8 @@ void addRecordPath(DisplayList& list, Point start, const TracePoint* rec, const 
 }
 
 LensDrawing pictureOf(const LensModel& model) {
-  return {model.lens(), model.beamMode(), &model.results(), model.buffer(), model.bufferPoints()};
+  return {model.lens(),          model.beamMode(),     &model.results(),
+          model.buffer(),        model.bufferPoints(), &model.sourceTrace()};
 }
 
 int roundUnit(double v) {
@@ -108,8 +110,16 @@ int roundUnit(double v) {
   return static_cast<int>(v + 0.5);  // the conversion truncates toward zero
 }
 
-Point lensOriginPixel(const Lens& lens, int W, int H) {
-  return {double(lens.ingressConcave() ? W / 4 : W / 8), double(H / 2)};
+Point lensOriginPixel(const Lens& lens, int W, int H, double sourceDistance, double dpiX) {
+  const int x = lens.ingressConcave() ? W / 4 : W / 8;
+  if (sourceDistance <= 0) return {double(x), double(H / 2)};
+  constexpr int kSourceMarginPixels = 24;
+  const int room = static_cast<int>(sourceDistance * dpiX / kUnitsPerInch) + kSourceMarginPixels;
+  return {double(std::clamp(room, x, std::max(x, W / 2))), double(H / 2)};
+}
+
+double sourceRoom(const LensDrawing& d) {
+  return d.source && d.source->source.finite() ? d.source->source.distance : 0;
 }
 
 double ingressFarFocus(const Lens& lens) {
@@ -145,7 +155,7 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
   list.height = H + (options.caption ? captionBandPixels(dpiY) : 0);
   list.dpiX = dpiX;
   list.dpiY = dpiY;
-  list.origin = lensOriginPixel(d.lens, W, H);
+  list.origin = lensOriginPixel(d.lens, W, H, sourceRoom(d), dpiX);
 
   // The device corners in drawing units, to the nearest unit.
   const double sx = dpiX / kUnitsPerInch, sy = dpiY / kUnitsPerInch;
@@ -174,7 +184,7 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
     list.add(EllipseShape{double(egressLeft), double(-eY), 2.0 * eX, 2.0 * eY, kOutlinePen, {}});
   }
 
-  if (d.results && d.buffer) {
+  if (d.results && d.buffer && !showsFiniteSource(d)) {
     if (style.classroom)
       addClassroomBeams(list, d, e, style.fan);
     else if (d.beamMode == 1)
@@ -182,7 +192,11 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
     else
       addSingleBeams(list, d, e);
   }
-  if (options.legend) addLegend(list, d, e, style);
+  addSourcePicture(list, d, e);
+  if (options.legend) {
+    addSourceReadout(list, d, e);
+    addLegend(list, d, e, style);
+  }
   addScaleNote(list, zoom, e);
   if (options.caption) addCaption(list, *options.caption, e);
   return list;

@@ -30,6 +30,7 @@ struct LensDrawing {
   const TraceResults* results = nullptr;
   const TracePoint* buffer = nullptr;
   int bufferPoints = 0;
+  const SourceTrace* source = nullptr;  // the paraxial lens, and a point or object
 };
 
 // The numbers a caption states about the picture's lens.
@@ -74,8 +75,15 @@ int roundUnit(double v);
 // The picture of what `model` last traced: its lens, mode, results and records.
 LensDrawing pictureOf(const LensModel& model);
 
-// Device pixel of the ingress vertex in a W x H output area.
-Point lensOriginPixel(const Lens& lens, int W, int H);
+// Device pixel of the ingress vertex in a W x H output area. An object
+// `sourceDistance` lens units before the lens (at dpiX pixels per inch)
+// moves the vertex right until the object is in the picture, but never
+// past the middle.
+Point lensOriginPixel(const Lens& lens, int W, int H, double sourceDistance = 0,
+                      double dpiX = 96);
+
+// The source distance that lensOriginPixel makes room for: 0 for parallel light.
+double sourceRoom(const LensDrawing& d);
 
 // ivx + sqrt(ivx^2 - ivy^2): the far focus of the ingress ellipse (its centre
 // lies at x = ivx). Meaningful only when ivx > ivy.

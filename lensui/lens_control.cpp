@@ -20,6 +20,7 @@
 #include "lensui/dialog_fields.h"
 #include "lensui/lens_paint.h"
 #include "lensui/lens_session.h"
+#include "lensui/lens_source_group.h"
 #include "lensui/lens_status_line.h"
 #include "lensui/lens_undo.h"
 #include "lensui/lens_wnd.h"
@@ -158,6 +159,7 @@ void LensControl::recomputeLens() {
     fans = std::array<int, 5>{res.fanCounts[0], res.fanCounts[1], res.fanCounts[2],
                               res.fanCounts[3], res.fanCounts[4]};
   m_status->setFanCounts(fans);
+  m_sourceGroup->showSource(s.model.source());
 }
 
 void LensControl::showRanges() {

@@ -24,6 +24,7 @@ class QSlider;
 namespace kelvane {
 
 class DialogUnits;
+class LensSourceGroup;
 class LensStatusLine;
 class LensWnd;
 class UpDown;
@@ -66,7 +67,8 @@ inline constexpr char kNoFocusText[] = "--";
 inline constexpr int kLensControlDluX = 22;
 inline constexpr int kLensControlDluY = 17;
 inline constexpr int kLensControlDluW = 291;
-inline constexpr int kLensControlDluH = 110;
+// 110 units of the first template, and under them the "Light source" group.
+inline constexpr int kLensControlDluH = 154;
 
 // The largest Xmax or Ymax the dialog takes, and its digits: the limit
 // fields are sized to show it whole.
@@ -130,6 +132,7 @@ class LensControl : public QWidget {
   // Enables "Save" and "&Script" after their hooks in the session.
   void updateHookButtons();
   LensStatusLine* statusLine() const { return m_status; }
+  LensSourceGroup* sourceGroup() const { return m_sourceGroup; }
   // The line "Copy" traces and puts on the clipboard.
   QString copyLine() const;
 
@@ -170,6 +173,7 @@ class LensControl : public QWidget {
   QPushButton* m_script = nullptr;
   QPushButton* m_save = nullptr;
   LensStatusLine* m_status = nullptr;
+  LensSourceGroup* m_sourceGroup = nullptr;
   // Wheel turns closer together than this are one undo step.
   static constexpr int kWheelPauseMs = 500;
   QElapsedTimer m_wheelTurning;

@@ -17,6 +17,7 @@
 #include "lensui/dialog_fields.h"
 #include "lensui/lens_control.h"
 #include "lensui/lens_session.h"
+#include "lensui/lens_source_group.h"
 #include "lensui/lens_status_line.h"
 #include "lensui/up_down.h"
 
@@ -191,6 +192,10 @@ void LensControl::build() {
   }
   focusGroup->lower();
   widthGroup->lower();
+
+  m_sourceGroup = new LensSourceGroup(this, du);
+  m_sourceGroup->setGeometry(
+      du.rect(3, kLensControlDluH - kSourceGroupDluH, kLensControlDluW - 6, kSourceGroupDluH - 2));
 
   // Enter in a value field applies that field.
   std::vector<int> enterFields;

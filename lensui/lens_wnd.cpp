@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <algorithm>
@@ -44,6 +45,19 @@ void LensCanvas::resizeEvent(QResizeEvent* event) {
   // Only the session's view publishes its size (not one already closed).
   if (lensSession().view != window()) return;
   lensViewResized(event->size().width(), event->size().height());
+}
+
+void LensCanvas::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !m_tipDrag.press(*this, event->position()))
+    QWidget::mousePressEvent(event);
+}
+
+void LensCanvas::mouseMoveEvent(QMouseEvent* event) {
+  if (!m_tipDrag.move(*this, event->position())) QWidget::mouseMoveEvent(event);
+}
+
+void LensCanvas::mouseReleaseEvent(QMouseEvent* event) {
+  if (!m_tipDrag.release()) QWidget::mouseReleaseEvent(event);
 }
 
 // A window of the dialog type is one the window system keeps above its owner

@@ -7,8 +7,11 @@
 #include <QMainWindow>
 #include <QRect>
 
+#include "lensui/object_tip_drag.h"
+
 class QAction;
 class QCloseEvent;
+class QMouseEvent;
 class QResizeEvent;
 class QPaintEvent;
 
@@ -39,6 +42,13 @@ class LensCanvas : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // The object's tip can be dragged.
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  ObjectTipDrag m_tipDrag;
 };
 
 class LensWnd : public QMainWindow {

@@ -65,6 +65,10 @@ void ScriptUiHost::setIndexRatio(double ratio) {
   scriptChange([ratio](LensState& s) { s.indexRatio = ratio; });
 }
 
+void ScriptUiHost::setSource(const LightSource& source) {
+  scriptChange([source](LensState& s) { s.source = source; });
+}
+
 void ScriptUiHost::setCanvas(int xmax, int ymax) {
   LensSession& s = lensSession();
   if (xmax > 0) s.Xmax = xmax;
@@ -200,6 +204,7 @@ bool ScriptUi::saveSnapshot() {
   snapshot.indexRatio = s.model.indexRatio();
   snapshot.settings = s.model.settings();
   snapshot.lens = s.model.lens();
+  snapshot.source = s.model.source();
   std::string path = m_runner.scriptPath();
   const bool written = saveLensScript(path, snapshot);
   m_runner.setScriptPath(path);

@@ -42,6 +42,7 @@ class ScriptUiHost : public QObject, public ScriptHost {
   void setLensShape(int shape) override;
   void setIndexRatio(double ratio) override;
   void setCanvas(int xmax, int ymax) override;
+  void setSource(const LightSource& source) override;
   void setBeamMode(int mode) override;
   void refreshLensControl() override;
   void setLockWidth(int a) override;

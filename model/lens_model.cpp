@@ -10,7 +10,7 @@ bool LensState::operator==(const LensState& o) const {
   const Lens& b = o.lens;
   return a.ivx == b.ivx && a.ivy == b.ivy && a.evx == b.evx && a.evy == b.evy &&
          a.depth == b.depth && a.shape == b.shape && indexRatio == o.indexRatio &&
-         locked == o.locked && lockedWidth == o.lockedWidth && fill == o.fill;
+         locked == o.locked && lockedWidth == o.lockedWidth && fill == o.fill && source == o.source;
 }
 
 LensState LensState::withLock(double width) const {
@@ -31,7 +31,7 @@ LensModel::LensModel() = default;
 
 LensState LensModel::state() const {
   return LensState{m_lens, m_ctx.indexRatio, m_settings.locked(), m_settings.lockedWidth,
-                   m_settings.fill};
+                   m_settings.fill, m_source};
 }
 
 void LensModel::reset() {
@@ -40,6 +40,8 @@ void LensModel::reset() {
   m_settings = kInitialCurrentSettings;
   m_ctx = TracerContext{};
   m_beamMode = kSingleBeamMode;
+  m_source = {};
+  m_sourceTrace = {};
   edited();
 }
 
@@ -72,11 +74,17 @@ void LensModel::setState(const LensState& state) {
     m_settings.flags &= ~BEAM_LOCKED;
   m_settings.lockedWidth = state.lockedWidth;
   m_settings.fill = state.fill;
+  m_source = state.source;
   edited();
 }
 
 void LensModel::setRayEnd(double x) {
   m_settings.rayEndX = x;
+  edited();
+}
+
+void LensModel::setSource(const LightSource& source) {
+  m_source = source;
   edited();
 }
 
@@ -121,6 +129,7 @@ int LensModel::retrace() {
     findFocus(m_ctx, m_lens, m_settings);
     if (layoutRefused()) status = -1;
   }
+  m_sourceTrace = traceSource(m_lens, m_ctx.indexRatio, m_settings, m_source);
   m_traced = true;
   m_singleFresh = false;
   notify();

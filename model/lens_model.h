@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+#include "optics/light_source.h"
+#include "optics/source_trace.h"
 #include "optics/tracer.h"
 
 namespace kelvane {
@@ -25,14 +27,15 @@ namespace kelvane {
 inline constexpr int kSingleBeamMode = 0;
 inline constexpr int kMultiBeamMode = 1;
 
-// What one undo step of the lens puts back: the lens, the index ratio and
-// the beam width settings.
+// What one undo step of the lens puts back: the lens, the index ratio, the
+// beam width settings and the light source.
 struct LensState {
   Lens lens{};
   double indexRatio = kInitialIndexRatio;
   bool locked = false;
   double lockedWidth = 0;
   double fill = 0;
+  LightSource source{};
   bool operator==(const LensState& o) const;
   // Locked at `width`, at the locked width in force when it is 0, unlocked
   // when it is negative: the script's and the dialog's width lock.
@@ -84,6 +87,8 @@ class LensModel {
   void setIndexRatio(double ratio);
   void setState(const LensState& state);
   void setRayEnd(double x);
+  void setSource(const LightSource& source);
+  const LightSource& source() const { return m_source; }
 
   // A buffer for `mode` (single or multi), zeroed, with the beam counts
   // cleared; tells the observers. A buffer of that mode is kept as it is.
@@ -102,6 +107,11 @@ class LensModel {
   // no axis crossings). Its focus, width and dev are those of a picture's
   // caption.
   const SingleBeamTrace& singleBeamTrace() const;
+
+  // The source's rays and images (a finite source) and the paraxial lens
+  // (any source), as of the last retrace; made beside the beams, which a
+  // finite source leaves as they are.
+  const SourceTrace& sourceTrace() const { return m_sourceTrace; }
 
   // The context the built-in test reports trace their fixed lenses in; it
   // is the model's, as the program's reports have always shared it. Its
@@ -126,6 +136,8 @@ class LensModel {
   int m_beamMode = kSingleBeamMode;
   std::vector<TracePoint> m_buffer;
   bool m_traced = false;  // the results are of the state as it stands
+  LightSource m_source;
+  SourceTrace m_sourceTrace;
 
   // The single-beam trace beside the fans, made when asked for.
   mutable std::vector<TracePoint> m_singleBuffer;

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/source_text.h"
 #include "script/script_reader.h"
 
 namespace kelvane {
 
-HeadlessHost::HeadlessHost() {
+HeadlessHost::HeadlessHost(const LightSource& source) {
+  m_model.setSource(source);
   m_model.setBeamMode(kSingleBeamMode);
   // A lens view opens with its lens traced, before any script line runs.
   retrace();
@@ -26,6 +28,11 @@ void HeadlessHost::setIndexRatio(double ratio) {
   char text[64];
   std::snprintf(text, sizeof text, "rindex %.2f", rindexFromRatio(ratio));
   note(text);
+}
+
+void HeadlessHost::setSource(const LightSource& source) {
+  m_model.setSource(source);
+  note("source " + sourceText(source));
 }
 
 void HeadlessHost::setCanvas(int xmax, int ymax) {

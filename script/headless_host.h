@@ -28,7 +28,8 @@ inline constexpr int kHeadlessViewHeight = 720;
 
 class HeadlessHost : public ScriptHost {
  public:
-  HeadlessHost();
+  // The view opens with `source` (kelvane-cli script --source).
+  explicit HeadlessHost(const LightSource& source = {});
 
   // Called after every retrace (each refresh).
   std::function<void(const HeadlessHost&)> onRefresh;
@@ -45,6 +46,7 @@ class HeadlessHost : public ScriptHost {
   void setLensShape(int shape) override { m_model.setShape(shape); }
   void setIndexRatio(double ratio) override;
   void setCanvas(int xmax, int ymax) override;
+  void setSource(const LightSource& source) override;
   void setBeamMode(int mode) override;
   void refreshLensControl() override;
   void setLockWidth(int a) override;

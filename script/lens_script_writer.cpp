@@ -33,6 +33,10 @@ bool writeLensScript(std::FILE* file, bool fresh, const LensSnapshot& s) {
   put(std::fprintf(file, "lens %d,%d,%d,%d,%d,%s\n", truncateToInt(l.ivx), truncateToInt(l.ivy),
                    truncateToInt(l.evx), truncateToInt(l.evy), truncateToInt(l.depth),
                    std::string(shapeName(l.shape)).c_str()));
+  if (s.source.kind == SourceKind::Point)
+    put(std::fprintf(file, "source point %.6g\n", s.source.distance));
+  else if (s.source.kind == SourceKind::Object)
+    put(std::fprintf(file, "source object %.6g %.6g\n", s.source.distance, s.source.height));
   return std::fflush(file) == 0 && ok && !std::ferror(file);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "optics/lens.h"
+#include "optics/light_source.h"
 
 namespace kelvane {
 
@@ -23,12 +24,14 @@ struct LensSnapshot {
   double indexRatio = kInitialIndexRatio;
   BeamSettings settings = kInitialCurrentSettings;  // locked and lockedWidth are read
   Lens lens = kInitialLens;
+  LightSource source;  // written only when not parallel
 };
 
 // Writes one snapshot into an open file. `fresh` (the file holds nothing
 // written before) adds the three header comments: the file, the view's
 // rectangle and the canvas, commented out so that running the file leaves
-// the view alone. Reals become integers by truncation toward zero. Returns
+// the view alone. Reals become integers by truncation toward zero, except
+// the source's distance and height (six significant digits). Returns
 // false when there is no file or a line could not be written. The caller
 // closes the file.
 bool writeLensScript(std::FILE* file, bool fresh, const LensSnapshot& snapshot);

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "fileio/regular_file.h"
+#include "optics/light_source.h"
 #include "script/script_args.h"
 #include "script/script_reader.h"
 
@@ -151,6 +152,19 @@ void checkWidthFadeStep(const ScriptArgs& args, Problems& p) {
   }
 }
 
+// Distances and heights the lens view can show; the runner passes over others.
+void checkSourceRange(const ScriptArgs& args, Problems& p) {
+  const double distance = args[0].real;
+  if (distance > 0 && (distance < kMinSourceDistance || distance > kMaxSourceDistance)) {
+    p.add("the distance is not from 1 to 100000");
+    p.skipped();
+  }
+  if (args.form->argCount() > 1 && args[1].real > kMaxSourceHeight) {
+    p.add("the height is over 10000");
+    p.skipped();
+  }
+}
+
 std::optional<std::string> checkArguments(int keyword, ScriptLine& line) {
   const ScriptArgs args = readArguments(keyword, line);
   std::string what = "\"" + std::string(kScriptGrammar[keyword].word);
@@ -166,6 +180,7 @@ std::optional<std::string> checkArguments(int keyword, ScriptLine& line) {
   for (int i = 0; i < args.form->argCount(); ++i)
     checkArgument(args.form->args[i], args[i], wordsToo, p);
   if (keyword == KW_WIDTH && args.sub == WIDTH_FADE) checkWidthFadeStep(args, p);
+  if (keyword == KW_SOURCE && args.sub > 0) checkSourceRange(args, p);
   return p.result(what);
 }
 

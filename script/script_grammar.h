@@ -118,8 +118,19 @@ inline constexpr std::array<KeywordForm, 4> kWidthForms = {{
 }};
 enum WidthWord : int { WIDTH_FADE = 0, WIDTH_LOCK, WIDTH_UNLOCK, WIDTH_PERCENT };
 
+// "source" sub-commands: parallel light, a point D before the ingress
+// vertex, an arrow of height H at D.
+inline constexpr std::array<std::string_view, 3> kSourceWords = {"parallel", "point", "object"};
+inline constexpr ArgForm kSourceDistanceArg{ArgKind::Real, ArgNeed::Required, "distance"};
+inline constexpr std::array<KeywordForm, 3> kSourceForms = {{
+    {"parallel"},
+    {"point", {kSourceDistanceArg}, "needs a distance"},
+    {"object", {kSourceDistanceArg, ArgForm{ArgKind::Real, ArgNeed::Required, "height"}},
+     "needs a distance and a height"},
+}};
+
 // The keywords, in the order their numbers (ScriptKeyword) give.
-inline constexpr std::array<KeywordForm, 15> kScriptGrammar = {{
+inline constexpr std::array<KeywordForm, 16> kScriptGrammar = {{
     {"window",
      {integerArg("x", -1, ArgNeed::Required), integerArg("y", -1, ArgNeed::Required),
       integerArg("w", -1, ArgNeed::Required), integerArg("h", -1, ArgNeed::Required),
@@ -150,6 +161,10 @@ inline constexpr std::array<KeywordForm, 15> kScriptGrammar = {{
     {"trace",
      {wordArg("beam mode", kBeamModeWords, ArgNeed::Required, "")},
      "needs \"beam\" or \"multibeam\""},
+    {"source",
+     {wordArg("source", kSourceWords, ArgNeed::Required, "")},
+     "needs \"parallel\", \"point D\" or \"object D H\"",
+     kSourceForms},
 }};
 enum ScriptKeyword : int {
   KW_WINDOW = 0,
@@ -167,6 +182,7 @@ enum ScriptKeyword : int {
   KW_WIDTH,
   KW_RINDEX,
   KW_TRACE,
+  KW_SOURCE,
   KW_COUNT
 };
 static_assert(KW_COUNT == kScriptGrammar.size(), "a number for every keyword of the table");

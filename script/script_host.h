@@ -18,6 +18,8 @@
 #include <memory>
 #include <string>
 
+#include "optics/light_source.h"
+
 namespace kelvane {
 
 // An open script; closes itself.
@@ -53,6 +55,8 @@ class ScriptHost {
   virtual void setLensShape(int shape) = 0;
   // Writes indexRatio (1 / refractive index); no retrace.
   virtual void setIndexRatio(double ratio) = 0;
+  // Sets the light source (held in range by the caller); no retrace.
+  virtual void setSource(const LightSource& source) = 0;
   // Sets Xmax and Ymax; a value of 0 or less keeps that one. No retrace.
   virtual void setCanvas(int xmax, int ymax) = 0;
   // setBeamMode of the lens view (0 single-beam, 1 multi-beam).

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "script/lens_script_writer.h"
+#include "model/source_text.h"
 #include "script/script_args.h"
 
 namespace kelvane {
@@ -113,9 +114,25 @@ std::optional<ScriptWait> ScriptStepper::dispatch(ScriptLine& line, int keyword)
     }
     case KW_TRACE:
       return doTrace(args[0].integer);
+    case KW_SOURCE:
+      return doSource(args);
     default:
       return std::nullopt;
   }
+}
+
+std::optional<ScriptWait> ScriptStepper::doSource(const ScriptArgs& args) {
+  if (!args.complete || args.sub < 0) return std::nullopt;
+  LightSource source;
+  source.kind = static_cast<SourceKind>(args.sub);  // kSourceForms is in SourceKind's order
+  if (source.kind != SourceKind::Parallel) source.distance = args[0].real;
+  source.height = source.kind == SourceKind::Object ? args[1].real : 0;
+  if (!sourceInRange(source)) return std::nullopt;  // passed over, as the checker says
+  m_actions.apply([source](ScriptHost& h) {
+    h.setSource(source);
+    h.refreshLensControl();
+  });
+  return delayWait();
 }
 
 std::optional<ScriptWait> ScriptStepper::doWindow(const ScriptArgs& args) {

@@ -92,6 +92,7 @@ class ScriptStepper {
 
   // Reads the line's arguments by the keyword table and runs it.
   std::optional<ScriptWait> dispatch(ScriptLine& line, int keyword);
+  std::optional<ScriptWait> doSource(const ScriptArgs& args);
   std::optional<ScriptWait> doWindow(const ScriptArgs& args);
   std::optional<ScriptWait> doLens(const LensSpec& lens);
   std::optional<ScriptWait> doFade(const ScriptArgs& args);

@@ -22,11 +22,11 @@ val array(std::initializer_list<val> items) {
 
 val color(const draw::Rgb& c) { return array({val(c.r), val(c.g), val(c.b)}); }
 
-// [r, g, b, width, dotted]
+// [r, g, b, width, dash]: 0 solid, 1 dotted, 2 dashed
 val pen(const std::optional<draw::Pen>& p) {
   if (!p) return val::null();
   return array({val(p->color.r), val(p->color.g), val(p->color.b), val(p->width),
-                val(p->dash == draw::Dash::Dot ? 1 : 0)});
+                val(p->dash == draw::Dash::Dot ? 1 : p->dash == draw::Dash::Dash ? 2 : 0)});
 }
 
 // x0, y0, x1, y1, ... flat.
@@ -157,7 +157,8 @@ EMSCRIPTEN_BINDINGS(kelvane) {
       .field("eccIngress", &PageState::eccIngress)
       .field("eccEgress", &PageState::eccEgress)
       .field("beamCount", &PageState::beamCount)
-      .field("fans", &PageState::fans);
+      .field("fans", &PageState::fans)
+      .field("source", &PageState::source);
   value_object<ScriptStep>("ScriptStep")
       .field("kind", &ScriptStep::kind)
       .field("ms", &ScriptStep::ms);
@@ -170,6 +171,7 @@ EMSCRIPTEN_BINDINGS(kelvane) {
       .function("setLockWidth", &PageSession::setLockWidth)
       .function("setFillPercent", &PageSession::setFillPercent)
       .function("setCanvas", &PageSession::setCanvas)
+      .function("setSource", &PageSession::setSource)
       .function("applyPreset", &PageSession::applyPreset)
       .function("state", &PageSession::state)
       .function("aberration", &aberration)

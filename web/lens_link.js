@@ -1,6 +1,7 @@
 // The lens in the page's address:
 //   #lens=219,163,143,260,112,CVCV&n=1.5&mode=single&lock=off&fill=90
-// `lock` is the locked beam width or "off"; `fill` the fill in percent.
+// `lock` is the locked beam width or "off"; `fill` the fill in percent; for
+// light from a point or an object, &source=point,D or &source=object,D,H.
 
 const SHAPES = ["CVCV", "CVCC", "CCCV", "CCCC"];
 // What a link may hold: lens values and a locked width from 1 (the fields'
@@ -8,7 +9,7 @@ const SHAPES = ["CVCV", "CVCC", "CCCV", "CCCC"];
 export const LINK_MAX = 10000;
 const FILL_MIN = 1;
 const FILL_MAX = 99;
-const KEYS = ["lens", "n", "mode", "lock", "fill"];
+const KEYS = ["lens", "n", "mode", "lock", "fill", "source"];
 
 // Plain decimal numbers only: "300", "1.5", ".5", "2e3"; never "0x12C",
 // "0b1", "Infinity", " 7" or "".
@@ -29,8 +30,9 @@ export function formatLensHash(state) {
   const mode = state.mode ? "multi" : "single";
   const rindex = state.rindexText ?? short(state.rindex);
   const lock = state.locked ? String(Math.trunc(state.width + 0.5)) : "off";
+  const source = state.source && state.source !== "parallel" ? `&source=${state.source}` : "";
   return `#lens=${values},${SHAPES[state.lens[5]]}&n=${rindex}&mode=${mode}` +
-    `&lock=${lock}&fill=${state.fill}`;
+    `&lock=${lock}&fill=${state.fill}${source}`;
 }
 
 // A part of the address as a message shows it: short and printable.
@@ -84,6 +86,10 @@ function readPart(key, value, out) {
       out.fill = p;
       return null;
     }
+    case "source":
+      // The session reads the source and refuses one it cannot show.
+      out.source = value;
+      return null;
     default:
       return "is no part of a lens link";
   }

@@ -10,6 +10,7 @@ import { EXAMPLES } from "./examples.js";
 import { drawAberration } from "./aberration_plot.js";
 import { addDesignPanel } from "./design_panel.js";
 import { installViewControls } from "./view_controls.js";
+import { LightSourceControls } from "./light_source.js";
 
 const CSS_DPI = 96;  // CSS pixels per inch: 100 drawing units a CSS inch
 // The area, in CSS pixels at true scale, that the picture always shows: a
@@ -130,6 +131,7 @@ function plotAberration() {
 function refresh() {
   readState();
   showState();
+  lightSource.show(state.source);
   draw();
   plotAberration();
 }
@@ -242,6 +244,11 @@ $("presets").addEventListener("change", () => {
   remember(true);
 });
 
+const lightSource = new LightSourceControls(session, (finished) => {
+  refresh();
+  remember(finished);
+});
+
 // --- the lens in the address ---------------------------------------------
 
 // A link of many bad parts gets a notice of a few lines.
@@ -251,9 +258,6 @@ const LINK_PROBLEMS_SHOWN = 4;
 // puts the address in the page's own form. False when it gives nothing.
 function openLink(hash) {
   const { parts: link, problems } = readLensHash(hash);
-  const shown = problems.slice(0, LINK_PROBLEMS_SHOWN).join("; ") +
-    (problems.length > LINK_PROBLEMS_SHOWN ? `; and ${problems.length - LINK_PROBLEMS_SHOWN} more` : "");
-  $("status").textContent = problems.length ? `The link was not read whole: ${shown}.` : "";
   if (link) {
     if (link.rindex) session.setRindex(link.rindex);
     if (link.mode !== undefined) session.setBeamMode(link.mode);
@@ -261,7 +265,12 @@ function openLink(hash) {
     // The fill unlocks the width: it comes before the lock.
     if (link.fill !== undefined) session.setFillPercent(link.fill);
     if (link.lock !== undefined) session.setLockWidth(link.lock);
+    if (link.source !== undefined && !session.setSource(link.source))
+      problems.push(`"source=${link.source}" is not parallel, point,D or object,D,H`);
   }
+  const shown = problems.slice(0, LINK_PROBLEMS_SHOWN).join("; ") +
+    (problems.length > LINK_PROBLEMS_SHOWN ? `; and ${problems.length - LINK_PROBLEMS_SHOWN} more` : "");
+  $("status").textContent = problems.length ? `The link was not read whole: ${shown}.` : "";
   if (!link && !problems.length) return false;
   refresh();
   remember(false);

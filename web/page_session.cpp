@@ -8,6 +8,7 @@
 #include "draw/caption.h"
 #include "draw/lens_picture.h"
 #include "draw/zoom.h"
+#include "model/source_text.h"
 #include "optics/presets.h"
 #include "script/script_check.h"
 #include "web/page_script_notes.h"
@@ -71,6 +72,14 @@ void PageSession::setCanvas(int xmax, int ymax) {
   m_canvasY = m_host.ymax();
 }
 
+bool PageSession::setSource(const std::string& text) {
+  const std::optional<LightSource> source = parseSourceText(text);
+  if (!source) return false;
+  m_host.setSource(*source);
+  retrace();
+  return true;
+}
+
 // The list names every preset (the perfect-focus lens included) as it reads
 // at the start-up index; a pick takes the preset for the index in force.
 int PageSession::presetCount() { return static_cast<int>(lensPresets(kInitialIndexRatio).size()); }
@@ -102,6 +111,7 @@ PageState PageSession::state() const {
   st.mode = m_host.beamMode();
   st.locked = m_host.settings().locked();
   st.fill = static_cast<int>(m_host.settings().fill * 100 + 0.5);
+  st.source = sourceText(m_host.model().source());
   st.width = r.width;
   // A focus of exactly 0 (or not a number) is no focus: "--". The multi-beam
   // trace finds none: what the results still hold is the last single-beam

@@ -36,6 +36,7 @@ struct PageState {
   std::string eccIngress, eccEgress;  // of the exact semi-axes; "--" for none
   int beamCount = 0;
   std::array<int, FAN_COUNT> fans{};
+  std::string source;  // "parallel", "point,D" or "object,D,H"
 };
 
 // A script the page started: the lines it will pass over, one
@@ -62,6 +63,9 @@ class PageSession {
   void setLockWidth(int a);       // < 0 unlocks, > 0 locks at a, 0 locks the width in force
   void setFillPercent(int percent);
   void setCanvas(int xmax, int ymax);  // the view's size in CSS pixels; no retrace
+  // "parallel", "point,D" or "object,D,H"; retraces. False, changing
+  // nothing, for any other text or a distance or height out of range.
+  bool setSource(const std::string& text);
   // Presets: 0 .. presetCount()-1 in the page's list order. Retraces; a
   // perfect-focus lens that cannot be built for the index leaves all as it is.
   static int presetCount();

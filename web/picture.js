@@ -16,7 +16,7 @@ function applyPen(ctx, pen) {
   ctx.strokeStyle = rgb(pen);
   ctx.lineWidth = pen[3];
   // A dotted pen: dots one pen wide, gaps two wide.
-  ctx.setLineDash(pen[4] ? [pen[3], 2 * pen[3]] : []);
+  ctx.setLineDash(dashPattern(pen));
 }
 
 function tracePoints(ctx, pts) {
@@ -112,9 +112,15 @@ function escapeXml(s) {
   return s.replace(/[<>&"]/g, (c) => ({ "<": "&lt;", ">": "&gt;", "&": "&amp;", '"': "&quot;" })[c]);
 }
 
+// pen[4]: 1 dotted, 2 dashed (a virtual image), else solid.
+function dashPattern(pen) {
+  if (pen[4] === 2) return [4 * pen[3], 3 * pen[3]];
+  return pen[4] ? [pen[3], 2 * pen[3]] : [];
+}
+
 function svgPen(pen) {
   if (!pen) return 'stroke="none"';
-  const dash = pen[4] ? ` stroke-dasharray="${pen[3]} ${2 * pen[3]}"` : "";
+  const dash = pen[4] ? ` stroke-dasharray="${dashPattern(pen).join(" ")}"` : "";
   return `stroke="${rgb(pen)}" stroke-width="${pen[3]}"${dash}`;
 }
 

@@ -14,7 +14,10 @@ namespace {
 QPointF qpoint(Point p) { return QPointF(p.x, p.y); }
 
 QPen qpen(const Pen& pen) {
-  return QPen(toQColor(pen.color), pen.width, pen.dash == Dash::Dot ? Qt::DotLine : Qt::SolidLine);
+  const Qt::PenStyle style = pen.dash == Dash::Dot    ? Qt::DotLine
+                             : pen.dash == Dash::Dash ? Qt::DashLine
+                                                      : Qt::SolidLine;
+  return QPen(toQColor(pen.color), pen.width, style);
 }
 
 QPen qpen(const std::optional<Pen>& pen) { return pen ? qpen(*pen) : QPen(Qt::NoPen); }

@@ -122,5 +122,28 @@ TEST(LensModelTrace, TheSingleBeamTraceBesideTheFansIsTheSingleModesOwn) {
   EXPECT_EQ(single.singleBeamTrace().results.focus, focus);
 }
 
+// The source is lens state (an undo step puts it back) and a finite one
+// leaves the beams, their records and every number of today alone.
+TEST(LensModelTrace, ASourceIsStateAndLeavesTheBeamsAsTheyWere) {
+  LensModel plain;
+  plain.setLens(kBiconvex);
+  plain.setBeamMode(kSingleBeamMode);
+  plain.retrace();
+  LensModel lit;
+  lit.setLens(kBiconvex);
+  LensState state = lit.state();
+  state.source = LightSource{SourceKind::Object, 600, 80};
+  EXPECT_FALSE(state == lit.state());
+  lit.setState(state);
+  EXPECT_EQ(lit.state().source, state.source);
+  lit.setBeamMode(kSingleBeamMode);
+  lit.retrace();
+  EXPECT_TRUE(sameBits(&lit.results(), &plain.results(), sizeof(TraceResults)));
+  EXPECT_TRUE(sameBits(lit.buffer(), plain.buffer(), SINGLE_BEAM_POINTS * sizeof(TracePoint)));
+  EXPECT_TRUE(lit.sourceTrace().tip.image.found);
+  lit.reset();
+  EXPECT_EQ(lit.source(), LightSource{});
+}
+
 }  // namespace
 }  // namespace kelvane

@@ -80,7 +80,17 @@ TEST(ScriptCheck, SaysSkippedExactlyWhereTheStepperPassesTheLineOver) {
                            "trace laser",
                            "trace beam",
                            "rindex 0",
-                           "rindex 1.5"}) {
+                           "rindex 1.5",
+                           "source",
+                           "source laser",
+                           "source parallel",
+                           "source point",
+                           "source point 0.5",
+                           "source point 600",
+                           "source object 600",
+                           "source object 600 -5",
+                           "source object 600 20000",
+                           "source object 600 80"}) {
     const std::string text = std::string(line) + "\n";
     const Lines warnings = check(text);
     const bool skipped = !warnings.empty() && warnings[0].ends_with("the line is skipped");

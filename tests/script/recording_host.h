@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "model/source_text.h"
 #include "script/script_host.h"
 
 namespace kelvane::test {
@@ -192,6 +193,7 @@ class RecordingHost : public ScriptHost {
   }
   void setIndexRatio(double ratio) override { record("index " + num(ratio)); }
   void setCanvas(int x, int y) override { record("canvas " + num(x) + "," + num(y)); }
+  void setSource(const LightSource& s) override { record("source " + sourceText(s)); }
   void setBeamMode(int mode) override { record("mode " + num(mode)); }
   void refreshLensControl() override {
     std::lock_guard lock(m_mutex);

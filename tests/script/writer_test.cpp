@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include "script/headless_host.h"
 #include "script/lens_script_writer.h"
+#include "script/script_stepper.h"
 #include "script/script_reader.h"
 
 namespace kelvane {
@@ -98,6 +100,26 @@ TEST(LensScriptWriter, ASnapshotReadsBackAsTheSameLens) {
   }
   EXPECT_EQ(lensLines, 1) << "the header's comment lines are not run";
   std::fclose(f);
+}
+
+// Save writes the source only when it is not parallel, and the line it
+// writes puts the same source back when the file runs.
+TEST(LensScriptWriter, ASourceIsWrittenWhenNotParallelAndRunsBackTheSame) {
+  std::FILE* f = std::tmpfile();
+  ASSERT_TRUE(writeLensScript(f, false, sample()));
+  EXPECT_EQ(contents(f).find("source"), std::string::npos);
+  LensSnapshot s = sample();
+  s.source = LightSource{SourceKind::Object, 612.5, 80};
+  ASSERT_TRUE(writeLensScript(f, false, s));
+  EXPECT_NE(contents(f).find("\nsource object 612.5 80\n"), std::string::npos) << contents(f);
+  std::rewind(f);
+  HeadlessHost host;
+  DirectScriptActions actions(host);
+  ScriptStepper stepper{ScriptFile(f), actions};
+  while (stepper.next().kind != ScriptWait::End) {
+  }
+  EXPECT_EQ(host.model().source(), s.source);
+  EXPECT_TRUE(host.model().sourceTrace().axis.image.found) << "the source line retraces";
 }
 
 }  // namespace

@@ -222,4 +222,26 @@ await runChecks(async () => {
     check(errors.length === 0, `no console error (${errors.join("; ")})`);
     await page.close();
   }
+
+  // An object from the link: its controls, its picture and its link; a
+  // source the page cannot show is refused in words and leaves parallel light.
+  {
+    const { page, errors } = await openPage("#lens=300,200,300,200,80,CVCC&n=1.5&mode=single&source=object,600,80");
+    const state = await page.evaluate(() => window.kelvanePage.state());
+    check(state.source === "object,600,80", `the link's object is the session's (${state.source})`);
+    check(await page.$eval("input[name=source][value=object]", (e) => e.checked) &&
+          await page.$eval("#sourceHeight", (e) => e.value === "80"), "the Light source controls show it");
+    const diamonds = await page.evaluate(() => window.kelvanePage.picture().items.filter(
+      (i) => i[0] === "polyline" && i[1].length === 10).length);
+    check(diamonds >= 1, "the picture shows the paraxial image");
+    await page.click("input[name=source][value=point]");
+    check(/&source=point,600$/.test(await page.evaluate(() => location.hash)), "a new source is in the link");
+    check(errors.length === 0, `no console error (${errors.join("; ")})`);
+    await page.close();
+    const bad = await openPage("#lens=300,200,300,200,80,CVCC&source=laser");
+    check((await bad.page.evaluate(() => window.kelvanePage.state())).source === "parallel" &&
+          /not parallel, point,D or object,D,H/.test(await bad.page.$eval("#status", (e) => e.textContent)),
+          "a link's unknown source is refused in words");
+    await bad.page.close();
+  }
 });
