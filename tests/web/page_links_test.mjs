@@ -134,7 +134,8 @@ async function caption() {
 async function screenReader() {
   const { page } = await openPage();
   const names = await page.$$eval("input[type=range]", (els) => els.map((e) => e.getAttribute("aria-label")));
-  check(names.join("|") === "Ingress X semi-axis|Ingress Y semi-axis|Egress X semi-axis|Egress Y semi-axis|Lens depth",
+  check(names.join("|") === "Ingress X semi-axis|Ingress Y semi-axis|Egress X semi-axis|Egress Y semi-axis|Lens depth|" +
+          "Source distance before the ingress vertex|Object arrow height",
         `slider names: ${names.join(", ")}`);
   check((await page.$eval("#focus", (e) => e.getAttribute("aria-label"))) === "Focus 316.10", "the focus is labelled");
   const before = await page.$eval("#lens", (e) => e.getAttribute("aria-label"));

@@ -5,8 +5,9 @@ import { check, openPage, runChecks } from "./page_harness.mjs";
 
 const picture = (page) => page.evaluate(() => window.kelvanePage.picture());
 const texts = (list) => list.items.filter((i) => i[0] === "text").map((i) => i[3]);
-// Whole face ellipses: outlines without a fill, wider than a dot.
-const wholeEllipses = (list) => list.items.filter((i) => i[0] === "ellipse" && !i[6] && i[3] > 10);
+// Whole face ellipses: outlines without a fill, wider than a dot or the
+// paraxial focus ring.
+const wholeEllipses = (list) => list.items.filter((i) => i[0] === "ellipse" && !i[6] && i[3] > 20);
 
 async function classroomView() {
   const { page, errors } = await openPage();
