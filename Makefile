@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build run test endurance test-sanitize test-asan test-tsan fuzz bench clean web-test-deps
+.PHONY: all deps build run test endurance test-sanitize test-asan test-tsan fuzz bench clean web-test-deps package
 
 all: build
 
@@ -80,6 +80,11 @@ fuzz: deps
 	  -DKELVANE_BUILD_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The Debian package, $(BUILD)/kelvane_<version>_<arch>.deb (cmake/package.cmake);
+# tests/package/install_test.sh installs it, tries it and removes it again.
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do \

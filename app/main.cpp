@@ -12,6 +12,7 @@
 #include "app/handoff.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
+#include "app/usage.h"
 #include "app/wiring.h"
 #include "app/workdirs.h"
 #include "calc/calc_state.h"
@@ -41,6 +42,10 @@ bool haveDisplay(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   using namespace kelvane;
+  if (const InfoRequest request = infoRequest(argc, argv); request != InfoRequest::None) {
+    std::fputs(infoText(request).c_str(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+  }
   if (!haveDisplay(argc, argv)) {
     std::fprintf(stderr,
                  "kelvane needs a graphical desktop (neither DISPLAY nor WAYLAND_DISPLAY is set); "

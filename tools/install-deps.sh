@@ -9,6 +9,7 @@ packages=(
   xvfb xauth fonts-dejavu-core openbox xdotool x11-utils
   clang libclang-rt-14-dev
   emscripten chromium
+  help2man man-db desktop-file-utils appstream dpkg-dev file lintian
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -22,6 +22,7 @@
 #include <fstream>
 #include <functional>
 #include <thread>
+#include <utility>
 
 #include "app/handoff.h"
 #include "app/workdirs.h"
@@ -434,6 +435,24 @@ TEST(NoDisplay, SaysWhatToDoInsteadOfAborting) {
   EXPECT_EQ(err.count('\n'), 1) << err.constData();
   EXPECT_TRUE(err.contains("needs a graphical desktop")) << err.constData();
   EXPECT_TRUE(err.contains("xvfb-run -a build/app/kelvane")) << err.constData();
+}
+
+// The manual page is made from these at build time, where there is no display.
+TEST(NoDisplay, HelpAndVersionPrintAndExit) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+  const std::pair<const char*, const char*> cases[] = {
+      {"--help", "Usage: kelvane [OPTION]... [FILE]\n"}, {"-h", "Usage: kelvane"},
+      {"--version", "kelvane 313\n"}};
+  for (const auto& [option, start] : cases) {
+    QProcess kelvane;
+    kelvane.setProcessEnvironment(env);
+    kelvane.start(KELVANE_EXE, {QString::fromLatin1(option)});
+    ASSERT_TRUE(kelvane.waitForFinished(10000)) << option;
+    EXPECT_EQ(kelvane.exitCode(), 0) << option;
+    EXPECT_TRUE(kelvane.readAllStandardOutput().startsWith(start)) << option;
+    EXPECT_EQ(kelvane.readAllStandardError(), QByteArray()) << option;
+  }
 }
 
 }  // namespace
