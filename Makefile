@@ -81,9 +81,11 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-# The Debian package, $(BUILD)/kelvane_<version>_<arch>.deb (cmake/package.cmake);
-# tests/package/install_test.sh installs it, tries it and removes it again.
+# The Debian package, $(BUILD)/kelvane_<version>_<arch>.deb (cmake/package.cmake),
+# the only one there: tests/package/install_test.sh installs it, tries it and
+# removes it again.
 package: build
+	rm -f $(BUILD)/kelvane_*.deb
 	cmake --build $(BUILD) --target package
 
 bench: build

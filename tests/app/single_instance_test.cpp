@@ -442,7 +442,8 @@ TEST(NoDisplay, HelpAndVersionPrintAndExit) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
   const std::pair<const char*, const char*> cases[] = {
-      {"--help", "Usage: kelvane [OPTION]... [FILE]\n"}, {"-h", "Usage: kelvane"},
+      {"--help", "Usage: kelvane [OPTION]... [FILE]\n"},
+      {"-h", "Usage: kelvane"},
       {"--version", "kelvane 313\n"}};
   for (const auto& [option, start] : cases) {
     QProcess kelvane;
