@@ -17,8 +17,8 @@ struct ColourState {
   double wavelength = kLineD;  // nm, the one wavelength (when !white)
   bool white = false;          // white light: kWhiteWavelengths
   bool operator==(const ColourState&) const = default;
-  bool isDefault() const;      // == ColourState{}
-  bool dispersive() const;     // a catalogue glass or water
+  bool isDefault() const;                   // == ColourState{}
+  bool dispersive() const;                  // a catalogue glass or water
   std::vector<double> wavelengths() const;  // {wavelength} or the white ones
   double mainWavelength() const;            // wavelength, or kLineD for white
 };

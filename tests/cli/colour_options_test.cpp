@@ -62,7 +62,10 @@ TEST_F(Cli, ColoursThatCannotBeTracedExitWithAReason) {
       {focusWith({"--wavelength", "900"}), "a wavelength from 380 to 780 nm, not \"900\""},
       {focusWith({"--glass", "PMMA", "--white"}), "from 436.8 to 1052 nm, not at 420 nm"},
       {focusWith({"--medium", "oil"}), "--medium must be air or water"},
-      {focusWith({"--glass", "N-F2", "--rindex", "1.6"}), "excludes"},
+      {focusWith({"--glass", "N-F2", "--rindex", "1.6"}),
+       "--glass and --rindex exclude each other"},
+      {focusWith({"--white", "--wavelength", "500"}),
+       "--white and --wavelength exclude each other"},
       {{"table", "--white", "--estimate"}, "a table traces one index"},
       {{"script", "--glass", "nothing", "x.ops"}, "unknown glass"},
   };
@@ -82,9 +85,9 @@ TEST_F(Cli, GlassesListsTheCatalogue) {
 }
 
 TEST_F(Cli, ATableOfAGlassIsTheTableOfItsIndex) {
-  const std::vector<std::string> grid = {"table", "-q", "--ivx", "300:302", "--ivy", "200:201",
-                                         "--evx", "300:301", "--evy", "300:301", "--depth",
-                                         "80:81", "--dev-limit", "1000"};
+  const std::vector<std::string> grid = {"table",   "-q",    "--ivx",       "300:302", "--ivy",
+                                         "200:201", "--evx", "300:301",     "--evy",   "300:301",
+                                         "--depth", "80:81", "--dev-limit", "1000"};
   std::vector<std::string> glass = grid;
   glass.insert(glass.end(), {"--glass", "N-BK7"});
   ASSERT_EQ(run(glass), 0) << err();

@@ -76,6 +76,11 @@ TEST(LensModelColour, TheColourIsPartOfTheStateAndResetClearsIt) {
   m.setState(s);
   EXPECT_EQ(m.colour().glass, "N-F2");
   EXPECT_EQ(m.state(), s);
+  // An index edit keeps the glass; a results row's index is a Custom lens in air.
+  m.setIndexRatio(0.6);
+  EXPECT_EQ(m.colour().glass, "N-F2");
+  EXPECT_EQ(m.state().withRowIndex(0.5).colour, ColourState{});
+  EXPECT_EQ(m.state().withRowIndex(0.5).indexRatio, 0.5);
 }
 
 }  // namespace
