@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <limits>
+#include <locale>
 #include <sstream>
 #include <stdexcept>
 
@@ -37,9 +37,13 @@ double parseNumber(const std::string& word, int line) {
   if (word == "inf") return std::numeric_limits<double>::infinity();
   const bool squared = word.ends_with("^2");
   const std::string digits = squared ? word.substr(0, word.size() - 2) : word;
+  // In the C locale whatever the program's is (the page's library has no
+  // from_chars for doubles).
+  std::istringstream in(digits);
+  in.imbue(std::locale::classic());
   double v = 0;
-  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
-  if (ec != std::errc{} || end != digits.data() + digits.size() || !std::isfinite(v))
+  in >> v;
+  if (in.fail() || in.peek() != std::char_traits<char>::eof() || !std::isfinite(v))
     malformed(line, "\"" + word + "\" is not a number");
   return squared ? v * v : v;
 }
@@ -65,7 +69,7 @@ void checkComplete(const Glass& g, int line) {
 }
 
 bool sameLetters(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
     return std::tolower(static_cast<unsigned char>(x)) ==
            std::tolower(static_cast<unsigned char>(y));
   });
