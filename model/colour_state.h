@@ -30,7 +30,7 @@ std::string colourProblem(const ColourState& colour);
 
 // The tracer's index ratio n_medium(nm) / n_glass(nm). Custom glass:
 // customRatio in air (exactly, bit for bit), n_water(nm) * customRatio in
-// water. The state must have passed colourProblem.
+// water. An unknown glass, which colourProblem refuses, traces as Custom.
 double colourIndexRatio(const ColourState& colour, double customRatio, double nm);
 
 // A wavelength as the program prints it: "%g" ("486.133" for F would lose

@@ -32,6 +32,7 @@ TEST(ColourIndexRatio, CustomInAirIsTheRatioItself) {
   EXPECT_DOUBLE_EQ(colourIndexRatio({.water = true}, ratio, kLineF), water * ratio);
   EXPECT_DOUBLE_EQ(colourIndexRatio({.glass = "N-BK7"}, ratio, kLineF),
                    1.0 / findGlass("N-BK7")->index(kLineF));
+  EXPECT_EQ(colourIndexRatio({.glass = "XYZ"}, ratio, kLineF), ratio);
 }
 
 TEST(LensModelColour, TheDefaultStateTracesTheStoredRatioBitForBit) {
