@@ -9,12 +9,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QLocale>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
