@@ -9,7 +9,8 @@ FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build run test endurance test-sanitize test-asan test-tsan fuzz bench clean web-test-deps package
+# `make doc` draws the guide's pictures and copies its pages afresh.
+.PHONY: all deps build run test doc endurance test-sanitize test-asan test-tsan fuzz bench clean web-test-deps package
 
 all: build
 
@@ -21,6 +22,11 @@ $(BUILD)/build.ninja: | deps
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
+
+doc: deps $(BUILD)/build.ninja
+	rm -rf $(BUILD)/app/guide
+	cmake -S . -B $(BUILD)
+	cmake --build $(BUILD) --target kelvane_guide
 
 run: build
 	$(BUILD)/app/kelvane $(ARGS)

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
@@ -13,6 +14,7 @@
 
 #include "app/about_dialog.h"
 #include "app/command_ids.h"
+#include "app/guide_path.h"
 #include "app/handoff.h"
 #include "app/help_browser.h"
 #include "app/menu_table.h"
@@ -285,15 +287,18 @@ void MainWindow::toggleTraceFileItem() {
 }
 
 void MainWindow::openHtmlHelp() {
-  // A missing page is reported by openDocument; a page no desktop viewer
-  // takes, at once or soon after it started, is shown in a window of the
-  // program.
-  const std::string path = docDir().filePath(kHelpDocument);
+  // The guide's index, in German for a German user interface; without an
+  // installed guide, the reference page in Doc. A missing page is reported
+  // by openDocumentAt; a page no desktop viewer takes, at once or soon after
+  // it started, is shown in a window of the program.
+  const bool german = QLocale().language() == QLocale::German;
+  std::string path = findGuideIndex(programPath(), german);
+  if (path.empty()) path = docDir().filePath(kHelpDocument);
   QPointer<MainWindow> self(this);
   auto showHere = [self, path] {
     if (self) self->showHelpInWindow(path);
   };
-  if (openDocument(DOCUMENT_IN_DOC, kHelpDocument, this, showHere) || !fileExists(path)) return;
+  if (openDocumentAt(path, this, showHere) || !fileExists(path)) return;
   showHelpInWindow(path);
 }
 

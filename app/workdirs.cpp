@@ -15,6 +15,7 @@ namespace {
 
 WorkDir gDocDir;
 WorkDir gStoreDir;
+std::string gProgramPath;
 
 std::mutex gOpenerMutex;
 DocumentOpener gOpener;
@@ -143,6 +144,7 @@ WorkDir findWorkDir(std::string_view sub, const WorkDirEnvironment& env) {
 }
 
 std::string initWorkDirs(int flags, const WorkDirEnvironment& env) {
+  gProgramPath = env.programPath;
   if (flags & WORKDIR_DOC) gDocDir = findWorkDir(kDocSubdir, env);
   if (flags & WORKDIR_STORE) gStoreDir = findWorkDir(kStoreSubdir, env);
   return (flags & WORKDIR_STORE) ? gStoreDir.path : gDocDir.path;
@@ -150,6 +152,7 @@ std::string initWorkDirs(int flags, const WorkDirEnvironment& env) {
 
 const WorkDir& docDir() { return gDocDir; }
 const WorkDir& storeDir() { return gStoreDir; }
+const std::string& programPath() { return gProgramPath; }
 
 std::string storeFilePath(std::string_view name) { return gStoreDir.filePath(name); }
 
@@ -161,7 +164,10 @@ void setDocumentOpener(DocumentOpener opener) {
 bool openDocument(int selector, std::string_view name, void* owner,
                   std::function<void()> failedLater) {
   const WorkDir& dir = selector == DOCUMENT_IN_DOC ? gDocDir : gStoreDir;
-  const std::string path = dir.filePath(name);
+  return openDocumentAt(dir.filePath(name), owner, std::move(failedLater));
+}
+
+bool openDocumentAt(const std::string& path, void* owner, std::function<void()> failedLater) {
   if (!fileExists(path)) {
     msgBoxPrintf(owner, MB_ICON_ERROR, "%s is missing", path.c_str());
     return false;

@@ -49,6 +49,9 @@ WorkDir findWorkDir(std::string_view sub, const WorkDirEnvironment& env);
 std::string initWorkDirs(int flags, const WorkDirEnvironment& env = processEnvironment());
 const WorkDir& docDir();
 const WorkDir& storeDir();
+// The program's own path as initWorkDirs was given it (the guide is found
+// from it).
+const std::string& programPath();
 
 // The full path of `name` in Store; empty name: the Store directory itself.
 std::string storeFilePath(std::string_view name);
@@ -83,5 +86,8 @@ inline constexpr int DOCUMENT_IN_DOC = 1;  // openDocument selector; others mean
 // A missing file is reported as "%s is missing" with its full path.
 bool openDocument(int selector, std::string_view name, void* owner = nullptr,
                   std::function<void()> failedLater = {});
+// The same for a file named by its full path.
+bool openDocumentAt(const std::string& path, void* owner = nullptr,
+                    std::function<void()> failedLater = {});
 
 }  // namespace kelvane

@@ -31,7 +31,7 @@ WEB_CXXFLAGS := -std=c++20 -O2 -I. -I$(BUILD)/generated -I$(NLOPT_WASM)/include 
 WEB_LDFLAGS := -O2 --bind -sMODULARIZE=1 -sEXPORT_NAME=createKelvane -sALLOW_MEMORY_GROWTH=1 \
   -sENVIRONMENT=web -sFILESYSTEM=1
 
-.PHONY: web web-deps
+.PHONY: web web-deps web-guide
 web-deps:
 	@tools/install-deps.sh
 
@@ -39,7 +39,7 @@ $(BUILD)/web_sources.mk: CMakeLists.txt $(wildcard */CMakeLists.txt) | deps
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 web: web-deps $(WEB_DIST)/kelvane.js $(patsubst web/%,$(WEB_DIST)/%,$(WEB_PAGE)) \
-     $(WEB_DIST)/examples.js
+     $(WEB_DIST)/examples.js web-guide
 	@du -cb $(WEB_DIST)/* | tail -1 | awk '{ printf "web/dist: %.2f MB\n", $$1 / 1048576 }'
 
 $(NLOPT_WASM)/lib/libnlopt.a: tools/nlopt-wasm.sh | web-deps
@@ -56,6 +56,14 @@ $(WEB_DIST)/kelvane.js: $(WEB_OBJECTS) $(NLOPT_WASM)/lib/libnlopt.a
 $(WEB_DIST)/examples.js: web/embed_examples.mjs $(WEB_EXAMPLES) | web-deps
 	@mkdir -p $(WEB_DIST)
 	node web/embed_examples.mjs $(WEB_EXAMPLES) > $@
+
+# The guide as the build made it (pictures drawn by kelvane-cli), linked from
+# the page's header; copied afresh so removed pages do not linger.
+web-guide: $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target kelvane_guide
+	@rm -rf $(WEB_DIST)/guide
+	@mkdir -p $(WEB_DIST)
+	cp -r $(BUILD)/app/guide $(WEB_DIST)/guide
 
 $(WEB_DIST)/%: web/%
 	@mkdir -p $(WEB_DIST)

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -595,6 +596,36 @@ TEST_F(MainWindowTest, HtmlHelpShowsTheGuideInAWindowWhenNoViewerTakesIt) {
   EXPECT_EQ(w.helpBrowser(), nullptr);
   setDesktopViewerCommand({"xdg-open"});
   setDocumentOpener(nullptr);
+  fs::remove_all(root);
+}
+
+TEST_F(MainWindowTest, HtmlHelpOpensTheGuideInTheLanguageOfTheUserInterface) {
+  const fs::path root = fs::temp_directory_path() / ("kelvane-mwg-" + std::to_string(::getpid()));
+  fs::remove_all(root);
+  fs::create_directories(root / "bin" / "Doc");
+  fs::create_directories(root / "bin" / "guide" / "de");
+  for (const char* page : {"Doc/kelvane.html", "guide/index.html", "guide/de/index.html"})
+    std::ofstream(root / "bin" / page) << "<html><body>page</body></html>";
+  WorkDirEnvironment env;
+  env.programPath = (root / "bin" / "kelvane").string();
+  env.getenv = [](const char*) -> const char* { return nullptr; };
+  initWorkDirs(WORKDIR_DOC, env);
+  std::vector<std::string> opened;
+  setDocumentOpener([&](const std::string& path, std::function<void()>) {
+    opened.push_back(path);
+    return true;
+  });
+  const QLocale before;
+  MainWindow w;
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  w.action(CMD_HTML_HELP)->trigger();
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  w.action(CMD_HTML_HELP)->trigger();
+  QLocale::setDefault(before);
+  setDocumentOpener(nullptr);
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[0], (root / "bin" / "guide" / "index.html").string());
+  EXPECT_EQ(opened[1], (root / "bin" / "guide" / "de" / "index.html").string());
   fs::remove_all(root);
 }
 

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <map>
 
+#include "app/guide_path.h"
 #include "trace/dbgprint.h"
 
 namespace fs = std::filesystem;
@@ -180,4 +181,32 @@ TEST_F(WorkDirTest, OpenDocumentReportsAMissingFileAndOpensAPresentOne) {
   setDocumentOpener(nullptr);
 }
 
+// The guide beside the program (the build tree) comes before an installed
+// one; installed, it is under share/ of the prefix, for a program in bin/ or
+// in lib/kelvane/; German falls back to English page by page.
+TEST_F(WorkDirTest, TheGuideIsFoundBesideTheProgramThenUnderShare) {
+  const auto page = [](const fs::path& p) {
+    fs::create_directories(p.parent_path());
+    std::ofstream(p) << "<html></html>";
+  };
+  fs::create_directories(root / "usr" / "lib" / "kelvane");
+  fs::create_directories(root / "usr" / "bin");
+  const std::string program = (root / "usr" / "lib" / "kelvane" / "kelvane").string();
+  EXPECT_EQ(findGuideIndex(program, false), "");
+  EXPECT_EQ(findGuideIndex("", false), "");
+
+  const fs::path shared = root / "usr" / "share" / "kelvane" / "guide";
+  page(shared / "index.html");
+  EXPECT_EQ(fs::canonical(findGuideIndex(program, true)), shared / "index.html");
+  page(shared / "de" / "index.html");
+  EXPECT_EQ(fs::canonical(findGuideIndex(program, true)), shared / "de" / "index.html");
+  EXPECT_EQ(fs::canonical(findGuideIndex(program, false)), shared / "index.html");
+  EXPECT_EQ(fs::canonical(findGuideIndex((root / "usr" / "bin" / "kelvane").string(), false)),
+            shared / "index.html");
+
+  page(root / "usr" / "lib" / "kelvane" / "guide" / "index.html");
+  EXPECT_EQ(findGuideIndex(program, true), (root / "usr/lib/kelvane/guide/index.html").string());
+}
+
 }  // namespace
+
