@@ -42,7 +42,7 @@ std::vector<std::pair<double, double>> fociByWavelength(const LensModel& model) 
   std::vector<std::pair<double, double>> foci;
   if (!model.colour().white) return foci;
   for (const ColourTrace& t : model.colourTraces()) {
-    const double f = model.singleBeamFocusAt(t.nm);
+    const double f = t.singleBeam.focus;
     foci.emplace_back(t.nm, std::isfinite(f) && f > 0 ? f : NAN);
   }
   return foci;

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include "model/lens_model.h"
 #include "optics/lens.h"
 
 class QMainWindow;
