@@ -27,7 +27,7 @@ WEB_PAGE    := web/index.html web/page.css web/page.js web/picture.js web/lens_l
 WEB_EXAMPLES := $(wildcard examples/*.ops)
 
 # Same floating-point rules as the native build: every operation as written.
-WEB_CXXFLAGS := -std=c++20 -O2 -I. -I$(NLOPT_WASM)/include -Wall -Wextra -ffp-contract=off \
+WEB_CXXFLAGS := -std=c++20 -O2 -I. -I$(BUILD)/generated -I$(NLOPT_WASM)/include -Wall -Wextra -ffp-contract=off \
   -fno-fast-math -fno-math-errno
 WEB_LDFLAGS := -O2 --bind -sMODULARIZE=1 -sEXPORT_NAME=createKelvane -sALLOW_MEMORY_GROWTH=1 \
   -sENVIRONMENT=web -sFILESYSTEM=1
