@@ -43,7 +43,7 @@ struct LensDrawing {
   const SourceTrace* source = nullptr;  // the paraxial lens, and a point or object
   // Empty: the beams in the drawing's own colours. Otherwise the beams
   // through the lens in the colour of each wavelength (one, or white light's).
-  std::vector<ColourRays> colours;
+  std::vector<ColourRays> colours{};
 };
 
 // The numbers a caption states about the picture's lens.

@@ -7,12 +7,12 @@
 #include <cmath>
 
 #include "draw/spectrum.h"
+#include "lensui/dialog_fields.h"
 #include "lensui/lens_control.h"
 #include "lensui/lens_session.h"
 #include "lensui/lens_status_line.h"
 #include "lensui/lens_undo.h"
 #include "optics/glass_catalogue.h"
-#include "winui/dialog_units.h"
 
 namespace kelvane {
 

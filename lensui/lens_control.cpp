@@ -170,7 +170,9 @@ void LensControl::recomputeLens() {
   m_status->setFanCounts(fans);
   m_sourceGroup->showSource(s.model.source());
   m_colourGroup->showColour(s.model.colour());
-  showIndexField(controlAs<QLineEdit>(IDC_RINDEX), s.model);
+  // The field keeps what was typed into it; it changes with the glass.
+  auto* rindex = controlAs<QLineEdit>(IDC_RINDEX);
+  if (!s.model.colour().glass.empty() || !rindex->isEnabled()) showIndexField(rindex, s.model);
 }
 
 void LensControl::showRanges() {

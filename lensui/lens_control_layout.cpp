@@ -2,6 +2,7 @@
 // template order (which is also the Tab order), and wired to the handlers.
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
