@@ -22,6 +22,12 @@ std::string formatWavelength(double nm) {
   return buf;
 }
 
+std::string colourText(const ColourState& colour) {
+  return "glass " + (colour.glass.empty() ? std::string("custom") : colour.glass) + ", medium " +
+         (colour.water ? "water" : "air") + ", light " +
+         (colour.white ? std::string("white") : formatWavelength(colour.wavelength) + " nm");
+}
+
 namespace {
 
 // A glass refuses a wavelength outside the range it was measured over.

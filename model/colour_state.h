@@ -37,4 +37,8 @@ double colourIndexRatio(const ColourState& colour, double customRatio, double nm
 // digits, so up to 7 significant ones: "486.1327").
 std::string formatWavelength(double nm);
 
+// The state in words, as script notes and captions give it:
+// "glass N-BK7, medium air, light 486.1327 nm" ("custom", "white").
+std::string colourText(const ColourState& colour);
+
 }  // namespace kelvane
