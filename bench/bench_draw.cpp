@@ -16,14 +16,14 @@
 
 #include "draw/caption.h"
 #include "draw/lens_picture.h"
-#include "model/lens_model.h"
 #include "draw/qt/frame_recorder.h"
 #include "draw/qt/painter_replay.h"
 #include "draw/qt/picture_export.h"
+#include "model/lens_model.h"
 #include "optics/focus.h"
-#include "tests/draw/traced_picture.h"
 #include "script/headless_host.h"
 #include "script/script_runner.h"
+#include "tests/draw/traced_picture.h"
 
 namespace kelvane::draw {
 namespace {

@@ -52,7 +52,8 @@ std::string fociWords(const LensModel& model) {
   std::string words;
   for (const auto& [nm, focus] : fociByWavelength(model)) {
     if (!words.empty()) words += kDot;
-    words += wavelengthLabel(nm) + (std::isnan(focus) ? std::string(" --") : format(" %.2f", focus));
+    words +=
+        wavelengthLabel(nm) + (std::isnan(focus) ? std::string(" --") : format(" %.2f", focus));
   }
   return words;
 }

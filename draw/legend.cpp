@@ -59,15 +59,18 @@ std::vector<LegendRow> colourLegendRows(const LensDrawing& d) {
   const bool white = d.colours.size() > 1;
   for (const ColourRays& c : d.colours) {
     const std::string nm = wavelengthLabel(c.nm);
-    rows.push_back({S::Line, Pen{spectrumInk(c.nm), 2},
-                    white ? nm : (d.beamMode == 1 ? "fans at " : "beams through the lens at ") + nm});
+    rows.push_back(
+        {S::Line, Pen{spectrumInk(c.nm), 2},
+         white ? nm : (d.beamMode == 1 ? "fans at " : "beams through the lens at ") + nm});
   }
   if (d.beamMode == 1) {
     rows.push_back({S::None, Pen{}, "fans at 40, 30, 20, 10 and 0\u00B0"});
   } else {
     if (!white)
-      rows.push_back({S::Line, Pen{kBeamColors[1], kBeamPenWidth}, "rays bent by the ingress face alone"});
-    rows.push_back({S::Dot, Pen{kBeamColors[0], kBeamPenWidth}, "far focus of the ingress ellipse"});
+      rows.push_back(
+          {S::Line, Pen{kBeamColors[1], kBeamPenWidth}, "rays bent by the ingress face alone"});
+    rows.push_back(
+        {S::Dot, Pen{kBeamColors[0], kBeamPenWidth}, "far focus of the ingress ellipse"});
     rows.push_back({S::Line, Pen{kDepthColor, kDepthPenWidth}, "centre depth"});
   }
   addParaxialFocusRow(d, rows);

@@ -85,7 +85,8 @@ void addAllFans(DisplayList& list, const LensDrawing& d, const Extent& e) {
   if (d.colours.empty()) addFanBeams(list, *d.results, d.buffer, d.bufferPoints, e.left);
   for (const ColourRays& c : d.colours) {
     const Pen ink = spectrumPen(c.nm);
-    if (c.results && c.buffer) addFanBeams(list, *c.results, c.buffer, c.bufferPoints, e.left, &ink);
+    if (c.results && c.buffer)
+      addFanBeams(list, *c.results, c.buffer, c.bufferPoints, e.left, &ink);
   }
 }
 
@@ -123,13 +124,12 @@ void addRecordPath(DisplayList& list, Point start, const TracePoint* rec, const 
 }
 
 LensDrawing pictureOf(const LensModel& model) {
-  LensDrawing d{model.lens(),          model.beamMode(),     &model.results(),
-                model.buffer(),        model.bufferPoints(), &model.sourceTrace()};
+  LensDrawing d{model.lens(),   model.beamMode(),     &model.results(),
+                model.buffer(), model.bufferPoints(), &model.sourceTrace()};
   const ColourState& colour = model.colour();
   if (colour.white) {
     for (const ColourTrace& t : model.colourTraces())
-      d.colours.push_back(
-          {t.nm, &t.results, t.buffer.data(), static_cast<int>(t.buffer.size())});
+      d.colours.push_back({t.nm, &t.results, t.buffer.data(), static_cast<int>(t.buffer.size())});
   } else if (!colour.isDefault()) {
     d.colours.push_back({colour.wavelength, d.results, d.buffer, d.bufferPoints});
   }

@@ -3,8 +3,8 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -181,8 +181,8 @@ bool AberrationWnd::showColourCurves() {
       continue;
     }
     const ColourTrace& t = traces[i];
-    const AberrationCurve c = aberrationCurve(
-        t.buffer.data(), static_cast<int>(t.buffer.size()), model.lens(), t.results);
+    const AberrationCurve c = aberrationCurve(t.buffer.data(), static_cast<int>(t.buffer.size()),
+                                              model.lens(), t.results);
     const draw::Rgb ink = draw::spectrumInk(t.nm);
     const QString name = QString::fromStdString(draw::wavelengthLabel(t.nm));
     if (curve->name() != name) curve->setName(name);
@@ -199,9 +199,11 @@ void AberrationWnd::refresh() {
   const bool colours = showColourCurves();
   for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{m_exitPoints, m_innerPoints})
     s->setVisible(!colours);
-  m_exitLine->replace(seriesPoints(colours ? std::vector<AberrationPoint>{} : m_curve.exitCrossings));
+  m_exitLine->replace(
+      seriesPoints(colours ? std::vector<AberrationPoint>{} : m_curve.exitCrossings));
   m_exitPoints->replace(m_exitLine->points());
-  m_innerLine->replace(seriesPoints(colours ? std::vector<AberrationPoint>{} : m_curve.innerCrossings));
+  m_innerLine->replace(
+      seriesPoints(colours ? std::vector<AberrationPoint>{} : m_curve.innerCrossings));
   m_innerPoints->replace(m_innerLine->points());
   const bool hasFocus = m_curve.focus != 0;
   const double top = m_curve.width > 0 ? m_curve.width * 1.08 : 1.0;

@@ -8,10 +8,9 @@
 // Everything here runs on the user-interface thread.
 #pragma once
 
-#include <vector>
-
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "optics/aberration.h"
 

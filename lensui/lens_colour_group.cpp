@@ -48,10 +48,12 @@ LensColourGroup::LensColourGroup(QWidget* dialog, const DialogUnits& du)
   makeLabel(this, du.rect(6, 13, 22, 9), QStringLiteral("Glass"));
   m_glass = makeChoice(this, du.rect(28, 11, 66, 12), glassItems());
   m_glass->setAccessibleName(QStringLiteral("Glass"));
-  m_glass->setToolTip(QStringLiteral("Custom: the Refractive Index field, the same for every "
-                                     "colour; a catalogue glass bends blue more than red"));
+  m_glass->setToolTip(
+      QStringLiteral("Custom: the Refractive Index field, the same for every "
+                     "colour; a catalogue glass bends blue more than red"));
   makeLabel(this, du.rect(100, 13, 26, 9), QStringLiteral("Medium"));
-  m_medium = makeChoice(this, du.rect(128, 11, 42, 12), {QStringLiteral("air"), QStringLiteral("water")});
+  m_medium =
+      makeChoice(this, du.rect(128, 11, 42, 12), {QStringLiteral("air"), QStringLiteral("water")});
   m_medium->setAccessibleName(QStringLiteral("Medium"));
   makeLabel(this, du.rect(176, 13, 20, 9), QStringLiteral("Light"));
   m_light = makeChoice(this, du.rect(198, 11, 80, 12),
@@ -95,7 +97,8 @@ LensColourGroup::LensColourGroup(QWidget* dialog, const DialogUnits& du)
 void LensColourGroup::showColour(const ColourState& colour) {
   m_shown = colour;
   const QSignalBlocker b1(m_glass), b2(m_medium), b3(m_light), b4(m_wavelength);
-  const int glass = colour.glass.empty() ? 0 : m_glass->findText(QString::fromStdString(colour.glass));
+  const int glass =
+      colour.glass.empty() ? 0 : m_glass->findText(QString::fromStdString(colour.glass));
   m_glass->setCurrentIndex(std::max(0, glass));
   m_medium->setCurrentIndex(colour.water ? 1 : 0);
   m_light->setCurrentIndex(colour.white ? kWhiteItem : 0);
@@ -104,7 +107,8 @@ void LensColourGroup::showColour(const ColourState& colour) {
   const double nm = colour.white ? kLineD : colour.wavelength;
   const draw::Rgb rgb = draw::spectrumColour(nm);
   QPalette palette = m_swatch->palette();
-  palette.setColor(QPalette::Window, colour.white ? QColor(Qt::white) : QColor(rgb.r, rgb.g, rgb.b));
+  palette.setColor(QPalette::Window,
+                   colour.white ? QColor(Qt::white) : QColor(rgb.r, rgb.g, rgb.b));
   m_swatch->setPalette(palette);
   m_wavelengthText->setText(colour.white ? QStringLiteral("white light")
                                          : QString::fromStdString(draw::wavelengthLabel(nm)));

@@ -37,7 +37,8 @@ QString lensReadoutText(const LensModel& model) {
   text += QStringLiteral(" ") + kDot + QStringLiteral(" ") +
           QString::fromStdString(draw::indexWords(model));
   const std::string foci = draw::fociWords(model);
-  if (!foci.empty()) text += QStringLiteral(" ") + kDot + QStringLiteral(" foci ") + QString::fromStdString(foci);
+  if (!foci.empty())
+    text += QStringLiteral(" ") + kDot + QStringLiteral(" foci ") + QString::fromStdString(foci);
   return text;
 }
 

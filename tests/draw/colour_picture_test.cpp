@@ -62,7 +62,8 @@ TEST(ColourPicture, WhiteLightDrawsEachWavelengthsBeamsInItsColourAndNamesIt) {
   for (int mode : {0, 1}) {
     SCOPED_TRACE(mode);
     Traced t(kInitialLens, mode);
-    const int beams = static_cast<int>(polylinePens(lensPicture(t.drawing, 860, 720, 96, 96)).size());
+    const int beams =
+        static_cast<int>(polylinePens(lensPicture(t.drawing, 860, 720, 96, 96)).size());
     ASSERT_GT(beams, 0);
     LensDrawing white = t.drawing;
     for (double nm : {kLineF, kLineD, kLineC})
@@ -72,8 +73,7 @@ TEST(ColourPicture, WhiteLightDrawsEachWavelengthsBeamsInItsColourAndNamesIt) {
     const DisplayList list = lensPicture(white, 860, 720, 96, 96, withKey);
     const std::vector<Pen> pens = polylinePens(list);
     ASSERT_EQ(pens.size(), 3u * beams);
-    for (int k = 0; k < 3; ++k)
-      EXPECT_EQ(pens[k * beams].color, spectrumInk(white.colours[k].nm));
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(pens[k * beams].color, spectrumInk(white.colours[k].nm));
     // No fan colours and no green rays of the ingress face alone.
     EXPECT_FALSE(hasLineIn(list, kBeamColors[1]));
     const std::vector<std::string> rows = texts(list);

@@ -60,7 +60,8 @@ TEST_F(ColourGroupTest, GlassAndWhiteLightAreStepsOfUndoAndShowTheirIndex) {
   EXPECT_FALSE(group->wavelengthSlider()->isEnabled());
   EXPECT_EQ(lensUndo().stack().count(), steps + 2);
   const QString line = lensReadoutText(lensSession().model);
-  EXPECT_TRUE(line.contains(QString::fromUtf8("n_d 1.51680 \u00B7 V_d 64.17"))) << line.toStdString();
+  EXPECT_TRUE(line.contains(QString::fromUtf8("n_d 1.51680 \u00B7 V_d 64.17")))
+      << line.toStdString();
   EXPECT_TRUE(line.contains("lca ")) << line.toStdString();
   EXPECT_TRUE(line.contains("486.1 nm (F) ")) << line.toStdString();
   lensUndo().stack().undo();
