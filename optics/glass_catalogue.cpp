@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <limits>
+#include <locale>
 #include <sstream>
 #include <stdexcept>
 
@@ -37,9 +37,12 @@ double parseNumber(const std::string& word, int line) {
   if (word == "inf") return std::numeric_limits<double>::infinity();
   const bool squared = word.ends_with("^2");
   const std::string digits = squared ? word.substr(0, word.size() - 2) : word;
+  // The classic locale whatever the program's, and no std::from_chars for
+  // doubles: the page's C++ library (Emscripten's libc++) has none.
+  std::istringstream number(digits);
+  number.imbue(std::locale::classic());
   double v = 0;
-  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
-  if (ec != std::errc{} || end != digits.data() + digits.size() || !std::isfinite(v))
+  if (!(number >> v) || number.peek() != std::char_traits<char>::eof() || !std::isfinite(v))
     malformed(line, "\"" + word + "\" is not a number");
   return squared ? v * v : v;
 }
@@ -65,10 +68,10 @@ void checkComplete(const Glass& g, int line) {
 }
 
 bool sameLetters(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
 }
 
 }  // namespace
