@@ -30,31 +30,37 @@ void addColourOptions(CLI::App& cmd, ColourArgs& args, CLI::Option* rindex) {
   CLI::Option* glass =
       cmd.add_option("--glass", args.glass, "the lens's glass (kelvane-cli glasses lists them)")
           ->option_text("NAME");
-  if (rindex) glass->excludes(rindex);
-  CLI::Option* medium = cmd.add_option_function<std::string>(
-                               "--medium",
-                               [&cmd, &args](const std::string& text) {
-                                 const bool air = text == "air";
-                                 args.water = text == "water";
-                                 if (!air && !args.water)
-                                   throw BadArgument(refusal(cmd, "--medium", "air or water", text));
-                               },
-                               "around the lens: air (default) or water")
-                            ->option_text("air|water");
+  CLI::Option* medium =
+      cmd.add_option_function<std::string>(
+             "--medium",
+             [&cmd, &args](const std::string& text) {
+               const bool air = text == "air";
+               args.water = text == "water";
+               if (!air && !args.water)
+                 throw BadArgument(refusal(cmd, "--medium", "air or water", text));
+             },
+             "around the lens: air (default) or water")
+          ->option_text("air|water");
   CLI::Option* wavelength =
       addNumber(cmd, "--wavelength", args.wavelength, kWavelengthRule,
                 "trace at this wavelength in nm (380 to 780, default 587.5618)")
           ->option_text("NM");
   CLI::Option* white =
       cmd.add_flag("--white", args.white, "white light: seven wavelengths from 420 to 680 nm");
-  white->excludes(wavelength);
   args.options[0] = glass;
   args.options[1] = medium;
   args.options[2] = wavelength;
   args.options[3] = white;
+  args.rindex = rindex;
 }
 
 ColourState readColour(const CLI::App& cmd, const ColourArgs& args) {
+  const std::string prefix = "kelvane-cli " + cmd.get_name() + ": ";
+  if (args.options[0]->count() > 0 && args.rindex && args.rindex->count() > 0)
+    throw BadArgument(prefix +
+                      "--glass and --rindex exclude each other (a glass has its own index)");
+  if (args.white && args.wavelength)
+    throw BadArgument(prefix + "--white and --wavelength exclude each other");
   ColourState colour;
   if (!args.glass.empty() && args.glass != "custom") {
     const Glass* glass = findGlass(args.glass);
@@ -63,8 +69,7 @@ ColourState readColour(const CLI::App& cmd, const ColourArgs& args) {
   colour.water = args.water;
   if (args.wavelength) colour.wavelength = *args.wavelength;
   colour.white = args.white;
-  if (const std::string why = colourProblem(colour); !why.empty())
-    throw BadArgument("kelvane-cli " + cmd.get_name() + ": " + why);
+  if (const std::string why = colourProblem(colour); !why.empty()) throw BadArgument(prefix + why);
   return colour;
 }
 

@@ -18,14 +18,15 @@ struct ColourArgs {
   bool water = false;
   std::optional<double> wavelength;
   bool white = false;
-  CLI::Option* options[4] = {};
+  CLI::Option* options[4] = {};   // --glass, --medium, --wavelength, --white
+  CLI::Option* rindex = nullptr;  // the command's --rindex, when it has one
 
   // Any colour option was given: the output names the index it traced.
   bool given() const;
 };
 
-// Adds the four options; --glass excludes `rindex` (the Custom index), and
-// --white excludes --wavelength.
+// Adds the four options. --glass excludes `rindex` (the Custom index), and
+// --white excludes --wavelength: readColour refuses both pairs.
 void addColourOptions(CLI::App& cmd, ColourArgs& args, CLI::Option* rindex);
 
 // The state the options ask for; throws BadArgument when it cannot be traced.

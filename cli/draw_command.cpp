@@ -123,8 +123,8 @@ void addDrawCommand(CLI::App& app, int& exitCode) {
   for (int i = 0; i < 5; ++i)
     addNumber(*cmd, names[i], args->values[i], kDrawnLength, help[i])->required();
   addShape(*cmd, "SHAPE", args->shape, "CVCV, CVCC, CCCV, CCCC or 0-3")->required();
-  CLI::Option* rindex = addNumber(*cmd, "--rindex", args->rindex, kPositiveNumber,
-                                  "refractive index (default 1.5)");
+  CLI::Option* rindex =
+      addNumber(*cmd, "--rindex", args->rindex, kPositiveNumber, "refractive index (default 1.5)");
   addColourOptions(*cmd, args->colour, rindex);
   cmd->add_flag("--multi", args->multi, "draw the five multi-beam fans");
   addSourceOption(*cmd, args->source);

@@ -5,8 +5,8 @@
 #include <pthread.h>
 
 #include <atomic>
-#include <cmath>
 #include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -44,8 +44,8 @@ struct ScriptArgs {
   std::string path;
   bool noDelay = false;
   bool check = false;
-  int maxRefreshes = 0;    // 0: no limit
-  long long maxSteps = 0;  // 0: no limit
+  int maxRefreshes = 0;               // 0: no limit
+  long long maxSteps = 0;             // 0: no limit
   std::optional<LightSource> source;  // the view opens with it
   ColourArgs colour;                  // and with this glass, medium and light
 #ifdef KELVANE_CLI_DRAW

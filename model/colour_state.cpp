@@ -63,8 +63,11 @@ std::string colourProblem(const ColourState& colour) {
 
 double colourIndexRatio(const ColourState& colour, double customRatio, double nm) {
   const double medium = colour.water ? findGlass("water")->index(nm) : 1.0;
-  if (colour.glass.empty()) return colour.water ? medium * customRatio : customRatio;
-  return medium / findGlass(colour.glass)->index(nm);
+  const Glass* glass = colour.glass.empty() ? nullptr : findGlass(colour.glass);
+  // An unknown glass (a state colourProblem would refuse) traces as Custom
+  // rather than not at all.
+  if (!glass) return colour.water ? medium * customRatio : customRatio;
+  return medium / glass->index(nm);
 }
 
 }  // namespace kelvane

@@ -17,8 +17,8 @@ struct ColourState {
   double wavelength = kLineD;  // nm, the one wavelength (when !white)
   bool white = false;          // white light: kWhiteWavelengths
   bool operator==(const ColourState&) const = default;
-  bool isDefault() const;      // == ColourState{}
-  bool dispersive() const;     // a catalogue glass or water
+  bool isDefault() const;                   // == ColourState{}
+  bool dispersive() const;                  // a catalogue glass or water
   std::vector<double> wavelengths() const;  // {wavelength} or the white ones
   double mainWavelength() const;            // wavelength, or kLineD for white
 };
@@ -30,7 +30,7 @@ std::string colourProblem(const ColourState& colour);
 
 // The tracer's index ratio n_medium(nm) / n_glass(nm). Custom glass:
 // customRatio in air (exactly, bit for bit), n_water(nm) * customRatio in
-// water. The state must have passed colourProblem.
+// water. An unknown glass, which colourProblem refuses, traces as Custom.
 double colourIndexRatio(const ColourState& colour, double customRatio, double nm);
 
 // A wavelength as the program prints it: "%g" ("486.133" for F would lose

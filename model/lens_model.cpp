@@ -13,8 +13,8 @@ bool LensState::operator==(const LensState& o) const {
   const Lens& b = o.lens;
   return a.ivx == b.ivx && a.ivy == b.ivy && a.evx == b.evx && a.evy == b.evy &&
          a.depth == b.depth && a.shape == b.shape && indexRatio == o.indexRatio &&
-         locked == o.locked && lockedWidth == o.lockedWidth && fill == o.fill && source == o.source &&
-         colour == o.colour;
+         locked == o.locked && lockedWidth == o.lockedWidth && fill == o.fill &&
+         source == o.source && colour == o.colour;
 }
 
 LensState LensState::withLock(double width) const {
@@ -31,11 +31,19 @@ LensState LensState::withFill(double f) const {
   return out;
 }
 
+LensState LensState::withRowIndex(double ratio) const {
+  LensState out = *this;
+  out.indexRatio = ratio;
+  out.colour = {};
+  return out;
+}
+
 LensModel::LensModel() = default;
 
 LensState LensModel::state() const {
-  return LensState{m_lens,  m_customRatio, m_settings.locked(), m_settings.lockedWidth,
-                   m_settings.fill, m_source, m_colour};
+  return LensState{
+      m_lens,   m_customRatio, m_settings.locked(), m_settings.lockedWidth, m_settings.fill,
+      m_source, m_colour};
 }
 
 void LensModel::reset() {
@@ -123,6 +131,7 @@ void LensModel::setBeamMode(int mode) {
   m_settings.traceBuffer = m_buffer.data();
   m_ctx.results.beamCount = 0;
   m_ctx.results.fanCounts = {};
+  m_colourTraces.clear();  // laid out for the other mode
   edited();
   notify();
 }
@@ -131,6 +140,7 @@ void LensModel::releaseBuffer() {
   if (m_buffer.empty()) return;
   m_buffer = {};
   m_settings.traceBuffer = nullptr;
+  m_colourTraces.clear();
   edited();
   notify();
 }

@@ -17,10 +17,11 @@
 // glass, water around the lens or white light (colour()) make the traced
 // ratio depend on the wavelength: the main trace is at the main wavelength
 // (d for white light), and white light adds one trace per white wavelength
-// (colourTraces()). An explicit index ratio (setIndexRatio, or a state from
-// a results row, which is a single-index lens) does not touch the colour;
-// a caller stepping into a table row sets the colour back to Custom glass
-// in air with setState (LensState{}.colour), as the table traced it.
+// (colourTraces()). An index edit (setIndexRatio: the index field, the
+// script's "rindex") sets the Custom ratio and leaves the colour alone. A
+// results row is a lens of one index, as the table traced it: stepping into
+// it (LensState::withRowIndex) sets that ratio and switches the colour back
+// to the Custom glass in air, one wavelength.
 #pragma once
 
 #include <functional>
@@ -54,6 +55,9 @@ struct LensState {
   LensState withLock(double width) const;
   // Unlocked, the beams over `fill` of the rim height.
   LensState withFill(double fill) const;
+  // A results row's lens: the index ratio it was traced at, as the Custom
+  // glass's, in air, in the default light (a row has no dispersion).
+  LensState withRowIndex(double ratio) const;
 };
 
 // The fill as a percentage, as the dialog and scripts give it: held to 1..99.
@@ -148,7 +152,8 @@ class LensModel {
   const SourceTrace& sourceTrace() const { return m_sourceTrace; }
 
   // White light: one trace per white wavelength, blue to red, as of the last
-  // retrace, in the beam mode (fans too). Empty unless the light is white.
+  // retrace, in the beam mode (fans too). Empty unless the light is white,
+  // and from a change of beam mode or buffer until the next retrace.
   const std::vector<ColourTrace>& colourTraces() const { return m_colourTraces; }
   // focus(C) - focus(F) of the single-beam traces: positive when blue
   // focuses nearer the lens. NaN unless the light is white and both focus.

@@ -37,12 +37,13 @@ double parseNumber(const std::string& word, int line) {
   if (word == "inf") return std::numeric_limits<double>::infinity();
   const bool squared = word.ends_with("^2");
   const std::string digits = squared ? word.substr(0, word.size() - 2) : word;
-  // The classic locale whatever the program's, and no std::from_chars for
-  // doubles: the page's C++ library (Emscripten's libc++) has none.
-  std::istringstream number(digits);
-  number.imbue(std::locale::classic());
+  // In the C locale whatever the program's is (the page's library has no
+  // from_chars for doubles).
+  std::istringstream in(digits);
+  in.imbue(std::locale::classic());
   double v = 0;
-  if (!(number >> v) || number.peek() != std::char_traits<char>::eof() || !std::isfinite(v))
+  in >> v;
+  if (in.fail() || in.peek() != std::char_traits<char>::eof() || !std::isfinite(v))
     malformed(line, "\"" + word + "\" is not a number");
   return squared ? v * v : v;
 }
@@ -68,10 +69,10 @@ void checkComplete(const Glass& g, int line) {
 }
 
 bool sameLetters(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
 }
 
 }  // namespace

@@ -15,12 +15,12 @@ inline constexpr double kLineF = 486.1327, kLineD = 587.5618, kLineC = 656.2725;
 // The visible light a wavelength may be chosen from, in nm.
 inline constexpr double kMinWavelength = 380, kMaxWavelength = 780;
 // White light: seven wavelengths, blue to red, F, d and C among them.
-inline constexpr std::array<double, 7> kWhiteWavelengths = {420,     450,    kLineF, 530,
+inline constexpr std::array<double, 7> kWhiteWavelengths = {420,    450,    kLineF, 530,
                                                             kLineD, kLineC, 680};
 
 struct Glass {
   std::string name, title, source;
-  std::vector<double> B, C;  // Sellmeier coefficients, C in square micrometres
+  std::vector<double> B, C;     // Sellmeier coefficients, C in square micrometres
   double minNm = 0, maxNm = 0;  // measured range; maxNm may be infinite
 
   double index(double nm) const;  // n at a wavelength in nm (Sellmeier)

@@ -14,8 +14,8 @@ namespace kelvane {
 
 // One colour line as read, holding no view into the line's text.
 struct ColourLine {
-  int keyword = -1;  // KW_GLASS, KW_MEDIUM or KW_WAVELENGTH
-  std::string glass;  // KW_GLASS: the name given ("custom": the Custom glass)
+  int keyword = -1;    // KW_GLASS, KW_MEDIUM or KW_WAVELENGTH
+  std::string glass;   // KW_GLASS: the name given ("custom": the Custom glass)
   bool water = false;  // KW_MEDIUM
   bool white = false;  // KW_WAVELENGTH: white light, or `nm`
   double nm = 0;

@@ -218,7 +218,7 @@ std::vector<ScriptWarning> checkScript(std::FILE* file) {
   int problemCount = 0;
   bool toldLong = false;  // the line's "longer than" note is in
   bool inSkip = false;
-  ColourState colour;  // as the colour lines so far leave it
+  ColourState colour;      // as the colour lines so far leave it
   bool continued = false;  // the part read is the rest of a split line
   auto add = [&](const std::string& p) {
     if (++problemCount > kProblemsShown) return;

@@ -142,9 +142,11 @@ std::optional<ScriptWait> ScriptStepper::doSource(const ScriptArgs& args) {
 
 std::optional<ScriptWait> ScriptStepper::doColour(int keyword, const ScriptArgs& args) {
   const std::optional<ColourLine> line = readColourLine(keyword, args);
-  if (!line) return std::nullopt;  // passed over, as the checker says
-  // Applied to the host's colour where it lives; a colour that cannot be
-  // traced is passed over, as the checker says.
+  // An unknown glass or a wavelength outside 380-780 nm is no colour whatever
+  // the lines before set: passed over, as the checker says.
+  if (!line || !colourProblem(applyColourLine(*line, {})).empty()) return std::nullopt;
+  // Applied to the host's colour where it lives; a glass not measured at
+  // the light's wavelengths is passed over there.
   m_actions.apply([l = *line](ScriptHost& h) {
     const ColourState next = applyColourLine(l, h.colour());
     if (colourProblem(next).empty()) h.setColour(next);

@@ -32,6 +32,7 @@ TEST(ColourIndexRatio, CustomInAirIsTheRatioItself) {
   EXPECT_DOUBLE_EQ(colourIndexRatio({.water = true}, ratio, kLineF), water * ratio);
   EXPECT_DOUBLE_EQ(colourIndexRatio({.glass = "N-BK7"}, ratio, kLineF),
                    1.0 / findGlass("N-BK7")->index(kLineF));
+  EXPECT_EQ(colourIndexRatio({.glass = "XYZ"}, ratio, kLineF), ratio);
 }
 
 TEST(LensModelColour, TheDefaultStateTracesTheStoredRatioBitForBit) {
@@ -76,6 +77,11 @@ TEST(LensModelColour, TheColourIsPartOfTheStateAndResetClearsIt) {
   m.setState(s);
   EXPECT_EQ(m.colour().glass, "N-F2");
   EXPECT_EQ(m.state(), s);
+  // An index edit keeps the glass; a results row's index is a Custom lens in air.
+  m.setIndexRatio(0.6);
+  EXPECT_EQ(m.colour().glass, "N-F2");
+  EXPECT_EQ(m.state().withRowIndex(0.5).colour, ColourState{});
+  EXPECT_EQ(m.state().withRowIndex(0.5).indexRatio, 0.5);
 }
 
 }  // namespace
