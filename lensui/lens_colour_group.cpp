@@ -46,14 +46,14 @@ LensColourGroup::LensColourGroup(QWidget* dialog, const DialogUnits& du)
     : QGroupBox(QStringLiteral("Colour"), dialog) {
   // Child geometry is relative to the group.
   makeLabel(this, du.rect(6, 13, 22, 9), QStringLiteral("Glass"));
-  m_glass = makeChoice(this, du.rect(28, 11, 66, 12), glassItems());
+  m_glass = makeChoice(this, du.rect(28, 11, 62, 12), glassItems());
   m_glass->setAccessibleName(QStringLiteral("Glass"));
   m_glass->setToolTip(
       QStringLiteral("Custom: the Refractive Index field, the same for every "
                      "colour; a catalogue glass bends blue more than red"));
-  makeLabel(this, du.rect(100, 13, 26, 9), QStringLiteral("Medium"));
+  makeLabel(this, du.rect(95, 13, 30, 9), QStringLiteral("Medium"));
   m_medium =
-      makeChoice(this, du.rect(128, 11, 42, 12), {QStringLiteral("air"), QStringLiteral("water")});
+      makeChoice(this, du.rect(126, 11, 44, 12), {QStringLiteral("air"), QStringLiteral("water")});
   m_medium->setAccessibleName(QStringLiteral("Medium"));
   makeLabel(this, du.rect(176, 13, 20, 9), QStringLiteral("Light"));
   m_light = makeChoice(this, du.rect(198, 11, 80, 12),

@@ -157,6 +157,11 @@ async function colour() {
   const text = await statusText(page);
   check(/unknown glass "XYZ"/.test(text), `a bad colour is named: ${text}`);
   check((await state(page)).glass === "N-BK7", "and changes nothing");
+  // One wavelength in water: the link keeps it to the last digit.
+  await page.goto(page.url().replace(/#.*/, `#lens=${lens}&medium=water&light=486.1327`));
+  await page.waitForFunction(() => /486\.1 nm \(F\)/.test(document.getElementById("indexAt").value));
+  check((await hashOf(page)).endsWith("&glass=N-BK7&medium=water&light=486.1327"),
+        `the glass stays, water and F are added: ${await hashOf(page)}`);
   await page.close();
 }
 
