@@ -57,6 +57,8 @@ std::vector<LegendRow> colourLegendRows(const LensDrawing& d) {
   using S = LegendRow::Swatch;
   std::vector<LegendRow> rows;
   const bool white = d.colours.size() > 1;
+  if (white && d.beamMode == 0)
+    rows.push_back({S::Line, Pen{kWhiteLightColor, 2}, "white light before the lens"});
   for (const ColourRays& c : d.colours) {
     const std::string nm = wavelengthLabel(c.nm);
     rows.push_back(

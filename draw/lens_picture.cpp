@@ -44,14 +44,21 @@ Point roundPoint(const TracePoint& p) { return {double(roundUnit(p.x)), double(r
 bool reached(const TracePoint& p) { return p.x > NO_POINT; }
 
 // The beams from the left edge, parallel to the axis, through the lens, and
-// the mark of where they cross the axis, all in `pen`.
+// the mark of where they cross the axis, all in `pen`; `fromLens` leaves out
+// the part before the lens.
 void addBeamPaths(DisplayList& list, const TraceResults& res, const TracePoint* buffer,
-                  int bufferPoints, int left, const Pen& pen) {
+                  int bufferPoints, int left, const Pen& pen, bool fromLens = false) {
   const int count = std::min(res.beamCount, bufferPoints / kSingleRecordPoints);
   for (int i = 0; i < count; ++i) {
     const TracePoint* rec = buffer + i * kSingleRecordPoints;
     if (!reached(rec[0])) continue;
-    addRecordPath(list, Point{double(left), double(roundUnit(rec[0].y))}, rec, pen);
+    if (!fromLens) {
+      addRecordPath(list, Point{double(left), double(roundUnit(rec[0].y))}, rec, pen);
+      continue;
+    }
+    Polyline path{{roundPoint(rec[0])}, pen};
+    for (int k = 1; k < 3 && reached(rec[k]); ++k) path.points.push_back(roundPoint(rec[k]));
+    if (path.points.size() > 1) list.add(std::move(path));
   }
   if (res.focusMax > 0) addCrossingMark(list, res.focusMin, res.focusMax, pen);
 }
@@ -67,11 +74,18 @@ void addSingleBeams(DisplayList& list, const LensDrawing& d, const Extent& e) {
     const TracePoint* rec = d.buffer + i * kSingleRecordPoints;
     if (reached(rec[0])) list.add(Line{roundPoint(rec[0]), roundPoint(rec[3]), beamPen(1)});
   }
+  // White light comes in as one beam and parts at the lens.
+  for (int i = 0; i < count && white; ++i) {
+    const TracePoint* rec = d.buffer + i * kSingleRecordPoints;
+    if (reached(rec[0]))
+      list.add(Line{{double(e.left), double(roundUnit(rec[0].y))}, roundPoint(rec[0]),
+                    Pen{kWhiteLightColor, kBeamPenWidth}});
+  }
   // Blue, or each wavelength in its colour.
   if (d.colours.empty()) addBeamPaths(list, res, d.buffer, d.bufferPoints, e.left, beamPen(2));
   for (const ColourRays& c : d.colours)
     if (c.results && c.buffer)
-      addBeamPaths(list, *c.results, c.buffer, c.bufferPoints, e.left, spectrumPen(c.nm));
+      addBeamPaths(list, *c.results, c.buffer, c.bufferPoints, e.left, spectrumPen(c.nm), white);
   if (res.innerFocusMax > 0 && !white)
     addCrossingMark(list, res.innerFocusMin, res.innerFocusMax, beamPen(1));
   if (showsFocusDot(d)) {

@@ -72,6 +72,8 @@ inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kWhite{255, 255, 255};
 // The glass between the two faces: a light tint under everything else.
 inline constexpr Rgb kGlassTint{220, 235, 250};
+// White light before the lens, where its colours are not yet apart.
+inline constexpr Rgb kWhiteLightColor{110, 110, 110};
 inline constexpr double kBeamPenWidth = 1;   // drawing units
 inline constexpr double kDepthPenWidth = 3;  // drawing units
 

@@ -76,6 +76,8 @@ TEST(ColourPicture, WhiteLightDrawsEachWavelengthsBeamsInItsColourAndNamesIt) {
     for (int k = 0; k < 3; ++k) EXPECT_EQ(pens[k * beams].color, spectrumInk(white.colours[k].nm));
     // No fan colours and no green rays of the ingress face alone.
     EXPECT_FALSE(hasLineIn(list, kBeamColors[1]));
+    // Single beams come in as one grey beam of white light.
+    EXPECT_EQ(hasLineIn(list, kWhiteLightColor), mode == 0);
     const std::vector<std::string> rows = texts(list);
     for (const char* name : {"486.1 nm (F)", "587.6 nm (d)", "656.3 nm (C)"})
       EXPECT_NE(std::find(rows.begin(), rows.end(), name), rows.end()) << name;
