@@ -78,7 +78,8 @@ void addSingleBeams(DisplayList& list, const LensDrawing& d, const Extent& e) {
   for (int i = 0; i < count && white; ++i) {
     const TracePoint* rec = d.buffer + i * kSingleRecordPoints;
     if (reached(rec[0]))
-      list.add(Line{{double(e.left), double(roundUnit(rec[0].y))}, roundPoint(rec[0]),
+      list.add(Line{{double(e.left), double(roundUnit(rec[0].y))},
+                    roundPoint(rec[0]),
                     Pen{kWhiteLightColor, kBeamPenWidth}});
   }
   // Blue, or each wavelength in its colour.
