@@ -1,5 +1,7 @@
 #include "cli/colour_options.h"
 
+#include <cctype>
+
 #include "cli/typed_options.h"
 
 namespace kelvane::cli {
@@ -56,13 +58,16 @@ void addColourOptions(CLI::App& cmd, ColourArgs& args, CLI::Option* rindex) {
 
 ColourState readColour(const CLI::App& cmd, const ColourArgs& args) {
   const std::string prefix = "kelvane-cli " + cmd.get_name() + ": ";
-  if (args.options[0]->count() > 0 && args.rindex && args.rindex->count() > 0)
+  std::string lower = args.glass;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const bool catalogueGlass = !lower.empty() && lower != "custom";
+  if (catalogueGlass && args.rindex && args.rindex->count() > 0)
     throw BadArgument(prefix +
                       "--glass and --rindex exclude each other (a glass has its own index)");
   if (args.white && args.wavelength)
     throw BadArgument(prefix + "--white and --wavelength exclude each other");
   ColourState colour;
-  if (!args.glass.empty() && args.glass != "custom") {
+  if (catalogueGlass) {
     const Glass* glass = findGlass(args.glass);
     colour.glass = glass ? glass->name : args.glass;  // an unknown one is told below
   }

@@ -50,6 +50,8 @@ TEST_F(Cli, WhiteLightPrintsABlockPerWavelengthAndTheLca) {
   for (const std::string& line : splitLines(out())) fans += line.starts_with("fan 40 deg");
   EXPECT_EQ(fans, 7);
   EXPECT_NEAR(values(out(), "rindex").at(4), 1.5 / findGlass("water")->nd(), 1e-5);
+  ASSERT_EQ(run(focusWith({"--glass", "Custom", "--rindex", "1.6", "--wavelength", "450"})), 0);
+  EXPECT_EQ(values(out(), "rindex"), std::vector<double>{1.6});
 }
 
 TEST_F(Cli, ColoursThatCannotBeTracedExitWithAReason) {
