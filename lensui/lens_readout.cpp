@@ -5,6 +5,7 @@
 #include <QStatusBar>
 #include <cmath>
 
+#include "draw/colour_readout.h"
 #include "draw/display_list.h"
 #include "lensui/lens_session.h"
 
@@ -18,14 +19,27 @@ bool usable(double v) { return std::isfinite(v) && v > 0; }
 
 }  // namespace
 
-QString lensReadoutText(const TraceResults& r) {
+QString lensReadoutText(const TraceResults& r, const QString& lca) {
   const QString width =
       std::isfinite(r.width) ? QString::asprintf("%.1f", r.width) : QStringLiteral("--");
   if (!usable(r.focus))
     return QStringLiteral("Focus -- %1 spread -- %1 width %2").arg(kDot).arg(width);
   return QString::asprintf("Focus %.2f (%.2f in) ", r.focus, r.focus / draw::kUnitsPerInch) + kDot +
          QString::asprintf(" spread %.2f (%.2f %%) ", r.dev, r.devpcnt) + kDot +
+         (lca.isEmpty() ? QString() : QStringLiteral(" ") + lca + QStringLiteral(" ") + kDot) +
          QStringLiteral(" width ") + width;
+}
+
+QString lensReadoutText(const LensModel& model) {
+  const TraceResults& r = model.singleBeamTrace().results;
+  if (model.colour().isDefault()) return lensReadoutText(r);
+  QString text = lensReadoutText(r, QString::fromStdString(draw::lcaWords(model)));
+  text += QStringLiteral(" ") + kDot + QStringLiteral(" ") +
+          QString::fromStdString(draw::indexWords(model));
+  const std::string foci = draw::fociWords(model);
+  if (!foci.empty())
+    text += QStringLiteral(" ") + kDot + QStringLiteral(" foci ") + QString::fromStdString(foci);
+  return text;
 }
 
 void addLensReadout(QMainWindow* view) {
@@ -34,8 +48,9 @@ void addLensReadout(QMainWindow* view) {
   view->statusBar()->addWidget(label, 1);
   auto refresh = [label] {
     const LensModel& model = lensSession().model;
-    label->setText(model.hasBuffer() ? lensReadoutText(model.singleBeamTrace().results)
-                                     : QString());
+    label->setText(model.hasBuffer() ? lensReadoutText(model) : QString());
+    // A long line in white light: the whole of it where the bar cuts it off.
+    label->setToolTip(model.colour().isDefault() ? QString() : label->text());
   };
   QObject::connect(&lensSessionNotifier(), &LensSessionNotifier::retraced, label, refresh);
   refresh();

@@ -22,7 +22,11 @@ export function describeLens(state) {
   const [ivx, ivy, evx, evy, depth] = state.lens.map(value);
   const lens = `Lens with a ${faceWords(state.shape, 0)} ingress face (semi-axes ${ivx} by ${ivy}), ` +
     `a ${faceWords(state.shape, 1)} egress face (semi-axes ${evx} by ${evy}), depth ${depth}, ` +
-    `refractive index ${state.rindexText}`;
+    (state.glass ? `${state.glass} glass` : `refractive index ${state.rindexText}`) +
+    (state.water ? " in water" : "") +
+    (state.white ? ", white light, each colour drawn in its own" :
+      state.indexText ? `, light of ${state.wavelengthText}` : "") +
+    (state.lcaText ? ` (${state.lcaText})` : "");
   if (state.mode === 1)
     return `${lens}. Multi-beam: five fans of beams at 40 to 0 degrees, ` +
       `with ${state.fans.join(", ")} beams.`;

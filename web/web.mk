@@ -22,7 +22,8 @@ WEB_SOURCES := $(WEB_CORE_SOURCES) web/page_session.cpp web/bindings.cpp \
 WEB_OBJECTS := $(patsubst %.cpp,$(WEB_OBJ)/%.o,$(WEB_SOURCES))
 WEB_PAGE    := web/index.html web/page.css web/page.js web/picture.js web/lens_link.js \
   web/script_player.js web/png_dpi.js web/aberration_plot.js web/page_words.js \
-  web/design_panel.js web/view_controls.js web/light_source.js
+  web/design_panel.js web/view_controls.js web/light_source.js \
+  web/colour_controls.js
 WEB_EXAMPLES := $(wildcard examples/*.ops)
 
 # Same floating-point rules as the native build: every operation as written.

@@ -36,7 +36,7 @@ LensStepOutcome stepIntoLens(QWidget* mainWindow, const LensStepRequest& request
                 kBackgroundSettings.spacingRatio == kInitialCurrentSettings.spacingRatio);
   LensState row = s.model.state();
   row.lens = lensOfRow(request.row, request.shape);
-  row.indexRatio = request.indexRatio;
+  row = row.withRowIndex(request.indexRatio);  // a row has one index: Custom glass in air
   row.locked = false;
   row.fill = kBackgroundSettings.fill;
   // One undo step; its redo shows the lens and retraces it. The same lens

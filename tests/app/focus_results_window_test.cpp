@@ -204,12 +204,19 @@ TEST_F(FocusResultsWindowTest, SteppingIntoARowIsOneUndoStepUndoneAndRedone) {
       openFocusResultsWindow(&owner, write("t.csv", sweepText()), programResultsHooks(&owner));
   ASSERT_TRUE(w);
   openLensView(&owner, kSingleBeamMode);
+  // In white light through a glass: the row, traced at one index, brings
+  // the Custom glass in air back; undo brings the glass and light back.
+  LensState coloured = currentLensState();
+  coloured.colour.glass = "N-BK7";
+  coloured.colour.white = true;
+  lensUndo().applyAsStep(coloured, "colour");
   lensUndo().clear();
   const LensState before = currentLensState();
   const TraceResults tracedBefore = lensSession().model.results();
   w->activateShownRow(0);
   const LensState stepped = currentLensState();
   ASSERT_FALSE(stepped == before);
+  EXPECT_TRUE(stepped.colour.isDefault());
   QUndoStack& stack = lensUndo().stack();
   EXPECT_EQ(stack.count(), 1);
   stack.undo();
