@@ -12,6 +12,7 @@
 #include "app/handoff.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
+#include "app/ui_language.h"
 #include "app/wiring.h"
 #include "app/workdirs.h"
 #include "calc/calc_state.h"
@@ -56,6 +57,8 @@ int main(int argc, char** argv) {
   icon.addFile(QStringLiteral(":/kelvane/kelvane-48.png"));
   icon.addFile(QStringLiteral(":/kelvane/kelvane-256.png"));
   QApplication::setWindowIcon(icon);
+  // The windows' language: the one chosen under Settings, else the system's.
+  installUiTranslation(chosenUiLanguage(), translationDirs(QApplication::applicationDirPath()));
 
   // The working directories, the file choosers' start and the default script.
   initWorkDirs(WORKDIR_DOC | WORKDIR_STORE);

@@ -20,6 +20,7 @@
 #include "lensui/lens_source_group.h"
 #include "lensui/lens_status_line.h"
 #include "lensui/up_down.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -28,7 +29,7 @@ namespace {
 // Slider row geometry in dialog units: y of each row; the depth row's
 // trackbar is shorter to make room for its label.
 constexpr int kRowY[kSliderRows] = {16, 31, 60, 76, 93};
-constexpr char kRowLabels[kSliderRows][6] = {"X", "Y", "X", "Y", "Depth"};
+constexpr const char* kRowLabels[kSliderRows] = {"X", "Y", "X", "Y", QT_TRANSLATE_NOOP("kelvane", "Depth")};
 
 QLineEdit* makeEdit(QWidget* parent, const QRect& r, const QString& pattern) {
   auto* e = new QLineEdit(parent);
@@ -89,9 +90,9 @@ void LensControl::build() {
   const QString digits = QStringLiteral("[0-9]*");
 
   // Group boxes are frames behind the controls, not their parents.
-  auto* focusGroup = new QGroupBox(QStringLiteral("Focus"), this);
+  auto* focusGroup = new QGroupBox(tr("Focus"), this);
   focusGroup->setGeometry(du.rect(171, 15, 117, 24));
-  auto* widthGroup = new QGroupBox(QStringLiteral("Width"), this);
+  auto* widthGroup = new QGroupBox(tr("Width"), this);
   widthGroup->setGeometry(du.rect(171, 40, 117, 23));
 
   auto faceButtons = [&](int cvId, int y, QButtonGroup*& group) {
@@ -108,7 +109,7 @@ void LensControl::build() {
   auto row = [&](int r) {
     const int y = kRowY[r];
     const QRect trackRect = r == 4 ? du.rect(30, y, 105, 13) : du.rect(14, y, 121, 13);
-    makeLabel(this, r == 4 ? du.rect(3, y + 2, 26, 9) : du.rect(5, y + 2, 8, 9), kRowLabels[r]);
+    makeLabel(this, r == 4 ? du.rect(3, y + 2, 26, 9) : du.rect(5, y + 2, 8, 9), uiText(kRowLabels[r]));
     auto* slider = new QSlider(Qt::Horizontal, this);
     slider->setGeometry(trackRect);
     slider->setTickPosition(QSlider::NoTicks);
@@ -127,15 +128,15 @@ void LensControl::build() {
             [this, spinId](int pos) { onSpinPosition(spinId, pos); });
   };
 
-  makeLabel(this, du.rect(3, 4, 34, 9), QStringLiteral("Ingress"));
+  makeLabel(this, du.rect(3, 4, 34, 9), tr("Ingress"));
   faceButtons(IDC_INGRESS_CV, 3, m_ingressGroup);
-  makeLabel(this, du.rect(90, 3, 44, 9), QStringLiteral("Eccentricity"));
+  makeLabel(this, du.rect(90, 3, 44, 9), tr("Eccentricity"));
   registerControl(IDC_INGRESS_ECC, makeReadOnly(this, du.rect(135, 1, 30, 12), Qt::AlignLeft));
   row(0);
   row(1);
-  makeLabel(this, du.rect(3, 49, 34, 9), QStringLiteral("Egress"));
+  makeLabel(this, du.rect(3, 49, 34, 9), tr("Egress"));
   faceButtons(IDC_EGRESS_CV, 48, m_egressGroup);
-  makeLabel(this, du.rect(90, 49, 44, 9), QStringLiteral("Eccentricity"));
+  makeLabel(this, du.rect(90, 49, 44, 9), tr("Eccentricity"));
   registerControl(IDC_EGRESS_ECC, makeReadOnly(this, du.rect(135, 47, 30, 12), Qt::AlignLeft));
   row(2);
   row(3);
@@ -150,7 +151,7 @@ void LensControl::build() {
   registerControl(IDC_DEVPCNT, makeReadOnly(this, du.rect(256, 25, 22, 12), Qt::AlignHCenter));
   makeLabel(this, du.rect(280, 27, 7, 9), QStringLiteral("%"));
 
-  m_lock = new QCheckBox(QStringLiteral("&Lock"), this);
+  m_lock = new QCheckBox(tr("&Lock"), this);
   m_lock->setGeometry(du.rect(174, 50, 31, 10));
   registerControl(IDC_LOCK, m_lock);
   connect(m_lock, &QCheckBox::clicked, this, [this] { onCommand(IDC_LOCK); });
@@ -170,7 +171,7 @@ void LensControl::build() {
   connect(m_fillSpin, &UpDown::thumbPosition, this,
           [this](int pos) { onSpinPosition(IDC_FILL_SPIN, pos); });
 
-  makeLabel(this, du.rect(172, 68, 57, 9), QStringLiteral("Refractive Index"));
+  makeLabel(this, du.rect(172, 68, 57, 9), tr("Refractive Index"));
   registerControl(IDC_RINDEX,
                   makeEdit(this, du.rect(230, 66, 22, 12), QStringLiteral("[0-9]*\\.?[0-9]*")));
 
@@ -178,13 +179,13 @@ void LensControl::build() {
   m_status->setGeometry(du.rect(170, 80, 118, 12));
   registerControl(IDC_STATUS, m_status);
 
-  m_multi = makeButton(this, du.rect(170, 94, 29, 13), QStringLiteral("Multi"), true);
+  m_multi = makeButton(this, du.rect(170, 94, 29, 13), tr("Multi"), true);
   registerControl(IDC_MULTI, m_multi);
-  auto* copy = makeButton(this, du.rect(204, 94, 22, 13), QStringLiteral("Copy"), false);
+  auto* copy = makeButton(this, du.rect(204, 94, 22, 13), tr("Copy"), false);
   registerControl(IDC_COPY, copy);
-  m_save = makeButton(this, du.rect(229, 94, 22, 13), QStringLiteral("Save"), false);
+  m_save = makeButton(this, du.rect(229, 94, 22, 13), tr("Save"), false);
   registerControl(IDC_SAVE, m_save);
-  m_script = makeButton(this, du.rect(254, 94, 34, 13), QStringLiteral("&Script"), false);
+  m_script = makeButton(this, du.rect(254, 94, 34, 13), tr("&Script"), false);
   registerControl(IDC_SCRIPT, m_script);
   for (int id : {IDC_MULTI, IDC_COPY, IDC_SAVE, IDC_SCRIPT}) {
     connect(static_cast<QPushButton*>(control(id)), &QPushButton::clicked, this,

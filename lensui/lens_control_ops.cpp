@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "lensui/lens_control.h"
+
+#include <QCoreApplication>
 #include "lensui/lens_paint.h"
 #include "lensui/lens_session.h"
 #include "lensui/lens_undo.h"
@@ -98,7 +100,7 @@ void refreshLensControl() {
 
 void setLockWidth(int a) {
   LensSession& s = lensSession();
-  lensUndo().change(s.model.state().withLock(a), QStringLiteral("Lock"), Show::Controls);
+  lensUndo().change(s.model.state().withLock(a), QCoreApplication::translate("kelvane", "Lock"), Show::Controls);
   if (s.control) s.control->showLock(a >= 0);
   refreshLensControl();
 }
@@ -106,7 +108,7 @@ void setLockWidth(int a) {
 void setFillPercent(int p) {
   LensSession& s = lensSession();
   p = std::clamp(p, kFillMinPercent, kFillMaxPercent);
-  lensUndo().change(s.model.state().withFill(p * 0.01), QStringLiteral("Fill"), Show::Controls);
+  lensUndo().change(s.model.state().withFill(p * 0.01), QCoreApplication::translate("kelvane", "Fill"), Show::Controls);
   if (s.control) {
     s.control->showLock(false);
     s.control->showFill(p);

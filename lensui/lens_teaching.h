@@ -3,6 +3,7 @@
 // back and forth.
 #pragma once
 
+#include <QtGlobal>
 #include <QString>
 
 class QMainWindow;
@@ -10,8 +11,8 @@ class QMenu;
 
 namespace kelvane {
 
-inline constexpr char kAberrationItem[] = "&Aberration";
-inline constexpr char kLensesMenu[] = "&Lenses";
+inline constexpr char kAberrationItem[] = QT_TRANSLATE_NOOP("kelvane", "&Aberration");
+inline constexpr char kLensesMenu[] = QT_TRANSLATE_NOOP("kelvane", "&Lenses");
 
 // Adds the items to the end of the view's menu bar.
 void addTeachingActions(QMainWindow* view);

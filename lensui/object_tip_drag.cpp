@@ -1,5 +1,6 @@
 #include "lensui/object_tip_drag.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -52,7 +53,7 @@ bool ObjectTipDrag::move(const QWidget& canvas, QPointF pos) {
   after.source.distance = std::clamp(std::round((o.x() - pos.x()) * k.x()), kMinSourceDistance,
                                      kMaxSourceDistance);
   after.source.height = std::clamp(std::round((o.y() - pos.y()) * k.y()), 1.0, kMaxSourceHeight);
-  lensUndo().change(after, QStringLiteral("Move object"), Show::Results);
+  lensUndo().change(after, QCoreApplication::translate("kelvane", "Move object"), Show::Results);
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "lensui/script_ui_host.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <algorithm>
 
@@ -48,7 +49,7 @@ void scriptChange(const std::function<void(LensState&)>& edit) {
   lensUndo().scriptChanging();
   LensState after = currentLensState();
   edit(after);
-  lensUndo().change(after, QStringLiteral("Script"));
+  lensUndo().change(after, QCoreApplication::translate("kelvane", "Script"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // the right-click / F1 popup (Inspect, Clear, Save, Test message).
 #pragma once
 
+#include <QtGlobal>
 #include <QAbstractScrollArea>
 #include <QWidget>
 #include <atomic>
@@ -26,10 +27,10 @@ inline constexpr int PSV_CMD_INSPECT = 502;
 inline constexpr int PSV_CMD_CONFIGURE = 503;
 inline constexpr int PSV_CMD_TEST_MESSAGE = 520;
 
-inline constexpr const char* kPsViewCaption = "PsView Trace";
+inline constexpr const char* kPsViewCaption = QT_TRANSLATE_NOOP("kelvane", "PsView Trace");
 inline constexpr const char* kPsViewTestMessage = "Test Message";
 inline constexpr const char* kAlreadyInspecting =
-    "You are already inspecting a message. To analyze another you must close the existing window.";
+    QT_TRANSLATE_NOOP("kelvane", "You are already inspecting a message. To analyze another you must close the existing window.");
 
 class PsvWnd;
 

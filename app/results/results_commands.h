@@ -4,6 +4,7 @@
 // has finished writing into the trace file.
 #pragma once
 
+#include <QtGlobal>
 #include <QPointer>
 #include <QString>
 #include <string>
@@ -35,6 +36,6 @@ void offerFocusResults(QMainWindow* mainWindow, const QString& tracePath,
 void postFocusResultsOffer(QPointer<QMainWindow> mainWindow, const std::string& tracePath,
                            const FocusResultsHooks& hooks);
 
-inline constexpr char kOpenResultsLink[] = "open results";
+inline constexpr char kOpenResultsLink[] = QT_TRANSLATE_NOOP("kelvane", "open results");
 
 }  // namespace kelvane
