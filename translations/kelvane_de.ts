@@ -24,907 +24,929 @@ Keys:
 The guide: Help &gt; HTML help shows it, with the menus, scripts and files.
 It is the page %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvane – Schnellstart
+
+Drei Dinge zum Ausprobieren:
+1. Öffnen &gt; Einzelstrahl: Die Linsenansicht und der Dialog Linsensteuerung öffnen
+   sich. Ziehen Sie einen Schieberegler und sehen Sie, wie die Strahlen sich
+   brechen und Brennpunkt, Breite und Abweichung sich ändern.
+2. Öffnen &gt; Mehrstrahl: dieselbe Linse unter fünf Lichtfächern, die unter
+   40, 30, 20, 10 und 0 Grad einfallen.
+3. In der Linsenansicht Linsen &gt; Perfekter Brennpunkt, dann Aberration: Jeder
+   Strahl trifft die Achse in einem Punkt. Ziehen Sie einen Schieberegler und
+   sehen Sie, wie sich die Kurve biegt.
+
+Tasten:
+- Alt + der unterstrichene Buchstabe: öffnet ein Menü oder drückt eine Schaltfläche
+- Strg+Z und Strg+Y: eine Änderung der Linse rückgängig machen und wiederholen
+- Pfeiltasten, Bild auf und Bild ab: den Schieberegler mit dem Fokus bewegen
+- Alt+? oder Alt+/: Über Kelvane
+- Eingabe oder Escape: schließt dieses Fenster
+
+Die Anleitung: Hilfe &gt; HTML-Hilfe zeigt sie, mit den Menüs, Skripten und Dateien.
+Sie ist die Seite %1
+</translation>
     </message>
     <message>
         <source>e&amp;Xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>script</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript</translation>
     </message>
     <message>
         <source>multi-beam</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrstrahl</translation>
     </message>
     <message>
         <source>single-beam</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelstrahl</translation>
     </message>
     <message>
         <source>lens &amp;Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Linsen-&amp;Designer</translation>
     </message>
     <message>
         <source>&amp;Kill background calc</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundrechnung &amp;abbrechen</translation>
     </message>
     <message>
         <source>focus &amp;Matrix</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennpunkt-&amp;Matrix</translation>
     </message>
     <message>
         <source>focus &amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennpunkt-&amp;Tabelle</translation>
     </message>
     <message>
         <source>open focus &amp;Results…</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennpunkt-&amp;Ergebnisse öffnen…</translation>
     </message>
     <message>
         <source>&amp;Basic info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grunddaten</translation>
     </message>
     <message>
         <source>&amp;Normal refract table</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechungstabelle (&amp;Normale)</translation>
     </message>
     <message>
         <source>&amp;Face refract table</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechungstabelle (&amp;Fläche)</translation>
     </message>
     <message>
         <source>&amp;Slope refract table</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechungstabelle (&amp;Steigung)</translation>
     </message>
     <message>
         <source>&amp;Deflection table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ablenkungstabelle</translation>
     </message>
     <message>
         <source>&amp;Test refract formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechungsformeln &amp;testen</translation>
     </message>
     <message>
         <source>test &amp;Ellipse intersect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ellipsenschnitt testen</translation>
     </message>
     <message>
         <source>test findFocus</source>
-        <translation type="unfinished"></translation>
+        <translation>findFocus testen</translation>
     </message>
     <message>
         <source>test multi-beam lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrstrahl-Linse testen</translation>
     </message>
     <message>
         <source>open trace &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace-&amp;Datei öffnen</translation>
     </message>
     <message>
         <source>open trace &amp;PsView</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace-&amp;PsView öffnen</translation>
     </message>
     <message>
         <source>open trace &amp;Listbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace-&amp;Listbox öffnen</translation>
     </message>
     <message>
         <source>demo trace messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace-Beispielmeldungen</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>&amp;HTML help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;HTML-Hilfe</translation>
     </message>
     <message>
         <source>h&amp;Elp</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kurzhilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen</translation>
     </message>
     <message>
         <source>&amp;Calc</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechnen</translation>
     </message>
     <message>
         <source>&amp;Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>De&amp;bug</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>close trace &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace-&amp;Datei schließen</translation>
     </message>
     <message>
         <source>close trace &amp;PsView</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace-&amp;PsView schließen</translation>
     </message>
     <message>
         <source>close trace &amp;Listbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace-&amp;Listbox schließen</translation>
     </message>
     <message>
         <source>Focus Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennpunkt-Ergebnisse</translation>
     </message>
     <message>
         <source>Open Focus Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennpunkt-Ergebnisse öffnen</translation>
     </message>
     <message>
         <source>Focus tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennpunkttabellen (*.csv)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>focus table written to %1: &lt;a href=&quot;open&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennpunkttabelle in %1 geschrieben: &lt;a href=&quot;open&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>open results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse öffnen</translation>
     </message>
     <message>
         <source>Step into lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Linse wechseln</translation>
     </message>
     <message>
         <source>lens %1,%2,%3,%4 depth %5 %6, index %7: </source>
-        <translation type="unfinished"></translation>
+        <translation>Linse %1,%2,%3,%4 Dicke %5 %6, Index %7: </translation>
     </message>
     <message>
         <source>no focus, unlike the row</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Brennpunkt, anders als in der Zeile</translation>
     </message>
     <message>
         <source>focus %1, dev %2 (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennpunkt %1, dev %2 (%3%)</translation>
     </message>
     <message>
         <source> as in the row</source>
-        <translation type="unfinished"></translation>
+        <translation> wie in der Zeile</translation>
     </message>
     <message>
         <source>, the row has focus %1, dev %2 (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>, die Zeile hat Brennpunkt %1, dev %2 (%3%)</translation>
     </message>
     <message>
         <source>1 trace line</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Trace-Zeile</translation>
     </message>
     <message>
         <source>%1 trace lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Trace-Zeilen</translation>
     </message>
     <message>
         <source>%1 went to the trace file %2: open it to see them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gingen in die Trace-Datei %2: öffnen Sie sie, um sie zu sehen</translation>
     </message>
     <message>
         <source>%1 went to standard error: see Debug &gt; open trace PsView</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gingen auf die Standardfehlerausgabe: siehe Debug &gt; Trace-PsView öffnen</translation>
     </message>
     <message>
         <source>No trace file or trace window is open, so trace lines go to the standard error output (the terminal Kelvane was started from).</source>
-        <translation type="unfinished"></translation>
+        <translation>Weder eine Trace-Datei noch ein Trace-Fenster ist offen, daher gehen Trace-Zeilen auf die Standardfehlerausgabe (das Terminal, aus dem Kelvane gestartet wurde).</translation>
     </message>
     <message>
         <source>The trace file %1 holds them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Trace-Datei %1 enthält sie.</translation>
     </message>
     <message>
         <source> Debug &gt; open trace PsView or open trace Listbox shows trace lines in a window; run the command again once one is open.</source>
-        <translation type="unfinished"></translation>
+        <translation> Debug &gt; Trace-PsView öffnen oder Trace-Listbox öffnen zeigt Trace-Zeilen in einem Fenster; führen Sie den Befehl erneut aus, sobald eines offen ist.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Kelvane shows the chosen language when it starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvane zeigt die gewählte Sprache beim nächsten Start.</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Aberration</source>
-        <translation type="unfinished"></translation>
+        <translation>Aberration</translation>
     </message>
     <message>
         <source>Exit rays</source>
-        <translation type="unfinished"></translation>
+        <translation>Austretende Strahlen</translation>
     </message>
     <message>
         <source>Rays inside the glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Strahlen im Glas</translation>
     </message>
     <message>
         <source>Axis crossing x (units, 100 = 1 inch)</source>
-        <translation type="unfinished"></translation>
+        <translation>Achsenschnitt x (Einheiten, 100 = 1 Zoll)</translation>
     </message>
     <message>
         <source>Beam height (units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Strahlhöhe (Einheiten)</translation>
     </message>
     <message>
         <source>Lens Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Linsensteuerung</translation>
     </message>
     <message>
         <source>Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicke</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperren</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllung</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen…</translation>
     </message>
     <message>
         <source>&amp;Caption under the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschriftung unter dem Bild</translation>
     </message>
     <message>
         <source>Animated GIF of a script…</source>
-        <translation type="unfinished"></translation>
+        <translation>Animiertes GIF eines Skripts…</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei:</translation>
     </message>
     <message>
         <source>PNG &amp;resolution:</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-&amp;Auflösung:</translation>
     </message>
     <message>
         <source> written to </source>
-        <translation type="unfinished"></translation>
+        <translation> geschrieben nach </translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>SVG picture (*.svg);;PNG image (*.png);;PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Grafik (*.svg);;PNG-Bild (*.png);;PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source>Lens Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Linsen-Designer</translation>
     </message>
     <message>
         <source>Focus -- %1 spread -- %1 width %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennpunkt -- %1 Streuung -- %1 Breite %2</translation>
     </message>
     <message>
         <source>Focus %1 (%2 in) %3 spread %4 (%5 %) %3 width %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennpunkt %1 (%2 Zoll) %3 Streuung %4 (%5 %) %3 Breite %6</translation>
     </message>
     <message>
         <source>Lens read-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Linsenanzeige</translation>
     </message>
     <message>
         <source>Fans 40..0°: %1 %2 %3 %4 %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Fächer 40..0°: %1 %2 %3 %4 %5</translation>
     </message>
     <message>
         <source>Beams traced in the 40°, 30°, 20°, 10° and 0° fans</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfolgte Strahlen in den Fächern 40°, 30°, 20°, 10° und 0°</translation>
     </message>
     <message>
         <source>Start-up meniscus</source>
-        <translation type="unfinished"></translation>
+        <translation>Start-Meniskus</translation>
     </message>
     <message>
         <source>Biconvex lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Bikonvexe Linse</translation>
     </message>
     <message>
         <source>Thin lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Dünne Linse</translation>
     </message>
     <message>
         <source>Diverging lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerstreuungslinse</translation>
     </message>
     <message>
         <source>Perfect focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfekter Brennpunkt</translation>
     </message>
     <message>
         <source>&amp;Aberration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aberration</translation>
     </message>
     <message>
         <source>&amp;Lenses</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linsen</translation>
     </message>
     <message>
         <source>Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript</translation>
     </message>
     <message>
         <source>Kelvane Lens Demo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvane Linsen-Demo</translation>
     </message>
     <message>
         <source>must be above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>muss über 0 liegen</translation>
     </message>
     <message>
         <source>must be 0 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>muss 0 oder mehr sein</translation>
     </message>
     <message>
         <source>above 0, at most 500</source>
-        <translation type="unfinished"></translation>
+        <translation>über 0, höchstens 500</translation>
     </message>
     <message>
         <source>enter a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl eingeben</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Zahl</translation>
     </message>
     <message>
         <source>below the first</source>
-        <translation type="unfinished"></translation>
+        <translation>kleiner als der erste</translation>
     </message>
     <message>
         <source>focus %1: no lens in the bounds has a focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennpunkt %1: keine Linse in den Grenzen hat einen Brennpunkt</translation>
     </message>
     <message>
         <source>focus %1: not reached; the nearest is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennpunkt %1: nicht erreicht; am nächsten liegt %2</translation>
     </message>
     <message>
         <source>Designed lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Entworfene Linse</translation>
     </message>
     <message>
         <source>Move object</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegenstand verschieben</translation>
     </message>
     <message>
         <source>Animated GIF</source>
-        <translation type="unfinished"></translation>
+        <translation>Animiertes GIF</translation>
     </message>
     <message>
         <source>Animated GIF (*.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Animiertes GIF (*.gif)</translation>
     </message>
     <message>
         <source>Recording the script: %1 retrace so far</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript wird aufgezeichnet: bisher %1 Neuberechnung</translation>
     </message>
     <message>
         <source>Recording the script: %1 retraces so far</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript wird aufgezeichnet: bisher %1 Neuberechnungen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>GIF</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF</translation>
     </message>
     <message>
         <source>Listbox Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Listbox-Trace</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leeren</translation>
     </message>
     <message>
         <source>&amp;ScrollOff</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rollen aus</translation>
     </message>
     <message>
         <source>&amp;ScrollOn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rollen an</translation>
     </message>
     <message>
         <source>PsView Window Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>PsView-Fenster einrichten</translation>
     </message>
     <message>
         <source>Invalid max line value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige maximale Zeilenlänge</translation>
     </message>
     <message>
         <source>Invalid buffer size value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Puffergröße</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Save in File</source>
-        <translation type="unfinished"></translation>
+        <translation>In Datei speichern</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>con&amp;Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einrichten</translation>
     </message>
     <message>
         <source>&amp;Inspect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Untersuchen</translation>
     </message>
     <message>
         <source>&amp;Test message</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testmeldung</translation>
     </message>
     <message>
         <source>PsView Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>PsView-Trace</translation>
     </message>
     <message>
         <source>You are already inspecting a message. To analyze another you must close the existing window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie untersuchen bereits eine Meldung. Um eine andere zu analysieren, schließen Sie zuerst das vorhandene Fenster.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine normale Datei.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a system file, not one to open here.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist eine Systemdatei, die hier nicht geöffnet wird.</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>
     <name>kelvane::AberrationWnd</name>
     <message>
         <source>&amp;Fixed axes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feste Achsen</translation>
     </message>
     <message>
         <source>The axes grow but never shrink while the lens is dragged; a preset, a script or a Focus Results row starts them afresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Achsen wachsen, schrumpfen aber nie, während die Linse gezogen wird; eine Vorlage, ein Skript oder eine Zeile der Brennpunkt-Ergebnisse setzt sie neu</translation>
     </message>
     <message>
         <source>Where each beam crosses the axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo jeder Strahl die Achse schneidet</translation>
     </message>
     <message>
         <source>No focus: no exit ray comes down to the axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Brennpunkt: kein austretender Strahl erreicht die Achse</translation>
     </message>
 </context>
 <context>
     <name>kelvane::AboutDialog</name>
     <message>
         <source>About Kelvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Kelvane</translation>
     </message>
     <message>
         <source>Program Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmversion:</translation>
     </message>
     <message>
         <source>Updated:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisiert:</translation>
     </message>
     <message>
         <source>Compiled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompiliert:</translation>
     </message>
 </context>
 <context>
     <name>kelvane::ExistingFileDialog</name>
     <message>
         <source>Existing File</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Datei</translation>
     </message>
     <message>
         <source>This file exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei existiert</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschreiben</translation>
     </message>
     <message>
         <source>Append</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhängen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>kelvane::FocusResultsPlot</name>
     <message>
         <source>x:</source>
-        <translation type="unfinished"></translation>
+        <translation>x:</translation>
     </message>
     <message>
         <source>y:</source>
-        <translation type="unfinished"></translation>
+        <translation>y:</translation>
     </message>
     <message>
         <source>%1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Punkte</translation>
     </message>
     <message>
         <source>%1 of %2 shown rows plotted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 angezeigten Zeilen gezeichnet</translation>
     </message>
 </context>
 <context>
     <name>kelvane::FocusResultsWindow</name>
     <message>
         <source>filter, e.g. focus 250-300, devpcnt &lt; 0.005, depth 60</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter, z. B. focus 250-300, devpcnt &lt; 0.005, depth 60</translation>
     </message>
     <message>
         <source>%1 rows from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen aus %2</translation>
     </message>
     <message>
         <source>, swept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, durchlaufen als %1</translation>
     </message>
     <message>
         <source> with index %1</source>
-        <translation type="unfinished"></translation>
+        <translation> mit Index %1</translation>
     </message>
     <message>
         <source>; the last of %1 tables, from line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>; die letzte von %1 Tabellen, ab Zeile %2</translation>
     </message>
     <message>
         <source>; %1 other trace lines passed over</source>
-        <translation type="unfinished"></translation>
+        <translation>; %1 andere Trace-Zeilen übergangen</translation>
     </message>
     <message>
         <source>; line %1 was cut short (the table was stopped mid-write) and is passed over</source>
-        <translation type="unfinished"></translation>
+        <translation>; Zeile %1 ist abgeschnitten (die Tabelle wurde beim Schreiben angehalten) und wird übergangen</translation>
     </message>
     <message>
         <source>%1 of %2 rows shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Zeilen angezeigt</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a focus table that can be shown:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Brennpunkttabelle, die angezeigt werden kann:
+%2</translation>
     </message>
 </context>
 <context>
     <name>kelvane::HelpDialog</name>
     <message>
         <source>Kelvane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvane-Hilfe</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kelvane::LensControl</name>
     <message>
         <source>Copied to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Zwischenablage kopiert</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennpunkt</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Ingress</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintritt</translation>
     </message>
     <message>
         <source>Eccentricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Exzentrizität</translation>
     </message>
     <message>
         <source>Egress</source>
-        <translation type="unfinished"></translation>
+        <translation>Austritt</translation>
     </message>
     <message>
         <source>&amp;Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sperren</translation>
     </message>
     <message>
         <source>Refractive Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechzahl</translation>
     </message>
     <message>
         <source>Multi</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrfach</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>&amp;Script</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;kript</translation>
     </message>
 </context>
 <context>
     <name>kelvane::LensMaker</name>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennpunkt</translation>
     </message>
     <message>
         <source>Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicke</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Ingress</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintritt</translation>
     </message>
     <message>
         <source>Egress</source>
-        <translation type="unfinished"></translation>
+        <translation>Austritt</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Empty values are searched within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Leere Werte werden gesucht in:</translation>
     </message>
     <message>
         <source>X and Y</source>
-        <translation type="unfinished"></translation>
+        <translation>X und Y</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>&amp;Make</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entwerfen</translation>
     </message>
     <message>
         <source>Double-click a lens to show it in the lens view</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklick auf eine Linse zeigt sie in der Linsenansicht</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Copy the lens&apos;s script line</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriptzeile der Linse kopieren</translation>
     </message>
     <message>
         <source>Check the fields marked in red.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen Sie die rot markierten Felder.</translation>
     </message>
     <message>
         <source>Designing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Entwurf läuft...</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten.</translation>
     </message>
     <message>
         <source>%1 lenses traced in %2 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Linsen in %2 s verfolgt.</translation>
     </message>
     <message>
         <source>No lens in the bounds reaches the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Linse in den Grenzen erreicht den Brennpunkt.</translation>
     </message>
     <message>
         <source>Script line copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriptzeile kopiert.</translation>
     </message>
 </context>
 <context>
     <name>kelvane::LensSourceGroup</name>
     <message>
         <source>Light source</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtquelle</translation>
     </message>
     <message>
         <source>Parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallel</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt</translation>
     </message>
     <message>
         <source>Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegenstand</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
 </context>
 <context>
     <name>kelvane::LensUndo</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>Undo </source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: </translation>
     </message>
     <message>
         <source>Nothing to undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts rückgängig zu machen</translation>
     </message>
     <message>
         <source>Redo </source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen: </translation>
     </message>
     <message>
         <source>Nothing to redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu wiederholen</translation>
     </message>
 </context>
 <context>
     <name>kelvane::LensViewOptions</name>
     <message>
         <source>&amp;Classroom view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterrichtsansicht</translation>
     </message>
     <message>
         <source>F&amp;ans</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fächer</translation>
     </message>
     <message>
         <source>&amp;All fans</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle Fächer</translation>
     </message>
     <message>
         <source>%1° fan only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1°-Fächer</translation>
     </message>
     <message>
         <source>&amp;Fit to window</source>
-        <translation type="unfinished"></translation>
+        <translation>An &amp;Fenster anpassen</translation>
     </message>
     <message>
         <source>&amp;True scale</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Maßstabsgetreu</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>F&amp;ull screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vollbild</translation>
     </message>
 </context>
 <context>
     <name>kelvane::LensWnd</name>
     <message>
         <source>para&amp;Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parameter</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>E&amp;xport…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportieren…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Legende</translation>
     </message>
 </context>
 <context>
     <name>kelvane::PsvConfigDialog</name>
     <message>
         <source>Max Line Length (range 6-254; typ 60)</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Zeilenlänge (6-254; üblich 60)</translation>
     </message>
     <message>
         <source>Buffer Size (min 3 * max line length; typ 2048)</source>
-        <translation type="unfinished"></translation>
+        <translation>Puffergröße (min. 3 * max. Zeilenlänge; üblich 2048)</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -24,907 +24,929 @@ Keys:
 The guide: Help &gt; HTML help shows it, with the menus, scripts and files.
 It is the page %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvane – prise en main
+
+Trois choses à essayer :
+1. Ouvrir &gt; faisceau unique : la vue de la lentille et la boîte Contrôle de la
+   lentille s&apos;ouvrent. Faites glisser un curseur et regardez les rayons se
+   courber, le foyer, la largeur et la déviation changer.
+2. Ouvrir &gt; multi-faisceaux : la même lentille sous cinq éventails de lumière
+   arrivant à 40, 30, 20, 10 et 0 degrés.
+3. Dans la vue de la lentille, Lentilles &gt; Foyer parfait, puis Aberration :
+   chaque rayon rejoint l&apos;axe en un seul point. Faites glisser un curseur et
+   regardez la courbe se déformer.
+
+Touches :
+- Alt + la lettre soulignée : ouvre un menu ou appuie sur un bouton
+- Ctrl+Z et Ctrl+Y : annuler et rétablir une modification de la lentille
+- flèches, Page préc. et Page suiv. : déplacent le curseur qui a le focus
+- Alt+? ou Alt+/ : À propos de Kelvane
+- Entrée ou Échap : ferme cette boîte
+
+Le guide : Aide &gt; Aide HTML l&apos;affiche, avec les menus, les scripts et les fichiers.
+C&apos;est la page %1
+</translation>
     </message>
     <message>
         <source>e&amp;Xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>script</source>
-        <translation type="unfinished"></translation>
+        <translation>script</translation>
     </message>
     <message>
         <source>multi-beam</source>
-        <translation type="unfinished"></translation>
+        <translation>multi-faisceaux</translation>
     </message>
     <message>
         <source>single-beam</source>
-        <translation type="unfinished"></translation>
+        <translation>faisceau unique</translation>
     </message>
     <message>
         <source>lens &amp;Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Concepteur de lentille</translation>
     </message>
     <message>
         <source>&amp;Kill background calc</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter le calcul de fond</translation>
     </message>
     <message>
         <source>focus &amp;Matrix</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Matrice des foyers</translation>
     </message>
     <message>
         <source>focus &amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Table des foyers</translation>
     </message>
     <message>
         <source>open focus &amp;Results…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir les &amp;résultats de foyer…</translation>
     </message>
     <message>
         <source>&amp;Basic info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informations de base</translation>
     </message>
     <message>
         <source>&amp;Normal refract table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table de réfraction (&amp;normale)</translation>
     </message>
     <message>
         <source>&amp;Face refract table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table de réfraction (&amp;face)</translation>
     </message>
     <message>
         <source>&amp;Slope refract table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table de réfraction (&amp;pente)</translation>
     </message>
     <message>
         <source>&amp;Deflection table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table de &amp;déviation</translation>
     </message>
     <message>
         <source>&amp;Test refract formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tester les formules de réfraction</translation>
     </message>
     <message>
         <source>test &amp;Ellipse intersect</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester l&apos;intersection d&apos;&amp;ellipse</translation>
     </message>
     <message>
         <source>test findFocus</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester findFocus</translation>
     </message>
     <message>
         <source>test multi-beam lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester la lentille multi-faisceaux</translation>
     </message>
     <message>
         <source>open trace &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le &amp;fichier de trace</translation>
     </message>
     <message>
         <source>open trace &amp;PsView</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la trace &amp;PsView</translation>
     </message>
     <message>
         <source>open trace &amp;Listbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la trace &amp;Listbox</translation>
     </message>
     <message>
         <source>demo trace messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Messages de trace de démonstration</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>&amp;HTML help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide &amp;HTML</translation>
     </message>
     <message>
         <source>h&amp;Elp</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide &amp;rapide</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Calc</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calcul</translation>
     </message>
     <message>
         <source>&amp;Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Débogage</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>close trace &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer le &amp;fichier de trace</translation>
     </message>
     <message>
         <source>close trace &amp;PsView</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la trace &amp;PsView</translation>
     </message>
     <message>
         <source>close trace &amp;Listbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la trace &amp;Listbox</translation>
     </message>
     <message>
         <source>Focus Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats de foyer</translation>
     </message>
     <message>
         <source>Open Focus Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir des résultats de foyer</translation>
     </message>
     <message>
         <source>Focus tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tables de foyers (*.csv)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>focus table written to %1: &lt;a href=&quot;open&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>table des foyers écrite dans %1 : &lt;a href=&quot;open&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>open results</source>
-        <translation type="unfinished"></translation>
+        <translation>ouvrir les résultats</translation>
     </message>
     <message>
         <source>Step into lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer à la lentille</translation>
     </message>
     <message>
         <source>lens %1,%2,%3,%4 depth %5 %6, index %7: </source>
-        <translation type="unfinished"></translation>
+        <translation>lentille %1,%2,%3,%4 épaisseur %5 %6, indice %7 : </translation>
     </message>
     <message>
         <source>no focus, unlike the row</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de foyer, contrairement à la ligne</translation>
     </message>
     <message>
         <source>focus %1, dev %2 (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>foyer %1, dev %2 (%3%)</translation>
     </message>
     <message>
         <source> as in the row</source>
-        <translation type="unfinished"></translation>
+        <translation> comme dans la ligne</translation>
     </message>
     <message>
         <source>, the row has focus %1, dev %2 (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>, la ligne a le foyer %1, dev %2 (%3%)</translation>
     </message>
     <message>
         <source>1 trace line</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne de trace</translation>
     </message>
     <message>
         <source>%1 trace lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes de trace</translation>
     </message>
     <message>
         <source>%1 went to the trace file %2: open it to see them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sont allées dans le fichier de trace %2 : ouvrez-le pour les voir</translation>
     </message>
     <message>
         <source>%1 went to standard error: see Debug &gt; open trace PsView</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sont allées sur la sortie d&apos;erreur : voir Débogage &gt; Ouvrir la trace PsView</translation>
     </message>
     <message>
         <source>No trace file or trace window is open, so trace lines go to the standard error output (the terminal Kelvane was started from).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier ni fenêtre de trace n&apos;est ouvert : les lignes de trace vont sur la sortie d&apos;erreur standard (le terminal d&apos;où Kelvane a été lancé).</translation>
     </message>
     <message>
         <source>The trace file %1 holds them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de trace %1 les contient.</translation>
     </message>
     <message>
         <source> Debug &gt; open trace PsView or open trace Listbox shows trace lines in a window; run the command again once one is open.</source>
-        <translation type="unfinished"></translation>
+        <translation> Débogage &gt; Ouvrir la trace PsView ou Ouvrir la trace Listbox affiche les lignes de trace dans une fenêtre ; relancez la commande une fois l&apos;une d&apos;elles ouverte.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Kelvane shows the chosen language when it starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvane affichera la langue choisie au prochain démarrage.</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Aberration</source>
-        <translation type="unfinished"></translation>
+        <translation>Aberration</translation>
     </message>
     <message>
         <source>Exit rays</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayons sortants</translation>
     </message>
     <message>
         <source>Rays inside the glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayons dans le verre</translation>
     </message>
     <message>
         <source>Axis crossing x (units, 100 = 1 inch)</source>
-        <translation type="unfinished"></translation>
+        <translation>Croisement de l&apos;axe x (unités, 100 = 1 pouce)</translation>
     </message>
     <message>
         <source>Beam height (units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur du rayon (unités)</translation>
     </message>
     <message>
         <source>Lens Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle de la lentille</translation>
     </message>
     <message>
         <source>Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplissage</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir…</translation>
     </message>
     <message>
         <source>&amp;Caption under the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Légende sous l&apos;image</translation>
     </message>
     <message>
         <source>Animated GIF of a script…</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF animé d&apos;un script…</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier :</translation>
     </message>
     <message>
         <source>PNG &amp;resolution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Résolution PNG :</translation>
     </message>
     <message>
         <source> written to </source>
-        <translation type="unfinished"></translation>
+        <translation> écrit dans </translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>SVG picture (*.svg);;PNG image (*.png);;PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image SVG (*.svg);;Image PNG (*.png);;Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Lens Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepteur de lentille</translation>
     </message>
     <message>
         <source>Focus -- %1 spread -- %1 width %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Foyer -- %1 étalement -- %1 largeur %2</translation>
     </message>
     <message>
         <source>Focus %1 (%2 in) %3 spread %4 (%5 %) %3 width %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Foyer %1 (%2 po) %3 étalement %4 (%5 %) %3 largeur %6</translation>
     </message>
     <message>
         <source>Lens read-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de la lentille</translation>
     </message>
     <message>
         <source>Fans 40..0°: %1 %2 %3 %4 %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Éventails 40..0° : %1 %2 %3 %4 %5</translation>
     </message>
     <message>
         <source>Beams traced in the 40°, 30°, 20°, 10° and 0° fans</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayons tracés dans les éventails à 40°, 30°, 20°, 10° et 0°</translation>
     </message>
     <message>
         <source>Start-up meniscus</source>
-        <translation type="unfinished"></translation>
+        <translation>Ménisque de départ</translation>
     </message>
     <message>
         <source>Biconvex lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentille biconvexe</translation>
     </message>
     <message>
         <source>Thin lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentille mince</translation>
     </message>
     <message>
         <source>Diverging lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentille divergente</translation>
     </message>
     <message>
         <source>Perfect focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Foyer parfait</translation>
     </message>
     <message>
         <source>&amp;Aberration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aberration</translation>
     </message>
     <message>
         <source>&amp;Lenses</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lentilles</translation>
     </message>
     <message>
         <source>Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Script</translation>
     </message>
     <message>
         <source>Kelvane Lens Demo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvane – démonstration de lentille</translation>
     </message>
     <message>
         <source>must be above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>doit être supérieur à 0</translation>
     </message>
     <message>
         <source>must be 0 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>doit être au moins 0</translation>
     </message>
     <message>
         <source>above 0, at most 500</source>
-        <translation type="unfinished"></translation>
+        <translation>supérieur à 0, au plus 500</translation>
     </message>
     <message>
         <source>enter a number</source>
-        <translation type="unfinished"></translation>
+        <translation>saisissez un nombre</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un nombre</translation>
     </message>
     <message>
         <source>below the first</source>
-        <translation type="unfinished"></translation>
+        <translation>inférieur au premier</translation>
     </message>
     <message>
         <source>focus %1: no lens in the bounds has a focus</source>
-        <translation type="unfinished"></translation>
+        <translation>foyer %1 : aucune lentille dans les bornes n&apos;a de foyer</translation>
     </message>
     <message>
         <source>focus %1: not reached; the nearest is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>foyer %1 : non atteint ; le plus proche est %2</translation>
     </message>
     <message>
         <source>Designed lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentille conçue</translation>
     </message>
     <message>
         <source>Move object</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer l&apos;objet</translation>
     </message>
     <message>
         <source>Animated GIF</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF animé</translation>
     </message>
     <message>
         <source>Animated GIF (*.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF animé (*.gif)</translation>
     </message>
     <message>
         <source>Recording the script: %1 retrace so far</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement du script : %1 retraçage jusqu&apos;ici</translation>
     </message>
     <message>
         <source>Recording the script: %1 retraces so far</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement du script : %1 retraçages jusqu&apos;ici</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>GIF</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF</translation>
     </message>
     <message>
         <source>Listbox Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace Listbox</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>&amp;ScrollOff</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Défilement désactivé</translation>
     </message>
     <message>
         <source>&amp;ScrollOn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Défilement activé</translation>
     </message>
     <message>
         <source>PsView Window Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de la fenêtre PsView</translation>
     </message>
     <message>
         <source>Invalid max line value</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de ligne maximale invalide</translation>
     </message>
     <message>
         <source>Invalid buffer size value</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de tampon invalide</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Save in File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer dans un fichier</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>con&amp;Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurer</translation>
     </message>
     <message>
         <source>&amp;Inspect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inspecter</translation>
     </message>
     <message>
         <source>&amp;Test message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message de &amp;test</translation>
     </message>
     <message>
         <source>PsView Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace PsView</translation>
     </message>
     <message>
         <source>You are already inspecting a message. To analyze another you must close the existing window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous inspectez déjà un message. Pour en analyser un autre, fermez d&apos;abord la fenêtre existante.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a system file, not one to open here.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est un fichier système, qui ne s&apos;ouvre pas ici.</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
 </context>
 <context>
     <name>kelvane::AberrationWnd</name>
     <message>
         <source>&amp;Fixed axes</source>
-        <translation type="unfinished"></translation>
+        <translation>Axes &amp;fixes</translation>
     </message>
     <message>
         <source>The axes grow but never shrink while the lens is dragged; a preset, a script or a Focus Results row starts them afresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Les axes s&apos;agrandissent sans jamais rétrécir pendant qu&apos;on modifie la lentille ; un préréglage, un script ou une ligne des résultats de foyer les réinitialise</translation>
     </message>
     <message>
         <source>Where each beam crosses the axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Où chaque rayon croise l&apos;axe</translation>
     </message>
     <message>
         <source>No focus: no exit ray comes down to the axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de foyer : aucun rayon sortant ne rejoint l&apos;axe</translation>
     </message>
 </context>
 <context>
     <name>kelvane::AboutDialog</name>
     <message>
         <source>About Kelvane</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Kelvane</translation>
     </message>
     <message>
         <source>Program Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du programme :</translation>
     </message>
     <message>
         <source>Updated:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis à jour :</translation>
     </message>
     <message>
         <source>Compiled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilé :</translation>
     </message>
 </context>
 <context>
     <name>kelvane::ExistingFileDialog</name>
     <message>
         <source>Existing File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier existant</translation>
     </message>
     <message>
         <source>This file exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier existe</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser</translation>
     </message>
     <message>
         <source>Append</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>kelvane::FocusResultsPlot</name>
     <message>
         <source>x:</source>
-        <translation type="unfinished"></translation>
+        <translation>x :</translation>
     </message>
     <message>
         <source>y:</source>
-        <translation type="unfinished"></translation>
+        <translation>y :</translation>
     </message>
     <message>
         <source>%1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 points</translation>
     </message>
     <message>
         <source>%1 of %2 shown rows plotted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 des %2 lignes affichées tracées</translation>
     </message>
 </context>
 <context>
     <name>kelvane::FocusResultsWindow</name>
     <message>
         <source>filter, e.g. focus 250-300, devpcnt &lt; 0.005, depth 60</source>
-        <translation type="unfinished"></translation>
+        <translation>filtre, p. ex. focus 250-300, devpcnt &lt; 0.005, depth 60</translation>
     </message>
     <message>
         <source>%1 rows from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes de %2</translation>
     </message>
     <message>
         <source>, swept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, balayées en %1</translation>
     </message>
     <message>
         <source> with index %1</source>
-        <translation type="unfinished"></translation>
+        <translation> avec l&apos;indice %1</translation>
     </message>
     <message>
         <source>; the last of %1 tables, from line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>; la dernière de %1 tables, à partir de la ligne %2</translation>
     </message>
     <message>
         <source>; %1 other trace lines passed over</source>
-        <translation type="unfinished"></translation>
+        <translation>; %1 autres lignes de trace ignorées</translation>
     </message>
     <message>
         <source>; line %1 was cut short (the table was stopped mid-write) and is passed over</source>
-        <translation type="unfinished"></translation>
+        <translation>; la ligne %1 est tronquée (la table a été arrêtée en cours d&apos;écriture) et est ignorée</translation>
     </message>
     <message>
         <source>%1 of %2 rows shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes affichées sur %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a focus table that can be shown:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une table de foyers affichable :
+%2</translation>
     </message>
 </context>
 <context>
     <name>kelvane::HelpDialog</name>
     <message>
         <source>Kelvane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Kelvane</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kelvane::LensControl</name>
     <message>
         <source>Copied to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copié dans le presse-papiers</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Foyer</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>Ingress</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Eccentricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Excentricité</translation>
     </message>
     <message>
         <source>Egress</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>&amp;Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verrouiller</translation>
     </message>
     <message>
         <source>Refractive Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de réfr.</translation>
     </message>
     <message>
         <source>Multi</source>
-        <translation type="unfinished"></translation>
+        <translation>Multi</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Script</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Script</translation>
     </message>
 </context>
 <context>
     <name>kelvane::LensMaker</name>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Foyer</translation>
     </message>
     <message>
         <source>Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>Ingress</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Egress</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Empty values are searched within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs vides sont cherchées entre :</translation>
     </message>
     <message>
         <source>X and Y</source>
-        <translation type="unfinished"></translation>
+        <translation>X et Y</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>&amp;Make</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Concevoir</translation>
     </message>
     <message>
         <source>Double-click a lens to show it in the lens view</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur une lentille pour l&apos;afficher dans la vue de la lentille</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Copy the lens&apos;s script line</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la ligne de script de la lentille</translation>
     </message>
     <message>
         <source>Check the fields marked in red.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez les champs marqués en rouge.</translation>
     </message>
     <message>
         <source>Designing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conception en cours...</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté.</translation>
     </message>
     <message>
         <source>%1 lenses traced in %2 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lentilles tracées en %2 s.</translation>
     </message>
     <message>
         <source>No lens in the bounds reaches the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune lentille dans les bornes n&apos;atteint le foyer.</translation>
     </message>
     <message>
         <source>Script line copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne de script copiée.</translation>
     </message>
 </context>
 <context>
     <name>kelvane::LensSourceGroup</name>
     <message>
         <source>Light source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source lumineuse</translation>
     </message>
     <message>
         <source>Parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallèle</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Point</translation>
     </message>
     <message>
         <source>Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objet</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
 </context>
 <context>
     <name>kelvane::LensUndo</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Undo </source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler : </translation>
     </message>
     <message>
         <source>Nothing to undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à annuler</translation>
     </message>
     <message>
         <source>Redo </source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir : </translation>
     </message>
     <message>
         <source>Nothing to redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à rétablir</translation>
     </message>
 </context>
 <context>
     <name>kelvane::LensViewOptions</name>
     <message>
         <source>&amp;Classroom view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue &amp;classe</translation>
     </message>
     <message>
         <source>F&amp;ans</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;ventails</translation>
     </message>
     <message>
         <source>&amp;All fans</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tous les éventails</translation>
     </message>
     <message>
         <source>%1° fan only</source>
-        <translation type="unfinished"></translation>
+        <translation>Éventail à %1° seul</translation>
     </message>
     <message>
         <source>&amp;Fit to window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajuster à la fenêtre</translation>
     </message>
     <message>
         <source>&amp;True scale</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Échelle réelle</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;avant</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>F&amp;ull screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plein écran</translation>
     </message>
 </context>
 <context>
     <name>kelvane::LensWnd</name>
     <message>
         <source>para&amp;Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>E&amp;xport…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Légende</translation>
     </message>
 </context>
 <context>
     <name>kelvane::PsvConfigDialog</name>
     <message>
         <source>Max Line Length (range 6-254; typ 60)</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de ligne max. (6-254 ; typ. 60)</translation>
     </message>
     <message>
         <source>Buffer Size (min 3 * max line length; typ 2048)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du tampon (min. 3 * longueur max. ; typ. 2048)</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 </TS>
