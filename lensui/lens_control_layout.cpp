@@ -20,6 +20,7 @@
 #include "lensui/lens_source_group.h"
 #include "lensui/lens_status_line.h"
 #include "lensui/up_down.h"
+#include "script/script_runner.h"
 #include "winui/ui_text.h"
 
 namespace kelvane {
@@ -65,6 +66,47 @@ QPushButton* makeButton(QWidget* parent, const QRect& r, const QString& text, bo
 
 // The outer width a line edit needs to show `text` whole: the text, the
 // edit's own margins and its frame as the style draws it.
+// The width a button needs for the longest of its captions.
+int captionWidth(const QPushButton* b, const QStringList& captions) {
+  int widest = 0;
+  for (QString c : captions) widest = std::max(widest, b->fontMetrics().horizontalAdvance(c.remove('&')));
+  return widest + 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
+}
+
+// The row's buttons keep their places while their captions fit, as the
+// English ones do. A translation's longer caption takes room from the
+// buttons with room to spare: each then gets what its captions need plus an
+// equal share of what is left, the gaps between them unchanged, the row's
+// ends where they were.
+void fitButtonRow(const std::vector<QPushButton*>& row, const std::vector<QStringList>& laterCaptions) {
+  std::vector<int> needed;
+  bool fits = true;
+  int widths = 0;
+  int neededSum = 0;
+  for (size_t i = 0; i < row.size(); ++i) {
+    QStringList captions = laterCaptions[i];
+    captions << row[i]->text();
+    needed.push_back(captionWidth(row[i], captions));
+    fits = fits && needed.back() <= row[i]->width();
+    widths += row[i]->width();
+    neededSum += needed.back();
+  }
+  if (fits) return;
+  // Too little room even so: each gets its share of the row by its need.
+  if (neededSum > widths)
+    for (int& n : needed) n = n * widths / neededSum;
+  const int spare = std::max(0, widths - neededSum) / static_cast<int>(row.size());
+  int x = row.front()->x();
+  for (size_t i = 0; i < row.size(); ++i) {
+    const int gap = i + 1 < row.size() ? row[i + 1]->x() - row[i]->geometry().right() - 1 : 0;
+    QRect r = row[i]->geometry();
+    r.moveLeft(x);
+    r.setWidth(needed[i] + spare);
+    row[i]->setGeometry(r);
+    x = r.right() + 1 + gap;
+  }
+}
+
 int lineEditWidthFor(const QLineEdit* edit, const QString& text) {
   constexpr int kInnerMargin = 2;  // QLineEdit keeps 2 pixels each side of the text
   const QMargins tm = edit->textMargins();
@@ -187,6 +229,8 @@ void LensControl::build() {
   registerControl(IDC_SAVE, m_save);
   m_script = makeButton(this, du.rect(254, 94, 34, 13), tr("&Script"), false);
   registerControl(IDC_SCRIPT, m_script);
+  fitButtonRow({m_multi, copy, m_save, m_script},
+               {{}, {}, {}, {uiText(kScriptButtonRunning), uiText(kScriptButtonPaused)}});
   for (int id : {IDC_MULTI, IDC_COPY, IDC_SAVE, IDC_SCRIPT}) {
     connect(static_cast<QPushButton*>(control(id)), &QPushButton::clicked, this,
             [this, id] { onCommand(id); });

@@ -547,6 +547,18 @@ Sie ist die Seite %1
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
+    <message>
+        <source>&amp;Script</source>
+        <translation>S&amp;kript</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>re&amp;Sume</source>
+        <translation>&amp;Weiter</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::AberrationWnd</name>
@@ -708,7 +720,7 @@ Sie ist die Seite %1
     </message>
     <message>
         <source>&amp;Lock</source>
-        <translation>&amp;Sperren</translation>
+        <translation>&amp;Fest</translation>
     </message>
     <message>
         <source>Refractive Index</source>
@@ -716,15 +728,15 @@ Sie ist die Seite %1
     </message>
     <message>
         <source>Multi</source>
-        <translation>Mehrfach</translation>
+        <translation>Multi</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation>Kopieren</translation>
+        <translation>Kopie</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Speichern</translation>
+        <translation>Sichern</translation>
     </message>
     <message>
         <source>&amp;Script</source>
@@ -783,7 +795,7 @@ Sie ist die Seite %1
     </message>
     <message>
         <source>Copy</source>
-        <translation>Kopieren</translation>
+        <translation>Kopie</translation>
     </message>
     <message>
         <source>Copy the lens&apos;s script line</source>
@@ -830,7 +842,7 @@ Sie ist die Seite %1
     </message>
     <message>
         <source>Object</source>
-        <translation>Gegenstand</translation>
+        <translation>Objekt</translation>
     </message>
     <message>
         <source>Distance</source>

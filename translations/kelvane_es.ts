@@ -301,7 +301,7 @@ Es la página %1
     </message>
     <message>
         <source>Depth</source>
-        <translation>Espesor</translation>
+        <translation>Grosor</translation>
     </message>
     <message>
         <source>Lock</source>
@@ -547,6 +547,18 @@ Es la página %1
         <source>Open</source>
         <translation>Abrir</translation>
     </message>
+    <message>
+        <source>&amp;Script</source>
+        <translation>&amp;Script</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>re&amp;Sume</source>
+        <translation>&amp;Seguir</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::AberrationWnd</name>
@@ -700,7 +712,7 @@ Es la página %1
     </message>
     <message>
         <source>Eccentricity</source>
-        <translation>Excentricidad</translation>
+        <translation>Excentric.</translation>
     </message>
     <message>
         <source>Egress</source>
@@ -708,7 +720,7 @@ Es la página %1
     </message>
     <message>
         <source>&amp;Lock</source>
-        <translation>&amp;Bloquear</translation>
+        <translation>&amp;Fijo</translation>
     </message>
     <message>
         <source>Refractive Index</source>
@@ -739,7 +751,7 @@ Es la página %1
     </message>
     <message>
         <source>Depth</source>
-        <translation>Espesor</translation>
+        <translation>Grosor</translation>
     </message>
     <message>
         <source>Width</source>

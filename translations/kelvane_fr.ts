@@ -301,7 +301,7 @@ C&apos;est la page %1
     </message>
     <message>
         <source>Depth</source>
-        <translation>Épaisseur</translation>
+        <translation>Épais.</translation>
     </message>
     <message>
         <source>Lock</source>
@@ -547,6 +547,18 @@ C&apos;est la page %1
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
+    <message>
+        <source>&amp;Script</source>
+        <translation>&amp;Script</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêt</translation>
+    </message>
+    <message>
+        <source>re&amp;Sume</source>
+        <translation>&amp;Reprise</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::AberrationWnd</name>
@@ -708,7 +720,7 @@ C&apos;est la page %1
     </message>
     <message>
         <source>&amp;Lock</source>
-        <translation>&amp;Verrouiller</translation>
+        <translation>&amp;Fixe</translation>
     </message>
     <message>
         <source>Refractive Index</source>
@@ -724,7 +736,7 @@ C&apos;est la page %1
     </message>
     <message>
         <source>Save</source>
-        <translation>Enregistrer</translation>
+        <translation>Sauver</translation>
     </message>
     <message>
         <source>&amp;Script</source>
@@ -739,7 +751,7 @@ C&apos;est la page %1
     </message>
     <message>
         <source>Depth</source>
-        <translation>Épaisseur</translation>
+        <translation>Épais.</translation>
     </message>
     <message>
         <source>Width</source>
@@ -822,7 +834,7 @@ C&apos;est la page %1
     </message>
     <message>
         <source>Parallel</source>
-        <translation>Parallèle</translation>
+        <translation>Parall.</translation>
     </message>
     <message>
         <source>Point</source>
@@ -838,7 +850,7 @@ C&apos;est la page %1
     </message>
     <message>
         <source>Height</source>
-        <translation>Hauteur</translation>
+        <translation>Haut.</translation>
     </message>
 </context>
 <context>

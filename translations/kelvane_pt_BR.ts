@@ -300,7 +300,7 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
     </message>
     <message>
         <source>Depth</source>
-        <translation>Espessura</translation>
+        <translation>Espess.</translation>
     </message>
     <message>
         <source>Lock</source>
@@ -546,6 +546,18 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
         <source>Open</source>
         <translation>Abrir</translation>
     </message>
+    <message>
+        <source>&amp;Script</source>
+        <translation>&amp;Script</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>re&amp;Sume</source>
+        <translation>&amp;Retomar</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::AberrationWnd</name>
@@ -699,7 +711,7 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
     </message>
     <message>
         <source>Eccentricity</source>
-        <translation>Excentricidade</translation>
+        <translation>Excentric.</translation>
     </message>
     <message>
         <source>Egress</source>
@@ -707,7 +719,7 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
     </message>
     <message>
         <source>&amp;Lock</source>
-        <translation>&amp;Travar</translation>
+        <translation>&amp;Fixo</translation>
     </message>
     <message>
         <source>Refractive Index</source>
@@ -738,7 +750,7 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
     </message>
     <message>
         <source>Depth</source>
-        <translation>Espessura</translation>
+        <translation>Espess.</translation>
     </message>
     <message>
         <source>Width</source>

@@ -545,6 +545,18 @@ It is the page %1
         <source>Open</source>
         <translation>打开</translation>
     </message>
+    <message>
+        <source>&amp;Script</source>
+        <translation>脚本(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>re&amp;Sume</source>
+        <translation>继续(&amp;S)</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::AberrationWnd</name>
