@@ -2,6 +2,7 @@
 // window and the one event loop.
 #include <QApplication>
 #include <QIcon>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -50,6 +51,9 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
+  // Qt has switched the C library to the user's locale; printf must keep
+  // writing "1.50" into scripts, files and the trace, whatever the language.
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Kelvane"));
   QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
   QApplication::setDesktopFileName(QStringLiteral("kelvane"));

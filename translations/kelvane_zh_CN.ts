@@ -718,7 +718,7 @@ It is the page %1
     </message>
     <message>
         <source>&amp;Lock</source>
-        <translation>锁定(&amp;L)</translation>
+        <translation>锁(&amp;L)</translation>
     </message>
     <message>
         <source>Refractive Index</source>
