@@ -125,8 +125,9 @@ void MainWindow::buildMenus() {
   auto* languages = new QMenu(this);
   fillLanguageMenu(languages, this);
   m_actions[CMD_LANGUAGE]->setMenu(languages);
-  for (int id : {CMD_EXIT, CMD_LANGUAGE, CMD_HTML_HELP, CMD_HELP, CMD_ABOUT, CMD_TEST_ELLIPSE_INTERSECT,
-                 CMD_TEST_FIND_FOCUS, CMD_TEST_MULTI_BEAM, CMD_TRACE_FILE, CMD_DEMO_TRACE})
+  for (int id :
+       {CMD_EXIT, CMD_LANGUAGE, CMD_HTML_HELP, CMD_HELP, CMD_ABOUT, CMD_TEST_ELLIPSE_INTERSECT,
+        CMD_TEST_FIND_FOCUS, CMD_TEST_MULTI_BEAM, CMD_TRACE_FILE, CMD_DEMO_TRACE})
     m_actions[id]->setEnabled(true);
   connect(m_popups[kDebugPopupIndex], &QMenu::aboutToShow, this, &MainWindow::updateDebugPopup);
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QtGlobal>
-#include <QtGlobal>
 #include <span>
 
 #include "app/command_ids.h"
@@ -63,7 +62,9 @@ inline constexpr MenuItemDef kHelpItems[] = {
 };
 
 inline constexpr MenuPopupDef kMenuBar[] = {
-    {QT_TRANSLATE_NOOP("kelvane", "&File"), kFileItems},   {QT_TRANSLATE_NOOP("kelvane", "&Open"), kOpenItems}, {QT_TRANSLATE_NOOP("kelvane", "&Calc"), kCalcItems},
+    {QT_TRANSLATE_NOOP("kelvane", "&File"), kFileItems},
+    {QT_TRANSLATE_NOOP("kelvane", "&Open"), kOpenItems},
+    {QT_TRANSLATE_NOOP("kelvane", "&Calc"), kCalcItems},
     {QT_TRANSLATE_NOOP("kelvane", "&Debug"), kDebugItems},
     {QT_TRANSLATE_NOOP("kelvane", "&Settings"), kSettingsItems},
     {QT_TRANSLATE_NOOP("kelvane", "&Help"), kHelpItems},
@@ -74,11 +75,13 @@ inline constexpr int kDebugPopupIndex = 3;
 
 // Texts the items take when their sink is open.
 inline constexpr const char* kTraceFileOpenText = QT_TRANSLATE_NOOP("kelvane", "open trace &File");
-inline constexpr const char* kTraceFileCloseText = QT_TRANSLATE_NOOP("kelvane", "close trace &File");
+inline constexpr const char* kTraceFileCloseText =
+    QT_TRANSLATE_NOOP("kelvane", "close trace &File");
 inline constexpr const char* kPsViewOpenText = QT_TRANSLATE_NOOP("kelvane", "open trace &PsView");
 inline constexpr const char* kPsViewCloseText = QT_TRANSLATE_NOOP("kelvane", "close trace &PsView");
 inline constexpr const char* kListboxOpenText = QT_TRANSLATE_NOOP("kelvane", "open trace &Listbox");
-inline constexpr const char* kListboxCloseText = QT_TRANSLATE_NOOP("kelvane", "close trace &Listbox");
+inline constexpr const char* kListboxCloseText =
+    QT_TRANSLATE_NOOP("kelvane", "close trace &Listbox");
 
 // The text an item shows: "close ..." while its sink is open.
 inline constexpr const char* traceItemText(int id, bool open) {

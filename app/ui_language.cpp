@@ -86,9 +86,9 @@ void fillLanguageMenu(QMenu* menu, QWidget* owner) {
       if (code == chosenUiLanguage()) return;
       keepUiLanguage(code);
       QMessageBox::information(owner, uiText(QT_TRANSLATE_NOOP("kelvane", "Language")),
-                               uiText(QT_TRANSLATE_NOOP(
-                                   "kelvane", "Kelvane shows the chosen language when it "
-                                              "starts again.")));
+                               uiText(QT_TRANSLATE_NOOP("kelvane",
+                                                        "Kelvane shows the chosen language when it "
+                                                        "starts again.")));
     });
   }
 }

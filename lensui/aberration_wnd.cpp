@@ -3,8 +3,8 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -102,9 +102,9 @@ AberrationWnd::AberrationWnd(QWidget* owner)
   auto* under = new QHBoxLayout;
   under->addWidget(m_numbers, 1);
   m_fixedAxes->setChecked(true);
-  m_fixedAxes->setToolTip(tr(
-      "The axes grow but never shrink while the lens is dragged; a preset, a script or a "
-      "Focus Results row starts them afresh"));
+  m_fixedAxes->setToolTip(
+      tr("The axes grow but never shrink while the lens is dragged; a preset, a script or a "
+         "Focus Results row starts them afresh"));
   under->addWidget(m_fixedAxes);
   layout->addLayout(under);
   connect(m_fixedAxes, &QCheckBox::toggled, this, [this] { showRanges(); });

@@ -8,8 +8,8 @@
 // Everything here runs on the user-interface thread.
 #pragma once
 
-#include <QtGlobal>
 #include <QWidget>
+#include <QtGlobal>
 #include <functional>
 
 #include "optics/aberration.h"
@@ -30,7 +30,8 @@ inline constexpr char kAberrationCaption[] = QT_TRANSLATE_NOOP("kelvane", "Aberr
 inline constexpr char kExitSeriesName[] = QT_TRANSLATE_NOOP("kelvane", "Exit rays");
 inline constexpr char kInnerSeriesName[] = QT_TRANSLATE_NOOP("kelvane", "Rays inside the glass");
 // Axis titles with their units: lens units, 100 an inch.
-inline constexpr char kCrossingAxisTitle[] = QT_TRANSLATE_NOOP("kelvane", "Axis crossing x (units, 100 = 1 inch)");
+inline constexpr char kCrossingAxisTitle[] =
+    QT_TRANSLATE_NOOP("kelvane", "Axis crossing x (units, 100 = 1 inch)");
 inline constexpr char kHeightAxisTitle[] = QT_TRANSLATE_NOOP("kelvane", "Beam height (units)");
 
 class AberrationWnd : public QWidget {

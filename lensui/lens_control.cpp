@@ -42,8 +42,8 @@ LensState committedState() {
   const LensSession& s = lensSession();
   LensState state = s.model.state();
   const auto& v = s.sliderValues;
-  state.lens = Lens{double(v[0]), double(v[1]), double(v[2]), double(v[3]), double(v[4]),
-                    state.lens.shape};
+  state.lens =
+      Lens{double(v[0]), double(v[1]), double(v[2]), double(v[3]), double(v[4]), state.lens.shape};
   return state;
 }
 

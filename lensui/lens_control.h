@@ -8,9 +8,9 @@
 // Everything here runs on the user-interface thread.
 #pragma once
 
-#include <QtGlobal>
 #include <QElapsedTimer>
 #include <QWidget>
+#include <QtGlobal>
 #include <map>
 
 #include "model/lens_model.h"

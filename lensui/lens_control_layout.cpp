@@ -30,7 +30,8 @@ namespace {
 // Slider row geometry in dialog units: y of each row; the depth row's
 // trackbar is shorter to make room for its label.
 constexpr int kRowY[kSliderRows] = {16, 31, 60, 76, 93};
-constexpr const char* kRowLabels[kSliderRows] = {"X", "Y", "X", "Y", QT_TRANSLATE_NOOP("kelvane", "Depth")};
+constexpr const char* kRowLabels[kSliderRows] = {"X", "Y", "X", "Y",
+                                                 QT_TRANSLATE_NOOP("kelvane", "Depth")};
 
 QLineEdit* makeEdit(QWidget* parent, const QRect& r, const QString& pattern) {
   auto* e = new QLineEdit(parent);
@@ -69,7 +70,8 @@ QPushButton* makeButton(QWidget* parent, const QRect& r, const QString& text, bo
 // The width a button needs for the longest of its captions.
 int captionWidth(const QPushButton* b, const QStringList& captions) {
   int widest = 0;
-  for (QString c : captions) widest = std::max(widest, b->fontMetrics().horizontalAdvance(c.remove('&')));
+  for (QString c : captions)
+    widest = std::max(widest, b->fontMetrics().horizontalAdvance(c.remove('&')));
   return widest + 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
 }
 
@@ -78,7 +80,8 @@ int captionWidth(const QPushButton* b, const QStringList& captions) {
 // buttons with room to spare: each then gets what its captions need plus an
 // equal share of what is left, the gaps between them unchanged, the row's
 // ends where they were.
-void fitButtonRow(const std::vector<QPushButton*>& row, const std::vector<QStringList>& laterCaptions) {
+void fitButtonRow(const std::vector<QPushButton*>& row,
+                  const std::vector<QStringList>& laterCaptions) {
   std::vector<int> needed;
   bool fits = true;
   int widths = 0;
@@ -151,7 +154,8 @@ void LensControl::build() {
   auto row = [&](int r) {
     const int y = kRowY[r];
     const QRect trackRect = r == 4 ? du.rect(30, y, 105, 13) : du.rect(14, y, 121, 13);
-    makeLabel(this, r == 4 ? du.rect(3, y + 2, 26, 9) : du.rect(5, y + 2, 8, 9), uiText(kRowLabels[r]));
+    makeLabel(this, r == 4 ? du.rect(3, y + 2, 26, 9) : du.rect(5, y + 2, 8, 9),
+              uiText(kRowLabels[r]));
     auto* slider = new QSlider(Qt::Horizontal, this);
     slider->setGeometry(trackRect);
     slider->setTickPosition(QSlider::NoTicks);

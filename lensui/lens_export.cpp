@@ -1,7 +1,7 @@
 #include "lensui/lens_export.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -54,11 +54,13 @@ Asked askExport(ExportChoice& choice, QWidget* owner) {
   dpi->setRange(draw::kMinPngDpi, draw::kMaxPngDpi);
   dpi->setSuffix(QStringLiteral(" dpi"));
   dpi->setValue(choice.pngDpi);
-  auto* caption = new QCheckBox(QCoreApplication::translate("kelvane", "&Caption under the picture"), &dialog);
+  auto* caption =
+      new QCheckBox(QCoreApplication::translate("kelvane", "&Caption under the picture"), &dialog);
   caption->setChecked(choice.caption);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  QPushButton* scriptGif = buttons->addButton(QCoreApplication::translate("kelvane", "Animated GIF of a script…"),
-                                              QDialogButtonBox::ActionRole);
+  QPushButton* scriptGif =
+      buttons->addButton(QCoreApplication::translate("kelvane", "Animated GIF of a script…"),
+                         QDialogButtonBox::ActionRole);
   bool scriptGifWanted = false;
   QObject::connect(scriptGif, &QPushButton::clicked, &dialog, [&] {
     scriptGifWanted = true;
@@ -77,8 +79,9 @@ Asked askExport(ExportChoice& choice, QWidget* owner) {
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   QObject::connect(browse, &QPushButton::clicked, &dialog, [&] {
     QString filter;
-    QString chosen = QFileDialog::getSaveFileName(&dialog, QCoreApplication::translate("kelvane", "Export"), path->text(),
-                                                  uiText(kExportFileFilter), &filter);
+    QString chosen =
+        QFileDialog::getSaveFileName(&dialog, QCoreApplication::translate("kelvane", "Export"),
+                                     path->text(), uiText(kExportFileFilter), &filter);
     if (chosen.isEmpty()) return;
     // A name typed without an extension takes the chosen filter's.
     if (QFileInfo(chosen).suffix().isEmpty()) chosen += '.' + filterExtension(filter);
@@ -114,8 +117,7 @@ draw::ExportOutcome exportLensTo(const ExportChoice& choice) {
   draw::PictureRequest request;
   request.drawing = draw::pictureOf(s.model);
   request.options = currentPictureOptions();
-  if (choice.caption)
-    request.options.caption = draw::captionFacts(s.model);
+  if (choice.caption) request.options.caption = draw::captionFacts(s.model);
   if (s.view) {
     request.viewWidth = s.view->canvas()->width();
     request.viewHeight = s.view->canvas()->height();

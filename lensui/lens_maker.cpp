@@ -239,9 +239,7 @@ void LensMaker::endRun() {
     item->setText(designedRowText(designed));
     item->setToolTip(designedScriptLine(designed));
     item->setData(kDesignedRole, QVariant::fromValue(designed));
-    setStatus(tr("%1 lenses traced in %2 s.")
-                  .arg(result->traced)
-                  .arg(result->seconds, 0, 'f', 2));
+    setStatus(tr("%1 lenses traced in %2 s.").arg(result->traced).arg(result->seconds, 0, 'f', 2));
   } else {
     item->setText(unreachedRowText(m_request, *result));
     setStatus(tr("No lens in the bounds reaches the focus."));

@@ -8,9 +8,9 @@
 // is remembered between openings; the number fields start afresh.
 #pragma once
 
-#include <QtGlobal>
 #include <QDialog>
 #include <QTimer>
+#include <QtGlobal>
 #include <memory>
 
 #include "calc/lens_design.h"

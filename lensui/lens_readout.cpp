@@ -28,8 +28,9 @@ QString lensReadoutText(const TraceResults& r) {
         .arg(width);
   // The numbers keep the C locale's decimal point, as everywhere on screen.
   return QCoreApplication::translate("kelvane", "Focus %1 (%2 in) %3 spread %4 (%5 %) %3 width %6")
-      .arg(QString::asprintf("%.2f", r.focus), QString::asprintf("%.2f", r.focus / draw::kUnitsPerInch),
-           QString(kDot), QString::asprintf("%.2f", r.dev), QString::asprintf("%.2f", r.devpcnt), width);
+      .arg(QString::asprintf("%.2f", r.focus),
+           QString::asprintf("%.2f", r.focus / draw::kUnitsPerInch), QString(kDot),
+           QString::asprintf("%.2f", r.dev), QString::asprintf("%.2f", r.devpcnt), width);
 }
 
 void addLensReadout(QMainWindow* view) {

@@ -28,7 +28,8 @@ QSlider* makeSlider(QWidget* parent, const QRect& r, int max) {
 // shown in the label as it is; the slider stops at its end.
 void showValue(QSlider* slider, QLabel* label, double value) {
   const QSignalBlocker block(slider);
-  slider->setValue(static_cast<int>(std::lround(std::clamp(value, 1.0, double(slider->maximum())))));
+  slider->setValue(
+      static_cast<int>(std::lround(std::clamp(value, 1.0, double(slider->maximum())))));
   label->setText(QString::number(value, 'g', 6));
 }
 

@@ -61,7 +61,8 @@ void LensStatusLine::refresh() {
     setToolTip(m_noticeTip);
   else
     setToolTip(!m_scriptRunning && m_fans
-                   ? QCoreApplication::translate("kelvane", "Beams traced in the 40°, 30°, 20°, 10° and 0° fans")
+                   ? QCoreApplication::translate(
+                         "kelvane", "Beams traced in the 40°, 30°, 20°, 10° and 0° fans")
                    : QString());
   setEnabled(current);
 }

@@ -10,7 +10,6 @@
 #include "lensui/lens_undo.h"
 #include "optics/presets.h"
 #include "winui/ui_text.h"
-#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -29,9 +28,9 @@ QStringList allPresetNames() {
 
 // The presets' names as lupdate sees them; optics/presets.cpp names them.
 [[maybe_unused]] constexpr const char* kPresetMenuTexts[] = {
-    QT_TRANSLATE_NOOP("kelvane", "Start-up meniscus"), QT_TRANSLATE_NOOP("kelvane", "Biconvex lens"),
-    QT_TRANSLATE_NOOP("kelvane", "Thin lens"), QT_TRANSLATE_NOOP("kelvane", "Diverging lens"),
-    QT_TRANSLATE_NOOP("kelvane", "Perfect focus")};
+    QT_TRANSLATE_NOOP("kelvane", "Start-up meniscus"),
+    QT_TRANSLATE_NOOP("kelvane", "Biconvex lens"), QT_TRANSLATE_NOOP("kelvane", "Thin lens"),
+    QT_TRANSLATE_NOOP("kelvane", "Diverging lens"), QT_TRANSLATE_NOOP("kelvane", "Perfect focus")};
 
 }  // namespace
 
@@ -64,7 +63,8 @@ void addTeachingActions(QMainWindow* view) {
   QObject::connect(lenses, &QMenu::aboutToShow, lenses, [lenses] {
     const double ratio = lensSession().model.indexRatio();
     for (QAction* item : lenses->actions()) {
-      if (item->data().toString() == QString::fromUtf8(kPerfectFocusName.data(), kPerfectFocusName.size()))
+      if (item->data().toString() ==
+          QString::fromUtf8(kPerfectFocusName.data(), kPerfectFocusName.size()))
         item->setEnabled(perfectFocusLens(kPerfectFocusA, kPerfectFocusR, ratio).has_value());
     }
   });

@@ -3,8 +3,8 @@
 // back and forth.
 #pragma once
 
-#include <QtGlobal>
 #include <QString>
+#include <QtGlobal>
 
 class QMainWindow;
 class QMenu;

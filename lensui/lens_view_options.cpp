@@ -30,8 +30,7 @@ LensViewOptions::LensViewOptions(QMainWindow* view, QMenu* menu)
     m_fans->addAction(a);
   };
   addFan(tr("&All fans"), draw::kAllFans);
-  for (int r = 0; r < FAN_COUNT; ++r)
-    addFan(tr("%1° fan only").arg(kFanAngles[r]), r);
+  for (int r = 0; r < FAN_COUNT; ++r) addFan(tr("%1° fan only").arg(kFanAngles[r]), r);
   m_fans->setEnabled(m_classroom->isChecked());
   connect(m_fans, &QActionGroup::triggered, this, [this] { emit changed(); });
 

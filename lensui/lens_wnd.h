@@ -4,9 +4,9 @@
 // owns the Lens Control dialog. All of it lives on the user-interface thread.
 #pragma once
 
-#include <QtGlobal>
 #include <QMainWindow>
 #include <QRect>
+#include <QtGlobal>
 
 #include "lensui/object_tip_drag.h"
 

@@ -47,7 +47,8 @@ QString designedRowText(const DesignedLens& d) {
 QString unreachedRowText(const DesignRequest& request, const DesignResult& result) {
   const QString target = QString::number(request.targetFocus, 'g', 10);
   if (!result.nearestFound)
-    return QCoreApplication::translate("kelvane", "focus %1: no lens in the bounds has a focus").arg(target);
+    return QCoreApplication::translate("kelvane", "focus %1: no lens in the bounds has a focus")
+        .arg(target);
   return QCoreApplication::translate("kelvane", "focus %1: not reached; the nearest is %2")
       .arg(target)
       .arg(result.focus, 0, 'f', 2);

@@ -38,8 +38,9 @@ FileRequest& gifRequest() {
 }
 
 QString retracesText(int frames) {
-  return (frames == 1 ? QCoreApplication::translate("kelvane", "Recording the script: %1 retrace so far")
-                      : QCoreApplication::translate("kelvane", "Recording the script: %1 retraces so far"))
+  return (frames == 1
+              ? QCoreApplication::translate("kelvane", "Recording the script: %1 retrace so far")
+              : QCoreApplication::translate("kelvane", "Recording the script: %1 retraces so far"))
       .arg(frames);
 }
 
@@ -68,7 +69,8 @@ ScriptGifResult recordScriptGif(const std::string& scriptPath, const draw::Frame
       runner.stopScript();  // the GIF is lost anyway
   };
 
-  QProgressDialog progress(retracesText(0), QCoreApplication::translate("kelvane", "Cancel"), 0, 0, owner);
+  QProgressDialog progress(retracesText(0), QCoreApplication::translate("kelvane", "Cancel"), 0, 0,
+                           owner);
   progress.setWindowTitle(QCoreApplication::translate("kelvane", "Animated GIF"));
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(0);
@@ -131,7 +133,8 @@ ScriptGifResult exportScriptGif(QWidget* owner, bool delays) {
   if (!result.outcome.ok())
     msgBoxPrintf(owner, MB_ICON_ERROR, "Export: %s", result.outcome.message.c_str());
   else if (!result.cancelled)
-    noteFileWritten(QCoreApplication::translate("kelvane", "GIF"), QString::fromStdString(*gifPath));
+    noteFileWritten(QCoreApplication::translate("kelvane", "GIF"),
+                    QString::fromStdString(*gifPath));
   return result;
 }
 

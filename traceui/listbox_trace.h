@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QtGlobal>
+
 #include "traceui/free_window.h"
 
 namespace kelvane {

@@ -54,7 +54,8 @@ int requestFor(int action, bool horizontal, bool sliderDown) {
 }  // namespace
 
 FileRequest& psViewSaveRequest() {
-  static FileRequest request{"PsvTrace", QT_TRANSLATE_NOOP("kelvane", "Save in File"), {}, nullptr, "wt"};
+  static FileRequest request{
+      "PsvTrace", QT_TRANSLATE_NOOP("kelvane", "Save in File"), {}, nullptr, "wt"};
   return request;
 }
 
@@ -199,17 +200,22 @@ PsvWnd::PsvWnd(QWidget* owner) : QWidget(owner, Qt::Window), m_view(std::make_un
     connect(action, &QAction::triggered, this, [this, id] { command(id); });
     return action;
   };
-  m_actions[PSV_CMD_CLEAR] = addCommand(m_menuBar, PSV_CMD_CLEAR, QT_TRANSLATE_NOOP("kelvane", "&Clear"));
-  m_actions[PSV_CMD_SAVE] = addCommand(m_menuBar, PSV_CMD_SAVE, QT_TRANSLATE_NOOP("kelvane", "&Save"));
-  m_actions[PSV_CMD_CONFIGURE] = addCommand(m_menuBar, PSV_CMD_CONFIGURE, QT_TRANSLATE_NOOP("kelvane", "con&Figure"));
+  m_actions[PSV_CMD_CLEAR] =
+      addCommand(m_menuBar, PSV_CMD_CLEAR, QT_TRANSLATE_NOOP("kelvane", "&Clear"));
+  m_actions[PSV_CMD_SAVE] =
+      addCommand(m_menuBar, PSV_CMD_SAVE, QT_TRANSLATE_NOOP("kelvane", "&Save"));
+  m_actions[PSV_CMD_CONFIGURE] =
+      addCommand(m_menuBar, PSV_CMD_CONFIGURE, QT_TRANSLATE_NOOP("kelvane", "con&Figure"));
   layout->setMenuBar(m_menuBar);
 
   m_popup = new QMenu(this);
-  m_actions[PSV_CMD_INSPECT] = addCommand(m_popup, PSV_CMD_INSPECT, QT_TRANSLATE_NOOP("kelvane", "&Inspect"));
+  m_actions[PSV_CMD_INSPECT] =
+      addCommand(m_popup, PSV_CMD_INSPECT, QT_TRANSLATE_NOOP("kelvane", "&Inspect"));
   addCommand(m_popup, PSV_CMD_CLEAR, QT_TRANSLATE_NOOP("kelvane", "&Clear"));
   addCommand(m_popup, PSV_CMD_SAVE, QT_TRANSLATE_NOOP("kelvane", "&Save"));
   m_popup->addSeparator();
-  m_actions[PSV_CMD_TEST_MESSAGE] = addCommand(m_popup, PSV_CMD_TEST_MESSAGE, QT_TRANSLATE_NOOP("kelvane", "&Test message"));
+  m_actions[PSV_CMD_TEST_MESSAGE] =
+      addCommand(m_popup, PSV_CMD_TEST_MESSAGE, QT_TRANSLATE_NOOP("kelvane", "&Test message"));
 
   m_area = new PsvArea(*m_view, *this);
   layout->addWidget(m_area);

@@ -4,9 +4,9 @@
 // the right-click / F1 popup (Inspect, Clear, Save, Test message).
 #pragma once
 
-#include <QtGlobal>
 #include <QAbstractScrollArea>
 #include <QWidget>
+#include <QtGlobal>
 #include <atomic>
 #include <functional>
 #include <map>
@@ -29,8 +29,9 @@ inline constexpr int PSV_CMD_TEST_MESSAGE = 520;
 
 inline constexpr const char* kPsViewCaption = QT_TRANSLATE_NOOP("kelvane", "PsView Trace");
 inline constexpr const char* kPsViewTestMessage = "Test Message";
-inline constexpr const char* kAlreadyInspecting =
-    QT_TRANSLATE_NOOP("kelvane", "You are already inspecting a message. To analyze another you must close the existing window.");
+inline constexpr const char* kAlreadyInspecting = QT_TRANSLATE_NOOP(
+    "kelvane",
+    "You are already inspecting a message. To analyze another you must close the existing window.");
 
 class PsvWnd;
 

@@ -1,7 +1,7 @@
 #include "winui/file_dialogs.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -133,7 +133,8 @@ QWidget* ownerWidget(void* owner) {
 QString refusedChoiceReason(const QString& path) {
   const QFileInfo info(path);
   if (!info.exists()) return {};  // a new file: opening it creates it
-  if (!info.isFile()) return QCoreApplication::translate("kelvane", "\"%1\" is not a regular file.").arg(path);
+  if (!info.isFile())
+    return QCoreApplication::translate("kelvane", "\"%1\" is not a regular file.").arg(path);
 #ifdef __linux__
   // Kernel file systems, whose files may block when read.
   constexpr unsigned long kProc = 0x9fa0, kSysfs = 0x62656572, kDebugfs = 0x64626720,
@@ -143,7 +144,9 @@ QString refusedChoiceReason(const QString& path) {
     const auto type = static_cast<unsigned long>(fs.f_type);
     if (type == kProc || type == kSysfs || type == kDebugfs || type == kTracefs ||
         type == kSecurityfs)
-      return QCoreApplication::translate("kelvane", "\"%1\" is a system file, not one to open here.").arg(path);
+      return QCoreApplication::translate("kelvane",
+                                         "\"%1\" is a system file, not one to open here.")
+          .arg(path);
   }
 #endif
   return {};
@@ -158,7 +161,9 @@ QString qtFilterText(const FileFilter& filter) {
 std::optional<std::string> chooseFileWithDialog(const FileDialogOptions& options) {
   const bool save = options.kind == FileDialogKind::Save;
   QString title = uiText(options.title.c_str());
-  if (title.isEmpty()) title = save ? QCoreApplication::translate("kelvane", "Save As") : QCoreApplication::translate("kelvane", "Open");
+  if (title.isEmpty())
+    title = save ? QCoreApplication::translate("kelvane", "Save As")
+                 : QCoreApplication::translate("kelvane", "Open");
 
   // Declared first: the dialog's information thread uses it until the
   // dialog is gone.

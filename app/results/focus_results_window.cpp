@@ -38,7 +38,8 @@ FocusResultsWindow::FocusResultsWindow(std::shared_ptr<const FocusResults> resul
       m_hooks(std::move(hooks)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("%1 \u2014 %2")
-                     .arg(QCoreApplication::translate("kelvane", kFocusResultsCaption), QFileInfo(path).fileName()));
+                     .arg(QCoreApplication::translate("kelvane", kFocusResultsCaption),
+                          QFileInfo(path).fileName()));
 
   m_model = new FocusResultsModel(m_results, this);
   m_proxy = new FocusResultsProxy(m_model, this);

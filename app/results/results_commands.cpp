@@ -102,9 +102,9 @@ void offerFocusResults(QMainWindow* mainWindow, const QString& tracePath,
                              FocusResultsReadOptions{true});
     });
   }
-  offer->setText(QCoreApplication::translate("kelvane", "focus table written to %1: <a href=\"open\">%2</a>")
-                     .arg(QFileInfo(tracePath).fileName().toHtmlEscaped(),
-                          uiText(kOpenResultsLink)));
+  offer->setText(
+      QCoreApplication::translate("kelvane", "focus table written to %1: <a href=\"open\">%2</a>")
+          .arg(QFileInfo(tracePath).fileName().toHtmlEscaped(), uiText(kOpenResultsLink)));
   offer->setToolTip(tracePath);  // the file the link opens
   offer->show();
   bar->clearMessage();  // a passing notice would hide the offer

@@ -4,9 +4,9 @@
 // has finished writing into the trace file.
 #pragma once
 
-#include <QtGlobal>
 #include <QPointer>
 #include <QString>
+#include <QtGlobal>
 #include <string>
 
 #include "app/results/focus_results_window.h"

@@ -65,7 +65,8 @@ QString describeStep(const LensStepRequest& request, const LensStepOutcome& outc
                      .arg(QString::fromLatin1(shape.data(), static_cast<int>(shape.size())))
                      .arg(1.0 / request.indexRatio, 0, 'g', 6);
   const TraceResults& t = outcome.results;
-  if (t.focus <= 0 || std::isnan(t.focus)) return text + QCoreApplication::translate("kelvane", "no focus, unlike the row");
+  if (t.focus <= 0 || std::isnan(t.focus))
+    return text + QCoreApplication::translate("kelvane", "no focus, unlike the row");
   text += QCoreApplication::translate("kelvane", "focus %1, dev %2 (%3%)")
               .arg(t.focus, 0, 'f', 1)
               .arg(t.dev, 0, 'f', 3)

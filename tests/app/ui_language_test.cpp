@@ -8,8 +8,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMenu>
-#include <QTranslator>
 #include <QTimer>
+#include <QTranslator>
 
 #include "app/command_ids.h"
 #include "app/main_window.h"
@@ -54,9 +54,10 @@ TEST_F(UiLanguageTest, MenuChoiceIsKeptForTheNextStart) {
   ASSERT_TRUE(languages);
   QStringList names;
   for (QAction* a : languages->actions()) names << a->text();
-  EXPECT_EQ(names, QStringList({"System", "English", "Deutsch", QString::fromUtf8("Français"),
-                                QString::fromUtf8("Español"), QString::fromUtf8("Português (Brasil)"),
-                                QString::fromUtf8("简体中文")}));
+  EXPECT_EQ(names,
+            QStringList({"System", "English", "Deutsch", QString::fromUtf8("Français"),
+                         QString::fromUtf8("Español"), QString::fromUtf8("Português (Brasil)"),
+                         QString::fromUtf8("简体中文")}));
   EXPECT_TRUE(languages->actions().front()->isChecked());
   // The notice that the language changes at the next start is closed.
   QTimer::singleShot(0, [] {

@@ -7,8 +7,8 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLocale>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -87,7 +87,8 @@ TEST_F(ScriptEndToEnd, TheButtonRunsAScriptThatMovesTheSlidersAndResults) {
   const LensSession& s = lensSession();
   EXPECT_TRUE(s.model.settings().locked());
   EXPECT_EQ(s.model.results().width, 150);
-  EXPECT_EQ(edit(IDC_FOCUS)->text(), QString::number(static_cast<int>(s.model.results().focus + 0.5)));
+  EXPECT_EQ(edit(IDC_FOCUS)->text(),
+            QString::number(static_cast<int>(s.model.results().focus + 0.5)));
   EXPECT_NE(edit(IDC_FOCUS)->text(), "316");
   EXPECT_EQ(scriptButton()->text(), "&Script");
   EXPECT_FALSE(dlg->control(IDC_STATUS)->isEnabled()) << "the status line is disabled at the end";
@@ -162,8 +163,8 @@ TEST_F(ScriptEndToEnd, ScriptsHandedOverDuringARunAllRunInTurn) {
     paths.push_back(choice());
   }
   ui->handOffScript(paths[0]);
-  ASSERT_TRUE(QTest::qWaitFor(
-      [&] { return ui->runner().scriptRunState() == SCRIPT_PAUSED; }, kWaitMs));
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return ui->runner().scriptRunState() == SCRIPT_PAUSED; }, kWaitMs));
   for (int i = 1; i < 4; ++i) ui->handOffScript(paths[i]);
   EXPECT_EQ(ui->pendingHandoffs(), 3u);
   press();  // re&Sume: the first script ends, the others follow

@@ -34,7 +34,7 @@ if (!args.dist || !existsSync(join(args.dist, "index.html"))) {
 // --- a static file server for web/dist -------------------------------------
 
 const TYPES = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css",
-                ".wasm": "application/wasm" };
+                ".wasm": "application/wasm", ".json": "application/json" };
 const server = createServer((req, res) => {
   const path = normalize(decodeURIComponent(new URL(req.url, "http://x").pathname));
   const file = join(args.dist, path === "/" ? "index.html" : path);
