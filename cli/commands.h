@@ -22,6 +22,8 @@ void addImageCommand(CLI::App& app, int& exitCode);
 // `design --focus F [--shape S] [--rindex R] [--width W | --fill P] [--ivx A:B] ... [--raw]`
 void addDesignCommand(CLI::App& app, int& exitCode);
 
+// `glasses`: the glass catalogue
+void addGlassesCommand(CLI::App& app, int& exitCode);
 // `report basic|normal|face|slope|deflection|formulas|ellipse`
 void addReportCommand(CLI::App& app, int& exitCode);
 

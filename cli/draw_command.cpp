@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/colour_options.h"
 #include "cli/commands.h"
 #include "cli/drawing.h"
 #include "cli/source_option.h"
@@ -37,6 +38,7 @@ struct DrawArgs {
   int fan = draw::kAllFans;
   std::string output;
   std::optional<LightSource> source;
+  ColourArgs colour;
 };
 
 constexpr char kPrefix[] = "kelvane-cli draw: ";
@@ -48,7 +50,8 @@ int badInput(const std::string& message) {
   return kUsageError;
 }
 
-int runDraw(const DrawArgs& args) {
+int runDraw(const DrawArgs& args, const CLI::App& cmd) {
+  const ColourState colour = readColour(cmd, args.colour);
   draw::PictureRequest request;
   request.viewWidth = args.size.width;
   request.viewHeight = args.size.height;
@@ -60,6 +63,7 @@ int runDraw(const DrawArgs& args) {
   model.setLens(Lens{args.values[0], args.values[1], args.values[2], args.values[3],
                      args.values[4], args.shape});
   model.setIndexRatio(ratioFromRindex(args.rindex));
+  model.setColour(colour);
   if (args.width)
     model.setState(model.state().withLock(*args.width));
   else if (args.fill)
@@ -119,7 +123,9 @@ void addDrawCommand(CLI::App& app, int& exitCode) {
   for (int i = 0; i < 5; ++i)
     addNumber(*cmd, names[i], args->values[i], kDrawnLength, help[i])->required();
   addShape(*cmd, "SHAPE", args->shape, "CVCV, CVCC, CCCV, CCCC or 0-3")->required();
-  addNumber(*cmd, "--rindex", args->rindex, kPositiveNumber, "refractive index (default 1.5)");
+  CLI::Option* rindex =
+      addNumber(*cmd, "--rindex", args->rindex, kPositiveNumber, "refractive index (default 1.5)");
+  addColourOptions(*cmd, args->colour, rindex);
   cmd->add_flag("--multi", args->multi, "draw the five multi-beam fans");
   addSourceOption(*cmd, args->source);
   auto* width =
@@ -137,7 +143,8 @@ void addDrawCommand(CLI::App& app, int& exitCode) {
   cmd->add_option("--fan", args->fan, "with --classroom --multi: show fan N only (0-4: 40..0 deg)")
       ->check(CLI::Range(0, 4));
   cmd->add_option("-o,--output", args->output, "FILE.svg, FILE.png or FILE.pdf")->required();
-  cmd->callback([args, &exitCode] { exitCode = runDraw(*args); });
+  cmd->footer(std::string(kColourOptionsHelp).substr(1));
+  cmd->callback([args, cmd, &exitCode] { exitCode = runDraw(*args, *cmd); });
 }
 
 }  // namespace kelvane::cli

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/colour_options.h"
 #include "cli/commands.h"
 #include "cli/focus_trace.h"
 #include "cli/output.h"
@@ -61,6 +62,17 @@ Exit codes: 0 traced; 1 the beam layout was refused or the output could not be
 written; 2 bad arguments.
 )";
 
+constexpr const char* kFocusColourOutputHelp = R"(
+With a colour option the output ends with
+  rindex         the refractive index traced, n_glass / n_medium at the wavelength
+and with --white each of the seven wavelengths has its block, headed
+  wavelength     the wavelength in nm
+and ending with its rindex; after them
+  lca            the longitudinal chromatic aberration, focus(C) - focus(F) at
+                 656.2725 and 486.1327 nm: above 0 when blue focuses nearer the lens
+                 ("--" when either has no focus)
+)";
+
 struct FocusArgs {
   double values[kNumberCount] = {};  // IVX IVY EVX EVY DEPTH
   int shape = 0;
@@ -70,6 +82,8 @@ struct FocusArgs {
   std::optional<double> fill;
   bool raw = false;
   bool multi = false;
+  ColourArgs colour;
+  ColourState checkedColour;  // read from `colour` once parsing is done
 };
 
 // Fills `request` from the arguments, all read and in range by now; 0, or
@@ -100,6 +114,8 @@ int readArguments(const FocusArgs& args, FocusRequest& request) {
   request.fillPercent = args.fill;
   request.raw = args.raw;
   request.multi = args.multi;
+  request.colour = args.checkedColour;
+  request.showColour = args.colour.given();
   return 0;
 }
 
@@ -112,7 +128,8 @@ class NeededPositionalsFormatter : public CLI::Formatter {
   }
 };
 
-int runFocus(const FocusArgs& args) {
+int runFocus(FocusArgs& args, const CLI::App& cmd) {
+  args.checkedColour = readColour(cmd, args.colour);
   FocusRequest request;
   if (const int code = readArguments(args, request)) return code;
   Output& out = Output::standardOutput();
@@ -144,15 +161,21 @@ void addFocusCommand(CLI::App& app, int& exitCode) {
   args->given[kNumberCount] =
       addShape(*cmd, "SHAPE", args->shape, help[kNumberCount])->type_name("");
   cmd->formatter(std::make_shared<NeededPositionalsFormatter>());
-  addNumber(*cmd, "--rindex", args->rindex, kPositiveNumber,
-            "refractive index (default 1.5; below 1 for a lens in a denser medium)")
-      ->option_text("R");
+  CLI::Option* rindex =
+      addNumber(*cmd, "--rindex", args->rindex, kPositiveNumber,
+                "refractive index (default 1.5; below 1 for a lens in a denser medium)")
+          ->option_text("R");
+  addColourOptions(*cmd, args->colour, rindex);
   addBeamWidthOptions(*cmd, args->width, args->fill);
   cmd->add_flag("--raw", args->raw, "name=value lines with 17 significant digits");
   cmd->add_flag("--multi", args->multi,
                 "trace the five multi-beam fans and print their beam counts");
-  cmd->footer(kFocusHelp);
-  cmd->callback([args, &exitCode] { exitCode = runFocus(*args); });
+  // The colour paragraphs go before the exit codes, which end the help.
+  std::string footer = kFocusHelp;
+  footer.insert(footer.find("\nExit codes"),
+                std::string(kColourOptionsHelp) + kFocusColourOutputHelp);
+  cmd->footer(footer);
+  cmd->callback([args, cmd, &exitCode] { exitCode = runFocus(*args, *cmd); });
 }
 
 }  // namespace kelvane::cli

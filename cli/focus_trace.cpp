@@ -45,6 +45,34 @@ void printFans(Output& out, bool raw, const TraceResults& r) {
   printValue(out, raw, "width", r.width);
 }
 
+void printBlock(Output& out, bool raw, bool multi, const TraceResults& r) {
+  if (multi)
+    printFans(out, raw, r);
+  else
+    printSingleBeam(out, raw, r);
+}
+
+void printRindex(Output& out, bool raw, double ratio) {
+  if (raw)
+    out.print("rindex=%.17g\n", 1.0 / ratio);
+  else
+    out.print("%-14s %.5f\n", "rindex", 1.0 / ratio);
+}
+
+// One block per white wavelength, blue to red, then focus(C) - focus(F).
+void printColours(Output& out, bool raw, bool multi, const LensModel& model) {
+  for (const ColourTrace& c : model.colourTraces()) {
+    if (raw)
+      out.print("wavelength=%.17g\n", c.nm);
+    else
+      out.print("%-14s %s nm\n", "wavelength", formatWavelength(c.nm).c_str());
+    printBlock(out, raw, multi, c.results);
+    printRindex(out, raw, c.indexRatio);
+  }
+  const double lca = model.longitudinalChromaticAberration();
+  printValue(out, raw, "lca", lca, !std::isnan(lca));
+}
+
 void reportRefusedLayout(double width, double minWidth) {
   std::fprintf(stderr, "kelvane-cli focus: the layout was refused: beam width %g is below %g\n",
                width, minWidth);
@@ -78,6 +106,7 @@ int printFocus(const FocusRequest& request, Output& out) {
   LensModel model;
   model.setLens(request.lens);
   model.setIndexRatio(ratioFromRindex(request.rindex));
+  model.setColour(request.colour);
   if (request.lockedWidth)
     model.setState(model.state().withLock(*request.lockedWidth));
   else if (request.fillPercent)  // as the fill field sets it
@@ -89,10 +118,12 @@ int printFocus(const FocusRequest& request, Output& out) {
     reportRefusedLayout(model.results().width, model.settings().minWidth);
     return 1;
   }
-  if (request.multi)
-    printFans(out, request.raw, model.results());
-  else
-    printSingleBeam(out, request.raw, model.results());
+  if (request.colour.white) {
+    printColours(out, request.raw, request.multi, model);
+    return 0;
+  }
+  printBlock(out, request.raw, request.multi, model.results());
+  if (request.showColour) printRindex(out, request.raw, model.indexRatio());
   return 0;
 }
 

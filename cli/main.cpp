@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
   kelvane::cli::addFocusCommand(app, exitCode);
   kelvane::cli::addDesignCommand(app, exitCode);
   kelvane::cli::addImageCommand(app, exitCode);
+  kelvane::cli::addGlassesCommand(app, exitCode);
   kelvane::cli::addReportCommand(app, exitCode);
   kelvane::cli::addTableCommand(app, exitCode);
   kelvane::cli::addMatrixCommand(app, exitCode);

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include "cli/colour_options.h"
 #include "cli/commands.h"
 #include "cli/source_option.h"
 #include "cli/typed_options.h"
@@ -30,13 +32,22 @@ namespace kelvane::cli {
 
 namespace {
 
+constexpr const char* kScriptColourHelp = R"(The colour options set the view's colour
+before the first line; the script lines "glass NAME" (a name or a title, such as
+"glass fused silica"; "glass custom" is the rindex index), "medium air|water" and
+"wavelength NM|white" change it for the lines after them. Each traced line then
+ends with the glass, medium and light, and with white light the lca, focus(C) -
+focus(F).
+)";
+
 struct ScriptArgs {
   std::string path;
   bool noDelay = false;
   bool check = false;
-  int maxRefreshes = 0;    // 0: no limit
-  long long maxSteps = 0;  // 0: no limit
+  int maxRefreshes = 0;               // 0: no limit
+  long long maxSteps = 0;             // 0: no limit
   std::optional<LightSource> source;  // the view opens with it
+  ColourArgs colour;                  // and with this glass, medium and light
 #ifdef KELVANE_CLI_DRAW
   ScriptFrameArgs frames;
 #endif
@@ -73,6 +84,19 @@ std::string describeResults(const HeadlessHost& host) {
   return text;
 }
 
+// The colour, when it is not the default: the glass, medium and light, and
+// for white light the longitudinal chromatic aberration.
+std::string describeColour(const HeadlessHost& h) {
+  const ColourState& c = h.model().colour();
+  if (c.isDefault()) return "";
+  std::string text = "; " + colourText(c);
+  if (!c.white) return text;
+  const double lca = h.model().longitudinalChromaticAberration();
+  char value[32];
+  std::snprintf(value, sizeof value, "%.2f", lca);
+  return text + " lca " + (std::isnan(lca) ? "--" : value);
+}
+
 std::string describeState(const HeadlessHost& host) {
   char index[32];
   std::snprintf(index, sizeof index, "%.2f", rindexFromRatio(host.indexRatio()));
@@ -82,7 +106,8 @@ std::string describeState(const HeadlessHost& host) {
   return "lens " + describeLens(host.lens()) + "; rindex " + index + "; " + width + "; canvass " +
          std::to_string(host.xmax()) + "," + std::to_string(host.ymax()) + "; window " +
          std::to_string(host.viewLeft()) + "," + std::to_string(host.viewTop()) + "," +
-         std::to_string(host.viewWidth()) + "," + std::to_string(host.viewHeight());
+         std::to_string(host.viewWidth()) + "," + std::to_string(host.viewHeight()) +
+         describeColour(host);
 }
 
 // A point or object source: where its traced image lies, and how large.
@@ -100,7 +125,8 @@ std::string describeImage(const HeadlessHost& h) {
 std::string describeTrace(const HeadlessHost& h) {
   char text[64];
   std::snprintf(text, sizeof text, " rindex %.2f ", rindexFromRatio(h.indexRatio()));
-  return "lens " + describeLens(h.lens()) + text + describeResults(h) + describeImage(h);
+  return "lens " + describeLens(h.lens()) + text + describeResults(h) + describeImage(h) +
+         describeColour(h);
 }
 
 // Ctrl-C ends the run at once: SIGINT is blocked in every thread (the
@@ -156,7 +182,8 @@ int checkOnly(const std::string& path) {
   return warnings.empty() ? 0 : 1;
 }
 
-int runScript(const ScriptArgs& args) {
+int runScript(const ScriptArgs& args, const CLI::App& cmd) {
+  const ColourState colour = readColour(cmd, args.colour);
   if (const auto problem = scriptFileProblem(args.path)) {
     std::fprintf(stderr, "kelvane-cli script: cannot run %s: %s\n", args.path.c_str(),
                  problem->c_str());
@@ -171,7 +198,7 @@ int runScript(const ScriptArgs& args) {
     if (!frames) return code;
   }
 #endif
-  HeadlessHost host(args.source.value_or(LightSource{}));
+  HeadlessHost host(args.source.value_or(LightSource{}), colour);
   // The lens the view opens with, traced before the first line.
   std::printf("start: %s\n", describeTrace(host).c_str());
   std::fflush(stdout);
@@ -237,6 +264,8 @@ void addScriptCommand(CLI::App& app, int& exitCode) {
                 "exit 1 when there is one");
   cmd->add_flag("--no-delay", args->noDelay, "skip the waits of \"sleep\" and \"delay\"");
   addSourceOption(*cmd, args->source);
+  addColourOptions(*cmd, args->colour, nullptr);
+  cmd->footer(std::string(kColourOptionsHelp).substr(1) + kScriptColourHelp);
   addWhole(*cmd, "--max-refreshes", args->maxRefreshes, {},
            "stop the script after this many retraces (for endless \"repeat\" scripts)");
   addWhole(*cmd, "--max-steps", args->maxSteps, {},
@@ -245,7 +274,7 @@ void addScriptCommand(CLI::App& app, int& exitCode) {
 #ifdef KELVANE_CLI_DRAW
   addScriptFrameOptions(*cmd, args->frames);
 #endif
-  cmd->callback([args, &exitCode] { exitCode = runScript(*args); });
+  cmd->callback([args, cmd, &exitCode] { exitCode = runScript(*args, *cmd); });
 }
 
 }  // namespace kelvane::cli

@@ -137,7 +137,9 @@ struct MatrixArgs {
   bool quiet = false;
 };
 
-int runTable(const TableArgs& args) {
+int runTable(const TableArgs& tableArgs, const CLI::App& cmd) {
+  TableArgs args = tableArgs;
+  args.grid = withColourIndex(cmd, tableArgs.grid);
   FocusTableOptions options;
   options.threads = args.threads;
   if (const std::optional<std::string> problem = readTableGrid(args.grid, options)) {
@@ -195,7 +197,7 @@ void addTableCommand(CLI::App& app, int& exitCode) {
            "threads to use, up to 256 (default 0: one per core)");
   cmd->add_flag("-q,--quiet", args->quiet, "no progress line on standard error");
   addTableGridOptions(*cmd, args->grid);
-  cmd->callback([args, &exitCode] { exitCode = runTable(*args); });
+  cmd->callback([args, cmd, &exitCode] { exitCode = runTable(*args, *cmd); });
 }
 
 void addMatrixCommand(CLI::App& app, int& exitCode) {

@@ -22,6 +22,8 @@ void addTableGridOptions(CLI::App& cmd, TableGridArgs& args) {
                            "lens shape: CVCV (default), CVCC, CCCV or CCCC (any case) or 0-3"));
   given.push_back(
       addNumber(cmd, "--rindex", args.rindex, kPositiveNumber, "refractive index (default 1.5)"));
+  addColourOptions(cmd, args.colour, given.back());
+  for (CLI::Option* option : args.colour.options) given.push_back(option);
   given.push_back(addRange(cmd, "--ivx", args.ivx, "ingress X semi-axes A:B (default 150:350)"));
   given.push_back(addRange(cmd, "--ivy", args.ivy,
                            "ingress Y semi-axes A:B, each up to ivx (default 150:350)"));
@@ -41,6 +43,16 @@ void addTableGridOptions(CLI::App& cmd, TableGridArgs& args) {
                             "a lens is good below this deviation in percent (default 0.01)"));
   cmd.add_flag("--estimate", args.estimate,
                "print the size of the grid and the expected time, then stop");
+}
+
+TableGridArgs withColourIndex(const CLI::App& cmd, const TableGridArgs& args) {
+  const ColourState colour = readColour(cmd, args.colour);
+  if (colour.white)
+    throw BadArgument("kelvane-cli " + cmd.get_name() +
+                      ": a table traces one index, so it takes one --wavelength, not --white");
+  TableGridArgs out = args;
+  out.rindex = colourRindex(colour, args.rindex, colour.wavelength);
+  return out;
 }
 
 std::optional<std::string> readTableGrid(const TableGridArgs& args, FocusTableOptions& options) {

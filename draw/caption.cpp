@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "draw/spectrum.h"
+
 namespace kelvane::draw {
 
 namespace {
@@ -35,6 +37,7 @@ CaptionFacts captionFacts(const LensModel& model) {
   f.width = r.width;
   f.dev = r.dev;
   f.devpcnt = r.devpcnt;
+  f.light = colourWords(model.colour());
   return f;
 }
 
@@ -50,7 +53,20 @@ std::string captionText(const CaptionFacts& f) {
   else
     std::snprintf(text + n, sizeof text - n, "focus --   width %d   dev -- (--%%)",
                   roundUnit(f.width));
-  return text;
+  std::string line = text;
+  if (!f.light.empty()) line += "   " + f.light;
+  return line;
+}
+
+std::string colourWords(const ColourState& c) {
+  if (c.isDefault()) return {};
+  std::string words = c.glass;
+  const auto add = [&words](const std::string& part) {
+    words += (words.empty() ? "" : ", ") + part;
+  };
+  if (c.water) add("in water");
+  add(c.white ? "white light" : wavelengthLabel(c.wavelength));
+  return words;
 }
 
 void addCaption(DisplayList& list, const CaptionFacts& facts, const Extent& e) {

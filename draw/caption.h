@@ -24,8 +24,12 @@ CaptionFacts captionFacts(const LensModel& model);
 // "219,163,143,260,112,CVCV   n = 1.50   focus 316   width 137   dev 0.38 (0.12%)":
 // the lens values truncated as the script writer writes them, focus and
 // width rounded as the Lens Control dialog shows them, dev to two places
-// ("--" without a focus).
+// ("--" without a focus), then the colour state's words when not default.
 std::string captionText(const CaptionFacts& facts);
+
+// The glass, medium and light of a colour state in a few words, empty for
+// the default: "N-BK7, white light", "in water, 486.1 nm (F)", "500 nm".
+std::string colourWords(const ColourState& colour);
 
 // Adds the caption band under the picture whose visible area is `e`.
 void addCaption(DisplayList& list, const CaptionFacts& facts, const Extent& e);

@@ -6,6 +6,7 @@
 #include "draw/classroom.h"
 #include "draw/source_legend.h"
 #include "draw/source_picture.h"
+#include "draw/spectrum.h"
 #include "optics/focus.h"
 
 namespace kelvane::draw {
@@ -52,11 +53,36 @@ void addSwatchMark(DisplayList& list, double left, double right, double y, const
 
 }  // namespace
 
+std::vector<LegendRow> colourLegendRows(const LensDrawing& d) {
+  using S = LegendRow::Swatch;
+  std::vector<LegendRow> rows;
+  const bool white = d.colours.size() > 1;
+  for (const ColourRays& c : d.colours) {
+    const std::string nm = wavelengthLabel(c.nm);
+    rows.push_back(
+        {S::Line, Pen{spectrumInk(c.nm), 2},
+         white ? nm : (d.beamMode == 1 ? "fans at " : "beams through the lens at ") + nm});
+  }
+  if (d.beamMode == 1) {
+    rows.push_back({S::None, Pen{}, "fans at 40, 30, 20, 10 and 0\u00B0"});
+  } else {
+    if (!white)
+      rows.push_back(
+          {S::Line, Pen{kBeamColors[1], kBeamPenWidth}, "rays bent by the ingress face alone"});
+    rows.push_back(
+        {S::Dot, Pen{kBeamColors[0], kBeamPenWidth}, "far focus of the ingress ellipse"});
+    rows.push_back({S::Line, Pen{kDepthColor, kDepthPenWidth}, "centre depth"});
+  }
+  addParaxialFocusRow(d, rows);
+  return rows;
+}
+
 std::vector<LegendRow> legendRows(const LensDrawing& d) {
   using S = LegendRow::Swatch;
   std::vector<LegendRow> rows;
   const auto beam = [](int r) { return Pen{kBeamColors[r], kBeamPenWidth}; };
   if (showsFiniteSource(d)) return sourceLegendRows(d);
+  if (!d.colours.empty()) return colourLegendRows(d);
   if (d.beamMode == 1) {
     for (int r = 0; r < FAN_COUNT; ++r) {
       const int count = d.results ? std::max(0, d.results->fanCounts[r]) : 0;
@@ -78,7 +104,7 @@ std::vector<LegendRow> legendRows(const LensDrawing& d) {
 
 LegendBox legendBox(const LensDrawing& d, const PictureStyle& style) {
   LegendBox box;
-  if (style.classroom && !showsFiniteSource(d)) {
+  if (style.classroom && !showsFiniteSource(d) && d.colours.empty()) {
     box.rows = classroomLegendRows(d, style.fan);
     addParaxialFocusRow(d, box.rows);
   } else {

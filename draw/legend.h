@@ -2,6 +2,7 @@
 // its colours mean. Single-beam: the blue beams, the green rays refracted by
 // the ingress face alone, the red far focus and the magenta depth line.
 // Multi-beam: the five fan colours with their angles and beam counts.
+// Beams drawn by wavelength: each wavelength's colour and name.
 //
 // It sits in the top corner farther from the focus and keeps clear of the
 // axis band (the focus, the dot and the crossing marks all lie on or just
@@ -37,6 +38,10 @@ bool legendFocusX(const LensDrawing& d, const PictureStyle& style, double& x);
 
 // The rows the picture of `d` explains, top to bottom.
 std::vector<LegendRow> legendRows(const LensDrawing& d);
+
+// The rows of a picture whose beams are drawn by wavelength: one per
+// wavelength in its colour, then the marks that keep their own colours.
+std::vector<LegendRow> colourLegendRows(const LensDrawing& d);
 
 // The key's rows and its box in drawing units; `room` is its margin from
 // the picture's edges.

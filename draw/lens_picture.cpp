@@ -8,6 +8,7 @@
 #include "draw/glass.h"
 #include "draw/legend.h"
 #include "draw/source_picture.h"
+#include "draw/spectrum.h"
 #include "draw/zoom.h"
 #include "optics/focus.h"
 
@@ -42,44 +43,36 @@ Point roundPoint(const TracePoint& p) { return {double(roundUnit(p.x)), double(r
 
 bool reached(const TracePoint& p) { return p.x > NO_POINT; }
 
-void addFans(DisplayList& list, const LensDrawing& d, const Extent& e) {
-  const TraceResults& res = *d.results;
-  const int capacity = d.bufferPoints / kMultiRecordPoints;
-  int record = 0;
-  for (int r = 0; r < FAN_COUNT; ++r) {
-    const int count = std::max(0, res.fanCounts[r]);
-    Point first, last;
-    int drawn = 0;
-    for (int i = 0; i < count && record < capacity; ++i, ++record) {
-      const TracePoint* rec = d.buffer + record * kMultiRecordPoints;
-      if (!reached(rec[0])) continue;  // a beam that never met the lens
-      const Point start = fanStartPoint(e.left, r, rec[0]);
-      addRecordPath(list, start, rec, beamPen(r));
-      if (drawn == 0) first = start;
-      last = start;
-      ++drawn;
-    }
-    if (drawn > 0) list.add(Line{first, last, beamPen(r)});  // the fan's incoming wavefront
+// The beams from the left edge, parallel to the axis, through the lens, and
+// the mark of where they cross the axis, all in `pen`.
+void addBeamPaths(DisplayList& list, const TraceResults& res, const TracePoint* buffer,
+                  int bufferPoints, int left, const Pen& pen) {
+  const int count = std::min(res.beamCount, bufferPoints / kSingleRecordPoints);
+  for (int i = 0; i < count; ++i) {
+    const TracePoint* rec = buffer + i * kSingleRecordPoints;
+    if (!reached(rec[0])) continue;
+    addRecordPath(list, Point{double(left), double(roundUnit(rec[0].y))}, rec, pen);
   }
+  if (res.focusMax > 0) addCrossingMark(list, res.focusMin, res.focusMax, pen);
 }
 
 void addSingleBeams(DisplayList& list, const LensDrawing& d, const Extent& e) {
   const TraceResults& res = *d.results;
   const int count = std::min(res.beamCount, d.bufferPoints / kSingleRecordPoints);
   if (count <= 0) return;
+  // White light leaves out the green rays: they would read as one more colour.
+  const bool white = d.colours.size() > 1;
   // Green: each ray refracted by the ingress face alone, continued.
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < count && !white; ++i) {
     const TracePoint* rec = d.buffer + i * kSingleRecordPoints;
     if (reached(rec[0])) list.add(Line{roundPoint(rec[0]), roundPoint(rec[3]), beamPen(1)});
   }
-  // Blue: the beams from the left edge, parallel to the axis, through the lens.
-  for (int i = 0; i < count; ++i) {
-    const TracePoint* rec = d.buffer + i * kSingleRecordPoints;
-    if (!reached(rec[0])) continue;
-    addRecordPath(list, Point{double(e.left), double(roundUnit(rec[0].y))}, rec, beamPen(2));
-  }
-  if (res.focusMax > 0) addCrossingMark(list, res.focusMin, res.focusMax, beamPen(2));
-  if (res.innerFocusMax > 0)
+  // Blue, or each wavelength in its colour.
+  if (d.colours.empty()) addBeamPaths(list, res, d.buffer, d.bufferPoints, e.left, beamPen(2));
+  for (const ColourRays& c : d.colours)
+    if (c.results && c.buffer)
+      addBeamPaths(list, *c.results, c.buffer, c.bufferPoints, e.left, spectrumPen(c.nm));
+  if (res.innerFocusMax > 0 && !white)
     addCrossingMark(list, res.innerFocusMin, res.innerFocusMax, beamPen(1));
   if (showsFocusDot(d)) {
     const int x = roundUnit(ingressFarFocus(d.lens));
@@ -88,7 +81,38 @@ void addSingleBeams(DisplayList& list, const LensDrawing& d, const Extent& e) {
   }
 }
 
+void addAllFans(DisplayList& list, const LensDrawing& d, const Extent& e) {
+  if (d.colours.empty()) addFanBeams(list, *d.results, d.buffer, d.bufferPoints, e.left);
+  for (const ColourRays& c : d.colours) {
+    const Pen ink = spectrumPen(c.nm);
+    if (c.results && c.buffer)
+      addFanBeams(list, *c.results, c.buffer, c.bufferPoints, e.left, &ink);
+  }
+}
+
 }  // namespace
+
+void addFanBeams(DisplayList& list, const TraceResults& res, const TracePoint* buffer,
+                 int bufferPoints, int left, const Pen* ink) {
+  const int capacity = bufferPoints / kMultiRecordPoints;
+  int record = 0;
+  for (int r = 0; r < FAN_COUNT; ++r) {
+    const Pen pen = ink ? *ink : beamPen(r);
+    const int count = std::max(0, res.fanCounts[r]);
+    Point first, last;
+    int drawn = 0;
+    for (int i = 0; i < count && record < capacity; ++i, ++record) {
+      const TracePoint* rec = buffer + record * kMultiRecordPoints;
+      if (!reached(rec[0])) continue;  // a beam that never met the lens
+      const Point start = fanStartPoint(left, r, rec[0]);
+      addRecordPath(list, start, rec, pen);
+      if (drawn == 0) first = start;
+      last = start;
+      ++drawn;
+    }
+    if (drawn > 0) list.add(Line{first, last, pen});  // the fan's incoming wavefront
+  }
+}
 
 void addRecordPath(DisplayList& list, Point start, const TracePoint* rec, const Pen& pen) {
   Polyline path{{start}, pen};
@@ -100,8 +124,16 @@ void addRecordPath(DisplayList& list, Point start, const TracePoint* rec, const 
 }
 
 LensDrawing pictureOf(const LensModel& model) {
-  return {model.lens(),          model.beamMode(),     &model.results(),
-          model.buffer(),        model.bufferPoints(), &model.sourceTrace()};
+  LensDrawing d{model.lens(),   model.beamMode(),     &model.results(),
+                model.buffer(), model.bufferPoints(), &model.sourceTrace()};
+  const ColourState& colour = model.colour();
+  if (colour.white) {
+    for (const ColourTrace& t : model.colourTraces())
+      d.colours.push_back({t.nm, &t.results, t.buffer.data(), static_cast<int>(t.buffer.size())});
+  } else if (!colour.isDefault()) {
+    d.colours.push_back({colour.wavelength, d.results, d.buffer, d.bufferPoints});
+  }
+  return d;
 }
 
 int roundUnit(double v) {
@@ -185,10 +217,12 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
   }
 
   if (d.results && d.buffer && !showsFiniteSource(d)) {
-    if (style.classroom)
+    // The classroom view's mirrored beams are of one colour; coloured
+    // beams are drawn as traced, above the axis and below.
+    if (style.classroom && d.colours.empty())
       addClassroomBeams(list, d, e, style.fan);
     else if (d.beamMode == 1)
-      addFans(list, d, e);
+      addAllFans(list, d, e);
     else
       addSingleBeams(list, d, e);
   }

@@ -13,6 +13,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "draw/display_list.h"
 #include "draw/picture_style.h"
@@ -20,6 +21,15 @@
 #include "optics/lens.h"
 
 namespace kelvane::draw {
+
+// The beams of one wavelength, drawn in its colour: records laid out as the
+// picture's own buffer for its beam mode.
+struct ColourRays {
+  double nm = 0;
+  const TraceResults* results = nullptr;
+  const TracePoint* buffer = nullptr;
+  int bufferPoints = 0;
+};
 
 // Everything one picture needs. buffer may be null (no beams drawn); only
 // the records that the counts in results name are read, never more than
@@ -31,6 +41,9 @@ struct LensDrawing {
   const TracePoint* buffer = nullptr;
   int bufferPoints = 0;
   const SourceTrace* source = nullptr;  // the paraxial lens, and a point or object
+  // Empty: the beams in the drawing's own colours. Otherwise the beams
+  // through the lens in the colour of each wavelength (one, or white light's).
+  std::vector<ColourRays> colours{};
 };
 
 // The numbers a caption states about the picture's lens.
@@ -41,6 +54,7 @@ struct CaptionFacts {
   double width = 0;
   double dev = 0;
   double devpcnt = 0;
+  std::string light;  // the glass, medium and light when not the default; else empty
 };
 
 struct PictureOptions {
@@ -72,7 +86,9 @@ struct Extent {
 // overflow the integer.
 int roundUnit(double v);
 
-// The picture of what `model` last traced: its lens, mode, results and records.
+// The picture of what `model` last traced: its lens, mode, results and
+// records, and in a colour state other than the default the rays of each
+// traced wavelength.
 LensDrawing pictureOf(const LensModel& model);
 
 // Device pixel of the ingress vertex in a W x H output area. An object
@@ -102,6 +118,11 @@ Point fanStartPoint(int left, int fan, const TracePoint& p0);
 // The path from `start` through points 0, 1, 2 of a record, stopping before
 // the first point the beam never reached (point 0 is always drawn).
 void addRecordPath(DisplayList& list, Point start, const TracePoint* rec, const Pen& pen);
+
+// The beams of the multi-beam fans in `results` and `buffer` from the left
+// edge `left`, each fan in its own colour, or all in `ink` when given.
+void addFanBeams(DisplayList& list, const TraceResults& results, const TracePoint* buffer,
+                 int bufferPoints, int left, const Pen* ink = nullptr);
 
 // The V mark hanging 0.2 inch below the axis from x = a to x = b, its apex x
 // truncated, not rounded.

@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "draw/legend_words.h"
+#include "draw/spectrum.h"
 #include "lensui/lens_session.h"
 #include "winui/place_window.h"
 #include "winui/remembered_place.h"
@@ -161,11 +162,49 @@ AberrationCurve AberrationWnd::currentCurve() {
   return aberrationCurve(t.buffer, t.bufferPoints, model.lens(), t.results);
 }
 
+bool AberrationWnd::showColourCurves() {
+  const LensModel& model = lensSession().model;
+  const std::vector<ColourTrace>& traces = model.colourTraces();
+  const bool shown = model.hasBuffer() && model.beamMode() == kSingleBeamMode && !traces.empty();
+  // Made on first need, kept: adding a series lays the chart out again.
+  while (shown && m_colourCurves.size() < traces.size()) {
+    auto* curve = new QLineSeries;
+    m_chart->addSeries(curve);
+    curve->attachAxis(m_axisX);
+    curve->attachAxis(m_axisY);
+    m_colourCurves.push_back(curve);
+  }
+  for (size_t i = 0; i < m_colourCurves.size(); ++i) {
+    QLineSeries* curve = m_colourCurves[i];
+    if (!shown || i >= traces.size()) {
+      curve->clear();
+      curve->setVisible(false);
+      continue;
+    }
+    const ColourTrace& t = traces[i];
+    const AberrationCurve c = aberrationCurve(t.buffer.data(), static_cast<int>(t.buffer.size()),
+                                              model.lens(), t.results);
+    const draw::Rgb ink = draw::spectrumInk(t.nm);
+    const QString name = QString::fromStdString(draw::wavelengthLabel(t.nm));
+    if (curve->name() != name) curve->setName(name);
+    curve->setPen(QPen(QColor(ink.r, ink.g, ink.b), 2));
+    curve->replace(seriesPoints(c.exitCrossings));
+    curve->setVisible(true);
+  }
+  return shown;
+}
+
 void AberrationWnd::refresh() {
   m_curve = currentCurve();
-  m_exitLine->replace(seriesPoints(m_curve.exitCrossings));
+  // White light: the wavelengths' curves stand for the exit rays.
+  const bool colours = showColourCurves();
+  for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{m_exitPoints, m_innerPoints})
+    s->setVisible(!colours);
+  m_exitLine->replace(
+      seriesPoints(colours ? std::vector<AberrationPoint>{} : m_curve.exitCrossings));
   m_exitPoints->replace(m_exitLine->points());
-  m_innerLine->replace(seriesPoints(m_curve.innerCrossings));
+  m_innerLine->replace(
+      seriesPoints(colours ? std::vector<AberrationPoint>{} : m_curve.innerCrossings));
   m_innerPoints->replace(m_innerLine->points());
   const bool hasFocus = m_curve.focus != 0;
   const double top = m_curve.width > 0 ? m_curve.width * 1.08 : 1.0;
@@ -182,9 +221,12 @@ void AberrationWnd::refresh() {
   // text would lay the whole chart out again on every slider step.
   if (hasFocus) {
     const double dev = m_curve.focusMax - m_curve.focusMin;
-    m_numbers->setText(QString::asprintf(
+    QString text = QString::asprintf(
         "focus %.2f    focusMin %.2f    focusMax %.2f    dev %.3g (%.2f %%)", m_curve.focus,
-        m_curve.focusMin, m_curve.focusMax, dev, dev * 100 / m_curve.focus));
+        m_curve.focusMin, m_curve.focusMax, dev, dev * 100 / m_curve.focus);
+    const double lca = lensSession().model.longitudinalChromaticAberration();
+    if (colours && std::isfinite(lca)) text += QString::asprintf("    lca %.4f", lca);
+    m_numbers->setText(text);
   } else {
     m_numbers->setText(tr("No focus: no exit ray comes down to the axis"));
   }
@@ -205,6 +247,9 @@ void AberrationWnd::showRanges() {
   };
   for (const AberrationPoint& p : m_curve.exitCrossings) take(p.crossing);
   for (const AberrationPoint& p : m_curve.innerCrossings) take(p.crossing);
+  for (const QLineSeries* curve : m_colourCurves)
+    if (curve->isVisible())
+      for (const QPointF& p : curve->points()) take(p.x());
   if (!any) {
     lo = 0;
     hi = 1;

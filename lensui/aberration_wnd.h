@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <QtGlobal>
 #include <functional>
+#include <vector>
 
 #include "optics/aberration.h"
 
@@ -48,6 +49,9 @@ class AberrationWnd : public QWidget {
   QChartView* chartView() const { return m_view; }
   QScatterSeries* exitPoints() const { return m_exitPoints; }
   QScatterSeries* innerPoints() const { return m_innerPoints; }
+  // White light: one exit-ray curve per traced wavelength, blue to red;
+  // hidden otherwise.
+  const std::vector<QLineSeries*>& colourCurves() const { return m_colourCurves; }
   // Vertical lines at the focus, focusMin and focusMax; empty without a focus.
   QLineSeries* focusLine() const { return m_focus; }
   QLineSeries* focusMinLine() const { return m_focusMin; }
@@ -73,6 +77,9 @@ class AberrationWnd : public QWidget {
   // it keeps beside the fans, which hold no crossings).
   AberrationCurve currentCurve();
   void showRanges();
+  // The curves of white light's wavelengths; false (all hidden) when the
+  // model traces no white light in single-beam mode.
+  bool showColourCurves();
 
   QChart* m_chart;
   QChartView* m_view;
@@ -83,6 +90,7 @@ class AberrationWnd : public QWidget {
   QLineSeries* m_focus;
   QLineSeries* m_focusMin;
   QLineSeries* m_focusMax;
+  std::vector<QLineSeries*> m_colourCurves;
   QValueAxis* m_axisX;
   QValueAxis* m_axisY;
   QLabel* m_numbers;  // focus, focusMin, focusMax and dev in figures

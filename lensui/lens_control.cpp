@@ -18,6 +18,7 @@
 #include <cmath>
 
 #include "lensui/dialog_fields.h"
+#include "lensui/lens_colour_group.h"
 #include "lensui/lens_paint.h"
 #include "lensui/lens_session.h"
 #include "lensui/lens_source_group.h"
@@ -33,6 +34,14 @@ namespace kelvane {
 namespace {
 
 QString indexText(double indexRatio) { return QString::asprintf("%2.2f", 1.0 / indexRatio); }
+
+// The Refractive Index field is the Custom glass's index; with a catalogue
+// glass it shows the index traced and cannot be typed in.
+void showIndexField(QLineEdit* field, const LensModel& model) {
+  const bool custom = model.colour().glass.empty();
+  field->setText(indexText(custom ? model.state().indexRatio : model.indexRatio()));
+  field->setEnabled(custom);
+}
 
 // What one step of the dialog is called on the undo stack.
 QString stepText() { return uiText(kLensControlCaption); }
@@ -161,6 +170,10 @@ void LensControl::recomputeLens() {
                               res.fanCounts[3], res.fanCounts[4]};
   m_status->setFanCounts(fans);
   m_sourceGroup->showSource(s.model.source());
+  m_colourGroup->showColour(s.model.colour());
+  // The field keeps what was typed into it; it changes with the glass.
+  auto* rindex = controlAs<QLineEdit>(IDC_RINDEX);
+  if (!s.model.colour().glass.empty() || !rindex->isEnabled()) showIndexField(rindex, s.model);
 }
 
 void LensControl::showRanges() {
@@ -180,7 +193,7 @@ void LensControl::showRanges() {
   writeIntField(controlAs<QLineEdit>(IDC_WIDTH_EDIT), s.widthValue);
   writeIntField(controlAs<QLineEdit>(IDC_XMAX), s.Xmax);
   writeIntField(controlAs<QLineEdit>(IDC_YMAX), s.Ymax);
-  controlAs<QLineEdit>(IDC_RINDEX)->setText(indexText(s.model.indexRatio()));
+  showIndexField(controlAs<QLineEdit>(IDC_RINDEX), s.model);
 }
 
 void LensControl::showShapes() {
@@ -289,7 +302,7 @@ void LensControl::onEditEnter(int id) {
       // field shows the index in force again.
       const std::optional<double> r = readDoubleField(edit->text());
       if (!r || !(*r > 0) || !std::isfinite(*r)) {
-        edit->setText(indexText(s.model.indexRatio()));
+        showIndexField(edit, s.model);
         return;
       }
       LensState after = committedState();

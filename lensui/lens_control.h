@@ -1,7 +1,8 @@
 // The Lens Control dialog: the one place where the user shapes the lens.
 // Five slider rows (ingress X and Y, egress X and Y, depth), CV/CC buttons
 // per face, the limits Xmax/Ymax, the refractive index, the width lock and
-// fill percentage, and the traced focus, deviation and percentage. Every
+// fill percentage, the traced focus, deviation and percentage, the glass,
+// medium and light, and the light source. Every
 // change copies the slider values into the lens, retraces and repaints the
 // lens view. Modeless, owned by the lens view, at most one.
 //
@@ -25,6 +26,7 @@ class QSlider;
 namespace kelvane {
 
 class DialogUnits;
+class LensColourGroup;
 class LensSourceGroup;
 class LensStatusLine;
 class LensWnd;
@@ -55,6 +57,10 @@ inline constexpr int IDC_SAVE = 171;
 inline constexpr int IDC_COPY = 172;
 inline constexpr int IDC_SCRIPT = 173;
 inline constexpr int IDC_STATUS = 174;
+inline constexpr int IDC_GLASS = 180;
+inline constexpr int IDC_MEDIUM = 181;
+inline constexpr int IDC_LIGHT = 182;
+inline constexpr int IDC_WAVELENGTH = 183;
 
 // Private messages (WM_USER = 1024).
 inline constexpr int WM_EDIT_ENTER = 1225;         // wParam: the edit's id; apply its value
@@ -68,8 +74,9 @@ inline constexpr char kNoFocusText[] = "--";
 inline constexpr int kLensControlDluX = 22;
 inline constexpr int kLensControlDluY = 17;
 inline constexpr int kLensControlDluW = 291;
-// 110 units of the first template, and under them the "Light source" group.
-inline constexpr int kLensControlDluH = 154;
+// 110 units of the first template, and under them the "Colour" (42) and
+// "Light source" (44) groups.
+inline constexpr int kLensControlDluH = 196;
 
 // The largest Xmax or Ymax the dialog takes, and its digits: the limit
 // fields are sized to show it whole.
@@ -134,6 +141,7 @@ class LensControl : public QWidget {
   void updateHookButtons();
   LensStatusLine* statusLine() const { return m_status; }
   LensSourceGroup* sourceGroup() const { return m_sourceGroup; }
+  LensColourGroup* colourGroup() const { return m_colourGroup; }
   // The line "Copy" traces and puts on the clipboard.
   QString copyLine() const;
 
@@ -175,6 +183,7 @@ class LensControl : public QWidget {
   QPushButton* m_save = nullptr;
   LensStatusLine* m_status = nullptr;
   LensSourceGroup* m_sourceGroup = nullptr;
+  LensColourGroup* m_colourGroup = nullptr;
   // Wheel turns closer together than this are one undo step.
   static constexpr int kWheelPauseMs = 500;
   QElapsedTimer m_wheelTurning;

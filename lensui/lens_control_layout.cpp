@@ -2,6 +2,7 @@
 // template order (which is also the Tab order), and wired to the handlers.
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "lensui/dialog_fields.h"
+#include "lensui/lens_colour_group.h"
 #include "lensui/lens_control.h"
 #include "lensui/lens_session.h"
 #include "lensui/lens_source_group.h"
@@ -241,6 +243,14 @@ void LensControl::build() {
   }
   focusGroup->lower();
   widthGroup->lower();
+
+  m_colourGroup = new LensColourGroup(this, du);
+  m_colourGroup->setGeometry(du.rect(3, kLensControlDluH - kSourceGroupDluH - kColourGroupDluH,
+                                     kLensControlDluW - 6, kColourGroupDluH - 2));
+  registerControl(IDC_GLASS, m_colourGroup->glassChoice());
+  registerControl(IDC_MEDIUM, m_colourGroup->mediumChoice());
+  registerControl(IDC_LIGHT, m_colourGroup->lightChoice());
+  registerControl(IDC_WAVELENGTH, m_colourGroup->wavelengthSlider());
 
   m_sourceGroup = new LensSourceGroup(this, du);
   m_sourceGroup->setGeometry(

@@ -81,6 +81,12 @@ void ScriptUiHost::setSource(const LightSource& source) {
   scriptChange([source](LensState& s) { s.source = source; });
 }
 
+ColourState ScriptUiHost::colour() { return currentLensState().colour; }
+
+void ScriptUiHost::setColour(const ColourState& colour) {
+  scriptChange([&colour](LensState& s) { s.colour = colour; });
+}
+
 void ScriptUiHost::setCanvas(int xmax, int ymax) {
   LensSession& s = lensSession();
   if (xmax > 0) s.Xmax = xmax;
@@ -213,7 +219,8 @@ bool ScriptUi::saveSnapshot() {
   snapshot.xmax = s.Xmax;
   snapshot.ymax = s.Ymax;
   snapshot.beamMode = s.model.beamMode();
-  snapshot.indexRatio = s.model.indexRatio();
+  snapshot.indexRatio = s.model.customIndexRatio();  // "rindex" sets the Custom glass's
+  snapshot.colour = s.model.colour();
   snapshot.settings = s.model.settings();
   snapshot.lens = s.model.lens();
   snapshot.source = s.model.source();

@@ -42,6 +42,8 @@ class ScriptUiHost : public QObject, public ScriptHost {
   void setLensShape(int shape) override;
   void setIndexRatio(double ratio) override;
   void setCanvas(int xmax, int ymax) override;
+  ColourState colour() override;
+  void setColour(const ColourState& colour) override;
   void setSource(const LightSource& source) override;
   void setBeamMode(int mode) override;
   void refreshLensControl() override;

@@ -1,5 +1,8 @@
 #include "model/lens_model.h"
 
+#include <cmath>
+#include <limits>
+
 #include "optics/focus.h"
 #include "optics/fpflags.h"
 
@@ -10,7 +13,8 @@ bool LensState::operator==(const LensState& o) const {
   const Lens& b = o.lens;
   return a.ivx == b.ivx && a.ivy == b.ivy && a.evx == b.evx && a.evy == b.evy &&
          a.depth == b.depth && a.shape == b.shape && indexRatio == o.indexRatio &&
-         locked == o.locked && lockedWidth == o.lockedWidth && fill == o.fill && source == o.source;
+         locked == o.locked && lockedWidth == o.lockedWidth && fill == o.fill &&
+         source == o.source && colour == o.colour;
 }
 
 LensState LensState::withLock(double width) const {
@@ -27,11 +31,19 @@ LensState LensState::withFill(double f) const {
   return out;
 }
 
+LensState LensState::withRowIndex(double ratio) const {
+  LensState out = *this;
+  out.indexRatio = ratio;
+  out.colour = {};
+  return out;
+}
+
 LensModel::LensModel() = default;
 
 LensState LensModel::state() const {
-  return LensState{m_lens, m_ctx.indexRatio, m_settings.locked(), m_settings.lockedWidth,
-                   m_settings.fill, m_source};
+  return LensState{
+      m_lens,   m_customRatio, m_settings.locked(), m_settings.lockedWidth, m_settings.fill,
+      m_source, m_colour};
 }
 
 void LensModel::reset() {
@@ -42,6 +54,9 @@ void LensModel::reset() {
   m_beamMode = kSingleBeamMode;
   m_source = {};
   m_sourceTrace = {};
+  m_customRatio = kInitialIndexRatio;
+  m_colour = {};
+  m_colourTraces.clear();
   edited();
 }
 
@@ -60,14 +75,27 @@ void LensModel::setShape(int shape) {
   edited();
 }
 
+double LensModel::indexRatioAt(double nm) const {
+  return colourIndexRatio(m_colour, m_customRatio, nm);
+}
+
 void LensModel::setIndexRatio(double ratio) {
-  m_ctx.indexRatio = ratio;
+  m_customRatio = ratio;
+  m_ctx.indexRatio = indexRatio();
+  edited();
+}
+
+void LensModel::setColour(const ColourState& colour) {
+  m_colour = colour;
+  m_ctx.indexRatio = indexRatio();
   edited();
 }
 
 void LensModel::setState(const LensState& state) {
   m_lens = state.lens;
-  m_ctx.indexRatio = state.indexRatio;
+  m_customRatio = state.indexRatio;
+  m_colour = state.colour;
+  m_ctx.indexRatio = indexRatio();
   if (state.locked)
     m_settings.flags |= BEAM_LOCKED;
   else
@@ -103,6 +131,7 @@ void LensModel::setBeamMode(int mode) {
   m_settings.traceBuffer = m_buffer.data();
   m_ctx.results.beamCount = 0;
   m_ctx.results.fanCounts = {};
+  m_colourTraces.clear();  // laid out for the other mode
   edited();
   notify();
 }
@@ -111,6 +140,7 @@ void LensModel::releaseBuffer() {
   if (m_buffer.empty()) return;
   m_buffer = {};
   m_settings.traceBuffer = nullptr;
+  m_colourTraces.clear();
   edited();
   notify();
 }
@@ -120,6 +150,7 @@ int LensModel::retrace() {
   // The tracer reads the sticky floating-point flags; whatever the caller's
   // own arithmetic left in them is not the lens's doing.
   fpClearFlags();
+  m_ctx.indexRatio = indexRatio();
   int status = 0;
   if (m_beamMode == kMultiBeamMode) {
     // A refused layout traced no fan: no counts of an earlier trace stay.
@@ -130,10 +161,58 @@ int LensModel::retrace() {
     if (layoutRefused()) status = -1;
   }
   m_sourceTrace = traceSource(m_lens, m_ctx.indexRatio, m_settings, m_source);
+  traceColours();
   m_traced = true;
   m_singleFresh = false;
   notify();
   return status;
+}
+
+void LensModel::traceColours() {
+  m_colourTraces.clear();
+  if (!m_colour.white) return;
+  const bool multi = m_beamMode == kMultiBeamMode;
+  std::vector<TracePoint> singleBuffer;
+  for (double nm : m_colour.wavelengths()) {
+    ColourTrace& c = m_colourTraces.emplace_back();
+    c.nm = nm;
+    c.indexRatio = indexRatioAt(nm);
+    c.buffer.assign(m_buffer.size(), TracePoint{0, 0});
+    BeamSettings settings = m_settings;
+    settings.traceBuffer = c.buffer.data();
+    TracerContext ctx;
+    ctx.indexRatio = c.indexRatio;
+    fpClearFlags();
+    if (multi) {
+      if (findFoci(ctx, m_lens, settings) != 0) ctx.results.fanCounts = {};
+    } else {
+      findFocus(ctx, m_lens, settings);
+    }
+    c.results = ctx.results;
+    if (!multi) {
+      c.singleBeam = c.results;
+      continue;
+    }
+    // The fans hold no axis crossings: the focus is the single beams'.
+    singleBuffer.assign(SINGLE_BEAM_POINTS, TracePoint{0, 0});
+    settings.pointsMode = 3;
+    settings.traceBuffer = singleBuffer.data();
+    TracerContext single;
+    single.indexRatio = c.indexRatio;
+    fpClearFlags();
+    findFocus(single, m_lens, settings);
+    c.singleBeam = single.results;
+  }
+}
+
+double LensModel::longitudinalChromaticAberration() const {
+  constexpr double none = std::numeric_limits<double>::quiet_NaN();
+  double f = 0, c = 0;
+  for (const ColourTrace& t : m_colourTraces) {
+    if (t.nm == kLineF) f = t.singleBeam.focus;
+    if (t.nm == kLineC) c = t.singleBeam.focus;
+  }
+  return f != 0 && c != 0 ? c - f : none;
 }
 
 const SingleBeamTrace& LensModel::singleBeamTrace() const {
@@ -147,7 +226,7 @@ const SingleBeamTrace& LensModel::singleBeamTrace() const {
   single.pointsMode = 3;
   single.traceBuffer = m_singleBuffer.data();
   m_singleCtx = TracerContext{};
-  m_singleCtx.indexRatio = m_ctx.indexRatio;
+  m_singleCtx.indexRatio = indexRatio();
   fpClearFlags();
   findFocus(m_singleCtx, m_lens, single);
   m_single = SingleBeamTrace{m_singleBuffer.data(), SINGLE_BEAM_POINTS, m_singleCtx.results};

@@ -8,8 +8,9 @@
 
 namespace kelvane {
 
-HeadlessHost::HeadlessHost(const LightSource& source) {
+HeadlessHost::HeadlessHost(const LightSource& source, const ColourState& colour) {
   m_model.setSource(source);
+  m_model.setColour(colour);
   m_model.setBeamMode(kSingleBeamMode);
   // A lens view opens with its lens traced, before any script line runs.
   retrace();
@@ -33,6 +34,11 @@ void HeadlessHost::setIndexRatio(double ratio) {
 void HeadlessHost::setSource(const LightSource& source) {
   m_model.setSource(source);
   note("source " + sourceText(source));
+}
+
+void HeadlessHost::setColour(const ColourState& colour) {
+  m_model.setColour(colour);
+  note(colourText(colour));
 }
 
 void HeadlessHost::setCanvas(int xmax, int ymax) {

@@ -29,7 +29,7 @@ inline constexpr int kHeadlessViewHeight = 720;
 class HeadlessHost : public ScriptHost {
  public:
   // The view opens with `source` (kelvane-cli script --source).
-  explicit HeadlessHost(const LightSource& source = {});
+  explicit HeadlessHost(const LightSource& source = {}, const ColourState& colour = {});
 
   // Called after every retrace (each refresh).
   std::function<void(const HeadlessHost&)> onRefresh;
@@ -46,6 +46,8 @@ class HeadlessHost : public ScriptHost {
   void setLensShape(int shape) override { m_model.setShape(shape); }
   void setIndexRatio(double ratio) override;
   void setCanvas(int xmax, int ymax) override;
+  ColourState colour() override { return m_model.colour(); }
+  void setColour(const ColourState& colour) override;
   void setSource(const LightSource& source) override;
   void setBeamMode(int mode) override;
   void refreshLensControl() override;

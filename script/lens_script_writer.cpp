@@ -27,6 +27,13 @@ bool writeLensScript(std::FILE* file, bool fresh, const LensSnapshot& s) {
   put(std::fprintf(file, "trace %s\n",
                    std::string(kBeamModeWords[s.beamMode == 0 ? 0 : 1]).c_str()));
   put(std::fprintf(file, "rindex %2.2f\n", rindexFromRatio(s.indexRatio)));
+  const ColourState& c = s.colour;
+  if (!c.glass.empty()) put(std::fprintf(file, "glass %s\n", c.glass.c_str()));
+  if (c.water) put(std::fprintf(file, "medium water\n"));
+  if (c.white)
+    put(std::fprintf(file, "wavelength white\n"));
+  else if (c.wavelength != ColourState{}.wavelength)
+    put(std::fprintf(file, "wavelength %s\n", formatWavelength(c.wavelength).c_str()));
   if (s.settings.locked())
     put(std::fprintf(file, "width %d\n", truncateToInt(s.settings.lockedWidth)));
   const Lens& l = s.lens;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "model/colour_state.h"
 #include "optics/lens.h"
 #include "optics/light_source.h"
 
@@ -25,13 +26,15 @@ struct LensSnapshot {
   BeamSettings settings = kInitialCurrentSettings;  // locked and lockedWidth are read
   Lens lens = kInitialLens;
   LightSource source;  // written only when not parallel
+  ColourState colour;  // each line written only when it is not the default
 };
 
 // Writes one snapshot into an open file. `fresh` (the file holds nothing
 // written before) adds the three header comments: the file, the view's
 // rectangle and the canvas, commented out so that running the file leaves
 // the view alone. Reals become integers by truncation toward zero, except
-// the source's distance and height (six significant digits). Returns
+// the source's distance and height (six significant digits) and the
+// wavelength (seven). Returns
 // false when there is no file or a line could not be written. The caller
 // closes the file.
 bool writeLensScript(std::FILE* file, bool fresh, const LensSnapshot& snapshot);

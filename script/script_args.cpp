@@ -33,6 +33,10 @@ ScriptArg readArgument(const ArgForm& form, ScriptLine& line, Token given) {
       for (std::size_t i = 1; i < arg.tokens.size(); ++i) arg.tokens[i] = line.nextToken();
       arg.lens = lensSpecOf(arg.tokens);
       break;
+    case ArgKind::Text:
+      for (Token more = t; more; more = line.nextToken())
+        arg.text += (arg.text.empty() ? "" : " ") + std::string(*more);
+      break;
     case ArgKind::None:
       break;
   }

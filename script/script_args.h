@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "script/script_grammar.h"
@@ -17,6 +18,7 @@ struct ScriptArg {
   int integer = 0;    // Integer, Count: the value; Word: the word's index, -1 for none
   double real = 0.0;  // Real: the value, 0 without a token
   LensSpec lens;      // Lens
+  std::string text;   // Text: the tokens from this one on, joined by spaces
 
   bool present() const { return tokens[0].has_value(); }
 };

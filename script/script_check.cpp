@@ -9,6 +9,7 @@
 
 #include "fileio/regular_file.h"
 #include "optics/light_source.h"
+#include "script/colour_lines.h"
 #include "script/script_args.h"
 #include "script/script_reader.h"
 
@@ -55,6 +56,7 @@ class Problems {
   }
   // The line is passed over as a whole.
   void skipped() { m_skipped = true; }
+  bool empty() const { return m_text.empty(); }
 
   // "WHAT: problems[: the line is skipped]", or nothing for a sound line.
   std::optional<std::string> result(std::string_view what) const {
@@ -133,6 +135,8 @@ void checkArgument(const ArgForm& form, const ScriptArg& arg, bool wordsToo, Pro
     case ArgKind::Lens:
       checkLens(form, arg, p);
       break;
+    case ArgKind::Text:  // any text names a glass or none; checkColour tells
+      break;
     case ArgKind::None:
       break;
   }
@@ -165,7 +169,21 @@ void checkSourceRange(const ScriptArgs& args, Problems& p) {
   }
 }
 
-std::optional<std::string> checkArguments(int keyword, ScriptLine& line) {
+// A colour line, followed from the colour the lines before it set (from
+// the start of the file, as a run from the default colour meets them).
+void checkColour(int keyword, const ScriptArgs& args, ColourState& colour, Problems& p) {
+  const std::optional<ColourLine> line = readColourLine(keyword, args);
+  if (!line || !p.empty()) return;  // told already
+  const ColourState next = applyColourLine(*line, colour);
+  if (const std::string why = colourProblem(next); !why.empty()) {
+    p.add(why);
+    p.skipped();
+    return;
+  }
+  colour = next;
+}
+
+std::optional<std::string> checkArguments(int keyword, ScriptLine& line, ColourState& colour) {
   const ScriptArgs args = readArguments(keyword, line);
   std::string what = "\"" + std::string(kScriptGrammar[keyword].word);
   if (args.sub >= 0) what += " " + std::string(args.form->word);
@@ -181,6 +199,7 @@ std::optional<std::string> checkArguments(int keyword, ScriptLine& line) {
     checkArgument(args.form->args[i], args[i], wordsToo, p);
   if (keyword == KW_WIDTH && args.sub == WIDTH_FADE) checkWidthFadeStep(args, p);
   if (keyword == KW_SOURCE && args.sub > 0) checkSourceRange(args, p);
+  checkColour(keyword, args, colour, p);
   return p.result(what);
 }
 
@@ -199,6 +218,7 @@ std::vector<ScriptWarning> checkScript(std::FILE* file) {
   int problemCount = 0;
   bool toldLong = false;  // the line's "longer than" note is in
   bool inSkip = false;
+  ColourState colour;      // as the colour lines so far leave it
   bool continued = false;  // the part read is the rest of a split line
   auto add = [&](const std::string& p) {
     if (++problemCount > kProblemsShown) return;
@@ -230,7 +250,7 @@ std::vector<ScriptWarning> checkScript(std::FILE* file) {
       if (keyword == KW_SKIP)
         inSkip = true;
       else if (keyword >= 0) {
-        if (auto p = checkArguments(keyword, line)) add(*p);
+        if (auto p = checkArguments(keyword, line, colour)) add(*p);
       } else if (equalsIgnoreCase(*first, kEndSkipWord)) {
         add("\"endskip\" without \"skip\": the line is skipped");
       } else {

@@ -45,6 +45,7 @@ enum class ArgKind {
   Real,     // a number greater than 0, read as C's atof reads it
   Word,     // one of a list of words, without regard to case
   Lens,     // five counts (ivx, ivy, evx, evy, depth) and a shape word
+  Text,     // the rest of the line, its tokens joined by single spaces
 };
 
 enum class ArgNeed {
@@ -129,8 +130,17 @@ inline constexpr std::array<KeywordForm, 3> kSourceForms = {{
      "needs a distance and a height"},
 }};
 
-// The keywords, in the order their numbers (ScriptKeyword) give.
-inline constexpr std::array<KeywordForm, 16> kScriptGrammar = {{
+// "medium" words: the lens in air or in water.
+inline constexpr std::array<std::string_view, 2> kMediumWords = {"air", "water"};
+// "wavelength" sub-command: white light instead of one wavelength in nm.
+inline constexpr std::array<KeywordForm, 1> kWavelengthForms = {{{"white"}}};
+// "glass custom": back to the lens's own index (the "rindex" one).
+inline constexpr std::string_view kCustomGlassWord = "custom";
+
+// The keywords, in the order their numbers (ScriptKeyword) give. "glass",
+// "medium" and "wavelength" set the colour as "rindex" sets the index: the
+// next line that shows the lens shows it.
+inline constexpr std::array<KeywordForm, 19> kScriptGrammar = {{
     {"window",
      {integerArg("x", -1, ArgNeed::Required), integerArg("y", -1, ArgNeed::Required),
       integerArg("w", -1, ArgNeed::Required), integerArg("h", -1, ArgNeed::Required),
@@ -165,6 +175,16 @@ inline constexpr std::array<KeywordForm, 16> kScriptGrammar = {{
      {wordArg("source", kSourceWords, ArgNeed::Required, "")},
      "needs \"parallel\", \"point D\" or \"object D H\"",
      kSourceForms},
+    {"glass",
+     {ArgForm{ArgKind::Text, ArgNeed::Required, "glass"}},
+     "needs a glass name (kelvane-cli glasses lists them) or \"custom\""},
+    {"medium",
+     {wordArg("medium", kMediumWords, ArgNeed::Required, "")},
+     "needs \"air\" or \"water\""},
+    {"wavelength",
+     {ArgForm{ArgKind::Real, ArgNeed::Required, "wavelength"}},
+     "needs a wavelength in nm or \"white\"",
+     kWavelengthForms},
 }};
 enum ScriptKeyword : int {
   KW_WINDOW = 0,
@@ -183,6 +203,9 @@ enum ScriptKeyword : int {
   KW_RINDEX,
   KW_TRACE,
   KW_SOURCE,
+  KW_GLASS,
+  KW_MEDIUM,
+  KW_WAVELENGTH,
   KW_COUNT
 };
 static_assert(KW_COUNT == kScriptGrammar.size(), "a number for every keyword of the table");

@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 
+#include "model/colour_state.h"
 #include "optics/light_source.h"
 
 namespace kelvane {
@@ -57,6 +58,10 @@ class ScriptHost {
   virtual void setIndexRatio(double ratio) = 0;
   // Sets the light source (held in range by the caller); no retrace.
   virtual void setSource(const LightSource& source) = 0;
+  // The glass, medium and light of the lens; setColour's state has passed
+  // colourProblem. No retrace.
+  virtual ColourState colour() = 0;
+  virtual void setColour(const ColourState& colour) = 0;
   // Sets Xmax and Ymax; a value of 0 or less keeps that one. No retrace.
   virtual void setCanvas(int xmax, int ymax) = 0;
   // setBeamMode of the lens view (0 single-beam, 1 multi-beam).

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <utility>
 
+#include "script/colour_lines.h"
 #include "script/lens_script_writer.h"
 #include "model/source_text.h"
 #include "script/script_args.h"
@@ -116,6 +117,10 @@ std::optional<ScriptWait> ScriptStepper::dispatch(ScriptLine& line, int keyword)
       return doTrace(args[0].integer);
     case KW_SOURCE:
       return doSource(args);
+    case KW_GLASS:
+    case KW_MEDIUM:
+    case KW_WAVELENGTH:
+      return doColour(keyword, args);
     default:
       return std::nullopt;
   }
@@ -131,6 +136,20 @@ std::optional<ScriptWait> ScriptStepper::doSource(const ScriptArgs& args) {
   m_actions.apply([source](ScriptHost& h) {
     h.setSource(source);
     h.refreshLensControl();
+  });
+  return delayWait();
+}
+
+std::optional<ScriptWait> ScriptStepper::doColour(int keyword, const ScriptArgs& args) {
+  const std::optional<ColourLine> line = readColourLine(keyword, args);
+  // An unknown glass or a wavelength outside 380-780 nm is no colour whatever
+  // the lines before set: passed over, as the checker says.
+  if (!line || !colourProblem(applyColourLine(*line, {})).empty()) return std::nullopt;
+  // Applied to the host's colour where it lives; a glass not measured at
+  // the light's wavelengths is passed over there.
+  m_actions.apply([l = *line](ScriptHost& h) {
+    const ColourState next = applyColourLine(l, h.colour());
+    if (colourProblem(next).empty()) h.setColour(next);
   });
   return delayWait();
 }

@@ -99,6 +99,7 @@ class ScriptStepper {
   std::optional<ScriptWait> doWidth(const ScriptArgs& args);
   std::optional<ScriptWait> doWidthFade(const ScriptArgs& args);
   std::optional<ScriptWait> doTrace(int mode);
+  std::optional<ScriptWait> doColour(int keyword, const ScriptArgs& args);
   void doRepeat(const ScriptArg& count);
   void doSkip();
   ScriptWait fadeStep();

@@ -356,10 +356,6 @@ Sie ist die Seite %1
         <translation>Brennpunkt -- %1 Streuung -- %1 Breite %2</translation>
     </message>
     <message>
-        <source>Focus %1 (%2 in) %3 spread %4 (%5 %) %3 width %6</source>
-        <translation>Brennpunkt %1 (%2 Zoll) %3 Streuung %4 (%5 %) %3 Breite %6</translation>
-    </message>
-    <message>
         <source>Lens read-out</source>
         <translation>Linsenanzeige</translation>
     </message>
@@ -559,6 +555,14 @@ Sie ist die Seite %1
         <source>re&amp;Sume</source>
         <translation>&amp;Weiter</translation>
     </message>
+    <message>
+        <source>Focus %1 (%2 in) %3 spread %4 (%5 %) %3%7 width %6</source>
+        <translation>Brennpunkt %1 (%2 Zoll) %3 Streuung %4 (%5 %) %3%7 Breite %6</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::AberrationWnd</name>
@@ -690,6 +694,57 @@ Sie ist die Seite %1
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::LensColourGroup</name>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>Glas</translation>
+    </message>
+    <message>
+        <source>Custom: the Refractive Index field, the same for every colour; a catalogue glass bends blue more than red</source>
+        <translation>Eigene: der Wert im Feld Brechzahl, für jede Farbe gleich; ein Katalogglas bricht Blau stärker als Rot</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>Luft</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Licht</translation>
+    </message>
+    <message>
+        <source>One wavelength</source>
+        <translation>Eine Wellenlänge</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Wellenlänge</translation>
+    </message>
+    <message>
+        <source>white light</source>
+        <translation>weißes Licht</translation>
+    </message>
+    <message>
+        <source>Not changed</source>
+        <translation>Nicht geändert</translation>
     </message>
 </context>
 <context>

@@ -356,10 +356,6 @@ Es la página %1
         <translation>Foco -- %1 dispersión -- %1 anchura %2</translation>
     </message>
     <message>
-        <source>Focus %1 (%2 in) %3 spread %4 (%5 %) %3 width %6</source>
-        <translation>Foco %1 (%2 pulg.) %3 dispersión %4 (%5 %) %3 anchura %6</translation>
-    </message>
-    <message>
         <source>Lens read-out</source>
         <translation>Lectura de la lente</translation>
     </message>
@@ -559,6 +555,14 @@ Es la página %1
         <source>re&amp;Sume</source>
         <translation>&amp;Seguir</translation>
     </message>
+    <message>
+        <source>Focus %1 (%2 in) %3 spread %4 (%5 %) %3%7 width %6</source>
+        <translation>Foco %1 (%2 pulg.) %3 dispersión %4 (%5 %) %3%7 anchura %6</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Propio</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::AberrationWnd</name>
@@ -690,6 +694,57 @@ Es la página %1
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::LensColourGroup</name>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>Vidrio</translation>
+    </message>
+    <message>
+        <source>Custom: the Refractive Index field, the same for every colour; a catalogue glass bends blue more than red</source>
+        <translation>Propio: el índice del campo Índice de refracción, igual para todos los colores; un vidrio del catálogo desvía el azul más que el rojo</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>aire</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>agua</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Luz</translation>
+    </message>
+    <message>
+        <source>One wavelength</source>
+        <translation>Una longitud de onda</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanca</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Longitud de onda</translation>
+    </message>
+    <message>
+        <source>white light</source>
+        <translation>luz blanca</translation>
+    </message>
+    <message>
+        <source>Not changed</source>
+        <translation>Sin cambios</translation>
     </message>
 </context>
 <context>

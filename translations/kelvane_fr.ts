@@ -356,10 +356,6 @@ C&apos;est la page %1
         <translation>Foyer -- %1 étalement -- %1 largeur %2</translation>
     </message>
     <message>
-        <source>Focus %1 (%2 in) %3 spread %4 (%5 %) %3 width %6</source>
-        <translation>Foyer %1 (%2 po) %3 étalement %4 (%5 %) %3 largeur %6</translation>
-    </message>
-    <message>
         <source>Lens read-out</source>
         <translation>Lecture de la lentille</translation>
     </message>
@@ -559,6 +555,14 @@ C&apos;est la page %1
         <source>re&amp;Sume</source>
         <translation>&amp;Reprise</translation>
     </message>
+    <message>
+        <source>Focus %1 (%2 in) %3 spread %4 (%5 %) %3%7 width %6</source>
+        <translation>Foyer %1 (%2 po) %3 étalement %4 (%5 %) %3%7 largeur %6</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::AberrationWnd</name>
@@ -690,6 +694,57 @@ C&apos;est la page %1
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::LensColourGroup</name>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>Verre</translation>
+    </message>
+    <message>
+        <source>Custom: the Refractive Index field, the same for every colour; a catalogue glass bends blue more than red</source>
+        <translation>Personnalisé : l&apos;indice du champ Indice de réfraction, le même pour toutes les couleurs ; un verre du catalogue dévie le bleu plus que le rouge</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Milieu</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>air</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>eau</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Lumière</translation>
+    </message>
+    <message>
+        <source>One wavelength</source>
+        <translation>Une longueur d&apos;onde</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanche</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Longueur d&apos;onde</translation>
+    </message>
+    <message>
+        <source>white light</source>
+        <translation>lumière blanche</translation>
+    </message>
+    <message>
+        <source>Not changed</source>
+        <translation>Inchangé</translation>
     </message>
 </context>
 <context>

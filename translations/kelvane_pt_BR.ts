@@ -355,10 +355,6 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
         <translation>Foco -- %1 dispersão -- %1 largura %2</translation>
     </message>
     <message>
-        <source>Focus %1 (%2 in) %3 spread %4 (%5 %) %3 width %6</source>
-        <translation>Foco %1 (%2 pol.) %3 dispersão %4 (%5 %) %3 largura %6</translation>
-    </message>
-    <message>
         <source>Lens read-out</source>
         <translation>Leitura da lente</translation>
     </message>
@@ -558,6 +554,14 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
         <source>re&amp;Sume</source>
         <translation>&amp;Retomar</translation>
     </message>
+    <message>
+        <source>Focus %1 (%2 in) %3 spread %4 (%5 %) %3%7 width %6</source>
+        <translation>Foco %1 (%2 pol.) %3 dispersão %4 (%5 %) %3%7 largura %6</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Próprio</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::AberrationWnd</name>
@@ -689,6 +693,57 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::LensColourGroup</name>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>Vidro</translation>
+    </message>
+    <message>
+        <source>Custom: the Refractive Index field, the same for every colour; a catalogue glass bends blue more than red</source>
+        <translation>Próprio: o índice do campo Índice de refração, igual para todas as cores; um vidro do catálogo desvia o azul mais que o vermelho</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Meio</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>ar</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>água</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Luz</translation>
+    </message>
+    <message>
+        <source>One wavelength</source>
+        <translation>Um comprimento de onda</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Branca</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Comprimento de onda</translation>
+    </message>
+    <message>
+        <source>white light</source>
+        <translation>luz branca</translation>
+    </message>
+    <message>
+        <source>Not changed</source>
+        <translation>Sem alteração</translation>
     </message>
 </context>
 <context>

@@ -354,10 +354,6 @@ It is the page %1
         <translation>焦点 -- %1 弥散 -- %1 宽度 %2</translation>
     </message>
     <message>
-        <source>Focus %1 (%2 in) %3 spread %4 (%5 %) %3 width %6</source>
-        <translation>焦点 %1（%2 英寸）%3 弥散 %4 (%5 %) %3 宽度 %6</translation>
-    </message>
-    <message>
         <source>Lens read-out</source>
         <translation>透镜读数</translation>
     </message>
@@ -557,6 +553,14 @@ It is the page %1
         <source>re&amp;Sume</source>
         <translation>继续(&amp;S)</translation>
     </message>
+    <message>
+        <source>Focus %1 (%2 in) %3 spread %4 (%5 %) %3%7 width %6</source>
+        <translation>焦点 %1（%2 英寸）%3 弥散 %4 (%5 %) %3%7 宽度 %6</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::AberrationWnd</name>
@@ -688,6 +692,57 @@ It is the page %1
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::LensColourGroup</name>
+    <message>
+        <source>Colour</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>玻璃</translation>
+    </message>
+    <message>
+        <source>Custom: the Refractive Index field, the same for every colour; a catalogue glass bends blue more than red</source>
+        <translation>自定义：使用“折射率”字段的值，各颜色相同；目录中的玻璃对蓝光的折射强于红光</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>介质</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>空气</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>水</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>光</translation>
+    </message>
+    <message>
+        <source>One wavelength</source>
+        <translation>单一波长</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白光</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>波长</translation>
+    </message>
+    <message>
+        <source>white light</source>
+        <translation>白光</translation>
+    </message>
+    <message>
+        <source>Not changed</source>
+        <translation>未更改</translation>
     </message>
 </context>
 <context>

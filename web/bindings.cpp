@@ -141,6 +141,8 @@ EMSCRIPTEN_BINDINGS(kelvane) {
   value_array<std::array<int, kelvane::FAN_COUNT>>("FanCounts")
       .element(emscripten::index<0>()).element(emscripten::index<1>()).element(emscripten::index<2>())
       .element(emscripten::index<3>()).element(emscripten::index<4>());
+  value_array<std::array<int, 3>>("Swatch")
+      .element(emscripten::index<0>()).element(emscripten::index<1>()).element(emscripten::index<2>());
   value_object<PageState>("PageState")
       .field("lens", &PageState::lens)
       .field("shape", &PageState::shape)
@@ -158,7 +160,17 @@ EMSCRIPTEN_BINDINGS(kelvane) {
       .field("eccEgress", &PageState::eccEgress)
       .field("beamCount", &PageState::beamCount)
       .field("fans", &PageState::fans)
-      .field("source", &PageState::source);
+      .field("source", &PageState::source)
+      .field("glass", &PageState::glass)
+      .field("water", &PageState::water)
+      .field("white", &PageState::white)
+      .field("wavelength", &PageState::wavelength)
+      .field("wavelengthText", &PageState::wavelengthText)
+      .field("swatch", &PageState::swatch)
+      .field("colourLink", &PageState::colourLink)
+      .field("indexText", &PageState::indexText)
+      .field("lcaText", &PageState::lcaText)
+      .field("fociText", &PageState::fociText);
   value_object<ScriptStep>("ScriptStep")
       .field("kind", &ScriptStep::kind)
       .field("ms", &ScriptStep::ms);
@@ -172,6 +184,7 @@ EMSCRIPTEN_BINDINGS(kelvane) {
       .function("setFillPercent", &PageSession::setFillPercent)
       .function("setCanvas", &PageSession::setCanvas)
       .function("setSource", &PageSession::setSource)
+      .function("setColour", &PageSession::setColour)
       .function("applyPreset", &PageSession::applyPreset)
       .function("state", &PageSession::state)
       .function("aberration", &aberration)
@@ -181,6 +194,8 @@ EMSCRIPTEN_BINDINGS(kelvane) {
       .function("stepScript", &PageSession::stepScript)
       .function("stopScript", &PageSession::stopScript)
       .class_function("presetCount", &PageSession::presetCount)
-      .class_function("presetName", &PageSession::presetName);
+      .class_function("presetName", &PageSession::presetName)
+      .class_function("glassCount", &PageSession::glassCount)
+      .class_function("glassName", &PageSession::glassName);
   function("zoomStep", &kelvane::draw::zoomStep);
 }

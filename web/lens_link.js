@@ -1,7 +1,8 @@
 // The lens in the page's address:
 //   #lens=219,163,143,260,112,CVCV&n=1.5&mode=single&lock=off&fill=90
 // `lock` is the locked beam width or "off"; `fill` the fill in percent; for
-// light from a point or an object, &source=point,D or &source=object,D,H.
+// light from a point or an object, &source=point,D or &source=object,D,H;
+// for colour, &glass=N-BK7, &medium=water and &light=white or &light=486.1327.
 
 const SHAPES = ["CVCV", "CVCC", "CCCV", "CCCC"];
 // What a link may hold: lens values and a locked width from 1 (the fields'
@@ -9,7 +10,7 @@ const SHAPES = ["CVCV", "CVCC", "CCCV", "CCCC"];
 export const LINK_MAX = 10000;
 const FILL_MIN = 1;
 const FILL_MAX = 99;
-const KEYS = ["lens", "n", "mode", "lock", "fill", "source"];
+const KEYS = ["lens", "n", "mode", "lock", "fill", "source", "glass", "medium", "light"];
 
 // Plain decimal numbers only: "300", "1.5", ".5", "2e3"; never "0x12C",
 // "0b1", "Infinity", " 7" or "".
@@ -32,7 +33,7 @@ export function formatLensHash(state) {
   const lock = state.locked ? String(Math.trunc(state.width + 0.5)) : "off";
   const source = state.source && state.source !== "parallel" ? `&source=${state.source}` : "";
   return `#lens=${values},${SHAPES[state.lens[5]]}&n=${rindex}&mode=${mode}` +
-    `&lock=${lock}&fill=${state.fill}${source}`;
+    `&lock=${lock}&fill=${state.fill}${source}${state.colourLink ?? ""}`;
 }
 
 // A part of the address as a message shows it: short and printable.
@@ -89,6 +90,18 @@ function readPart(key, value, out) {
     case "source":
       // The session reads the source and refuses one it cannot show.
       out.source = value;
+      return null;
+    case "glass":
+      // The session knows the catalogue and names a glass it does not have.
+      out.glass = value;
+      return null;
+    case "medium":
+      if (value !== "air" && value !== "water") return 'needs "air" or "water"';
+      out.medium = value;
+      return null;
+    case "light":
+      if (value !== "white" && !(decimal(value) > 0)) return 'needs "white" or a wavelength in nm';
+      out.light = value;
       return null;
     default:
       return "is no part of a lens link";

@@ -12,6 +12,7 @@ import { addDesignPanel } from "./design_panel.js";
 import { installViewControls } from "./view_controls.js";
 import { LightSourceControls } from "./light_source.js";
 import { loadWords, pageLanguage, translatePage, word } from "./page_lang.js";
+import { ColourControls } from "./colour_controls.js";
 
 const CSS_DPI = 96;  // CSS pixels per inch: 100 drawing units a CSS inch
 // The area, in CSS pixels at true scale, that the picture always shows: a
@@ -134,6 +135,7 @@ function refresh() {
   readState();
   showState();
   lightSource.show(state.source);
+  colourControls.show(state);
   draw();
   plotAberration();
 }
@@ -251,6 +253,11 @@ const lightSource = new LightSourceControls(session, (finished) => {
   remember(finished);
 });
 
+const colourControls = new ColourControls(kelvane, session, (finished) => {
+  refresh();
+  remember(finished);
+});
+
 // --- the lens in the address ---------------------------------------------
 
 // A link of many bad parts gets a notice of a few lines.
@@ -269,6 +276,15 @@ function openLink(hash) {
     if (link.lock !== undefined) session.setLockWidth(link.lock);
     if (link.source !== undefined && !session.setSource(link.source))
       problems.push(`"source=${link.source}" is not parallel, point,D or object,D,H`);
+    if (link.glass !== undefined || link.medium !== undefined || link.light !== undefined) {
+      // What the link leaves out stays as it is.
+      const now = session.state();
+      const problem = session.setColour(link.glass ?? now.glass, link.medium ?? (now.water ? "water" : "air"),
+                                        link.light ?? (now.white ? "white" : String(now.wavelength)));
+      const given = ["glass", "medium", "light"].filter((k) => link[k] !== undefined)
+        .map((k) => `${k}=${link[k]}`).join("&");
+      if (problem) problems.push(`"${given}": ${problem}`);
+    }
   }
   const shown = problems.slice(0, LINK_PROBLEMS_SHOWN).join("; ") +
     (problems.length > LINK_PROBLEMS_SHOWN ? `; and ${problems.length - LINK_PROBLEMS_SHOWN} more` : "");

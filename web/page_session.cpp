@@ -6,7 +6,9 @@
 #include <cstdlib>
 
 #include "draw/caption.h"
+#include "draw/colour_readout.h"
 #include "draw/lens_picture.h"
+#include "draw/spectrum.h"
 #include "draw/zoom.h"
 #include "model/source_text.h"
 #include "optics/presets.h"
@@ -41,9 +43,61 @@ std::string shortestRindex(double ratio) {
   return text;
 }
 
+// "&glass=N-BK7&medium=water&light=486.1327": the parts of a link that
+// differ from the default.
+std::string colourLink(const ColourState& c) {
+  std::string link;
+  if (!c.glass.empty()) link += "&glass=" + c.glass;
+  if (c.water) link += "&medium=water";
+  if (c.white)
+    link += "&light=white";
+  else if (c.wavelength != kLineD)
+    link += "&light=" + formatWavelength(c.wavelength);
+  return link;
+}
+
+// A whole decimal number, or nothing.
+std::optional<double> readNumber(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  char* end = nullptr;
+  const double v = std::strtod(text.c_str(), &end);
+  if (*end != '\0' || !std::isfinite(v)) return std::nullopt;
+  return v;
+}
+
 }  // namespace
 
 PageSession::PageSession() { retrace(); }
+
+std::string PageSession::setColour(const std::string& glass, const std::string& medium,
+                                   const std::string& light) {
+  ColourState c;
+  if (!glass.empty() && glass != "Custom" && glass != "custom") {
+    const Glass* g = findGlass(glass);
+    c.glass = g ? g->name : glass;  // an unknown name is named by colourProblem
+  }
+  if (medium != "air" && medium != "water") return "medium \"" + medium + "\" is not air or water";
+  c.water = medium == "water";
+  if (light == "white") {
+    c.white = true;
+  } else {
+    const std::optional<double> nm = readNumber(light);
+    if (!nm) return "light \"" + light + "\" is not white or a wavelength in nm";
+    c.wavelength = *nm;
+  }
+  const std::string problem = colourProblem(c);
+  if (!problem.empty()) return problem;
+  m_host.setColour(c);
+  retrace();
+  return "";
+}
+
+int PageSession::glassCount() { return static_cast<int>(glassCatalogue().size()); }
+
+std::string PageSession::glassName(int index) {
+  if (index < 0 || index >= glassCount()) return "";
+  return glassCatalogue()[index].name;
+}
 
 void PageSession::setLens(double ivx, double ivy, double evx, double evy, double depth, int shape) {
   m_host.setLensValues({ivx, ivy, evx, evy, depth});
@@ -106,8 +160,10 @@ PageState PageSession::state() const {
   PageState st;
   st.lens = {l.ivx, l.ivy, l.evx, l.evy, l.depth, static_cast<double>(l.shape)};
   st.shape = std::string(shapeName(l.shape));
-  st.rindex = rindexFromRatio(m_host.indexRatio());
-  st.rindexText = shortestRindex(m_host.indexRatio());
+  // The index field is the Custom glass's.
+  const double customRatio = m_host.model().state().indexRatio;
+  st.rindex = rindexFromRatio(customRatio);
+  st.rindexText = shortestRindex(customRatio);
   st.mode = m_host.beamMode();
   st.locked = m_host.settings().locked();
   st.fill = static_cast<int>(m_host.settings().fill * 100 + 0.5);
@@ -126,6 +182,19 @@ PageState PageSession::state() const {
   st.eccEgress = formatOrDashes("%.3f", eccentricity(l.evx, l.evy));
   st.beamCount = r.beamCount;
   for (int f = 0; f < FAN_COUNT; ++f) st.fans[f] = r.fanCounts[f];
+  const LensModel& model = m_host.model();
+  const ColourState& c = model.colour();
+  st.glass = c.glass;
+  st.water = c.water;
+  st.white = c.white;
+  st.wavelength = c.wavelength;
+  st.wavelengthText = draw::wavelengthLabel(c.wavelength);
+  const draw::Rgb rgb = draw::spectrumColour(c.wavelength);
+  st.swatch = {rgb.r, rgb.g, rgb.b};
+  st.colourLink = colourLink(c);
+  st.indexText = draw::indexWords(model);
+  st.lcaText = draw::lcaWords(model);
+  st.fociText = draw::fociWords(model);
   return st;
 }
 

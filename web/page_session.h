@@ -37,6 +37,18 @@ struct PageState {
   int beamCount = 0;
   std::array<int, FAN_COUNT> fans{};
   std::string source;  // "parallel", "point,D" or "object,D,H"
+  // The colour: the glass ("" Custom), water around the lens, white light or
+  // one wavelength, and what the picture and the link say of it.
+  std::string glass;
+  bool water = false;
+  bool white = false;
+  double wavelength = 0;        // nm
+  std::string wavelengthText;   // "486.1 nm (F)"
+  std::array<int, 3> swatch{};  // the wavelength's colour, r, g, b
+  std::string colourLink;       // "&glass=N-BK7&light=white"; "" for the default
+  // Read-outs, empty in the default state: "n 1.52238 at 486.1 nm (F)" or
+  // "n_d 1.51680 · V_d 64.17", "lca 4.3210", each white wavelength's focus.
+  std::string indexText, lcaText, fociText;
 };
 
 // A script the page started: the lines it will pass over, one
@@ -66,6 +78,15 @@ class PageSession {
   // "parallel", "point,D" or "object,D,H"; retraces. False, changing
   // nothing, for any other text or a distance or height out of range.
   bool setSource(const std::string& text);
+  // The glass (a catalogue name or title; "" or "Custom" for the index
+  // field's), the medium ("air" or "water") and the light ("white" or a
+  // wavelength in nm); retraces. Returns why they cannot be traced, in
+  // words, changing nothing; "" when taken.
+  std::string setColour(const std::string& glass, const std::string& medium,
+                        const std::string& light);
+  // The catalogue's glass names, in its order.
+  static int glassCount();
+  static std::string glassName(int index);
   // Presets: 0 .. presetCount()-1 in the page's list order. Retraces; a
   // perfect-focus lens that cannot be built for the index leaves all as it is.
   static int presetCount();

@@ -22,11 +22,12 @@ WEB_SOURCES := $(WEB_CORE_SOURCES) web/page_session.cpp web/bindings.cpp \
 WEB_OBJECTS := $(patsubst %.cpp,$(WEB_OBJ)/%.o,$(WEB_SOURCES))
 WEB_PAGE    := web/index.html web/page.css web/page.js web/picture.js web/lens_link.js \
   web/script_player.js web/png_dpi.js web/aberration_plot.js web/page_words.js \
-  web/design_panel.js web/view_controls.js web/light_source.js web/page_lang.js
+  web/design_panel.js web/view_controls.js web/light_source.js \
+  web/colour_controls.js web/page_lang.js
 WEB_EXAMPLES := $(wildcard examples/*.ops)
 
 # Same floating-point rules as the native build: every operation as written.
-WEB_CXXFLAGS := -std=c++20 -O2 -I. -I$(NLOPT_WASM)/include -Wall -Wextra -ffp-contract=off \
+WEB_CXXFLAGS := -std=c++20 -O2 -I. -I$(BUILD)/generated -I$(NLOPT_WASM)/include -Wall -Wextra -ffp-contract=off \
   -fno-fast-math -fno-math-errno
 WEB_LDFLAGS := -O2 --bind -sMODULARIZE=1 -sEXPORT_NAME=createKelvane -sALLOW_MEMORY_GROWTH=1 \
   -sENVIRONMENT=web -sFILESYSTEM=1

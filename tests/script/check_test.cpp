@@ -90,7 +90,19 @@ TEST(ScriptCheck, SaysSkippedExactlyWhereTheStepperPassesTheLineOver) {
                            "source object 600",
                            "source object 600 -5",
                            "source object 600 20000",
-                           "source object 600 80"}) {
+                           "source object 600 80",
+                           "glass",
+                           "glass XYZ",
+                           "glass fused silica",
+                           "glass custom",
+                           "medium",
+                           "medium oil",
+                           "medium water",
+                           "wavelength",
+                           "wavelength 900",
+                           "wavelength blue",
+                           "wavelength 486.1327",
+                           "wavelength white"}) {
     const std::string text = std::string(line) + "\n";
     const Lines warnings = check(text);
     const bool skipped = !warnings.empty() && warnings[0].ends_with("the line is skipped");
@@ -144,6 +156,18 @@ TEST(ScriptCheck, MoreArgumentMistakes) {
                    "6: \"width percent\": needs a percentage: the line is skipped",
                    "7: \"width fade\": the step (end - start) / steps is 0: the line is skipped",
                    "8: \"trace\": needs \"beam\" or \"multibeam\": the line is skipped"}));
+}
+
+// A colour line is checked against the colour the lines before it leave.
+TEST(ScriptCheck, ColourLinesAreFollowedFromTheStart) {
+  EXPECT_EQ(check("glass PMMA\nwavelength white\nglass N-BK7\nwavelength white\n"
+                  "glass pmma (ACRYLIC)\nmedium water\nwavelength 380\n"),
+            (Lines{"2: \"wavelength white\": PMMA (acrylic) is measured from 436.8 to 1052 nm, "
+                   "not at 420 nm: the line is skipped",
+                   "5: \"glass\": PMMA (acrylic) is measured from 436.8 to 1052 nm, not at 420 nm: "
+                   "the line is skipped"}));
+  EXPECT_EQ(check("glass diamond\nwavelength 900\n"),
+            Lines{"2: \"wavelength\": wavelength 900 nm is outside 380-780 nm: the line is skipped"});
 }
 
 TEST(ScriptCheck, SoundLinesCommentsAndSkippedBlocksGiveNoWarnings) {

@@ -192,6 +192,11 @@ class RecordingHost : public ScriptHost {
     ++m_shapeWrites;
   }
   void setIndexRatio(double ratio) override { record("index " + num(ratio)); }
+  ColourState colour() override { return m_colour; }
+  void setColour(const ColourState& c) override {
+    m_colour = c;
+    record("colour " + colourText(c));
+  }
   void setCanvas(int x, int y) override { record("canvas " + num(x) + "," + num(y)); }
   void setSource(const LightSource& s) override { record("source " + sourceText(s)); }
   void setBeamMode(int mode) override { record("mode " + num(mode)); }
@@ -263,6 +268,7 @@ class RecordingHost : public ScriptHost {
   std::vector<std::string> m_log;
   std::array<double, 5> m_values{};
   int m_shape = 0;
+  ColourState m_colour;
   int m_shapeWrites = 0;
   int m_controlQueries = 0;
   std::string m_button = "&Script";

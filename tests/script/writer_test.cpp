@@ -122,5 +122,29 @@ TEST(LensScriptWriter, ASourceIsWrittenWhenNotParallelAndRunsBackTheSame) {
   EXPECT_TRUE(host.model().sourceTrace().axis.image.found) << "the source line retraces";
 }
 
+// The colour lines are written only when they are not the default, and
+// running them puts the same colour back.
+TEST(LensScriptWriter, AColourRunsBackTheSame) {
+  for (const ColourState& colour :
+       {ColourState{.glass = "fused-silica", .water = true, .white = true},
+        ColourState{.glass = "N-SF11", .wavelength = kLineF},
+        ColourState{.wavelength = 450}}) {
+    std::FILE* f = std::tmpfile();
+    LensSnapshot s = sample();
+    s.colour = colour;
+    ASSERT_TRUE(writeLensScript(f, false, s));
+    const std::string text = contents(f);
+    EXPECT_EQ(text.find("glass") != std::string::npos, !colour.glass.empty()) << text;
+    EXPECT_EQ(text.find("medium") != std::string::npos, colour.water) << text;
+    std::rewind(f);
+    HeadlessHost host;
+    DirectScriptActions actions(host);
+    ScriptStepper stepper{ScriptFile(f), actions};
+    while (stepper.next().kind != ScriptWait::End) {
+    }
+    EXPECT_EQ(host.model().colour(), colour) << text;
+  }
+}
+
 }  // namespace
 }  // namespace kelvane

@@ -130,12 +130,42 @@ async function caption() {
   await page.close();
 }
 
+// Colour: a white-light link draws each wavelength in its colour and reads
+// out the lca kelvane-cli prints; a bad glass or wavelength is named.
+async function colour() {
+  const lens = "219,163,143,260,112,CVCV";
+  const { page, errors } = await openPage(`#lens=${lens}&glass=N-BK7&light=white`);
+  const s = await state(page);
+  check(s.glass === "N-BK7" && s.white, `the link's glass and light are taken (${s.glass}, ${s.white})`);
+  check((await hashOf(page)).endsWith("&glass=N-BK7&light=white"), `the link keeps them: ${await hashOf(page)}`);
+  const colours = await page.evaluate(() => {
+    const set = new Set();
+    for (const i of window.kelvanePage.picture().items)
+      if (i[0] === "polyline") set.add(i[2].slice(0, 3).join(","));
+    return [...set];
+  });
+  // C (656.3 nm) and 680 nm are both deep red: six colours for seven.
+  check(colours.length === 6 && !colours.includes("0,0,255"),
+        `the wavelengths in their colours, no blue beams: ${colours.join(" | ")}`);
+  const cli = cliFocus(lens, ["--glass", "N-BK7", "--white"]);
+  const lca = await page.$eval("#lca", (e) => e.value);
+  check(cli.lca && lca === `lca ${cli.lca}`, `the lca read-out is kelvane-cli's: ${lca} / ${cli.lca}`);
+  check(/V_d 64\.17/.test(await page.$eval("#indexAt", (e) => e.value)), "n_d and V_d are shown");
+  check(errors.length === 0, `no errors: ${errors.join("; ")}`);
+  await page.goto(page.url().replace(/#.*/, `#lens=${lens}&glass=XYZ&light=900`));
+  await page.waitForFunction(() => /glass=XYZ/.test(document.getElementById("status").textContent));
+  const text = await statusText(page);
+  check(/unknown glass "XYZ"/.test(text), `a bad colour is named: ${text}`);
+  check((await state(page)).glass === "N-BK7", "and changes nothing");
+  await page.close();
+}
+
 // A screen reader hears full names and labelled numbers.
 async function screenReader() {
   const { page } = await openPage();
   const names = await page.$$eval("input[type=range]", (els) => els.map((e) => e.getAttribute("aria-label")));
   check(names.join("|") === "Ingress X semi-axis|Ingress Y semi-axis|Egress X semi-axis|Egress Y semi-axis|Lens depth|" +
-          "Source distance before the ingress vertex|Object arrow height",
+          "Wavelength in nm|Source distance before the ingress vertex|Object arrow height",
         `slider names: ${names.join(", ")}`);
   check((await page.$eval("#focus", (e) => e.getAttribute("aria-label"))) === "Focus 316.10", "the focus is labelled");
   const before = await page.$eval("#lens", (e) => e.getAttribute("aria-label"));
@@ -183,4 +213,4 @@ async function phone() {
   await page.close();
 }
 
-await runChecks(history, fractions, badLinks, caption, screenReader, laptop, phone);
+await runChecks(history, fractions, badLinks, caption, colour, screenReader, laptop, phone);

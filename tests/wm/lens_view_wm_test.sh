@@ -40,10 +40,10 @@ wm_wait_for "the main window to be active" main_active
 wm_above "$view" "$main" || wm_fail "the lens view went below the main window: $(wm_stacking)"
 
 # Save: the button's centre in dialog units (229 + 11, 94 + 6.5) of the
-# 291 by 154 unit client area (the "Light source" group below the buttons);
+# 291 by 196 unit client area (the "Colour" and "Light source" groups below the buttons);
 # a new file name typed into the chooser.
 eval "$(xwininfo -id "$dialog" | awk '/^  Width:/ {print "w=" $NF} /^  Height:/ {print "h=" $NF}')"
-xdotool mousemove --window "$dialog" $((w * 240 / 291)) $((h * 201 / 308)) click 1
+xdotool mousemove --window "$dialog" $((w * 240 / 291)) $((h * 201 / 392)) click 1
 chooser_shown() { wm_window_shown "Save As"; }
 wm_wait_for "the file chooser" chooser_shown
 xdotool key --clearmodifiers ctrl+a
