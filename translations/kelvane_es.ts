@@ -728,7 +728,7 @@ Es la página %1
     </message>
     <message>
         <source>One wavelength</source>
-        <translation>Una longitud de onda</translation>
+        <translation>Monocromática</translation>
     </message>
     <message>
         <source>White</source>

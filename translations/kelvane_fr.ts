@@ -724,11 +724,11 @@ C&apos;est la page %1
     </message>
     <message>
         <source>Light</source>
-        <translation>Lumière</translation>
+        <translation>Lum.</translation>
     </message>
     <message>
         <source>One wavelength</source>
-        <translation>Une longueur d&apos;onde</translation>
+        <translation>Monochrome</translation>
     </message>
     <message>
         <source>White</source>

@@ -727,7 +727,7 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
     </message>
     <message>
         <source>One wavelength</source>
-        <translation>Um comprimento de onda</translation>
+        <translation>Monocromática</translation>
     </message>
     <message>
         <source>White</source>
