@@ -157,7 +157,7 @@ Sie ist die Seite %1
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation>&amp;Öffnen</translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;Calc</source>
@@ -802,7 +802,7 @@ Sie ist die Seite %1
     <name>kelvane::LensMaker</name>
     <message>
         <source>Focus</source>
-        <translation>Brennpunkt</translation>
+        <translation>Fokus</translation>
     </message>
     <message>
         <source>Depth</source>
@@ -838,7 +838,7 @@ Sie ist die Seite %1
     </message>
     <message>
         <source>&amp;Make</source>
-        <translation>&amp;Entwerfen</translation>
+        <translation>&amp;Start</translation>
     </message>
     <message>
         <source>Double-click a lens to show it in the lens view</source>
@@ -846,7 +846,7 @@ Sie ist die Seite %1
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Copy</source>

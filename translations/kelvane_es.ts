@@ -838,7 +838,7 @@ Es la página %1
     </message>
     <message>
         <source>&amp;Make</source>
-        <translation>&amp;Diseñar</translation>
+        <translation>&amp;Crear</translation>
     </message>
     <message>
         <source>Double-click a lens to show it in the lens view</source>
@@ -846,7 +846,7 @@ Es la página %1
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Copy</source>

@@ -838,7 +838,7 @@ C&apos;est la page %1
     </message>
     <message>
         <source>&amp;Make</source>
-        <translation>&amp;Concevoir</translation>
+        <translation>&amp;Lancer</translation>
     </message>
     <message>
         <source>Double-click a lens to show it in the lens view</source>

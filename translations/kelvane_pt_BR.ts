@@ -837,7 +837,7 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
     </message>
     <message>
         <source>&amp;Make</source>
-        <translation>&amp;Projetar</translation>
+        <translation>&amp;Criar</translation>
     </message>
     <message>
         <source>Double-click a lens to show it in the lens view</source>
@@ -845,7 +845,7 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Copy</source>
