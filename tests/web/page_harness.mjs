@@ -77,7 +77,9 @@ export const browser = await puppeteer.launch({
   executablePath: chromium,
   headless: true,
   args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking",
-         "--disable-component-update", "--disable-sync", "--no-first-run"],
+         "--disable-component-update", "--disable-sync", "--no-first-run",
+         // The page follows the browser's language: English, whatever the machine's.
+         "--lang=en-US"],
 });
 
 // The page at `hash`, loaded and ready; `errors` collects what its console
