@@ -15,8 +15,39 @@
 
 namespace kelvane {
 
+namespace {
+
+// The "h&Elp" box's quick start: three things to try, the keys, and where
+// the guide `guidePath` is.
+QString quickStartText(const QString& guidePath) {
+  return QCoreApplication::translate(
+             "kelvane",
+             "Kelvane quick start\n"
+             "\n"
+             "Three things to try:\n"
+             "1. Open > single-beam: the lens view and the Lens Control dialog open. Drag a\n"
+             "   slider and watch the beams bend and the focus, width and deviation change.\n"
+             "2. Open > multi-beam: the same lens under five fans of light that arrive at\n"
+             "   40, 30, 20, 10 and 0 degrees.\n"
+             "3. In the lens view, Lenses > Perfect focus, then Aberration: every beam\n"
+             "   meets the axis at one point. Drag a slider and watch the curve bend.\n"
+             "\n"
+             "Keys:\n"
+             "- Alt + the underlined letter: opens a menu or presses a button\n"
+             "- Ctrl+Z and Ctrl+Y: undo and redo a change of the lens\n"
+             "- arrow keys, Page Up and Page Down: move the slider that has the focus\n"
+             "- Alt+? or Alt+/: About Kelvane\n"
+             "- Enter or Escape: closes this box\n"
+             "\n"
+             "The guide: Help > HTML help shows it, with the menus, scripts and files.\n"
+             "It is the page %1\n")
+      .arg(guidePath);
+}
+
+}  // namespace
+
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About Kelvane"));
+  setWindowTitle(tr("About Kelvane"));
   setModal(true);
 
   auto* icon = new QLabel(this);
@@ -33,11 +64,11 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   auto* fields = new QGridLayout;
   fields->setHorizontalSpacing(dialogUnitsX(this, 4));
   fields->addWidget(new QLabel(QStringLiteral("KELVANE"), this), 0, 0, 1, 2);
-  fields->addWidget(new QLabel(QStringLiteral("Program Version:"), this), 1, 0);
+  fields->addWidget(new QLabel(tr("Program Version:"), this), 1, 0);
   fields->addWidget(m_version, 1, 1);
-  fields->addWidget(new QLabel(QStringLiteral("Updated:"), this), 2, 0);
+  fields->addWidget(new QLabel(tr("Updated:"), this), 2, 0);
   fields->addWidget(m_updated, 2, 1);
-  fields->addWidget(new QLabel(QStringLiteral("Compiled:"), this), 3, 0);
+  fields->addWidget(new QLabel(tr("Compiled:"), this), 3, 0);
   fields->addWidget(m_compiled, 3, 1);
 
   auto* layout = new QHBoxLayout(this);
@@ -82,15 +113,15 @@ void AboutDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Kelvane Help"));
+  setWindowTitle(tr("Kelvane Help"));
   setModal(true);
-  m_ok = new QPushButton(QStringLiteral("OK"), this);
+  m_ok = new QPushButton(tr("OK"), this);
   m_ok->setDefault(true);
   m_ok->setGeometry(dialogUnitsRect(this, 420, 6, 50, 14));
   m_text = new QPlainTextEdit(this);
   m_text->setObjectName(QStringLiteral("edit%1").arg(HELP_TEXT));
   m_text->setGeometry(dialogUnitsRect(this, 7, 26, 463, 240));
-  m_text->setPlainText(QString::fromStdString(quickStartText(docDir().filePath(kHelpDocument))));
+  m_text->setPlainText(quickStartText(QString::fromStdString(docDir().filePath(kHelpDocument))));
   m_text->setReadOnly(true);
   setFixedSize(dialogUnitsX(this, 477), dialogUnitsY(this, 273));
   connect(m_ok, &QPushButton::clicked, this, [this] { done(IDOK); });

@@ -45,27 +45,4 @@ bool exitReport(int traceAllocCount) {
   return true;
 }
 
-std::string quickStartText(const std::string& guidePath) {
-  return "Kelvane quick start\n"
-         "\n"
-         "Three things to try:\n"
-         "1. Open > single-beam: the lens view and the Lens Control dialog open. Drag a\n"
-         "   slider and watch the beams bend and the focus, width and deviation change.\n"
-         "2. Open > multi-beam: the same lens under five fans of light that arrive at\n"
-         "   40, 30, 20, 10 and 0 degrees.\n"
-         "3. In the lens view, Lenses > Perfect focus, then Aberration: every beam\n"
-         "   meets the axis at one point. Drag a slider and watch the curve bend.\n"
-         "\n"
-         "Keys:\n"
-         "- Alt + the underlined letter: opens a menu or presses a button\n"
-         "- Ctrl+Z and Ctrl+Y: undo and redo a change of the lens\n"
-         "- arrow keys, Page Up and Page Down: move the slider that has the focus\n"
-         "- Alt+? or Alt+/: About Kelvane\n"
-         "- Enter or Escape: closes this box\n"
-         "\n"
-         "The guide: Help > HTML help shows it, with the menus, scripts and files.\n"
-         "It is the page " +
-         guidePath + "\n";
-}
-
 }  // namespace kelvane

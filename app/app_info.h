@@ -18,10 +18,6 @@ std::string buildTimeStamp();
 // ("05:06:24"); the weekday is worked out from the date.
 std::string formatBuildStamp(const char* date, const char* time);
 
-// The "h&Elp" box's quick start: three things to try, the keys, and where
-// the guide `guidePath` is.
-std::string quickStartText(const std::string& guidePath);
-
 // "demo trace messages": ten lines "Trace message %d by dbgPrint" per use,
 // numbered on from the last use, back to 0 after 99.
 class DemoTrace {

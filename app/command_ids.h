@@ -8,6 +8,7 @@ inline constexpr int CMD_EXIT = 100;
 inline constexpr int CMD_HTML_HELP = 110;
 inline constexpr int CMD_HELP = 111;
 inline constexpr int CMD_ABOUT = 112;
+inline constexpr int CMD_LANGUAGE = 120;  // the "Settings > Language" submenu
 
 inline constexpr int CMD_SCRIPT = 200;
 inline constexpr int CMD_MULTI_BEAM = 201;

@@ -2,6 +2,7 @@
 // window and the one event loop.
 #include <QApplication>
 #include <QIcon>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include "app/handoff.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
+#include "app/ui_language.h"
 #include "app/usage.h"
 #include "app/wiring.h"
 #include "app/workdirs.h"
@@ -54,6 +56,9 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
+  // Qt has switched the C library to the user's locale; printf must keep
+  // writing "1.50" into scripts, files and the trace, whatever the language.
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Kelvane"));
   QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
   QApplication::setDesktopFileName(QStringLiteral("kelvane"));
@@ -61,6 +66,8 @@ int main(int argc, char** argv) {
   icon.addFile(QStringLiteral(":/kelvane/kelvane-48.png"));
   icon.addFile(QStringLiteral(":/kelvane/kelvane-256.png"));
   QApplication::setWindowIcon(icon);
+  // The windows' language: the one chosen under Settings, else the system's.
+  installUiTranslation(chosenUiLanguage(), translationDirs(QApplication::applicationDirPath()));
 
   // The working directories, the file choosers' start and the default script.
   initWorkDirs(WORKDIR_DOC | WORKDIR_STORE);

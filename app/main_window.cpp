@@ -18,6 +18,7 @@
 #include "app/handoff.h"
 #include "app/help_browser.h"
 #include "app/menu_table.h"
+#include "app/ui_language.h"
 #include "app/workdirs.h"
 #include "calc/calc_state.h"
 #include "lensui/lens_session.h"
@@ -25,6 +26,7 @@
 #include "optics/focus.h"
 #include "trace/dbgprint.h"
 #include "trace/filerequest.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -107,14 +109,14 @@ MainWindow::~MainWindow() {
 void MainWindow::buildMenus() {
   int index = 0;
   for (const MenuPopupDef& popupDef : kMenuBar) {
-    QMenu* menu = menuBar()->addMenu(QString::fromLatin1(popupDef.title));
+    QMenu* menu = menuBar()->addMenu(uiText(popupDef.title));
     m_popups[index++] = menu;
     for (const MenuItemDef& item : popupDef.items) {
       if (item.id == kMenuSeparator) {
         menu->addSeparator();
         continue;
       }
-      QAction* action = menu->addAction(QString::fromUtf8(item.text));
+      QAction* action = menu->addAction(uiText(item.text));
       action->setData(item.id);
       action->setEnabled(false);  // enabled below or when its subsystem is wired
       const int id = item.id;
@@ -122,8 +124,12 @@ void MainWindow::buildMenus() {
       m_actions[id] = action;
     }
   }
-  for (int id : {CMD_EXIT, CMD_HTML_HELP, CMD_HELP, CMD_ABOUT, CMD_TEST_ELLIPSE_INTERSECT,
-                 CMD_TEST_FIND_FOCUS, CMD_TEST_MULTI_BEAM, CMD_TRACE_FILE, CMD_DEMO_TRACE})
+  auto* languages = new QMenu(this);
+  fillLanguageMenu(languages, this);
+  m_actions[CMD_LANGUAGE]->setMenu(languages);
+  for (int id :
+       {CMD_EXIT, CMD_LANGUAGE, CMD_HTML_HELP, CMD_HELP, CMD_ABOUT, CMD_TEST_ELLIPSE_INTERSECT,
+        CMD_TEST_FIND_FOCUS, CMD_TEST_MULTI_BEAM, CMD_TRACE_FILE, CMD_DEMO_TRACE})
     m_actions[id]->setEnabled(true);
   connect(m_popups[kDebugPopupIndex], &QMenu::aboutToShow, this, &MainWindow::updateDebugPopup);
 }
@@ -134,7 +140,7 @@ QAction* MainWindow::action(int id) const {
 }
 
 QMenu* MainWindow::popup(int index) const {
-  return index >= 0 && index < 5 ? m_popups[index] : nullptr;
+  return index >= 0 && index < static_cast<int>(std::size(m_popups)) ? m_popups[index] : nullptr;
 }
 
 bool MainWindow::command(int id) {
@@ -265,7 +271,7 @@ void MainWindow::updateDebugPopup() {
   for (int id : {CMD_TRACE_PSVIEW, CMD_TRACE_LISTBOX}) {
     auto it = m_traceQueries.find(id);
     const bool open = it != m_traceQueries.end() && it->second && it->second();
-    action(id)->setText(QString::fromLatin1(traceItemText(id, open)));
+    action(id)->setText(uiText(traceItemText(id, open)));
   }
 }
 
@@ -283,7 +289,7 @@ void MainWindow::startCalculation(int id) {
 
 void MainWindow::toggleTraceFileItem() {
   const bool open = toggleTraceFile();
-  action(CMD_TRACE_FILE)->setText(QString::fromLatin1(traceItemText(CMD_TRACE_FILE, open)));
+  action(CMD_TRACE_FILE)->setText(uiText(traceItemText(CMD_TRACE_FILE, open)));
 }
 
 void MainWindow::openHtmlHelp() {

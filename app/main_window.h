@@ -11,10 +11,12 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <string>
 
 #include "app/app_info.h"
+#include "app/menu_table.h"
 #include "app/trace_notice.h"
 #include "optics/tracer.h"
 
@@ -38,7 +40,7 @@ class MainWindow : public QMainWindow {
   bool command(int id);
 
   QAction* action(int id) const;
-  QMenu* popup(int index) const;  // 0 "&File" .. 4 "&Help"
+  QMenu* popup(int index) const;  // 0 "&File" .. 5 "&Help"
 
   // --- wiring for the subsystems --------------------------------------
   // Runs `handler` for command `id` and enables its item.
@@ -102,7 +104,7 @@ class MainWindow : public QMainWindow {
   std::function<void()> m_timerRefresh;
   std::function<void(const std::string&)> m_toggleScript;
   std::function<bool(const std::string&)> m_claimArgument;
-  QMenu* m_popups[5] = {};
+  QMenu* m_popups[std::size(kMenuBar)] = {};
   QTimer* m_timer;
   TraceNotice m_traceNotice;
   DemoTrace m_demo;

@@ -1,5 +1,6 @@
 #include "app/trace_notice.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStatusBar>
 
@@ -9,12 +10,16 @@
 namespace kelvane {
 
 QString traceNoticeText(unsigned long lines, const std::string& traceFile) {
-  const QString count =
-      lines == 1 ? QStringLiteral("1 trace line") : QStringLiteral("%1 trace lines").arg(lines);
+  const QString count = lines == 1
+                            ? QCoreApplication::translate("kelvane", "1 trace line")
+                            : QCoreApplication::translate("kelvane", "%1 trace lines").arg(lines);
   if (!traceFile.empty())
-    return QStringLiteral("%1 went to the trace file %2: open it to see them")
+    return QCoreApplication::translate("kelvane",
+                                       "%1 went to the trace file %2: open it to see them")
         .arg(count, QFileInfo(QString::fromStdString(traceFile)).fileName());
-  return QStringLiteral("%1 went to standard error: see Debug > open trace PsView").arg(count);
+  return QCoreApplication::translate("kelvane",
+                                     "%1 went to standard error: see Debug > open trace PsView")
+      .arg(count);
 }
 
 TraceNotice::TraceNotice(QStatusBar* bar) : m_bar(bar) {
@@ -47,13 +52,16 @@ void TraceNotice::look() {
   m_bar->showMessage(traceNoticeText(now - m_base, file), kTraceNoticeMs);
   // The whole story where the line is too short for it.
   m_bar->setToolTip(
-      (file.empty()
-           ? QStringLiteral("No trace file or trace window is open, so trace lines go to "
-                            "the standard error output (the terminal Kelvane was started "
-                            "from).")
-           : QStringLiteral("The trace file %1 holds them.").arg(QString::fromStdString(file))) +
-      QStringLiteral(" Debug > open trace PsView or open trace Listbox shows trace lines in a "
-                     "window; run the command again once one is open."));
+      (file.empty() ? QCoreApplication::translate(
+                          "kelvane",
+                          "No trace file or trace window is open, so trace lines go to "
+                          "the standard error output (the terminal Kelvane was "
+                          "started from).")
+                    : QCoreApplication::translate("kelvane", "The trace file %1 holds them.")
+                          .arg(QString::fromStdString(file))) +
+      QCoreApplication::translate("kelvane",
+                                  " Debug > open trace PsView or open trace Listbox shows trace "
+                                  "lines in a window; run the command again once one is open."));
 }
 
 }  // namespace kelvane

@@ -21,6 +21,7 @@
 #include "lensui/lens_session.h"
 #include "winui/place_window.h"
 #include "winui/remembered_place.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -91,9 +92,9 @@ AberrationWnd::AberrationWnd(QWidget* owner)
       m_axisX(new QValueAxis),
       m_axisY(new QValueAxis),
       m_numbers(new QLabel(this)),
-      m_fixedAxes(new QCheckBox(QStringLiteral("&Fixed axes"), this)) {
+      m_fixedAxes(new QCheckBox(tr("&Fixed axes"), this)) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(kAberrationCaption);
+  setWindowTitle(uiText(kAberrationCaption));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_view);
@@ -102,9 +103,9 @@ AberrationWnd::AberrationWnd(QWidget* owner)
   auto* under = new QHBoxLayout;
   under->addWidget(m_numbers, 1);
   m_fixedAxes->setChecked(true);
-  m_fixedAxes->setToolTip(QStringLiteral(
-      "The axes grow but never shrink while the lens is dragged; a preset, a script or a "
-      "Focus Results row starts them afresh"));
+  m_fixedAxes->setToolTip(
+      tr("The axes grow but never shrink while the lens is dragged; a preset, a script or a "
+         "Focus Results row starts them afresh"));
   under->addWidget(m_fixedAxes);
   layout->addLayout(under);
   connect(m_fixedAxes, &QCheckBox::toggled, this, [this] { showRanges(); });
@@ -112,8 +113,8 @@ AberrationWnd::AberrationWnd(QWidget* owner)
   // slider step asks for.
   m_view->setRenderHint(QPainter::Antialiasing, false);
 
-  m_exitPoints->setName(kExitSeriesName);
-  m_innerPoints->setName(kInnerSeriesName);
+  m_exitPoints->setName(uiText(kExitSeriesName));
+  m_innerPoints->setName(uiText(kInnerSeriesName));
   // The inner points are drawn first and larger: where a ray leaves the
   // glass unbent both crossings coincide, a blue dot in a green ring.
   for (auto [line, points, color, size] :
@@ -128,15 +129,15 @@ AberrationWnd::AberrationWnd(QWidget* owner)
   m_focus->setName(QString::fromUtf8(draw::kMeanFocusWords));
   m_focusMin->setName(QString::fromUtf8(draw::kNearestCrossingWords));
   m_focusMax->setName(QString::fromUtf8(draw::kFarthestCrossingWords));
-  m_chart->setTitle(QStringLiteral("Where each beam crosses the axis"));
+  m_chart->setTitle(tr("Where each beam crosses the axis"));
   m_focus->setPen(QPen(kFocusColor, 2));
   for (QLineSeries* spread : {m_focusMin, m_focusMax})
     spread->setPen(QPen(kSpreadColor, 1.5, Qt::DashLine));
   for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{
            m_innerLine, m_innerPoints, m_focusMin, m_focusMax, m_focus, m_exitLine, m_exitPoints})
     m_chart->addSeries(s);
-  m_axisX->setTitleText(QString::fromUtf8(kCrossingAxisTitle));
-  m_axisY->setTitleText(QString::fromUtf8(kHeightAxisTitle));
+  m_axisX->setTitleText(uiText(kCrossingAxisTitle));
+  m_axisY->setTitleText(uiText(kHeightAxisTitle));
   m_chart->addAxis(m_axisX, Qt::AlignBottom);
   m_chart->addAxis(m_axisY, Qt::AlignLeft);
   for (QAbstractSeries* s : m_chart->series()) {
@@ -227,7 +228,7 @@ void AberrationWnd::refresh() {
     if (colours && std::isfinite(lca)) text += QString::asprintf("    lca %.4f", lca);
     m_numbers->setText(text);
   } else {
-    m_numbers->setText(QStringLiteral("No focus: no exit ray comes down to the axis"));
+    m_numbers->setText(tr("No focus: no exit ray comes down to the axis"));
   }
   showRanges();
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QWidget>
+#include <QtGlobal>
 #include <functional>
 #include <vector>
 
@@ -24,14 +25,15 @@ class QValueAxis;
 
 namespace kelvane {
 
-inline constexpr char kAberrationCaption[] = "Aberration";
+inline constexpr char kAberrationCaption[] = QT_TRANSLATE_NOOP("kelvane", "Aberration");
 
 // Series names in the legend.
-inline constexpr char kExitSeriesName[] = "Exit rays";
-inline constexpr char kInnerSeriesName[] = "Rays inside the glass";
+inline constexpr char kExitSeriesName[] = QT_TRANSLATE_NOOP("kelvane", "Exit rays");
+inline constexpr char kInnerSeriesName[] = QT_TRANSLATE_NOOP("kelvane", "Rays inside the glass");
 // Axis titles with their units: lens units, 100 an inch.
-inline constexpr char kCrossingAxisTitle[] = "Axis crossing x (units, 100 = 1 inch)";
-inline constexpr char kHeightAxisTitle[] = "Beam height (units)";
+inline constexpr char kCrossingAxisTitle[] =
+    QT_TRANSLATE_NOOP("kelvane", "Axis crossing x (units, 100 = 1 inch)");
+inline constexpr char kHeightAxisTitle[] = QT_TRANSLATE_NOOP("kelvane", "Beam height (units)");
 
 class AberrationWnd : public QWidget {
   Q_OBJECT

@@ -1,6 +1,7 @@
 #include "lensui/lens_colour_group.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -35,7 +36,7 @@ QComboBox* makeChoice(QWidget* parent, const QRect& r, const QStringList& items)
 }
 
 QStringList glassItems() {
-  QStringList items{QStringLiteral("Custom")};
+  QStringList items{QCoreApplication::translate("kelvane", "Custom")};
   for (const Glass& g : glassCatalogue()) items << QString::fromStdString(g.name);
   return items;
 }
@@ -43,28 +44,26 @@ QStringList glassItems() {
 }  // namespace
 
 LensColourGroup::LensColourGroup(QWidget* dialog, const DialogUnits& du)
-    : QGroupBox(QStringLiteral("Colour"), dialog) {
+    : QGroupBox(tr("Colour"), dialog) {
   // Child geometry is relative to the group.
-  makeLabel(this, du.rect(6, 13, 22, 9), QStringLiteral("Glass"));
+  makeLabel(this, du.rect(6, 13, 22, 9), tr("Glass"));
   m_glass = makeChoice(this, du.rect(28, 11, 62, 12), glassItems());
-  m_glass->setAccessibleName(QStringLiteral("Glass"));
+  m_glass->setAccessibleName(tr("Glass"));
   m_glass->setToolTip(
-      QStringLiteral("Custom: the Refractive Index field, the same for every "
-                     "colour; a catalogue glass bends blue more than red"));
-  makeLabel(this, du.rect(95, 13, 30, 9), QStringLiteral("Medium"));
-  m_medium =
-      makeChoice(this, du.rect(126, 11, 44, 12), {QStringLiteral("air"), QStringLiteral("water")});
-  m_medium->setAccessibleName(QStringLiteral("Medium"));
-  makeLabel(this, du.rect(176, 13, 20, 9), QStringLiteral("Light"));
-  m_light = makeChoice(this, du.rect(198, 11, 80, 12),
-                       {QStringLiteral("One wavelength"), QStringLiteral("White")});
-  m_light->setAccessibleName(QStringLiteral("Light"));
+      tr("Custom: the Refractive Index field, the same for every "
+         "colour; a catalogue glass bends blue more than red"));
+  makeLabel(this, du.rect(95, 13, 30, 9), tr("Medium"));
+  m_medium = makeChoice(this, du.rect(126, 11, 44, 12), {tr("air"), tr("water")});
+  m_medium->setAccessibleName(tr("Medium"));
+  makeLabel(this, du.rect(176, 13, 20, 9), tr("Light"));
+  m_light = makeChoice(this, du.rect(198, 11, 80, 12), {tr("One wavelength"), tr("White")});
+  m_light->setAccessibleName(tr("Light"));
   m_wavelength = new QSlider(Qt::Horizontal, this);
   m_wavelength->setGeometry(du.rect(6, 25, 186, 13));
   m_wavelength->setRange(static_cast<int>(kMinWavelength), static_cast<int>(kMaxWavelength));
   m_wavelength->setPageStep(20);
   m_wavelength->setFocusPolicy(Qt::StrongFocus);
-  m_wavelength->setAccessibleName(QStringLiteral("Wavelength"));
+  m_wavelength->setAccessibleName(tr("Wavelength"));
   m_swatch = new QLabel(this);
   m_swatch->setGeometry(du.rect(196, 26, 16, 10));
   m_swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -110,7 +109,7 @@ void LensColourGroup::showColour(const ColourState& colour) {
   palette.setColor(QPalette::Window,
                    colour.white ? QColor(Qt::white) : QColor(rgb.r, rgb.g, rgb.b));
   m_swatch->setPalette(palette);
-  m_wavelengthText->setText(colour.white ? QStringLiteral("white light")
+  m_wavelengthText->setText(colour.white ? tr("white light")
                                          : QString::fromStdString(draw::wavelengthLabel(nm)));
 }
 
@@ -120,7 +119,7 @@ bool LensColourGroup::change(const ColourState& colour) {
   if (!problem.empty()) {
     if (LensControl* dialog = lensSession().control)
       dialog->statusLine()->showNotice(QString::fromStdString(problem), kColourRefusalMs,
-                                       QStringLiteral("Not changed"));
+                                       tr("Not changed"));
     showColour(m_shown);
     return false;
   }
@@ -128,7 +127,7 @@ bool LensColourGroup::change(const ColourState& colour) {
   after.colour = colour;
   m_shown = colour;
   // The retrace that shows the results shows the group too.
-  lensUndo().change(after, QStringLiteral("Colour"), Show::Results);
+  lensUndo().change(after, tr("Colour"), Show::Results);
   return true;
 }
 

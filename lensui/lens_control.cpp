@@ -27,6 +27,7 @@
 #include "lensui/lens_wnd.h"
 #include "lensui/up_down.h"
 #include "trace/dbgprint.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -43,15 +44,15 @@ void showIndexField(QLineEdit* field, const LensModel& model) {
 }
 
 // What one step of the dialog is called on the undo stack.
-const QString kStepText = QStringLiteral("Lens Control");
+QString stepText() { return uiText(kLensControlCaption); }
 
 // The state in force with the slider values as the lens.
 LensState committedState() {
   const LensSession& s = lensSession();
   LensState state = s.model.state();
   const auto& v = s.sliderValues;
-  state.lens = Lens{double(v[0]), double(v[1]), double(v[2]), double(v[3]), double(v[4]),
-                    state.lens.shape};
+  state.lens =
+      Lens{double(v[0]), double(v[1]), double(v[2]), double(v[3]), double(v[4]), state.lens.shape};
   return state;
 }
 
@@ -66,7 +67,7 @@ LensControl::LensControl(LensWnd* view)
     : QWidget(view, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(kLensControlCaption);
+  setWindowTitle(uiText(kLensControlCaption));
   lensSession().control = this;
   build();
   showBeamMode();
@@ -133,7 +134,7 @@ void LensControl::commitAndRecompute() { commit(committedState()); }
 void LensControl::commit(const LensState& after) {
   // The command's redo retraces and shows the results; a running script
   // shows its lens only at its next refresh, so the dialog shows it now.
-  if (!lensUndo().change(after, kStepText, Show::Results) || lensUndo().scriptRunning())
+  if (!lensUndo().change(after, stepText(), Show::Results) || lensUndo().scriptRunning())
     recomputeLens();
 }
 
@@ -340,7 +341,7 @@ void LensControl::onCommand(int id) {
       LensState after = s.model.state();
       after.locked = m_lock->isChecked();
       if (after.locked) after.lockedWidth = s.model.results().width;
-      lensUndo().change(after, kStepText, Show::Controls);
+      lensUndo().change(after, stepText(), Show::Controls);
       return;
     }
     case IDC_MULTI:
@@ -351,7 +352,7 @@ void LensControl::onCommand(int id) {
       const QString line = copyLine();
       dbgPrint("%s", line.toUtf8().constData());
       QApplication::clipboard()->setText(line);
-      m_status->showNotice(QStringLiteral("Copied to the clipboard"));
+      m_status->showNotice(tr("Copied to the clipboard"));
       return;
     }
     case IDC_SAVE:

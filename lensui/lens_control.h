@@ -11,6 +11,7 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <QtGlobal>
 #include <map>
 
 #include "model/lens_model.h"
@@ -66,7 +67,7 @@ inline constexpr int WM_EDIT_ENTER = 1225;         // wParam: the edit's id; app
 inline constexpr int WM_LENS_APPLY_RANGES = 1424;  // re-apply every slider range, no retrace
 inline constexpr int WM_LENS_RECOMPUTE = 1425;     // retrace and show the results
 
-inline constexpr char kLensControlCaption[] = "Lens Control";
+inline constexpr char kLensControlCaption[] = QT_TRANSLATE_NOOP("kelvane", "Lens Control");
 inline constexpr char kNoFocusText[] = "--";
 
 // Dialog size and position in dialog units.

@@ -22,6 +22,8 @@
 #include "lensui/lens_source_group.h"
 #include "lensui/lens_status_line.h"
 #include "lensui/up_down.h"
+#include "script/script_runner.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -30,7 +32,8 @@ namespace {
 // Slider row geometry in dialog units: y of each row; the depth row's
 // trackbar is shorter to make room for its label.
 constexpr int kRowY[kSliderRows] = {16, 31, 60, 76, 93};
-constexpr char kRowLabels[kSliderRows][6] = {"X", "Y", "X", "Y", "Depth"};
+constexpr const char* kRowLabels[kSliderRows] = {"X", "Y", "X", "Y",
+                                                 QT_TRANSLATE_NOOP("kelvane", "Depth")};
 
 QLineEdit* makeEdit(QWidget* parent, const QRect& r, const QString& pattern) {
   auto* e = new QLineEdit(parent);
@@ -66,6 +69,49 @@ QPushButton* makeButton(QWidget* parent, const QRect& r, const QString& text, bo
 
 // The outer width a line edit needs to show `text` whole: the text, the
 // edit's own margins and its frame as the style draws it.
+// The width a button needs for the longest of its captions.
+int captionWidth(const QPushButton* b, const QStringList& captions) {
+  int widest = 0;
+  for (QString c : captions)
+    widest = std::max(widest, b->fontMetrics().horizontalAdvance(c.remove('&')));
+  return widest + 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
+}
+
+// The row's buttons keep their places while their captions fit, as the
+// English ones do. A translation's longer caption takes room from the
+// buttons with room to spare: each then gets what its captions need plus an
+// equal share of what is left, the gaps between them unchanged, the row's
+// ends where they were.
+void fitButtonRow(const std::vector<QPushButton*>& row,
+                  const std::vector<QStringList>& laterCaptions) {
+  std::vector<int> needed;
+  bool fits = true;
+  int widths = 0;
+  int neededSum = 0;
+  for (size_t i = 0; i < row.size(); ++i) {
+    QStringList captions = laterCaptions[i];
+    captions << row[i]->text();
+    needed.push_back(captionWidth(row[i], captions));
+    fits = fits && needed.back() <= row[i]->width();
+    widths += row[i]->width();
+    neededSum += needed.back();
+  }
+  if (fits) return;
+  // Too little room even so: each gets its share of the row by its need.
+  if (neededSum > widths)
+    for (int& n : needed) n = n * widths / neededSum;
+  const int spare = std::max(0, widths - neededSum) / static_cast<int>(row.size());
+  int x = row.front()->x();
+  for (size_t i = 0; i < row.size(); ++i) {
+    const int gap = i + 1 < row.size() ? row[i + 1]->x() - row[i]->geometry().right() - 1 : 0;
+    QRect r = row[i]->geometry();
+    r.moveLeft(x);
+    r.setWidth(needed[i] + spare);
+    row[i]->setGeometry(r);
+    x = r.right() + 1 + gap;
+  }
+}
+
 int lineEditWidthFor(const QLineEdit* edit, const QString& text) {
   constexpr int kInnerMargin = 2;  // QLineEdit keeps 2 pixels each side of the text
   const QMargins tm = edit->textMargins();
@@ -91,9 +137,9 @@ void LensControl::build() {
   const QString digits = QStringLiteral("[0-9]*");
 
   // Group boxes are frames behind the controls, not their parents.
-  auto* focusGroup = new QGroupBox(QStringLiteral("Focus"), this);
+  auto* focusGroup = new QGroupBox(tr("Focus"), this);
   focusGroup->setGeometry(du.rect(171, 15, 117, 24));
-  auto* widthGroup = new QGroupBox(QStringLiteral("Width"), this);
+  auto* widthGroup = new QGroupBox(tr("Width"), this);
   widthGroup->setGeometry(du.rect(171, 40, 117, 23));
 
   auto faceButtons = [&](int cvId, int y, QButtonGroup*& group) {
@@ -110,7 +156,8 @@ void LensControl::build() {
   auto row = [&](int r) {
     const int y = kRowY[r];
     const QRect trackRect = r == 4 ? du.rect(30, y, 105, 13) : du.rect(14, y, 121, 13);
-    makeLabel(this, r == 4 ? du.rect(3, y + 2, 26, 9) : du.rect(5, y + 2, 8, 9), kRowLabels[r]);
+    makeLabel(this, r == 4 ? du.rect(3, y + 2, 26, 9) : du.rect(5, y + 2, 8, 9),
+              uiText(kRowLabels[r]));
     auto* slider = new QSlider(Qt::Horizontal, this);
     slider->setGeometry(trackRect);
     slider->setTickPosition(QSlider::NoTicks);
@@ -129,15 +176,15 @@ void LensControl::build() {
             [this, spinId](int pos) { onSpinPosition(spinId, pos); });
   };
 
-  makeLabel(this, du.rect(3, 4, 34, 9), QStringLiteral("Ingress"));
+  makeLabel(this, du.rect(3, 4, 34, 9), tr("Ingress"));
   faceButtons(IDC_INGRESS_CV, 3, m_ingressGroup);
-  makeLabel(this, du.rect(90, 3, 44, 9), QStringLiteral("Eccentricity"));
+  makeLabel(this, du.rect(90, 3, 44, 9), tr("Eccentricity"));
   registerControl(IDC_INGRESS_ECC, makeReadOnly(this, du.rect(135, 1, 30, 12), Qt::AlignLeft));
   row(0);
   row(1);
-  makeLabel(this, du.rect(3, 49, 34, 9), QStringLiteral("Egress"));
+  makeLabel(this, du.rect(3, 49, 34, 9), tr("Egress"));
   faceButtons(IDC_EGRESS_CV, 48, m_egressGroup);
-  makeLabel(this, du.rect(90, 49, 44, 9), QStringLiteral("Eccentricity"));
+  makeLabel(this, du.rect(90, 49, 44, 9), tr("Eccentricity"));
   registerControl(IDC_EGRESS_ECC, makeReadOnly(this, du.rect(135, 47, 30, 12), Qt::AlignLeft));
   row(2);
   row(3);
@@ -152,7 +199,7 @@ void LensControl::build() {
   registerControl(IDC_DEVPCNT, makeReadOnly(this, du.rect(256, 25, 22, 12), Qt::AlignHCenter));
   makeLabel(this, du.rect(280, 27, 7, 9), QStringLiteral("%"));
 
-  m_lock = new QCheckBox(QStringLiteral("&Lock"), this);
+  m_lock = new QCheckBox(tr("&Lock"), this);
   m_lock->setGeometry(du.rect(174, 50, 31, 10));
   registerControl(IDC_LOCK, m_lock);
   connect(m_lock, &QCheckBox::clicked, this, [this] { onCommand(IDC_LOCK); });
@@ -172,7 +219,7 @@ void LensControl::build() {
   connect(m_fillSpin, &UpDown::thumbPosition, this,
           [this](int pos) { onSpinPosition(IDC_FILL_SPIN, pos); });
 
-  makeLabel(this, du.rect(172, 68, 57, 9), QStringLiteral("Refractive Index"));
+  makeLabel(this, du.rect(172, 68, 57, 9), tr("Refractive Index"));
   registerControl(IDC_RINDEX,
                   makeEdit(this, du.rect(230, 66, 22, 12), QStringLiteral("[0-9]*\\.?[0-9]*")));
 
@@ -180,14 +227,16 @@ void LensControl::build() {
   m_status->setGeometry(du.rect(170, 80, 118, 12));
   registerControl(IDC_STATUS, m_status);
 
-  m_multi = makeButton(this, du.rect(170, 94, 29, 13), QStringLiteral("Multi"), true);
+  m_multi = makeButton(this, du.rect(170, 94, 29, 13), tr("Multi"), true);
   registerControl(IDC_MULTI, m_multi);
-  auto* copy = makeButton(this, du.rect(204, 94, 22, 13), QStringLiteral("Copy"), false);
+  auto* copy = makeButton(this, du.rect(204, 94, 22, 13), tr("Copy"), false);
   registerControl(IDC_COPY, copy);
-  m_save = makeButton(this, du.rect(229, 94, 22, 13), QStringLiteral("Save"), false);
+  m_save = makeButton(this, du.rect(229, 94, 22, 13), tr("Save"), false);
   registerControl(IDC_SAVE, m_save);
-  m_script = makeButton(this, du.rect(254, 94, 34, 13), QStringLiteral("&Script"), false);
+  m_script = makeButton(this, du.rect(254, 94, 34, 13), tr("&Script"), false);
   registerControl(IDC_SCRIPT, m_script);
+  fitButtonRow({m_multi, copy, m_save, m_script},
+               {{}, {}, {}, {uiText(kScriptButtonRunning), uiText(kScriptButtonPaused)}});
   for (int id : {IDC_MULTI, IDC_COPY, IDC_SAVE, IDC_SCRIPT}) {
     connect(static_cast<QPushButton*>(control(id)), &QPushButton::clicked, this,
             [this, id] { onCommand(id); });

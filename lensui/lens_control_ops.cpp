@@ -1,6 +1,7 @@
 // The Lens Control dialog's operations for the lens view and the script
 // runner, and the slider limits they share with the dialog. They work with
 // the dialog open or closed; with it closed only the session's values change.
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "lensui/lens_control.h"
@@ -98,7 +99,8 @@ void refreshLensControl() {
 
 void setLockWidth(int a) {
   LensSession& s = lensSession();
-  lensUndo().change(s.model.state().withLock(a), QStringLiteral("Lock"), Show::Controls);
+  lensUndo().change(s.model.state().withLock(a), QCoreApplication::translate("kelvane", "Lock"),
+                    Show::Controls);
   if (s.control) s.control->showLock(a >= 0);
   refreshLensControl();
 }
@@ -106,7 +108,8 @@ void setLockWidth(int a) {
 void setFillPercent(int p) {
   LensSession& s = lensSession();
   p = std::clamp(p, kFillMinPercent, kFillMaxPercent);
-  lensUndo().change(s.model.state().withFill(p * 0.01), QStringLiteral("Fill"), Show::Controls);
+  lensUndo().change(s.model.state().withFill(p * 0.01),
+                    QCoreApplication::translate("kelvane", "Fill"), Show::Controls);
   if (s.control) {
     s.control->showLock(false);
     s.control->showFill(p);

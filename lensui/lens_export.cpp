@@ -1,6 +1,7 @@
 #include "lensui/lens_export.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include "lensui/lens_wnd.h"
 #include "lensui/script_gif_export.h"
 #include "trace/dbgprint.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -41,10 +43,10 @@ enum class Asked { Picture, Cancel, ScriptGif };
 
 Asked askExport(ExportChoice& choice, QWidget* owner) {
   QDialog dialog(owner);
-  dialog.setWindowTitle(QStringLiteral("Export"));
+  dialog.setWindowTitle(QCoreApplication::translate("kelvane", "Export"));
   auto* path = new QLineEdit(choice.path, &dialog);
   path->setMinimumWidth(320);
-  auto* browse = new QPushButton(QStringLiteral("&Browse\u2026"), &dialog);
+  auto* browse = new QPushButton(QCoreApplication::translate("kelvane", "&Browse…"), &dialog);
   auto* fileRow = new QHBoxLayout;
   fileRow->addWidget(path);
   fileRow->addWidget(browse);
@@ -52,11 +54,13 @@ Asked askExport(ExportChoice& choice, QWidget* owner) {
   dpi->setRange(draw::kMinPngDpi, draw::kMaxPngDpi);
   dpi->setSuffix(QStringLiteral(" dpi"));
   dpi->setValue(choice.pngDpi);
-  auto* caption = new QCheckBox(QStringLiteral("&Caption under the picture"), &dialog);
+  auto* caption =
+      new QCheckBox(QCoreApplication::translate("kelvane", "&Caption under the picture"), &dialog);
   caption->setChecked(choice.caption);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  QPushButton* scriptGif = buttons->addButton(QStringLiteral("Animated GIF of a script\u2026"),
-                                              QDialogButtonBox::ActionRole);
+  QPushButton* scriptGif =
+      buttons->addButton(QCoreApplication::translate("kelvane", "Animated GIF of a script…"),
+                         QDialogButtonBox::ActionRole);
   bool scriptGifWanted = false;
   QObject::connect(scriptGif, &QPushButton::clicked, &dialog, [&] {
     scriptGifWanted = true;
@@ -65,18 +69,19 @@ Asked askExport(ExportChoice& choice, QWidget* owner) {
   auto* form = new QFormLayout(&dialog);
   // A row of a layout gets no buddy from the form: without one the label
   // would show its "&" instead of underlining the key.
-  auto* fileLabel = new QLabel(QStringLiteral("&File:"), &dialog);
+  auto* fileLabel = new QLabel(QCoreApplication::translate("kelvane", "&File:"), &dialog);
   fileLabel->setBuddy(path);
   form->addRow(fileLabel, fileRow);
-  form->addRow(QStringLiteral("PNG &resolution:"), dpi);
+  form->addRow(QCoreApplication::translate("kelvane", "PNG &resolution:"), dpi);
   form->addRow(caption);
   form->addRow(buttons);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   QObject::connect(browse, &QPushButton::clicked, &dialog, [&] {
     QString filter;
-    QString chosen = QFileDialog::getSaveFileName(&dialog, QStringLiteral("Export"), path->text(),
-                                                  QString::fromLatin1(kExportFileFilter), &filter);
+    QString chosen =
+        QFileDialog::getSaveFileName(&dialog, QCoreApplication::translate("kelvane", "Export"),
+                                     path->text(), uiText(kExportFileFilter), &filter);
     if (chosen.isEmpty()) return;
     // A name typed without an extension takes the chosen filter's.
     if (QFileInfo(chosen).suffix().isEmpty()) chosen += '.' + filterExtension(filter);
@@ -101,7 +106,7 @@ void noteFileWritten(const QString& what, const QString& path) {
     return;
   }
   LensStatusLine* line = control->statusLine();
-  const QString lead = what + QStringLiteral(" written to ");
+  const QString lead = what + QCoreApplication::translate("kelvane", " written to ");
   const int room = std::max(line->width() - line->fontMetrics().horizontalAdvance(lead), 0);
   line->showNotice(lead + line->fontMetrics().elidedText(absolute, Qt::ElideMiddle, room),
                    kWrittenNoticeMs, absolute);
@@ -112,8 +117,7 @@ draw::ExportOutcome exportLensTo(const ExportChoice& choice) {
   draw::PictureRequest request;
   request.drawing = draw::pictureOf(s.model);
   request.options = currentPictureOptions();
-  if (choice.caption)
-    request.options.caption = draw::captionFacts(s.model);
+  if (choice.caption) request.options.caption = draw::captionFacts(s.model);
   if (s.view) {
     request.viewWidth = s.view->canvas()->width();
     request.viewHeight = s.view->canvas()->height();
@@ -134,7 +138,7 @@ void exportLens(QWidget* owner) {
   if (!outcome.ok())
     msgBoxPrintf(owner, MB_ICON_ERROR, "Export: %s", outcome.message.c_str());
   else
-    noteFileWritten(QStringLiteral("Picture"), choice.path);
+    noteFileWritten(QCoreApplication::translate("kelvane", "Picture"), choice.path);
 }
 
 }  // namespace kelvane

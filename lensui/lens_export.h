@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include "draw/qt/picture_export.h"
 
@@ -12,7 +13,7 @@ class QWidget;
 namespace kelvane {
 
 inline constexpr char kExportFileFilter[] =
-    "SVG picture (*.svg);;PNG image (*.png);;PDF document (*.pdf)";
+    QT_TRANSLATE_NOOP("kelvane", "SVG picture (*.svg);;PNG image (*.png);;PDF document (*.pdf)");
 
 // What the export dialog asks for.
 struct ExportChoice {

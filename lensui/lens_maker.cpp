@@ -18,6 +18,7 @@
 #include "lensui/lens_session.h"
 #include "lensui/maker_request.h"
 #include "lensui/maker_result.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -39,7 +40,7 @@ QString messageName(int id) { return QStringLiteral("msg%1").arg(id); }
 int lensMakerShape() { return g_lensMakerShape; }
 
 LensMaker::LensMaker(QWidget* owner) : QDialog(owner) {
-  setWindowTitle(kLensMakerCaption);
+  setWindowTitle(uiText(kLensMakerCaption));
   setModal(true);
   buildLayout();
   m_poll.setInterval(kPollMs);
@@ -76,16 +77,16 @@ void LensMaker::buildLayout() {
     return e;
   };
 
-  label(du.rect(6, 8, 22, 9), QStringLiteral("Focus"));
+  label(du.rect(6, 8, 22, 9), tr("Focus"));
   field(IDC_MAKER_FOCUS, du.rect(29, 6, 39, 12), du.rect(6, 19, 68, 9));
-  label(du.rect(76, 8, 22, 9), QStringLiteral("Depth"));
+  label(du.rect(76, 8, 22, 9), tr("Depth"));
   field(IDC_MAKER_DEPTH, du.rect(99, 6, 39, 12), du.rect(76, 19, 68, 9));
-  label(du.rect(145, 8, 22, 9), QStringLiteral("Width"));
+  label(du.rect(145, 8, 22, 9), tr("Width"));
   field(IDC_MAKER_WIDTH, du.rect(168, 6, 39, 12), du.rect(145, 19, 110, 9));
 
-  auto* ingressBox = new QGroupBox(QStringLiteral("Ingress"), this);
+  auto* ingressBox = new QGroupBox(tr("Ingress"), this);
   ingressBox->setGeometry(du.rect(6, 31, 66, 55));
-  auto* egressBox = new QGroupBox(QStringLiteral("Egress"), this);
+  auto* egressBox = new QGroupBox(tr("Egress"), this);
   egressBox->setGeometry(du.rect(6, 89, 66, 55));
   auto faceButtons = [&](int cvId, int y, int bit) {
     auto* group = new QButtonGroup(this);
@@ -119,31 +120,31 @@ void LensMaker::buildLayout() {
   // The index starts at the lens's; the bounds at the focus table's grid.
   const DesignRequest defaults;
   auto number = [](double v) { return QString::number(v, 'g', 10); };
-  label(du.rect(6, 150, 30, 9), QStringLiteral("Index"));
+  label(du.rect(6, 150, 30, 9), tr("Index"));
   field(IDC_MAKER_INDEX, du.rect(40, 148, 39, 12), du.rect(82, 150, 76, 9),
         QString::number(1.0 / lensSession().model.indexRatio(), 'g', 6));
-  label(du.rect(6, 164, 150, 9), QStringLiteral("Empty values are searched within:"));
-  label(du.rect(6, 177, 32, 9), QStringLiteral("X and Y"));
+  label(du.rect(6, 164, 150, 9), tr("Empty values are searched within:"));
+  label(du.rect(6, 177, 32, 9), tr("X and Y"));
   field(IDC_MAKER_AXES_LEAST, du.rect(40, 175, 39, 12), du.rect(6, 188, 84, 9),
         number(defaults.bounds[kDesignIvx].least));
-  label(du.rect(82, 177, 9, 9), QStringLiteral("to"));
+  label(du.rect(82, 177, 9, 9), tr("to"));
   field(IDC_MAKER_AXES_MOST, du.rect(92, 175, 39, 12), du.rect(92, 188, 66, 9),
         number(defaults.bounds[kDesignIvx].most));
-  label(du.rect(6, 200, 32, 9), QStringLiteral("Depth"));
+  label(du.rect(6, 200, 32, 9), tr("Depth"));
   field(IDC_MAKER_DEPTHS_LEAST, du.rect(40, 198, 39, 12), du.rect(6, 211, 84, 9),
         number(defaults.bounds[kDesignDepth].least));
-  label(du.rect(82, 200, 9, 9), QStringLiteral("to"));
+  label(du.rect(82, 200, 9, 9), tr("to"));
   field(IDC_MAKER_DEPTHS_MOST, du.rect(92, 198, 39, 12), du.rect(92, 211, 66, 9),
         number(defaults.bounds[kDesignDepth].most));
 
-  m_make = new QPushButton(QStringLiteral("&Make"), this);
+  m_make = new QPushButton(tr("&Make"), this);
   m_make->setGeometry(du.rect(295, 6, 34, 13));
   m_make->setAutoDefault(false);
   named(m_make, IDC_MAKER_MAKE);
   m_list = new QListWidget(this);
   m_list->setGeometry(du.rect(161, 36, 168, 182));
   m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  m_list->setToolTip(QStringLiteral("Double-click a lens to show it in the lens view"));
+  m_list->setToolTip(tr("Double-click a lens to show it in the lens view"));
   named(m_list, IDC_MAKER_LIST);
 
   m_status = label(du.rect(6, 224, 152, 10), QString());
@@ -153,16 +154,16 @@ void LensMaker::buildLayout() {
   m_progress->setRange(0, kProgressSteps);
   m_progress->setValue(0);
   named(m_progress, IDC_MAKER_PROGRESS);
-  m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  m_cancel = new QPushButton(tr("Cancel"), this);
   m_cancel->setGeometry(du.rect(261, 222, 32, 14));
   m_cancel->setAutoDefault(false);
   m_cancel->setEnabled(false);
   named(m_cancel, IDC_MAKER_CANCEL);
-  m_copy = new QPushButton(QStringLiteral("Copy"), this);
+  m_copy = new QPushButton(tr("Copy"), this);
   m_copy->setGeometry(du.rect(297, 222, 32, 14));
   m_copy->setAutoDefault(false);
   m_copy->setEnabled(false);
-  m_copy->setToolTip(QStringLiteral("Copy the lens's script line"));
+  m_copy->setToolTip(tr("Copy the lens's script line"));
   named(m_copy, IDC_MAKER_COPY);
 
   connect(m_make, &QPushButton::clicked, this, &LensMaker::make);
@@ -201,7 +202,7 @@ void LensMaker::make() {
       setStatus(p.message);
   }
   if (!read.request) {
-    setStatus(QStringLiteral("Check the fields marked in red."));
+    setStatus(tr("Check the fields marked in red."));
     return;
   }
   m_request = *read.request;
@@ -209,7 +210,7 @@ void LensMaker::make() {
   m_make->setEnabled(false);
   m_cancel->setEnabled(true);
   m_progress->setValue(0);
-  setStatus(QStringLiteral("Designing..."));
+  setStatus(tr("Designing..."));
   m_poll.start();
 }
 
@@ -228,7 +229,7 @@ void LensMaker::endRun() {
   m_cancel->setEnabled(false);
   if (cancelled || !result) {
     m_progress->setValue(0);
-    setStatus(QStringLiteral("Stopped."));
+    setStatus(tr("Stopped."));
     return;
   }
   m_progress->setValue(kProgressSteps);
@@ -238,12 +239,10 @@ void LensMaker::endRun() {
     item->setText(designedRowText(designed));
     item->setToolTip(designedScriptLine(designed));
     item->setData(kDesignedRole, QVariant::fromValue(designed));
-    setStatus(QStringLiteral("%1 lenses traced in %2 s.")
-                  .arg(result->traced)
-                  .arg(result->seconds, 0, 'f', 2));
+    setStatus(tr("%1 lenses traced in %2 s.").arg(result->traced).arg(result->seconds, 0, 'f', 2));
   } else {
     item->setText(unreachedRowText(m_request, *result));
-    setStatus(QStringLiteral("No lens in the bounds reaches the focus."));
+    setStatus(tr("No lens in the bounds reaches the focus."));
   }
   m_list->setCurrentItem(item);
   m_list->scrollToItem(item);
@@ -268,7 +267,7 @@ void LensMaker::copyLine() {
   if (!item || !item->data(kDesignedRole).isValid()) return;
   QGuiApplication::clipboard()->setText(
       designedScriptLine(item->data(kDesignedRole).value<DesignedLens>()));
-  setStatus(QStringLiteral("Script line copied."));
+  setStatus(tr("Script line copied."));
 }
 
 void LensMaker::done(int result) {

@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QTimer>
+#include <QtGlobal>
 #include <memory>
 
 #include "calc/lens_design.h"
@@ -53,7 +54,7 @@ inline constexpr int IDC_MAKER_DEPTHS_MOST = 134;
 inline constexpr int IDOK_COMMAND = 1;
 inline constexpr int IDCANCEL_COMMAND = 2;
 
-inline constexpr char kLensMakerCaption[] = "Lens Maker";
+inline constexpr char kLensMakerCaption[] = QT_TRANSLATE_NOOP("kelvane", "Lens Maker");
 
 // The faces chosen last: bit 1 ingress CC, bit 0 egress CC. Kept for the
 // whole run; nothing else reads it.

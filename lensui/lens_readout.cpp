@@ -1,5 +1,6 @@
 #include "lensui/lens_readout.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -23,11 +24,18 @@ QString lensReadoutText(const TraceResults& r, const QString& lca) {
   const QString width =
       std::isfinite(r.width) ? QString::asprintf("%.1f", r.width) : QStringLiteral("--");
   if (!usable(r.focus))
-    return QStringLiteral("Focus -- %1 spread -- %1 width %2").arg(kDot).arg(width);
-  return QString::asprintf("Focus %.2f (%.2f in) ", r.focus, r.focus / draw::kUnitsPerInch) + kDot +
-         QString::asprintf(" spread %.2f (%.2f %%) ", r.dev, r.devpcnt) + kDot +
-         (lca.isEmpty() ? QString() : QStringLiteral(" ") + lca + QStringLiteral(" ") + kDot) +
-         QStringLiteral(" width ") + width;
+    return QCoreApplication::translate("kelvane", "Focus -- %1 spread -- %1 width %2")
+        .arg(kDot)
+        .arg(width);
+  // The numbers keep the C locale's decimal point, as everywhere on screen;
+  // %7 is the colour's lca with its separator, or nothing.
+  const QString lcaPart =
+      lca.isEmpty() ? QString() : QStringLiteral(" ") + lca + QStringLiteral(" ") + kDot;
+  return QCoreApplication::translate("kelvane",
+                                     "Focus %1 (%2 in) %3 spread %4 (%5 %) %3%7 width %6")
+      .arg(QString::asprintf("%.2f", r.focus),
+           QString::asprintf("%.2f", r.focus / draw::kUnitsPerInch), QString(kDot),
+           QString::asprintf("%.2f", r.dev), QString::asprintf("%.2f", r.devpcnt), width, lcaPart);
 }
 
 QString lensReadoutText(const LensModel& model) {
@@ -44,7 +52,7 @@ QString lensReadoutText(const LensModel& model) {
 
 void addLensReadout(QMainWindow* view) {
   auto* label = new QLabel(view->statusBar());
-  label->setAccessibleName(QStringLiteral("Lens read-out"));
+  label->setAccessibleName(QCoreApplication::translate("kelvane", "Lens read-out"));
   view->statusBar()->addWidget(label, 1);
   auto refresh = [label] {
     const LensModel& model = lensSession().model;

@@ -28,27 +28,28 @@ QSlider* makeSlider(QWidget* parent, const QRect& r, int max) {
 // shown in the label as it is; the slider stops at its end.
 void showValue(QSlider* slider, QLabel* label, double value) {
   const QSignalBlocker block(slider);
-  slider->setValue(static_cast<int>(std::lround(std::clamp(value, 1.0, double(slider->maximum())))));
+  slider->setValue(
+      static_cast<int>(std::lround(std::clamp(value, 1.0, double(slider->maximum())))));
   label->setText(QString::number(value, 'g', 6));
 }
 
 }  // namespace
 
 LensSourceGroup::LensSourceGroup(QWidget* dialog, const DialogUnits& du)
-    : QGroupBox(QStringLiteral("Light source"), dialog), m_kinds(new QButtonGroup(this)) {
+    : QGroupBox(tr("Light source"), dialog), m_kinds(new QButtonGroup(this)) {
   // Child geometry is relative to the group.
-  const char* names[] = {"Parallel", "Point", "Object"};
+  const QString names[] = {tr("Parallel"), tr("Point"), tr("Object")};
   for (int k = 0; k < 3; ++k) {
-    auto* b = new QRadioButton(QString::fromLatin1(names[k]), this);
+    auto* b = new QRadioButton(names[k], this);
     b->setGeometry(du.rect(6 + 40 * k, 11, 38, 10));
     m_kinds->addButton(b, k);
   }
-  auto* distanceLabel = new QLabel(QStringLiteral("Distance"), this);
+  auto* distanceLabel = new QLabel(tr("Distance"), this);
   distanceLabel->setGeometry(du.rect(6, 26, 32, 9));
   m_distance = makeSlider(this, du.rect(38, 24, 90, 13), kSourceDistanceSliderMax);
   m_distanceValue = new QLabel(this);
   m_distanceValue->setGeometry(du.rect(130, 26, 24, 9));
-  auto* heightLabel = new QLabel(QStringLiteral("Height"), this);
+  auto* heightLabel = new QLabel(tr("Height"), this);
   heightLabel->setGeometry(du.rect(158, 26, 24, 9));
   m_height = makeSlider(this, du.rect(182, 24, 72, 13), kSourceHeightSliderMax);
   m_heightValue = new QLabel(this);
@@ -90,7 +91,7 @@ void LensSourceGroup::change(const LightSource& source) {
   after.source = source;
   m_shown = source;
   // The retrace that shows the results shows the group too.
-  lensUndo().change(after, QStringLiteral("Light source"), Show::Results);
+  lensUndo().change(after, tr("Light source"), Show::Results);
 }
 
 }  // namespace kelvane

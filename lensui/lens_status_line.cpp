@@ -1,9 +1,11 @@
 #include "lensui/lens_status_line.h"
 
+#include <QCoreApplication>
+
 namespace kelvane {
 
 QString fanCountsText(const std::array<int, 5>& counts) {
-  return QStringLiteral("Fans 40..0\u00B0: %1 %2 %3 %4 %5")
+  return QCoreApplication::translate("kelvane", "Fans 40..0°: %1 %2 %3 %4 %5")
       .arg(counts[0])
       .arg(counts[1])
       .arg(counts[2])
@@ -59,8 +61,8 @@ void LensStatusLine::refresh() {
     setToolTip(m_noticeTip);
   else
     setToolTip(!m_scriptRunning && m_fans
-                   ? QStringLiteral("Beams traced in the 40\u00B0, 30\u00B0, 20\u00B0, 10\u00B0 "
-                                    "and 0\u00B0 fans")
+                   ? QCoreApplication::translate(
+                         "kelvane", "Beams traced in the 40°, 30°, 20°, 10° and 0° fans")
                    : QString());
   setEnabled(current);
 }

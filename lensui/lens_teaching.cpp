@@ -9,6 +9,7 @@
 #include "lensui/lens_session.h"
 #include "lensui/lens_undo.h"
 #include "optics/presets.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -25,6 +26,12 @@ QStringList allPresetNames() {
   return names;
 }
 
+// The presets' names as lupdate sees them; optics/presets.cpp names them.
+[[maybe_unused]] constexpr const char* kPresetMenuTexts[] = {
+    QT_TRANSLATE_NOOP("kelvane", "Start-up meniscus"),
+    QT_TRANSLATE_NOOP("kelvane", "Biconvex lens"), QT_TRANSLATE_NOOP("kelvane", "Thin lens"),
+    QT_TRANSLATE_NOOP("kelvane", "Diverging lens"), QT_TRANSLATE_NOOP("kelvane", "Perfect focus")};
+
 }  // namespace
 
 bool applyLensPreset(const QString& name) {
@@ -34,7 +41,7 @@ bool applyLensPreset(const QString& name) {
     state.lens = p.lens;
     if (p.indexRatio) state.indexRatio = *p.indexRatio;
     state.locked = false;
-    lensUndo().applyAsStep(state, name);
+    lensUndo().applyAsStep(state, uiText(name.toUtf8().constData()));
     return true;
   }
   return false;
@@ -42,19 +49,22 @@ bool applyLensPreset(const QString& name) {
 
 void addTeachingActions(QMainWindow* view) {
   QMenuBar* bar = view->menuBar();
-  QAction* aberration = bar->addAction(QString::fromLatin1(kAberrationItem));
+  QAction* aberration = bar->addAction(uiText(kAberrationItem));
   QObject::connect(aberration, &QAction::triggered, view, [view] { openAberrationWindow(view); });
 
-  QMenu* lenses = bar->addMenu(QString::fromLatin1(kLensesMenu));
+  QMenu* lenses = bar->addMenu(uiText(kLensesMenu));
   for (const QString& name : allPresetNames()) {
-    QAction* item = lenses->addAction(name);
+    // The item shows the translated name and keeps the preset's own.
+    QAction* item = lenses->addAction(uiText(name.toUtf8().constData()));
+    item->setData(name);
     QObject::connect(item, &QAction::triggered, view, [name] { applyLensPreset(name); });
   }
   // "Perfect focus" needs an index above 1 (an ellipse of eccentricity 1/n).
   QObject::connect(lenses, &QMenu::aboutToShow, lenses, [lenses] {
     const double ratio = lensSession().model.indexRatio();
     for (QAction* item : lenses->actions()) {
-      if (item->text() == QString::fromUtf8(kPerfectFocusName.data(), kPerfectFocusName.size()))
+      if (item->data().toString() ==
+          QString::fromUtf8(kPerfectFocusName.data(), kPerfectFocusName.size()))
         item->setEnabled(perfectFocusLens(kPerfectFocusA, kPerfectFocusR, ratio).has_value());
     }
   });

@@ -4,14 +4,15 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 class QMainWindow;
 class QMenu;
 
 namespace kelvane {
 
-inline constexpr char kAberrationItem[] = "&Aberration";
-inline constexpr char kLensesMenu[] = "&Lenses";
+inline constexpr char kAberrationItem[] = QT_TRANSLATE_NOOP("kelvane", "&Aberration");
+inline constexpr char kLensesMenu[] = QT_TRANSLATE_NOOP("kelvane", "&Lenses");
 
 // Adds the items to the end of the view's menu bar.
 void addTeachingActions(QMainWindow* view);

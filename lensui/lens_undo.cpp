@@ -97,8 +97,8 @@ void LensChangeCommand::redo() {
 LensUndo::LensUndo(QObject* parent)
     : QObject(parent),
       m_stack(this),
-      m_undo(new QAction(QStringLiteral("&Undo"), this)),
-      m_redo(new QAction(QStringLiteral("&Redo"), this)) {
+      m_undo(new QAction(tr("&Undo"), this)),
+      m_redo(new QAction(tr("&Redo"), this)) {
   m_undo->setShortcuts(kUndoKeys);
   m_redo->setShortcuts(kRedoKeys);
   connect(m_undo, &QAction::triggered, this, [this] {
@@ -132,7 +132,8 @@ void LensUndo::beginGesture() {
 }
 
 bool LensUndo::change(const LensState& after, const QString& text, Show show) {
-  if (m_scriptOpen) return push(after, QStringLiteral("Script"), m_scriptGesture, show);
+  if (m_scriptOpen)
+    return push(after, QCoreApplication::translate("kelvane", "Script"), m_scriptGesture, show);
   return push(after, text, m_gesture, show);
 }
 
@@ -178,10 +179,8 @@ bool LensUndo::push(const LensState& after, const QString& text, long gesture, S
 void LensUndo::updateActions() {
   m_undo->setEnabled(!m_scriptOpen && m_stack.canUndo());
   m_redo->setEnabled(!m_scriptOpen && m_stack.canRedo());
-  m_undo->setToolTip(m_stack.canUndo() ? QStringLiteral("Undo ") + m_stack.undoText()
-                                       : QStringLiteral("Nothing to undo"));
-  m_redo->setToolTip(m_stack.canRedo() ? QStringLiteral("Redo ") + m_stack.redoText()
-                                       : QStringLiteral("Nothing to redo"));
+  m_undo->setToolTip(m_stack.canUndo() ? tr("Undo ") + m_stack.undoText() : tr("Nothing to undo"));
+  m_redo->setToolTip(m_stack.canRedo() ? tr("Redo ") + m_stack.redoText() : tr("Nothing to redo"));
 }
 
 LensUndo& lensUndo() {

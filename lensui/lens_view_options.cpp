@@ -12,7 +12,7 @@ namespace kelvane {
 
 LensViewOptions::LensViewOptions(QMainWindow* view, QMenu* menu)
     : QObject(view), m_view(view), m_fans(new QActionGroup(this)) {
-  m_classroom = menu->addAction(QStringLiteral("&Classroom view"));
+  m_classroom = menu->addAction(tr("&Classroom view"));
   m_classroom->setCheckable(true);
   m_classroom->setChecked(rememberedOption(kClassroomOptionKey, false));
   connect(m_classroom, &QAction::toggled, this, [this](bool on) {
@@ -21,7 +21,7 @@ LensViewOptions::LensViewOptions(QMainWindow* view, QMenu* menu)
     emit changed();
   });
 
-  QMenu* fans = menu->addMenu(QStringLiteral("F&ans"));
+  QMenu* fans = menu->addMenu(tr("F&ans"));
   auto addFan = [&](const QString& text, int fan) {
     QAction* a = fans->addAction(text);
     a->setCheckable(true);
@@ -29,28 +29,27 @@ LensViewOptions::LensViewOptions(QMainWindow* view, QMenu* menu)
     a->setChecked(fan == draw::kAllFans);
     m_fans->addAction(a);
   };
-  addFan(QStringLiteral("&All fans"), draw::kAllFans);
-  for (int r = 0; r < FAN_COUNT; ++r)
-    addFan(QStringLiteral("%1\u00B0 fan only").arg(kFanAngles[r]), r);
+  addFan(tr("&All fans"), draw::kAllFans);
+  for (int r = 0; r < FAN_COUNT; ++r) addFan(tr("%1° fan only").arg(kFanAngles[r]), r);
   m_fans->setEnabled(m_classroom->isChecked());
   connect(m_fans, &QActionGroup::triggered, this, [this] { emit changed(); });
 
   menu->addSeparator();
-  m_fit = menu->addAction(QStringLiteral("&Fit to window"));
+  m_fit = menu->addAction(tr("&Fit to window"));
   m_fit->setCheckable(true);
   connect(m_fit, &QAction::toggled, this, [this] { emit changed(); });
-  QAction* trueScale = menu->addAction(QStringLiteral("&True scale"));
+  QAction* trueScale = menu->addAction(tr("&True scale"));
   trueScale->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
   connect(trueScale, &QAction::triggered, this, &LensViewOptions::trueScale);
-  QAction* in = menu->addAction(QStringLiteral("Zoom &in"));
+  QAction* in = menu->addAction(tr("Zoom &in"));
   // Ctrl+= too: the + of a US keyboard needs Shift.
   in->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
   connect(in, &QAction::triggered, this, &LensViewOptions::zoomIn);
-  QAction* out = menu->addAction(QStringLiteral("Zoom &out"));
+  QAction* out = menu->addAction(tr("Zoom &out"));
   out->setShortcut(QKeySequence::ZoomOut);
   connect(out, &QAction::triggered, this, &LensViewOptions::zoomOut);
   menu->addSeparator();
-  m_fullScreen = menu->addAction(QStringLiteral("F&ull screen"));
+  m_fullScreen = menu->addAction(tr("F&ull screen"));
   m_fullScreen->setCheckable(true);
   m_fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
   connect(m_fullScreen, &QAction::triggered, this, [this] { toggleFullScreen(); });

@@ -18,6 +18,7 @@
 #include "lensui/lens_view_options.h"
 #include "winui/place_window.h"
 #include "winui/remembered_place.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -68,21 +69,21 @@ LensWnd::LensWnd(QWidget* owner)
                              Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       m_canvas(new LensCanvas(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(kLensWndCaption);
+  setWindowTitle(uiText(kLensWndCaption));
   setCentralWidget(m_canvas);
   // Two plain commands right on the menu bar.
-  QAction* parameters = menuBar()->addAction(QStringLiteral("para&Meters"));
-  QAction* print = menuBar()->addAction(QStringLiteral("&Print"));
+  QAction* parameters = menuBar()->addAction(tr("para&Meters"));
+  QAction* print = menuBar()->addAction(tr("&Print"));
   parameters->setData(IDM_LENS_PARAMETERS);
   print->setData(IDM_LENS_PRINT);
   connect(parameters, &QAction::triggered, this, [this] { command(IDM_LENS_PARAMETERS); });
   connect(print, &QAction::triggered, this, [this] { command(IDM_LENS_PRINT); });
-  QAction* exportPicture = menuBar()->addAction(QStringLiteral("E&xport\u2026"));
+  QAction* exportPicture = menuBar()->addAction(tr("E&xport…"));
   exportPicture->setData(IDM_LENS_EXPORT);
   connect(exportPicture, &QAction::triggered, this, [this] { command(IDM_LENS_EXPORT); });
   // What the picture adds to explain itself.
-  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
-  m_legend = viewMenu->addAction(QStringLiteral("&Legend"));
+  QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+  m_legend = viewMenu->addAction(tr("&Legend"));
   m_legend->setData(IDM_LENS_LEGEND);
   m_legend->setCheckable(true);
   m_legend->setChecked(true);

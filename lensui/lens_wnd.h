@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QRect>
+#include <QtGlobal>
 
 #include "lensui/object_tip_drag.h"
 
@@ -28,7 +29,7 @@ inline constexpr int IDM_LENS_PRINT = 101;   // "&Print": print the picture
 inline constexpr int IDM_LENS_EXPORT = 102;  // "E&xport…": the picture to SVG, PNG or PDF
 inline constexpr int IDM_LENS_LEGEND = 110;  // "&View" > "&Legend": show or hide the colour key
 
-inline constexpr char kLensWndCaption[] = "Kelvane Lens Demo";
+inline constexpr char kLensWndCaption[] = QT_TRANSLATE_NOOP("kelvane", "Kelvane Lens Demo");
 // Outer rectangle of a new lens view, frame included.
 inline constexpr QRect kLensWndOuterRect(100, 10, 860, 720);
 

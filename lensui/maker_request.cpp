@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "lensui/lens_maker.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -16,9 +17,9 @@ struct Rule {
   double most;
   const char* message;
 };
-constexpr Rule kAboveZero{0, false, INFINITY, "must be above 0"};
-constexpr Rule kZeroOrMore{0, true, INFINITY, "must be 0 or more"};
-constexpr Rule kWidth{0, false, 500, "above 0, at most 500"};
+constexpr Rule kAboveZero{0, false, INFINITY, QT_TRANSLATE_NOOP("kelvane", "must be above 0")};
+constexpr Rule kZeroOrMore{0, true, INFINITY, QT_TRANSLATE_NOOP("kelvane", "must be 0 or more")};
+constexpr Rule kWidth{0, false, 500, QT_TRANSLATE_NOOP("kelvane", "above 0, at most 500")};
 
 class Reader {
  public:
@@ -29,13 +30,13 @@ class Reader {
   std::optional<double> read(int id, const Rule& rule, bool required) {
     const QString t = m_text(id).trimmed();
     if (t.isEmpty()) {
-      if (required) fail(id, "enter a number");
+      if (required) fail(id, QT_TRANSLATE_NOOP("kelvane", "enter a number"));
       return std::nullopt;
     }
     bool ok = false;
     const double v = QLocale::c().toDouble(t, &ok);
     if (!ok || !std::isfinite(v)) {
-      fail(id, "not a number");
+      fail(id, QT_TRANSLATE_NOOP("kelvane", "not a number"));
       return std::nullopt;
     }
     const bool aboveLeast = rule.leastIncluded ? v >= rule.least : v > rule.least;
@@ -52,13 +53,13 @@ class Reader {
     const auto most = read(mostId, rule, true);
     if (!least || !most) return std::nullopt;
     if (*least > *most) {
-      fail(mostId, "below the first");
+      fail(mostId, QT_TRANSLATE_NOOP("kelvane", "below the first"));
       return std::nullopt;
     }
     return DesignBounds{*least, *most};
   }
 
-  void fail(int id, const char* message) { m_problems.push_back({id, QString::fromUtf8(message)}); }
+  void fail(int id, const char* message) { m_problems.push_back({id, uiText(message)}); }
   std::vector<MakerFieldProblem>& problems() { return m_problems; }
 
  private:

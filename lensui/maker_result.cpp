@@ -1,5 +1,6 @@
 #include "lensui/maker_result.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -46,8 +47,9 @@ QString designedRowText(const DesignedLens& d) {
 QString unreachedRowText(const DesignRequest& request, const DesignResult& result) {
   const QString target = QString::number(request.targetFocus, 'g', 10);
   if (!result.nearestFound)
-    return QStringLiteral("focus %1: no lens in the bounds has a focus").arg(target);
-  return QStringLiteral("focus %1: not reached; the nearest is %2")
+    return QCoreApplication::translate("kelvane", "focus %1: no lens in the bounds has a focus")
+        .arg(target);
+  return QCoreApplication::translate("kelvane", "focus %1: not reached; the nearest is %2")
       .arg(target)
       .arg(result.focus, 0, 'f', 2);
 }
@@ -67,7 +69,7 @@ TraceResults showDesignedLens(QWidget* mainWindow, const DesignedLens& d) {
       d.lockedWidth ? state.withLock(*d.lockedWidth) : state.withFill(kInitialCurrentSettings.fill);
   // One undo step that shows and retraces the lens; the same lens again,
   // or one taken into a running script's step, is shown here.
-  if (!lensUndo().applyAsStep(state, QStringLiteral("Designed lens")) ||
+  if (!lensUndo().applyAsStep(state, QCoreApplication::translate("kelvane", "Designed lens")) ||
       lensUndo().scriptRunning()) {
     refreshLensControl();
     if (!s.control) retraceLens();

@@ -1,5 +1,6 @@
 #include "lensui/object_tip_drag.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -49,10 +50,10 @@ bool ObjectTipDrag::move(const QWidget& canvas, QPointF pos) {
   LensState after = currentLensState();
   // Whole units, as the dialog's sliders give them, within what every
   // surface accepts.
-  after.source.distance = std::clamp(std::round((o.x() - pos.x()) * k.x()), kMinSourceDistance,
-                                     kMaxSourceDistance);
+  after.source.distance =
+      std::clamp(std::round((o.x() - pos.x()) * k.x()), kMinSourceDistance, kMaxSourceDistance);
   after.source.height = std::clamp(std::round((o.y() - pos.y()) * k.y()), 1.0, kMaxSourceHeight);
-  lensUndo().change(after, QStringLiteral("Move object"), Show::Results);
+  lensUndo().change(after, QCoreApplication::translate("kelvane", "Move object"), Show::Results);
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "lensui/script_gif_export.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -27,8 +28,8 @@ FileRequest& gifRequest() {
   static FileRequest request = [] {
     FileRequest r;
     r.name = "script.gif";
-    r.title = "Animated GIF";
-    r.filter = {{"Animated GIF (*.gif)", "*.gif"}};
+    r.title = QT_TRANSLATE_NOOP("kelvane", "Animated GIF");
+    r.filter = {{QT_TRANSLATE_NOOP("kelvane", "Animated GIF (*.gif)"), "*.gif"}};
     r.defaultExtension = ".gif";
     r.mode = "wb";
     return r;
@@ -37,9 +38,10 @@ FileRequest& gifRequest() {
 }
 
 QString retracesText(int frames) {
-  return QStringLiteral("Recording the script: %1 retrace%2 so far")
-      .arg(frames)
-      .arg(frames == 1 ? "" : "s");
+  return (frames == 1
+              ? QCoreApplication::translate("kelvane", "Recording the script: %1 retrace so far")
+              : QCoreApplication::translate("kelvane", "Recording the script: %1 retraces so far"))
+      .arg(frames);
 }
 
 }  // namespace
@@ -67,8 +69,9 @@ ScriptGifResult recordScriptGif(const std::string& scriptPath, const draw::Frame
       runner.stopScript();  // the GIF is lost anyway
   };
 
-  QProgressDialog progress(retracesText(0), QStringLiteral("Cancel"), 0, 0, owner);
-  progress.setWindowTitle(QStringLiteral("Animated GIF"));
+  QProgressDialog progress(retracesText(0), QCoreApplication::translate("kelvane", "Cancel"), 0, 0,
+                           owner);
+  progress.setWindowTitle(QCoreApplication::translate("kelvane", "Animated GIF"));
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(0);
   QEventLoop loop;
@@ -130,7 +133,8 @@ ScriptGifResult exportScriptGif(QWidget* owner, bool delays) {
   if (!result.outcome.ok())
     msgBoxPrintf(owner, MB_ICON_ERROR, "Export: %s", result.outcome.message.c_str());
   else if (!result.cancelled)
-    noteFileWritten(QStringLiteral("GIF"), QString::fromStdString(*gifPath));
+    noteFileWritten(QCoreApplication::translate("kelvane", "GIF"),
+                    QString::fromStdString(*gifPath));
   return result;
 }
 

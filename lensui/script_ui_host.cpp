@@ -1,5 +1,6 @@
 #include "lensui/script_ui_host.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <algorithm>
 
@@ -11,8 +12,19 @@
 #include "script/script_requests.h"
 #include "trace/dbgprint.h"
 #include "winui/place_window.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
+
+namespace {
+
+// The script button's captions as the runner names them (script_runner.h),
+// marked here for lupdate; setScriptButtonText shows them translated.
+[[maybe_unused]] constexpr const char* kScriptButtonTexts[] = {
+    QT_TRANSLATE_NOOP("kelvane", "&Script"), QT_TRANSLATE_NOOP("kelvane", "&Stop"),
+    QT_TRANSLATE_NOOP("kelvane", "re&Sume")};
+
+}  // namespace
 
 ScriptUiHost::ScriptUiHost(QWidget* mainWindow, std::function<void(int)> postCommand)
     : m_mainWindow(mainWindow), m_postCommand(std::move(postCommand)) {}
@@ -48,7 +60,7 @@ void scriptChange(const std::function<void(LensState&)>& edit) {
   lensUndo().scriptChanging();
   LensState after = currentLensState();
   edit(after);
-  lensUndo().change(after, QStringLiteral("Script"));
+  lensUndo().change(after, QCoreApplication::translate("kelvane", "Script"));
 }
 
 }  // namespace
@@ -124,7 +136,7 @@ void ScriptUiHost::enableScriptStatus(bool enabled) {
 }
 
 void ScriptUiHost::setScriptButtonText(const std::string& text) {
-  if (LensControl* c = lensSession().control) c->setScriptButtonText(QString::fromStdString(text));
+  if (LensControl* c = lensSession().control) c->setScriptButtonText(uiText(text.c_str()));
 }
 
 void ScriptUiHost::scriptEnded() { lensUndo().scriptEnded(); }

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make pkg-config ccache
   qt6-base-dev qt6-qpa-plugins libgl-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgif-dev
+  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n fonts-wqy-microhei
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev libnlopt-cxx-dev libopenmpi-dev openmpi-bin
   xvfb xauth fonts-dejavu-core openbox xdotool x11-utils
   clang libclang-rt-14-dev

@@ -7,6 +7,7 @@
 
 #include "traceui/list_box_sink.h"
 #include "winui/place_window.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -42,7 +43,7 @@ FreeWnd::FreeWnd(FreeWindow& record, const QString& title, const std::vector<Fre
   m_menuBar = new QMenuBar(this);
   m_menuBar->setNativeMenuBar(false);
   for (const FreeMenuItem& item : menu) {
-    QAction* action = m_menuBar->addAction(QString::fromUtf8(item.text));
+    QAction* action = m_menuBar->addAction(uiText(item.text));
     const int id = item.id;
     connect(action, &QAction::triggered, this, [this, id] { command(id); });
     m_actions[id] = action;
@@ -104,7 +105,7 @@ TraceListBox* createFreeWindow(FreeWindow& record, unsigned flags, const char* t
       start.moveTopLeft(*pos);
   }
 
-  auto* frame = new FreeWnd(record, QString::fromUtf8(title), menu, std::move(hook), owner);
+  auto* frame = new FreeWnd(record, uiText(title), menu, std::move(hook), owner);
   showWithFrameRect(frame, start);  // fitted again once the window manager frames it
   return record.child;
 }

@@ -7,6 +7,7 @@
 #include "traceui/list_box_sink.h"
 #include "traceui/trace_windows.h"
 #include "winui/remembered_place.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -44,7 +45,7 @@ int listboxTraceCommand(int id, FreeWindow* record) {
       dbgListScroll.store(scroll);
       if (record->frame) {
         if (QAction* item = record->frame->menuAction(LISTBOX_CMD_SCROLL)) {
-          item->setText(QString::fromUtf8(scroll ? kListboxScrollOffText : kListboxScrollOnText));
+          item->setText(uiText(scroll ? kListboxScrollOffText : kListboxScrollOnText));
         }
         record->frame->menuBar()->update();
       }

@@ -9,6 +9,7 @@
 #include "trace/dbgprint.h"
 #include "trace/psview.h"
 #include "winui/dialog_units.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -30,8 +31,8 @@ QLineEdit* digitsField(QWidget* parent, QRect place) {
   return edit;
 }
 
-QLabel* rightLabel(QWidget* parent, const char* text, QRect place) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+QLabel* rightLabel(QWidget* parent, const QString& text, QRect place) {
+  auto* label = new QLabel(text, parent);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   label->setGeometry(place);
   return label;
@@ -40,14 +41,14 @@ QLabel* rightLabel(QWidget* parent, const char* text, QRect place) {
 }  // namespace
 
 PsvConfigDialog::PsvConfigDialog(PsView& view, QWidget* parent) : QDialog(parent), m_view(view) {
-  setWindowTitle(QString::fromUtf8(kPsViewConfigCaption));
+  setWindowTitle(uiText(kPsViewConfigCaption));
   setModal(true);
   // Laid out in dialog units; when this font needs more room for the longer
   // label than the units give, everything moves right by the difference.
-  const char* maxLineText = "Max Line Length (range 6-254; typ 60)";
-  const char* sizeText = "Buffer Size (min 3 * max line length; typ 2048)";
+  const QString maxLineText = tr("Max Line Length (range 6-254; typ 60)");
+  const QString sizeText = tr("Buffer Size (min 3 * max line length; typ 2048)");
   const QFontMetrics metrics(font());
-  const int needed = metrics.horizontalAdvance(QString::fromUtf8(sizeText)) + 4;
+  const int needed = metrics.horizontalAdvance(sizeText) + 4;
   const int shift = std::max(0, needed - dialogUnitsX(this, 150));
   auto at = [this, shift](int left, int top, int width, int height) {
     return dialogUnitsRect(this, left, top, width, height).translated(shift, 0);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QtGlobal>
 #include <optional>
 
 class QLineEdit;
@@ -15,11 +16,14 @@ class PsView;
 
 inline constexpr int PSV_CONFIG_MAX_LINE = 500;
 inline constexpr int PSV_CONFIG_BUFFER_SIZE = 501;
-inline constexpr const char* kPsViewConfigCaption = "PsView Window Configuration";
-inline constexpr const char* kInvalidMaxLine = "Invalid max line value";
-inline constexpr const char* kInvalidBufferSize = "Invalid buffer size value";
+inline constexpr const char* kPsViewConfigCaption =
+    QT_TRANSLATE_NOOP("kelvane", "PsView Window Configuration");
+inline constexpr const char* kInvalidMaxLine =
+    QT_TRANSLATE_NOOP("kelvane", "Invalid max line value");
+inline constexpr const char* kInvalidBufferSize =
+    QT_TRANSLATE_NOOP("kelvane", "Invalid buffer size value");
 // The caption a message box gets when its caller names none.
-inline constexpr const char* kDefaultBoxCaption = "Error";
+inline constexpr const char* kDefaultBoxCaption = QT_TRANSLATE_NOOP("kelvane", "Error");
 
 class PsvConfigDialog : public QDialog {
   Q_OBJECT

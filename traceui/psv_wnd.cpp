@@ -19,6 +19,7 @@
 #include "traceui/trace_windows.h"
 #include "winui/place_window.h"
 #include "winui/remembered_place.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -53,7 +54,8 @@ int requestFor(int action, bool horizontal, bool sliderDown) {
 }  // namespace
 
 FileRequest& psViewSaveRequest() {
-  static FileRequest request{"PsvTrace", "Save in File", {}, nullptr, "wt"};
+  static FileRequest request{
+      "PsvTrace", QT_TRANSLATE_NOOP("kelvane", "Save in File"), {}, nullptr, "wt"};
   return request;
 }
 
@@ -184,7 +186,7 @@ void PsvArea::mousePressEvent(QMouseEvent* event) {
 // --- PsvWnd -------------------------------------------------------------
 
 PsvWnd::PsvWnd(QWidget* owner) : QWidget(owner, Qt::Window), m_view(std::make_unique<PsView>()) {
-  setWindowTitle(QString::fromUtf8(kPsViewCaption));
+  setWindowTitle(uiText(kPsViewCaption));
   setAttribute(Qt::WA_DeleteOnClose);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -193,22 +195,27 @@ PsvWnd::PsvWnd(QWidget* owner) : QWidget(owner, Qt::Window), m_view(std::make_un
   m_menuBar = new QMenuBar(this);
   m_menuBar->setNativeMenuBar(false);
   auto addCommand = [this](QWidget* menu, int id, const char* text) {
-    QAction* action = new QAction(QString::fromUtf8(text), menu);
+    QAction* action = new QAction(uiText(text), menu);
     menu->addAction(action);
     connect(action, &QAction::triggered, this, [this, id] { command(id); });
     return action;
   };
-  m_actions[PSV_CMD_CLEAR] = addCommand(m_menuBar, PSV_CMD_CLEAR, "&Clear");
-  m_actions[PSV_CMD_SAVE] = addCommand(m_menuBar, PSV_CMD_SAVE, "&Save");
-  m_actions[PSV_CMD_CONFIGURE] = addCommand(m_menuBar, PSV_CMD_CONFIGURE, "con&Figure");
+  m_actions[PSV_CMD_CLEAR] =
+      addCommand(m_menuBar, PSV_CMD_CLEAR, QT_TRANSLATE_NOOP("kelvane", "&Clear"));
+  m_actions[PSV_CMD_SAVE] =
+      addCommand(m_menuBar, PSV_CMD_SAVE, QT_TRANSLATE_NOOP("kelvane", "&Save"));
+  m_actions[PSV_CMD_CONFIGURE] =
+      addCommand(m_menuBar, PSV_CMD_CONFIGURE, QT_TRANSLATE_NOOP("kelvane", "con&Figure"));
   layout->setMenuBar(m_menuBar);
 
   m_popup = new QMenu(this);
-  m_actions[PSV_CMD_INSPECT] = addCommand(m_popup, PSV_CMD_INSPECT, "&Inspect");
-  addCommand(m_popup, PSV_CMD_CLEAR, "&Clear");
-  addCommand(m_popup, PSV_CMD_SAVE, "&Save");
+  m_actions[PSV_CMD_INSPECT] =
+      addCommand(m_popup, PSV_CMD_INSPECT, QT_TRANSLATE_NOOP("kelvane", "&Inspect"));
+  addCommand(m_popup, PSV_CMD_CLEAR, QT_TRANSLATE_NOOP("kelvane", "&Clear"));
+  addCommand(m_popup, PSV_CMD_SAVE, QT_TRANSLATE_NOOP("kelvane", "&Save"));
   m_popup->addSeparator();
-  m_actions[PSV_CMD_TEST_MESSAGE] = addCommand(m_popup, PSV_CMD_TEST_MESSAGE, "&Test message");
+  m_actions[PSV_CMD_TEST_MESSAGE] =
+      addCommand(m_popup, PSV_CMD_TEST_MESSAGE, QT_TRANSLATE_NOOP("kelvane", "&Test message"));
 
   m_area = new PsvArea(*m_view, *this);
   layout->addWidget(m_area);

@@ -6,6 +6,7 @@
 
 #include <QAbstractScrollArea>
 #include <QWidget>
+#include <QtGlobal>
 #include <atomic>
 #include <functional>
 #include <map>
@@ -26,10 +27,11 @@ inline constexpr int PSV_CMD_INSPECT = 502;
 inline constexpr int PSV_CMD_CONFIGURE = 503;
 inline constexpr int PSV_CMD_TEST_MESSAGE = 520;
 
-inline constexpr const char* kPsViewCaption = "PsView Trace";
+inline constexpr const char* kPsViewCaption = QT_TRANSLATE_NOOP("kelvane", "PsView Trace");
 inline constexpr const char* kPsViewTestMessage = "Test Message";
-inline constexpr const char* kAlreadyInspecting =
-    "You are already inspecting a message. To analyze another you must close the existing window.";
+inline constexpr const char* kAlreadyInspecting = QT_TRANSLATE_NOOP(
+    "kelvane",
+    "You are already inspecting a message. To analyze another you must close the existing window.");
 
 class PsvWnd;
 

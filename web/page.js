@@ -11,6 +11,7 @@ import { drawAberration } from "./aberration_plot.js";
 import { addDesignPanel } from "./design_panel.js";
 import { installViewControls } from "./view_controls.js";
 import { LightSourceControls } from "./light_source.js";
+import { loadWords, pageLanguage, translatePage, word } from "./page_lang.js";
 import { ColourControls } from "./colour_controls.js";
 
 const CSS_DPI = 96;  // CSS pixels per inch: 100 drawing units a CSS inch
@@ -24,7 +25,8 @@ const sliders = [0, 1, 2, 3, 4].map((r) => $(`s${r}`));
 const numbers = [0, 1, 2, 3, 4].map((r) => $(`n${r}`));
 const canvas = $("lens");
 
-const kelvane = await createKelvane();
+const language = pageLanguage(location.search, navigator.languages ?? []);
+const [kelvane] = await Promise.all([createKelvane(), loadWords(language)]);
 const session = new kelvane.PageSession();
 let state = null;
 let canvasCss = { w: VIEW.w, h: VIEW.h };
@@ -303,7 +305,7 @@ const player = new ScriptPlayer(session, () => refresh(), (s) => {
   $("run").disabled = s !== "stopped";
   $("pause").disabled = s === "stopped";
   $("stop").disabled = s === "stopped";
-  $("pause").textContent = s === "paused" ? "Resume" : "Pause";
+  $("pause").textContent = word(s === "paused" ? "Resume" : "Pause");
   const passedOver = player.warnings.length ? ` — passed over: ${player.warnings.join("; ")}` : "";
   $("scriptStatus").textContent = (s === "stopped" ? `ended after ${player.steps} steps` : s) + passedOver;
   // A script run is one step back, from the lens before it to the lens after.
@@ -374,6 +376,9 @@ new ResizeObserver(() => {
   draw();
   showState();
 }).observe(canvas);
+// Everything is built: its words in the page's language (none for English).
+translatePage(document.documentElement);
+if (language !== "en") document.documentElement.lang = language.replace("_", "-");
 $("status").textContent = "";
 if (!openLink(location.hash)) {
   refresh();

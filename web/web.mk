@@ -23,7 +23,7 @@ WEB_OBJECTS := $(patsubst %.cpp,$(WEB_OBJ)/%.o,$(WEB_SOURCES))
 WEB_PAGE    := web/index.html web/page.css web/page.js web/picture.js web/lens_link.js \
   web/script_player.js web/png_dpi.js web/aberration_plot.js web/page_words.js \
   web/design_panel.js web/view_controls.js web/light_source.js \
-  web/colour_controls.js
+  web/colour_controls.js web/page_lang.js
 WEB_EXAMPLES := $(wildcard examples/*.ops)
 
 # Same floating-point rules as the native build: every operation as written.
@@ -39,8 +39,12 @@ web-deps:
 $(BUILD)/web_sources.mk: CMakeLists.txt $(wildcard */CMakeLists.txt) | deps
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
+# The page's word catalogues, one per language of the desktop program.
+WEB_LANGS := de fr es pt_BR zh_CN
+WEB_CATALOGUES := $(patsubst %,$(WEB_DIST)/lang/%.json,$(WEB_LANGS))
+
 web: web-deps $(WEB_DIST)/kelvane.js $(patsubst web/%,$(WEB_DIST)/%,$(WEB_PAGE)) \
-     $(WEB_DIST)/examples.js web-guide
+     $(WEB_DIST)/examples.js web-guide $(WEB_CATALOGUES)
 	@du -cb $(WEB_DIST)/* | tail -1 | awk '{ printf "web/dist: %.2f MB\n", $$1 / 1048576 }'
 
 $(NLOPT_WASM)/lib/libnlopt.a: tools/nlopt-wasm.sh | web-deps
@@ -65,6 +69,11 @@ web-guide: $(BUILD)/build.ninja
 	@rm -rf $(WEB_DIST)/guide
 	@mkdir -p $(WEB_DIST)
 	cp -r $(BUILD)/app/guide $(WEB_DIST)/guide
+
+$(WEB_DIST)/lang/%.json: translations/kelvane_%.ts web/page_lang_words.json tools/ts-to-json.mjs \
+                         | web-deps
+	@mkdir -p $(dir $@)
+	node tools/ts-to-json.mjs $< web/page_lang_words.json $* > $@.tmp && mv $@.tmp $@
 
 $(WEB_DIST)/%: web/%
 	@mkdir -p $(WEB_DIST)

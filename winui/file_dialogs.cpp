@@ -1,6 +1,7 @@
 #include "winui/file_dialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -26,6 +27,7 @@
 
 #include "trace/dbgprint.h"
 #include "winui/dialog_units.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -131,7 +133,8 @@ QWidget* ownerWidget(void* owner) {
 QString refusedChoiceReason(const QString& path) {
   const QFileInfo info(path);
   if (!info.exists()) return {};  // a new file: opening it creates it
-  if (!info.isFile()) return QStringLiteral("\"%1\" is not a regular file.").arg(path);
+  if (!info.isFile())
+    return QCoreApplication::translate("kelvane", "\"%1\" is not a regular file.").arg(path);
 #ifdef __linux__
   // Kernel file systems, whose files may block when read.
   constexpr unsigned long kProc = 0x9fa0, kSysfs = 0x62656572, kDebugfs = 0x64626720,
@@ -141,7 +144,9 @@ QString refusedChoiceReason(const QString& path) {
     const auto type = static_cast<unsigned long>(fs.f_type);
     if (type == kProc || type == kSysfs || type == kDebugfs || type == kTracefs ||
         type == kSecurityfs)
-      return QStringLiteral("\"%1\" is a system file, not one to open here.").arg(path);
+      return QCoreApplication::translate("kelvane",
+                                         "\"%1\" is a system file, not one to open here.")
+          .arg(path);
   }
 #endif
   return {};
@@ -150,13 +155,15 @@ QString refusedChoiceReason(const QString& path) {
 QString qtFilterText(const FileFilter& filter) {
   QString patterns = QString::fromStdString(filter.pattern);
   patterns.replace(';', ' ');
-  return QString::fromStdString(filter.description) + " (" + patterns + ")";
+  return uiText(filter.description.c_str()) + " (" + patterns + ")";
 }
 
 std::optional<std::string> chooseFileWithDialog(const FileDialogOptions& options) {
   const bool save = options.kind == FileDialogKind::Save;
-  QString title = QString::fromStdString(options.title);
-  if (title.isEmpty()) title = save ? QStringLiteral("Save As") : QStringLiteral("Open");
+  QString title = uiText(options.title.c_str());
+  if (title.isEmpty())
+    title = save ? QCoreApplication::translate("kelvane", "Save As")
+                 : QCoreApplication::translate("kelvane", "Open");
 
   // Declared first: the dialog's information thread uses it until the
   // dialog is gone.
@@ -200,18 +207,18 @@ std::optional<std::string> chooseFileWithDialog(const FileDialogOptions& options
 }
 
 ExistingFileDialog::ExistingFileDialog(const QString& path, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Existing File"));
+  setWindowTitle(tr("Existing File"));
   setModal(true);
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
 
-  m_path = new QLabel(QStringLiteral("This file exists"), this);
+  m_path = new QLabel(tr("This file exists"), this);
   m_path->setFrameStyle(QFrame::Box | QFrame::Plain);
   m_path->setText(path);
   m_path->setToolTip(path);
-  m_overwrite = new QPushButton(QStringLiteral("Overwrite"), this);
-  m_append = new QPushButton(QStringLiteral("Append"), this);
-  m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  m_overwrite = new QPushButton(tr("Overwrite"), this);
+  m_append = new QPushButton(tr("Append"), this);
+  m_cancel = new QPushButton(tr("Cancel"), this);
 
   // No button is the default.
   for (QPushButton* b : {m_overwrite, m_append, m_cancel}) {
@@ -282,8 +289,9 @@ void ExistingFileDialog::reject() { done(EXISTING_CANCEL); }
 
 int showQtMessageBox(void* owner, unsigned style, const char* text, const char* caption) {
   QMessageBox box(ownerWidget(owner));
-  box.setWindowTitle(QString::fromUtf8(caption));
-  box.setText(QString::fromUtf8(text));
+  // Fixed messages are translated; formatted ones keep their words.
+  box.setWindowTitle(uiText(caption));
+  box.setText(uiText(text));
   box.setIcon((style & MB_ICON_ERROR) ? QMessageBox::Critical : QMessageBox::NoIcon);
   box.setStandardButtons(QMessageBox::Ok);
   if (style & MB_TASK_MODAL) box.setWindowModality(Qt::ApplicationModal);

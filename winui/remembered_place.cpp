@@ -164,6 +164,14 @@ void keepOption(const char* key, bool on) {
   userSettings().setValue(QStringLiteral("options/") + QLatin1String(key), on);
 }
 
+QString rememberedText(const char* key, const QString& fallback) {
+  return userSettings().value(QStringLiteral("options/") + QLatin1String(key), fallback).toString();
+}
+
+void keepText(const char* key, const QString& text) {
+  userSettings().setValue(QStringLiteral("options/") + QLatin1String(key), text);
+}
+
 void forgetRememberedPlaces() { userSettings().remove(kGroup); }
 
 void rememberPlace(QWidget* window, const char* key) {

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QRect>
+#include <QString>
 #include <functional>
 #include <optional>
 
@@ -40,6 +41,10 @@ void keepPlace(const char* key, QRect frame);
 // choice), or `fallback` when none was kept.
 bool rememberedOption(const char* key, bool fallback);
 void keepOption(const char* key, bool on);
+
+// A text of the user's kept under `key` (a language), or `fallback`.
+QString rememberedText(const char* key, const QString& fallback);
+void keepText(const char* key, const QString& text);
 
 // Drops every kept place: the next opening of each window is a first one.
 void forgetRememberedPlaces();

@@ -38,7 +38,8 @@ FocusResultsWindow::FocusResultsWindow(std::shared_ptr<const FocusResults> resul
       m_hooks(std::move(hooks)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("%1 \u2014 %2")
-                     .arg(QString::fromLatin1(kFocusResultsCaption), QFileInfo(path).fileName()));
+                     .arg(QCoreApplication::translate("kelvane", kFocusResultsCaption),
+                          QFileInfo(path).fileName()));
 
   m_model = new FocusResultsModel(m_results, this);
   m_proxy = new FocusResultsProxy(m_model, this);
@@ -202,7 +203,9 @@ FocusResultsWindow* openFocusResultsWindow(QWidget* owner, const std::string& pa
   QApplication::restoreOverrideCursor();
   if (error) {
     const std::string text =
-        "\"" + path + "\" is not a focus table that can be shown:\n" + error->message();
+        FocusResultsWindow::tr("\"%1\" is not a focus table that can be shown:\n%2")
+            .arg(QString::fromStdString(path), QString::fromStdString(error->message()))
+            .toStdString();
     dbgPrint("Focus Results: %s: %s", path.c_str(), error->message().c_str());
     messageBox(owner, MB_ICON_ERROR, text.c_str(), kMessageBoxCaption);
     return nullptr;

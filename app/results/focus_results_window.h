@@ -30,7 +30,7 @@ struct FocusResultsHooks {
   std::function<double()> indexRatioInForce;  // for tables without a comment line
 };
 
-inline constexpr char kFocusResultsCaption[] = "Focus Results";
+inline constexpr char kFocusResultsCaption[] = QT_TRANSLATE_NOOP("kelvane", "Focus Results");
 
 class FocusResultsWindow : public QMainWindow {
   Q_OBJECT

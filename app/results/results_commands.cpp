@@ -11,6 +11,7 @@
 #include "lensui/lens_session.h"
 #include "lensui/lens_wnd.h"
 #include "trace/filerequest.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 
@@ -21,8 +22,9 @@ constexpr char kOfferName[] = "focusResultsOffer";
 // The chooser's request, kept so the next choice starts from the last one.
 FileRequest& resultsFileRequest() {
   static FileRequest request{"",
-                             "Open Focus Results",
-                             {{"Focus tables (*.csv)", "*.csv"}, {"All Files (*.*)", "*.*"}},
+                             QT_TRANSLATE_NOOP("kelvane", "Open Focus Results"),
+                             {{QT_TRANSLATE_NOOP("kelvane", "Focus tables (*.csv)"), "*.csv"},
+                              {QT_TRANSLATE_NOOP("kelvane", "All Files (*.*)"), "*.*"}},
                              ".csv",
                              "rt"};
   return request;
@@ -100,9 +102,9 @@ void offerFocusResults(QMainWindow* mainWindow, const QString& tracePath,
                              FocusResultsReadOptions{true});
     });
   }
-  offer->setText(QStringLiteral("focus table written to %1: <a href=\"open\">%2</a>")
-                     .arg(QFileInfo(tracePath).fileName().toHtmlEscaped(),
-                          QString::fromLatin1(kOpenResultsLink)));
+  offer->setText(
+      QCoreApplication::translate("kelvane", "focus table written to %1: <a href=\"open\">%2</a>")
+          .arg(QFileInfo(tracePath).fileName().toHtmlEscaped(), uiText(kOpenResultsLink)));
   offer->setToolTip(tracePath);  // the file the link opens
   offer->show();
   bar->clearMessage();  // a passing notice would hide the offer

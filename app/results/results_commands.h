@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QtGlobal>
 #include <string>
 
 #include "app/results/focus_results_window.h"
@@ -35,6 +36,6 @@ void offerFocusResults(QMainWindow* mainWindow, const QString& tracePath,
 void postFocusResultsOffer(QPointer<QMainWindow> mainWindow, const std::string& tracePath,
                            const FocusResultsHooks& hooks);
 
-inline constexpr char kOpenResultsLink[] = "open results";
+inline constexpr char kOpenResultsLink[] = QT_TRANSLATE_NOOP("kelvane", "open results");
 
 }  // namespace kelvane

@@ -1,5 +1,6 @@
 #include "app/results/step_into_lens.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <cmath>
 
@@ -41,7 +42,7 @@ LensStepOutcome stepIntoLens(QWidget* mainWindow, const LensStepRequest& request
   row.fill = kBackgroundSettings.fill;
   // One undo step; its redo shows the lens and retraces it. The same lens
   // again, or one taken into a running script's step, is shown here.
-  if (!lensUndo().applyAsStep(row, QStringLiteral("Step into lens")) ||
+  if (!lensUndo().applyAsStep(row, QCoreApplication::translate("kelvane", "Step into lens")) ||
       lensUndo().scriptRunning()) {
     refreshLensControl();
     if (!s.control) retraceLens();
@@ -55,7 +56,7 @@ LensStepOutcome stepIntoLens(QWidget* mainWindow, const LensStepRequest& request
 QString describeStep(const LensStepRequest& request, const LensStepOutcome& outcome) {
   const FocusResultRow& r = request.row;
   const std::string_view shape = shapeName(request.shape);
-  QString text = QStringLiteral("lens %1,%2,%3,%4 depth %5 %6, index %7: ")
+  QString text = QCoreApplication::translate("kelvane", "lens %1,%2,%3,%4 depth %5 %6, index %7: ")
                      .arg(r.ivx)
                      .arg(r.ivy)
                      .arg(r.evx)
@@ -64,13 +65,14 @@ QString describeStep(const LensStepRequest& request, const LensStepOutcome& outc
                      .arg(QString::fromLatin1(shape.data(), static_cast<int>(shape.size())))
                      .arg(1.0 / request.indexRatio, 0, 'g', 6);
   const TraceResults& t = outcome.results;
-  if (t.focus <= 0 || std::isnan(t.focus)) return text + QStringLiteral("no focus, unlike the row");
-  text += QStringLiteral("focus %1, dev %2 (%3%)")
+  if (t.focus <= 0 || std::isnan(t.focus))
+    return text + QCoreApplication::translate("kelvane", "no focus, unlike the row");
+  text += QCoreApplication::translate("kelvane", "focus %1, dev %2 (%3%)")
               .arg(t.focus, 0, 'f', 1)
               .arg(t.dev, 0, 'f', 3)
               .arg(t.devpcnt, 0, 'f', 2);
-  if (outcome.matches) return text + QStringLiteral(" as in the row");
-  return text + QStringLiteral(", the row has focus %1, dev %2 (%3%)")
+  if (outcome.matches) return text + QCoreApplication::translate("kelvane", " as in the row");
+  return text + QCoreApplication::translate("kelvane", ", the row has focus %1, dev %2 (%3%)")
                     .arg(r.focus, 0, 'f', 0)
                     .arg(r.dev, 0, 'f', 3)
                     .arg(r.devpcnt, 0, 'f', 2);

@@ -82,6 +82,7 @@ const std::vector<std::pair<const char*, std::vector<Item>>> kExpected = {
       {401, "open trace &PsView", false},
       {402, "open trace &Listbox", false},
       {403, "demo trace messages", true}}},
+    {"&Settings", {{120, "&Language", true}}},
     {"&Help", {{110, "&HTML help", true}, {111, "h&Elp", true}, {112, "&About", true}}},
 };
 

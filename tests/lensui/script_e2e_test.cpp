@@ -1,14 +1,18 @@
 // A script run in the real windows (offscreen): started from the Lens
 // Control dialog's "&Script" button, it moves the sliders and the results;
 // the button pauses, resumes and stops it, and closing the dialog ends it.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QTranslator>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -22,6 +26,7 @@
 #include "lensui/script_ui_host.h"
 #include "trace/dbgprint.h"
 #include "trace/filerequest.h"
+#include "winui/ui_text.h"
 
 namespace kelvane {
 namespace {
@@ -82,7 +87,8 @@ TEST_F(ScriptEndToEnd, TheButtonRunsAScriptThatMovesTheSlidersAndResults) {
   const LensSession& s = lensSession();
   EXPECT_TRUE(s.model.settings().locked());
   EXPECT_EQ(s.model.results().width, 150);
-  EXPECT_EQ(edit(IDC_FOCUS)->text(), QString::number(static_cast<int>(s.model.results().focus + 0.5)));
+  EXPECT_EQ(edit(IDC_FOCUS)->text(),
+            QString::number(static_cast<int>(s.model.results().focus + 0.5)));
   EXPECT_NE(edit(IDC_FOCUS)->text(), "316");
   EXPECT_EQ(scriptButton()->text(), "&Script");
   EXPECT_FALSE(dlg->control(IDC_STATUS)->isEnabled()) << "the status line is disabled at the end";
@@ -157,8 +163,8 @@ TEST_F(ScriptEndToEnd, ScriptsHandedOverDuringARunAllRunInTurn) {
     paths.push_back(choice());
   }
   ui->handOffScript(paths[0]);
-  ASSERT_TRUE(QTest::qWaitFor(
-      [&] { return ui->runner().scriptRunState() == SCRIPT_PAUSED; }, kWaitMs));
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return ui->runner().scriptRunState() == SCRIPT_PAUSED; }, kWaitMs));
   for (int i = 1; i < 4; ++i) ui->handOffScript(paths[i]);
   EXPECT_EQ(ui->pendingHandoffs(), 3u);
   press();  // re&Sume: the first script ends, the others follow
@@ -205,6 +211,27 @@ TEST_F(ScriptEndToEnd, SaveAppendsASnapshotThatRunsAsAScript) {
   press();
   ASSERT_TRUE(waitIdle());
   EXPECT_EQ(lensSession().model.lens().ivx, 219);
+}
+
+// Under German windows and a German default locale the snapshot still
+// writes its numbers with a decimal point, as every script reader expects.
+TEST_F(ScriptEndToEnd, SaveUnderGermanWindowsKeepsTheDecimalPoint) {
+  QTranslator german;
+  ASSERT_TRUE(german.load(QStringLiteral(KELVANE_QM_DIR "/kelvane_de.qm")));
+  QCoreApplication::installTranslator(&german);
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  EXPECT_EQ(uiText(kLensControlCaption), "Linsensteuerung");
+  pick("german");
+  QTest::mouseClick(dlg->controlAs<QPushButton>(IDC_SAVE), Qt::LeftButton);
+  QLocale::setDefault(before);
+  QCoreApplication::removeTranslator(&german);
+  std::ifstream in(choice() + ".lens");
+  std::string line;
+  std::vector<std::string> lines;
+  while (std::getline(in, line)) lines.push_back(line);
+  EXPECT_THAT(lines, ::testing::Contains("rindex 1.50"));
+  EXPECT_THAT(lines, ::testing::Contains("lens 219,163,143,260,112,CVCV"));
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ if (!args.dist || !existsSync(join(args.dist, "index.html"))) {
 // --- a static file server for web/dist -------------------------------------
 
 const TYPES = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css",
-                ".wasm": "application/wasm" };
+                ".wasm": "application/wasm", ".json": "application/json" };
 const server = createServer((req, res) => {
   const path = normalize(decodeURIComponent(new URL(req.url, "http://x").pathname));
   const file = join(args.dist, path === "/" ? "index.html" : path);
@@ -77,7 +77,9 @@ export const browser = await puppeteer.launch({
   executablePath: chromium,
   headless: true,
   args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking",
-         "--disable-component-update", "--disable-sync", "--no-first-run"],
+         "--disable-component-update", "--disable-sync", "--no-first-run",
+         // The page follows the browser's language: English, whatever the machine's.
+         "--lang=en-US"],
 });
 
 // The page at `hash`, loaded and ready; `errors` collects what its console
