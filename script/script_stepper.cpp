@@ -149,7 +149,9 @@ std::optional<ScriptWait> ScriptStepper::doColour(int keyword, const ScriptArgs&
   // the light's wavelengths is passed over there.
   m_actions.apply([l = *line](ScriptHost& h) {
     const ColourState next = applyColourLine(l, h.colour());
-    if (colourProblem(next).empty()) h.setColour(next);
+    if (!colourProblem(next).empty()) return;
+    h.setColour(next);
+    h.refreshLensControl();  // the new colours show at once, as a source does
   });
   return delayWait();
 }

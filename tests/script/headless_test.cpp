@@ -67,6 +67,15 @@ TEST(HeadlessScript, LensLineTracesTheLensLikeTheFocusDriver) {
   EXPECT_FALSE(run.host.statusEnabled());
 }
 
+// A script ending on a colour line shows that colour: the line retraces.
+TEST(HeadlessScript, AColourLineRetracesAtOnce) {
+  const std::string path = writeTemp("lens 300 200 300 200 80 CVCC\nglass N-BK7\nwavelength white\n");
+  HeadlessRun run(path);
+  fs::remove(path);
+  EXPECT_EQ(run.host.refreshCount(), 3);
+  EXPECT_EQ(run.host.model().colourTraces().size(), kWhiteWavelengths.size());
+}
+
 TEST(HeadlessScript, WidthFadeFromZeroStartsAtTheTracedWidth) {
   const std::string path = writeTemp("lens 300,200,300,200,80,CVCC\nwidth fade 0 100 2\n");
   HeadlessRun run(path);
