@@ -4,6 +4,8 @@
 // session holds the colour state and refuses one it cannot trace; these
 // controls only send what the user picks and show what it holds.
 
+import { word } from "./page_lang.js";
+
 const $ = (id) => document.getElementById(id);
 
 export class ColourControls {
@@ -41,7 +43,7 @@ export class ColourControls {
     $("light").value = state.white ? "white" : "one";
     $("wavelength").value = Math.round(state.wavelength);
     $("wavelength").disabled = state.white;
-    $("wavelengthValue").value = state.white ? "white light" : state.wavelengthText;
+    $("wavelengthValue").value = state.white ? word("white light") : state.wavelengthText;
     const [r, g, b] = state.white ? [255, 255, 255] : state.swatch;
     $("swatch").style.background = `rgb(${r}, ${g}, ${b})`;
     $("rindex").disabled = state.glass !== "";

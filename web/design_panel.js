@@ -2,6 +2,8 @@
 // frames, so that the page keeps drawing and "Stop" is heard. It designs
 // for the page's shape and index, with the focus table's bounds and the
 // page's initial beams, and "Apply" makes the found lens the page's.
+import { word, wordWith } from "./page_lang.js";
+
 const SLICE_MS = 12;  // searching per slice; the rest of a frame is the page's
 
 // kelvane: the module; session: the PageSession; state(): the page's state;
@@ -56,11 +58,11 @@ export function addDesignPanel(container, kelvane, session, state, onApply) {
     $("designLine").value = "";
     const problem = design.start(Number($("designFocus").value), s.lens[5], s.rindex);
     if (problem) {
-      $("designResult").textContent = `Cannot design: ${problem}.`;
+      $("designResult").textContent = wordWith("Cannot design: %1.", problem);
       setRunning(false);
       return;
     }
-    $("designResult").textContent = "Designing…";
+    $("designResult").textContent = word("Designing…");
     $("designProgress").value = 0;
     setRunning(true);
     timer = setTimeout(slice, 0);

@@ -11,7 +11,7 @@ import { drawAberration } from "./aberration_plot.js";
 import { addDesignPanel } from "./design_panel.js";
 import { installViewControls } from "./view_controls.js";
 import { LightSourceControls } from "./light_source.js";
-import { loadWords, pageLanguage, translatePage, word } from "./page_lang.js";
+import { loadWords, pageLanguage, translatePage, word, wordWith } from "./page_lang.js";
 import { ColourControls } from "./colour_controls.js";
 
 const CSS_DPI = 96;  // CSS pixels per inch: 100 drawing units a CSS inch
@@ -288,7 +288,7 @@ function openLink(hash) {
   }
   const shown = problems.slice(0, LINK_PROBLEMS_SHOWN).join("; ") +
     (problems.length > LINK_PROBLEMS_SHOWN ? `; and ${problems.length - LINK_PROBLEMS_SHOWN} more` : "");
-  $("status").textContent = problems.length ? `The link was not read whole: ${shown}.` : "";
+  $("status").textContent = problems.length ? wordWith("The link was not read whole: %1.", shown) : "";
   if (!link && !problems.length) return false;
   refresh();
   remember(false);
@@ -306,8 +306,8 @@ const player = new ScriptPlayer(session, () => refresh(), (s) => {
   $("pause").disabled = s === "stopped";
   $("stop").disabled = s === "stopped";
   $("pause").textContent = word(s === "paused" ? "Resume" : "Pause");
-  const passedOver = player.warnings.length ? ` — passed over: ${player.warnings.join("; ")}` : "";
-  $("scriptStatus").textContent = (s === "stopped" ? `ended after ${player.steps} steps` : s) + passedOver;
+  const passedOver = player.warnings.length ? wordWith(" — passed over: %1", player.warnings.join("; ")) : "";
+  $("scriptStatus").textContent = (s === "stopped" ? wordWith("ended after %1 steps", player.steps) : word(s)) + passedOver;
   // A script run is one step back, from the lens before it to the lens after.
   if (s === "stopped") remember(true);
 });

@@ -28,6 +28,9 @@ let words = {};
 // The text in the page's language.
 export const word = (text) => words[text] ?? text;
 
+// The text in the page's language with %1 replaced by `value`.
+export const wordWith = (text, value) => word(text).replace("%1", value);
+
 export async function loadWords(code) {
   if (code === "en") return;
   try {
@@ -44,8 +47,10 @@ export function translatePage(root) {
   if (!Object.keys(words).length) return;
   const walker = document.createTreeWalker(root, NodeFilter.SHOW_TEXT);
   for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+    // A text written over several lines is looked up with single spaces.
     const text = node.nodeValue.trim();
-    if (text && words[text]) node.nodeValue = node.nodeValue.replace(text, words[text]);
+    const key = text.replace(/\s+/g, " ");
+    if (text && words[key]) node.nodeValue = node.nodeValue.replace(text, words[key]);
   }
   for (const e of root.querySelectorAll("[aria-label], [title]")) {
     for (const name of ["aria-label", "title"]) {

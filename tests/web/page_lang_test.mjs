@@ -10,6 +10,7 @@ const words = (page) => page.evaluate(() => ({
   legend: document.querySelector("#controls legend").textContent,
   run: document.getElementById("run").textContent,
   lock: document.getElementById("lock").getAttribute("aria-label"),
+  design: document.querySelector("#designPanel .note").textContent.trim(),
 }));
 
 await runChecks(async () => {
@@ -21,7 +22,8 @@ await runChecks(async () => {
   const { page: french, errors } = await openPage("?lang=fr");
   const fr = await words(french);
   check(fr.lang === "fr" && fr.title === "Kelvane – démonstration de lentille" &&
-        fr.legend === "Entrée" && fr.run === "Lancer" && fr.lock === "Fixer la largeur du faisceau",
+        fr.legend === "Entrée" && fr.run === "Lancer" && fr.lock === "Fixer la largeur du faisceau" &&
+        fr.design.startsWith("La lentille de la forme"),
         `?lang=fr shows French words (${JSON.stringify(fr)})`);
   check(JSON.stringify(await readouts(french)) === JSON.stringify(await readouts(english)),
         "the French page shows the same numbers, with a decimal point");
