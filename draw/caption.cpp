@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "draw/spectrum.h"
+#include "draw/wavelength_rgb.h"
 
 namespace kelvane::draw {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "draw/spectrum.h"
+#include "draw/wavelength_rgb.h"
 #include "optics/glass_catalogue.h"
 
 namespace kelvane::draw {

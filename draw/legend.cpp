@@ -6,7 +6,7 @@
 #include "draw/classroom.h"
 #include "draw/source_legend.h"
 #include "draw/source_picture.h"
-#include "draw/spectrum.h"
+#include "draw/wavelength_rgb.h"
 #include "optics/focus.h"
 
 namespace kelvane::draw {

@@ -8,7 +8,7 @@
 #include "draw/glass.h"
 #include "draw/legend.h"
 #include "draw/source_picture.h"
-#include "draw/spectrum.h"
+#include "draw/wavelength_rgb.h"
 #include "draw/zoom.h"
 #include "optics/focus.h"
 

@@ -17,7 +17,7 @@
 #include <cmath>
 
 #include "draw/legend_words.h"
-#include "draw/spectrum.h"
+#include "draw/wavelength_rgb.h"
 #include "lensui/lens_session.h"
 #include "winui/place_window.h"
 #include "winui/remembered_place.h"

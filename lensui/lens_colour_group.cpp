@@ -7,7 +7,7 @@
 #include <QSlider>
 #include <cmath>
 
-#include "draw/spectrum.h"
+#include "draw/wavelength_rgb.h"
 #include "lensui/dialog_fields.h"
 #include "lensui/lens_control.h"
 #include "lensui/lens_session.h"

@@ -8,7 +8,7 @@
 #include "draw/caption.h"
 #include "draw/colour_readout.h"
 #include "draw/lens_picture.h"
-#include "draw/spectrum.h"
+#include "draw/wavelength_rgb.h"
 #include "draw/zoom.h"
 #include "model/source_text.h"
 #include "optics/presets.h"

@@ -8,7 +8,7 @@
 
 #include "draw/caption.h"
 #include "draw/legend.h"
-#include "draw/spectrum.h"
+#include "draw/wavelength_rgb.h"
 #include "tests/draw/traced_picture.h"
 
 namespace kelvane::draw {

@@ -1,4 +1,4 @@
-#include "draw/spectrum.h"
+#include "draw/wavelength_rgb.h"
 
 #include <algorithm>
 #include <cmath>
