@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "draw/classroom.h"
+#include "draw/legend_words.h"
 #include "draw/source_legend.h"
 #include "draw/source_picture.h"
 #include "draw/spectrum.h"
@@ -25,6 +26,18 @@ constexpr double kMargin = 8;  // from the picture's edges
 constexpr double kCharWidth = 0.58;
 
 const Rgb kFrameColor{160, 160, 160};
+
+// How many character widths a UTF-8 text takes: one a character, two for
+// the wide CJK ones (three-byte sequences from U+2E80 on).
+size_t textColumns(const std::string& text) {
+  size_t columns = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if ((c & 0xC0) == 0x80) continue;  // a continuation byte
+    columns += (c >= 0xE2 && !(c == 0xE2 && static_cast<unsigned char>(text[i + 1]) < 0xBA)) ? 2 : 1;
+  }
+  return columns;
+}
 
 }  // namespace
 
@@ -112,8 +125,19 @@ LegendBox legendBox(const LensDrawing& d, const PictureStyle& style) {
   } else {
     box.rows = legendRows(d);
   }
+  // English rows are measured by their bytes, as they always were, so the
+  // key keeps its size; translated ones by their characters.
   size_t longest = 0;
-  for (const LegendRow& row : box.rows) longest = std::max(longest, row.label.size());
+  for (LegendRow& row : box.rows) {
+    const bool word =
+        std::find(kLegendWords.begin(), kLegendWords.end(), row.label) != kLegendWords.end();
+    if (style.words && word) {
+      row.label = style.words(row.label);
+      longest = std::max(longest, textColumns(row.label));
+    } else {
+      longest = std::max(longest, row.label.size());
+    }
+  }
   const double textWidth = longest * kFontSize * kCharWidth;
   box.width = kPadding + kSwatchLength + kGap + textWidth + kPadding;
   box.height = 2 * kPadding + box.rows.size() * kRowHeight;

@@ -1016,4 +1016,91 @@ Sie ist die Seite %1
         <translation>&amp;Abbrechen</translation>
     </message>
 </context>
+<context>
+    <name>kelvane::draw</name>
+    <message>
+        <source>beams through the lens</source>
+        <translation>Strahlen durch die Linse</translation>
+    </message>
+    <message>
+        <source>rays bent by the ingress face alone</source>
+        <translation>nur an der Eintrittsfläche gebrochene Strahlen</translation>
+    </message>
+    <message>
+        <source>far focus of the ingress ellipse</source>
+        <translation>ferner Brennpunkt der Eintrittsellipse</translation>
+    </message>
+    <message>
+        <source>centre depth</source>
+        <translation>Mittendicke</translation>
+    </message>
+    <message>
+        <source>paraxial focus (lens equation)</source>
+        <translation>paraxialer Brennpunkt (Linsengleichung)</translation>
+    </message>
+    <message>
+        <source>white light before the lens</source>
+        <translation>weißes Licht vor der Linse</translation>
+    </message>
+    <message>
+        <source>object</source>
+        <translation>Gegenstand</translation>
+    </message>
+    <message>
+        <source>point source</source>
+        <translation>Punktquelle</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s foot</source>
+        <translation>Strahlen vom Fuß des Gegenstands</translation>
+    </message>
+    <message>
+        <source>rays from the point</source>
+        <translation>Strahlen vom Punkt</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s tip</source>
+        <translation>Strahlen von der Spitze des Gegenstands</translation>
+    </message>
+    <message>
+        <source>virtual image (traced)</source>
+        <translation>virtuelles Bild (verfolgt)</translation>
+    </message>
+    <message>
+        <source>real image (traced)</source>
+        <translation>reelles Bild (verfolgt)</translation>
+    </message>
+    <message>
+        <source>paraxial image (diamond)</source>
+        <translation>paraxiales Bild (Raute)</translation>
+    </message>
+    <message>
+        <source>glass</source>
+        <translation>Glas</translation>
+    </message>
+    <message>
+        <source>axis</source>
+        <translation>Achse</translation>
+    </message>
+    <message>
+        <source>dotted upright: the ingress vertex</source>
+        <translation>gepunktete Senkrechte: der Eintrittsscheitel</translation>
+    </message>
+    <message>
+        <source>below the axis: the upper half mirrored</source>
+        <translation>unter der Achse: die obere Hälfte gespiegelt</translation>
+    </message>
+    <message>
+        <source>mean focus</source>
+        <translation>mittlerer Brennpunkt</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing</source>
+        <translation>V: nächster bis fernster Achsenschnitt</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing (green)</source>
+        <translation>V: nächster bis fernster Achsenschnitt (grün)</translation>
+    </message>
+</context>
 </TS>

@@ -1016,4 +1016,91 @@ Es la página %1
         <translation>&amp;Cancelar</translation>
     </message>
 </context>
+<context>
+    <name>kelvane::draw</name>
+    <message>
+        <source>beams through the lens</source>
+        <translation>haces a través de la lente</translation>
+    </message>
+    <message>
+        <source>rays bent by the ingress face alone</source>
+        <translation>rayos desviados solo por la cara de entrada</translation>
+    </message>
+    <message>
+        <source>far focus of the ingress ellipse</source>
+        <translation>foco lejano de la elipse de entrada</translation>
+    </message>
+    <message>
+        <source>centre depth</source>
+        <translation>grosor central</translation>
+    </message>
+    <message>
+        <source>paraxial focus (lens equation)</source>
+        <translation>foco paraxial (ecuación de la lente)</translation>
+    </message>
+    <message>
+        <source>white light before the lens</source>
+        <translation>luz blanca antes de la lente</translation>
+    </message>
+    <message>
+        <source>object</source>
+        <translation>objeto</translation>
+    </message>
+    <message>
+        <source>point source</source>
+        <translation>fuente puntual</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s foot</source>
+        <translation>rayos desde el pie del objeto</translation>
+    </message>
+    <message>
+        <source>rays from the point</source>
+        <translation>rayos desde el punto</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s tip</source>
+        <translation>rayos desde la punta del objeto</translation>
+    </message>
+    <message>
+        <source>virtual image (traced)</source>
+        <translation>imagen virtual (trazada)</translation>
+    </message>
+    <message>
+        <source>real image (traced)</source>
+        <translation>imagen real (trazada)</translation>
+    </message>
+    <message>
+        <source>paraxial image (diamond)</source>
+        <translation>imagen paraxial (rombo)</translation>
+    </message>
+    <message>
+        <source>glass</source>
+        <translation>vidrio</translation>
+    </message>
+    <message>
+        <source>axis</source>
+        <translation>eje</translation>
+    </message>
+    <message>
+        <source>dotted upright: the ingress vertex</source>
+        <translation>vertical punteada: el vértice de entrada</translation>
+    </message>
+    <message>
+        <source>below the axis: the upper half mirrored</source>
+        <translation>bajo el eje: la mitad superior reflejada</translation>
+    </message>
+    <message>
+        <source>mean focus</source>
+        <translation>foco medio</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing</source>
+        <translation>V: cruce más cercano a cruce más lejano</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing (green)</source>
+        <translation>V: cruce más cercano a cruce más lejano (verde)</translation>
+    </message>
+</context>
 </TS>

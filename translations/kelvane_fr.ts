@@ -1016,4 +1016,91 @@ C&apos;est la page %1
         <translation>&amp;Annuler</translation>
     </message>
 </context>
+<context>
+    <name>kelvane::draw</name>
+    <message>
+        <source>beams through the lens</source>
+        <translation>faisceaux à travers la lentille</translation>
+    </message>
+    <message>
+        <source>rays bent by the ingress face alone</source>
+        <translation>rayons déviés par la seule face d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>far focus of the ingress ellipse</source>
+        <translation>foyer lointain de l&apos;ellipse d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>centre depth</source>
+        <translation>épaisseur au centre</translation>
+    </message>
+    <message>
+        <source>paraxial focus (lens equation)</source>
+        <translation>foyer paraxial (équation des lentilles)</translation>
+    </message>
+    <message>
+        <source>white light before the lens</source>
+        <translation>lumière blanche avant la lentille</translation>
+    </message>
+    <message>
+        <source>object</source>
+        <translation>objet</translation>
+    </message>
+    <message>
+        <source>point source</source>
+        <translation>source ponctuelle</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s foot</source>
+        <translation>rayons issus du pied de l&apos;objet</translation>
+    </message>
+    <message>
+        <source>rays from the point</source>
+        <translation>rayons issus du point</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s tip</source>
+        <translation>rayons issus de la pointe de l&apos;objet</translation>
+    </message>
+    <message>
+        <source>virtual image (traced)</source>
+        <translation>image virtuelle (tracée)</translation>
+    </message>
+    <message>
+        <source>real image (traced)</source>
+        <translation>image réelle (tracée)</translation>
+    </message>
+    <message>
+        <source>paraxial image (diamond)</source>
+        <translation>image paraxiale (losange)</translation>
+    </message>
+    <message>
+        <source>glass</source>
+        <translation>verre</translation>
+    </message>
+    <message>
+        <source>axis</source>
+        <translation>axe</translation>
+    </message>
+    <message>
+        <source>dotted upright: the ingress vertex</source>
+        <translation>verticale pointillée : le sommet d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>below the axis: the upper half mirrored</source>
+        <translation>sous l&apos;axe : la moitié supérieure en miroir</translation>
+    </message>
+    <message>
+        <source>mean focus</source>
+        <translation>foyer moyen</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing</source>
+        <translation>V : croisement le plus proche au plus lointain</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing (green)</source>
+        <translation>V : croisement le plus proche au plus lointain (vert)</translation>
+    </message>
+</context>
 </TS>

@@ -1015,4 +1015,91 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
         <translation>&amp;Cancelar</translation>
     </message>
 </context>
+<context>
+    <name>kelvane::draw</name>
+    <message>
+        <source>beams through the lens</source>
+        <translation>feixes através da lente</translation>
+    </message>
+    <message>
+        <source>rays bent by the ingress face alone</source>
+        <translation>raios desviados só pela face de entrada</translation>
+    </message>
+    <message>
+        <source>far focus of the ingress ellipse</source>
+        <translation>foco distante da elipse de entrada</translation>
+    </message>
+    <message>
+        <source>centre depth</source>
+        <translation>espessura central</translation>
+    </message>
+    <message>
+        <source>paraxial focus (lens equation)</source>
+        <translation>foco paraxial (equação da lente)</translation>
+    </message>
+    <message>
+        <source>white light before the lens</source>
+        <translation>luz branca antes da lente</translation>
+    </message>
+    <message>
+        <source>object</source>
+        <translation>objeto</translation>
+    </message>
+    <message>
+        <source>point source</source>
+        <translation>fonte pontual</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s foot</source>
+        <translation>raios do pé do objeto</translation>
+    </message>
+    <message>
+        <source>rays from the point</source>
+        <translation>raios do ponto</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s tip</source>
+        <translation>raios da ponta do objeto</translation>
+    </message>
+    <message>
+        <source>virtual image (traced)</source>
+        <translation>imagem virtual (traçada)</translation>
+    </message>
+    <message>
+        <source>real image (traced)</source>
+        <translation>imagem real (traçada)</translation>
+    </message>
+    <message>
+        <source>paraxial image (diamond)</source>
+        <translation>imagem paraxial (losango)</translation>
+    </message>
+    <message>
+        <source>glass</source>
+        <translation>vidro</translation>
+    </message>
+    <message>
+        <source>axis</source>
+        <translation>eixo</translation>
+    </message>
+    <message>
+        <source>dotted upright: the ingress vertex</source>
+        <translation>vertical pontilhada: o vértice de entrada</translation>
+    </message>
+    <message>
+        <source>below the axis: the upper half mirrored</source>
+        <translation>abaixo do eixo: a metade superior espelhada</translation>
+    </message>
+    <message>
+        <source>mean focus</source>
+        <translation>foco médio</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing</source>
+        <translation>V: cruzamento mais próximo ao mais distante</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing (green)</source>
+        <translation>V: cruzamento mais próximo ao mais distante (verde)</translation>
+    </message>
+</context>
 </TS>

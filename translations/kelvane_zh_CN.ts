@@ -1014,4 +1014,91 @@ It is the page %1
         <translation>取消(&amp;C)</translation>
     </message>
 </context>
+<context>
+    <name>kelvane::draw</name>
+    <message>
+        <source>beams through the lens</source>
+        <translation>穿过透镜的光束</translation>
+    </message>
+    <message>
+        <source>rays bent by the ingress face alone</source>
+        <translation>仅经入射面折射的光线</translation>
+    </message>
+    <message>
+        <source>far focus of the ingress ellipse</source>
+        <translation>入射椭圆的远焦点</translation>
+    </message>
+    <message>
+        <source>centre depth</source>
+        <translation>中心厚度</translation>
+    </message>
+    <message>
+        <source>paraxial focus (lens equation)</source>
+        <translation>近轴焦点（透镜方程）</translation>
+    </message>
+    <message>
+        <source>white light before the lens</source>
+        <translation>透镜前的白光</translation>
+    </message>
+    <message>
+        <source>object</source>
+        <translation>物体</translation>
+    </message>
+    <message>
+        <source>point source</source>
+        <translation>点光源</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s foot</source>
+        <translation>来自物体底端的光线</translation>
+    </message>
+    <message>
+        <source>rays from the point</source>
+        <translation>来自该点的光线</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s tip</source>
+        <translation>来自物体顶端的光线</translation>
+    </message>
+    <message>
+        <source>virtual image (traced)</source>
+        <translation>虚像（追迹）</translation>
+    </message>
+    <message>
+        <source>real image (traced)</source>
+        <translation>实像（追迹）</translation>
+    </message>
+    <message>
+        <source>paraxial image (diamond)</source>
+        <translation>近轴像（菱形）</translation>
+    </message>
+    <message>
+        <source>glass</source>
+        <translation>玻璃</translation>
+    </message>
+    <message>
+        <source>axis</source>
+        <translation>光轴</translation>
+    </message>
+    <message>
+        <source>dotted upright: the ingress vertex</source>
+        <translation>点状竖线：入射顶点</translation>
+    </message>
+    <message>
+        <source>below the axis: the upper half mirrored</source>
+        <translation>光轴下方：上半部分的镜像</translation>
+    </message>
+    <message>
+        <source>mean focus</source>
+        <translation>平均焦点</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing</source>
+        <translation>V：最近交点至最远交点</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing (green)</source>
+        <translation>V：最近交点至最远交点（绿色）</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,48 @@
+#include "lensui/picture_words.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <iterator>
+
+namespace kelvane {
+
+namespace {
+
+// The context the picture's words are translated in.
+constexpr char kContext[] = "kelvane::draw";
+
+// Mirrors draw::kLegendWords, so lupdate collects them.
+constexpr const char* kWords[] = {
+    QT_TRANSLATE_NOOP("kelvane::draw", "beams through the lens"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "rays bent by the ingress face alone"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "far focus of the ingress ellipse"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "centre depth"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "paraxial focus (lens equation)"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "white light before the lens"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "object"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "point source"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "rays from the object's foot"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "rays from the point"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "rays from the object's tip"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "virtual image (traced)"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "real image (traced)"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "paraxial image (diamond)"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "glass"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "axis"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "dotted upright: the ingress vertex"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "below the axis: the upper half mirrored"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "mean focus"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "V: nearest crossing to farthest crossing"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "V: nearest crossing to farthest crossing (green)"),
+};
+
+}  // namespace
+
+std::string pictureWords(std::string_view english) {
+  const std::string key(english);
+  return QCoreApplication::translate(kContext, key.c_str()).toStdString();
+}
+
+std::span<const char* const> pictureWordTable() { return {std::begin(kWords), std::end(kWords)}; }
+
+}  // namespace kelvane

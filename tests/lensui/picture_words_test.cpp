@@ -1,0 +1,61 @@
+// The lens view's picture in the windows' language: the key's words come
+// from the translation, every other text (numbers above all) stays as drawn
+// in English, and the table lupdate reads holds every word of the key.
+#include "lensui/picture_words.h"
+
+#include <gtest/gtest.h>
+
+#include <QTranslator>
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "draw/legend_words.h"
+#include "lens_test_support.h"
+#include "lensui/lens_paint.h"
+
+namespace kelvane {
+namespace {
+
+TEST(PictureWords, TableHoldsExactlyTheKeyWords) {
+  std::set<std::string> table(pictureWordTable().begin(), pictureWordTable().end());
+  std::set<std::string> key(draw::kLegendWords.begin(), draw::kLegendWords.end());
+  EXPECT_EQ(table, key);
+}
+
+std::vector<std::string> viewTexts() {
+  draw::PictureOptions options = currentPictureOptions();
+  options.legend = true;
+  const draw::DisplayList list =
+      draw::lensPicture(draw::pictureOf(lensSession().model), 1000, 700, 96, 96, options);
+  std::vector<std::string> texts;
+  for (const draw::Primitive& p : list.items)
+    if (const auto* t = std::get_if<draw::Text>(&p)) texts.push_back(t->text);
+  return texts;
+}
+
+TEST(PictureWords, GermanWindowsDrawAGermanKeyAndKeepTheNumbers) {
+  test::resetLensSession();
+  openLensView(nullptr, kSingleBeamMode);
+  const std::vector<std::string> english = viewTexts();
+  EXPECT_NE(std::find(english.begin(), english.end(), "centre depth"), english.end());
+
+  QTranslator german;
+  ASSERT_TRUE(german.load(QStringLiteral(KELVANE_QM_DIR "/kelvane_de.qm")));
+  QCoreApplication::installTranslator(&german);
+  const std::vector<std::string> translated = viewTexts();
+  QCoreApplication::removeTranslator(&german);
+  test::resetLensSession();
+
+  EXPECT_NE(std::find(translated.begin(), translated.end(), "Mittendicke"), translated.end());
+  ASSERT_EQ(translated.size(), english.size());
+  for (size_t i = 0; i < english.size(); ++i) {
+    const bool word = std::find(draw::kLegendWords.begin(), draw::kLegendWords.end(),
+                                english[i]) != draw::kLegendWords.end();
+    if (!word) EXPECT_EQ(translated[i], english[i]);
+  }
+}
+
+}  // namespace
+}  // namespace kelvane
