@@ -130,10 +130,12 @@ std::vector<LegendRow> classroomLegendRows(const LensDrawing& d, int fan) {
   return rows;
 }
 
-void addScaleNote(DisplayList& list, double zoom, const Extent& e) {
+void addScaleNote(DisplayList& list, double zoom, const Extent& e, const PictureStyle& style) {
   if (zoom == 1) return;
-  char text[64];
-  std::snprintf(text, sizeof text, "%.2f \u00D7 true scale", zoom);
+  char number[32];
+  std::snprintf(number, sizeof number, "%.2f", zoom);  // the C decimal point in every language
+  std::string text = style.words ? style.words(kTrueScaleNote) : std::string(kTrueScaleNote);
+  if (const size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, number);
   list.add(Text{{e.left + kNoteMargin, e.bottom + kNoteMargin + kNoteSize / 2},
                 text,
                 kNoteSize,

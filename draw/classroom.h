@@ -24,7 +24,8 @@ void addClassroomBeams(DisplayList& list, const LensDrawing& d, const Extent& e,
 // The legend rows of the classroom picture of `d`, top to bottom.
 std::vector<LegendRow> classroomLegendRows(const LensDrawing& d, int fan);
 
-// "2.40 × true scale" in the bottom-left corner when the zoom is not 1.
-void addScaleNote(DisplayList& list, double zoom, const Extent& e);
+// "2.40 × true scale" in the bottom-left corner when the zoom is not 1,
+// its words from `style`'s lookup.
+void addScaleNote(DisplayList& list, double zoom, const Extent& e, const PictureStyle& style = {});
 
 }  // namespace kelvane::draw

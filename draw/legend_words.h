@@ -11,10 +11,13 @@ inline constexpr char kNearestCrossingWords[] = "nearest crossing";
 inline constexpr char kFarthestCrossingWords[] = "farthest crossing";
 inline constexpr char kMeanFocusWords[] = "mean focus";
 
-// Every key row made of words alone. The legend offers exactly these to the
-// picture's word lookup (PictureStyle::words); a program that translates
-// them keeps a table of the same words, checked against this list.
-inline constexpr std::array<std::string_view, 21> kLegendWords{
+// Every key row made of words alone, and the zoom note's pattern. The
+// picture offers exactly these to its word lookup (PictureStyle::words); a
+// program that translates them keeps a table of the same words, checked
+// against this list.
+inline constexpr char kTrueScaleNote[] = "%1 \u00D7 true scale";  // %1: the zoom
+
+inline constexpr std::array<std::string_view, 22> kLegendWords{
     "beams through the lens",
     "rays bent by the ingress face alone",
     "far focus of the ingress ellipse",
@@ -36,6 +39,7 @@ inline constexpr std::array<std::string_view, 21> kLegendWords{
     "mean focus",
     "V: nearest crossing to farthest crossing",
     "V: nearest crossing to farthest crossing (green)",
+    kTrueScaleNote,
 };
 
 }  // namespace kelvane::draw

@@ -246,7 +246,7 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
     addSourceReadout(list, d, e);
     addLegend(list, d, e, style);
   }
-  addScaleNote(list, zoom, e);
+  addScaleNote(list, zoom, e, style);
   if (options.caption) addCaption(list, *options.caption, e);
   return list;
 }

@@ -34,6 +34,7 @@ constexpr const char* kWords[] = {
     QT_TRANSLATE_NOOP("kelvane::draw", "mean focus"),
     QT_TRANSLATE_NOOP("kelvane::draw", "V: nearest crossing to farthest crossing"),
     QT_TRANSLATE_NOOP("kelvane::draw", "V: nearest crossing to farthest crossing (green)"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "%1 × true scale"),
 };
 
 }  // namespace

@@ -1102,5 +1102,9 @@ Sie ist die Seite %1
         <source>V: nearest crossing to farthest crossing (green)</source>
         <translation>V: nächster bis fernster Achsenschnitt (grün)</translation>
     </message>
+    <message>
+        <source>%1 × true scale</source>
+        <translation>%1 × natürliche Größe</translation>
+    </message>
 </context>
 </TS>

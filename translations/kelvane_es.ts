@@ -1102,5 +1102,9 @@ Es la página %1
         <source>V: nearest crossing to farthest crossing (green)</source>
         <translation>V: cruce más cercano a cruce más lejano (verde)</translation>
     </message>
+    <message>
+        <source>%1 × true scale</source>
+        <translation>%1 × escala real</translation>
+    </message>
 </context>
 </TS>

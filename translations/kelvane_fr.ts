@@ -1102,5 +1102,9 @@ C&apos;est la page %1
         <source>V: nearest crossing to farthest crossing (green)</source>
         <translation>V : croisement le plus proche au plus lointain (vert)</translation>
     </message>
+    <message>
+        <source>%1 × true scale</source>
+        <translation>%1 × l&apos;échelle réelle</translation>
+    </message>
 </context>
 </TS>

@@ -1101,5 +1101,9 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
         <source>V: nearest crossing to farthest crossing (green)</source>
         <translation>V: cruzamento mais próximo ao mais distante (verde)</translation>
     </message>
+    <message>
+        <source>%1 × true scale</source>
+        <translation>%1 × escala real</translation>
+    </message>
 </context>
 </TS>

@@ -1100,5 +1100,9 @@ It is the page %1
         <source>V: nearest crossing to farthest crossing (green)</source>
         <translation>V：最近交点至最远交点（绿色）</translation>
     </message>
+    <message>
+        <source>%1 × true scale</source>
+        <translation>%1 × 实际比例</translation>
+    </message>
 </context>
 </TS>
