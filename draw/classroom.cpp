@@ -134,8 +134,7 @@ void addScaleNote(DisplayList& list, double zoom, const Extent& e, const Picture
   if (zoom == 1) return;
   char number[32];
   std::snprintf(number, sizeof number, "%.2f", zoom);  // the C decimal point in every language
-  std::string text = style.words ? style.words(kTrueScaleNote) : std::string(kTrueScaleNote);
-  if (const size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, number);
+  const std::string text = fillIn(say(style.words, kTrueScaleNote), {number});
   list.add(Text{{e.left + kNoteMargin, e.bottom + kNoteMargin + kNoteSize / 2},
                 text,
                 kNoteSize,

@@ -34,7 +34,8 @@ size_t textColumns(const std::string& text) {
   for (size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
     if ((c & 0xC0) == 0x80) continue;  // a continuation byte
-    columns += (c >= 0xE2 && !(c == 0xE2 && static_cast<unsigned char>(text[i + 1]) < 0xBA)) ? 2 : 1;
+    columns +=
+        (c >= 0xE2 && !(c == 0xE2 && static_cast<unsigned char>(text[i + 1]) < 0xBA)) ? 2 : 1;
   }
   return columns;
 }

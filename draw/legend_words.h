@@ -11,13 +11,26 @@ inline constexpr char kNearestCrossingWords[] = "nearest crossing";
 inline constexpr char kFarthestCrossingWords[] = "farthest crossing";
 inline constexpr char kMeanFocusWords[] = "mean focus";
 
-// Every key row made of words alone, and the zoom note's pattern. The
+// Every key row made of words alone, the zoom note's and the read-out's
+// patterns and words. The
 // picture offers exactly these to its word lookup (PictureStyle::words); a
 // program that translates them keeps a table of the same words, checked
 // against this list.
 inline constexpr char kTrueScaleNote[] = "%1 \u00D7 true scale";  // %1: the zoom
 
-inline constexpr std::array<std::string_view, 22> kLegendWords{
+// The read-out lines of the lens equation; %1.. take the numbers.
+inline constexpr char kAfocalReadout[] = "f = -- (afocal lens)";
+inline constexpr char kFocusReadout[] = "f = %1   paraxial focus %2";
+inline constexpr char kFocusOffsetReadout[] = "traced - paraxial focus %1";
+inline constexpr char kDistanceReadout[] = "s = %1   s' = %2 traced, %3 paraxial";
+inline constexpr char kInfiniteWord[] = "infinite";
+inline constexpr char kMagnificationReadout[] = "m = %1 traced, %2 paraxial";
+inline constexpr char kBlurReadout[] = "blur %1";
+inline constexpr char kVirtualImageWords[] = "virtual image";
+inline constexpr char kRealImageWords[] = "real image";
+inline constexpr char kNoImageWords[] = "no image";
+
+inline constexpr std::array<std::string_view, 32> kLegendWords{
     "beams through the lens",
     "rays bent by the ingress face alone",
     "far focus of the ingress ellipse",
@@ -40,6 +53,16 @@ inline constexpr std::array<std::string_view, 22> kLegendWords{
     "V: nearest crossing to farthest crossing",
     "V: nearest crossing to farthest crossing (green)",
     kTrueScaleNote,
+    kAfocalReadout,
+    kFocusReadout,
+    kFocusOffsetReadout,
+    kDistanceReadout,
+    kInfiniteWord,
+    kMagnificationReadout,
+    kBlurReadout,
+    kVirtualImageWords,
+    kRealImageWords,
+    kNoImageWords,
 };
 
 }  // namespace kelvane::draw

@@ -6,8 +6,7 @@
 // scale, item for item.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "draw/word_lookup.h"
 
 namespace kelvane::draw {
 
@@ -26,7 +25,7 @@ struct PictureStyle {
   // The picture's words in the reader's language: given an English key
   // row, its translation. None keeps the English, as kelvane-cli and the
   // page do.
-  std::string (*words)(std::string_view english) = nullptr;
+  WordLookup words = nullptr;
 };
 
 }  // namespace kelvane::draw

@@ -35,6 +35,16 @@ constexpr const char* kWords[] = {
     QT_TRANSLATE_NOOP("kelvane::draw", "V: nearest crossing to farthest crossing"),
     QT_TRANSLATE_NOOP("kelvane::draw", "V: nearest crossing to farthest crossing (green)"),
     QT_TRANSLATE_NOOP("kelvane::draw", "%1 × true scale"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "f = -- (afocal lens)"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "f = %1   paraxial focus %2"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "traced - paraxial focus %1"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "s = %1   s' = %2 traced, %3 paraxial"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "infinite"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "m = %1 traced, %2 paraxial"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "blur %1"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "virtual image"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "real image"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "no image"),
 };
 
 }  // namespace

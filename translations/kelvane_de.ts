@@ -1106,5 +1106,45 @@ Sie ist die Seite %1
         <source>%1 × true scale</source>
         <translation>%1 × natürliche Größe</translation>
     </message>
+    <message>
+        <source>f = -- (afocal lens)</source>
+        <translation>f = -- (afokale Linse)</translation>
+    </message>
+    <message>
+        <source>f = %1   paraxial focus %2</source>
+        <translation>f = %1   paraxialer Brennpunkt %2</translation>
+    </message>
+    <message>
+        <source>traced - paraxial focus %1</source>
+        <translation>verfolgter - paraxialer Brennpunkt %1</translation>
+    </message>
+    <message>
+        <source>s = %1   s&apos; = %2 traced, %3 paraxial</source>
+        <translation>s = %1   s&apos; = %2 verfolgt, %3 paraxial</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>unendlich</translation>
+    </message>
+    <message>
+        <source>m = %1 traced, %2 paraxial</source>
+        <translation>m = %1 verfolgt, %2 paraxial</translation>
+    </message>
+    <message>
+        <source>blur %1</source>
+        <translation>Unschärfe %1</translation>
+    </message>
+    <message>
+        <source>virtual image</source>
+        <translation>virtuelles Bild</translation>
+    </message>
+    <message>
+        <source>real image</source>
+        <translation>reelles Bild</translation>
+    </message>
+    <message>
+        <source>no image</source>
+        <translation>kein Bild</translation>
+    </message>
 </context>
 </TS>

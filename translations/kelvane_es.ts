@@ -1106,5 +1106,45 @@ Es la página %1
         <source>%1 × true scale</source>
         <translation>%1 × escala real</translation>
     </message>
+    <message>
+        <source>f = -- (afocal lens)</source>
+        <translation>f = -- (lente afocal)</translation>
+    </message>
+    <message>
+        <source>f = %1   paraxial focus %2</source>
+        <translation>f = %1   foco paraxial %2</translation>
+    </message>
+    <message>
+        <source>traced - paraxial focus %1</source>
+        <translation>foco trazado - paraxial %1</translation>
+    </message>
+    <message>
+        <source>s = %1   s&apos; = %2 traced, %3 paraxial</source>
+        <translation>s = %1   s&apos; = %2 trazado, %3 paraxial</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>infinito</translation>
+    </message>
+    <message>
+        <source>m = %1 traced, %2 paraxial</source>
+        <translation>m = %1 trazado, %2 paraxial</translation>
+    </message>
+    <message>
+        <source>blur %1</source>
+        <translation>desenfoque %1</translation>
+    </message>
+    <message>
+        <source>virtual image</source>
+        <translation>imagen virtual</translation>
+    </message>
+    <message>
+        <source>real image</source>
+        <translation>imagen real</translation>
+    </message>
+    <message>
+        <source>no image</source>
+        <translation>sin imagen</translation>
+    </message>
 </context>
 </TS>

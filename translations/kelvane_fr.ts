@@ -1106,5 +1106,45 @@ C&apos;est la page %1
         <source>%1 × true scale</source>
         <translation>%1 × l&apos;échelle réelle</translation>
     </message>
+    <message>
+        <source>f = -- (afocal lens)</source>
+        <translation>f = -- (lentille afocale)</translation>
+    </message>
+    <message>
+        <source>f = %1   paraxial focus %2</source>
+        <translation>f = %1   foyer paraxial %2</translation>
+    </message>
+    <message>
+        <source>traced - paraxial focus %1</source>
+        <translation>foyer tracé - paraxial %1</translation>
+    </message>
+    <message>
+        <source>s = %1   s&apos; = %2 traced, %3 paraxial</source>
+        <translation>s = %1   s&apos; = %2 tracé, %3 paraxial</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>infini</translation>
+    </message>
+    <message>
+        <source>m = %1 traced, %2 paraxial</source>
+        <translation>m = %1 tracé, %2 paraxial</translation>
+    </message>
+    <message>
+        <source>blur %1</source>
+        <translation>flou %1</translation>
+    </message>
+    <message>
+        <source>virtual image</source>
+        <translation>image virtuelle</translation>
+    </message>
+    <message>
+        <source>real image</source>
+        <translation>image réelle</translation>
+    </message>
+    <message>
+        <source>no image</source>
+        <translation>pas d&apos;image</translation>
+    </message>
 </context>
 </TS>

@@ -1105,5 +1105,45 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
         <source>%1 × true scale</source>
         <translation>%1 × escala real</translation>
     </message>
+    <message>
+        <source>f = -- (afocal lens)</source>
+        <translation>f = -- (lente afocal)</translation>
+    </message>
+    <message>
+        <source>f = %1   paraxial focus %2</source>
+        <translation>f = %1   foco paraxial %2</translation>
+    </message>
+    <message>
+        <source>traced - paraxial focus %1</source>
+        <translation>foco traçado - paraxial %1</translation>
+    </message>
+    <message>
+        <source>s = %1   s&apos; = %2 traced, %3 paraxial</source>
+        <translation>s = %1   s&apos; = %2 traçado, %3 paraxial</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>infinito</translation>
+    </message>
+    <message>
+        <source>m = %1 traced, %2 paraxial</source>
+        <translation>m = %1 traçado, %2 paraxial</translation>
+    </message>
+    <message>
+        <source>blur %1</source>
+        <translation>desfoque %1</translation>
+    </message>
+    <message>
+        <source>virtual image</source>
+        <translation>imagem virtual</translation>
+    </message>
+    <message>
+        <source>real image</source>
+        <translation>imagem real</translation>
+    </message>
+    <message>
+        <source>no image</source>
+        <translation>sem imagem</translation>
+    </message>
 </context>
 </TS>

@@ -1104,5 +1104,45 @@ It is the page %1
         <source>%1 × true scale</source>
         <translation>%1 × 实际比例</translation>
     </message>
+    <message>
+        <source>f = -- (afocal lens)</source>
+        <translation>f = --（无焦透镜）</translation>
+    </message>
+    <message>
+        <source>f = %1   paraxial focus %2</source>
+        <translation>f = %1   近轴焦点 %2</translation>
+    </message>
+    <message>
+        <source>traced - paraxial focus %1</source>
+        <translation>追迹焦点 - 近轴焦点 %1</translation>
+    </message>
+    <message>
+        <source>s = %1   s&apos; = %2 traced, %3 paraxial</source>
+        <translation>s = %1   s&apos; = %2 追迹，%3 近轴</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>无穷远</translation>
+    </message>
+    <message>
+        <source>m = %1 traced, %2 paraxial</source>
+        <translation>m = %1 追迹，%2 近轴</translation>
+    </message>
+    <message>
+        <source>blur %1</source>
+        <translation>模糊 %1</translation>
+    </message>
+    <message>
+        <source>virtual image</source>
+        <translation>虚像</translation>
+    </message>
+    <message>
+        <source>real image</source>
+        <translation>实像</translation>
+    </message>
+    <message>
+        <source>no image</source>
+        <translation>无像</translation>
+    </message>
 </context>
 </TS>
