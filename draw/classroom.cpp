@@ -104,13 +104,13 @@ void addClassroomBeams(DisplayList& list, const LensDrawing& d, const Extent& e,
     addSingle(list, d, e);
 }
 
-std::vector<LegendRow> classroomLegendRows(const LensDrawing& d, int fan) {
+std::vector<LegendRow> classroomLegendRows(const LensDrawing& d, int fan, WordLookup words) {
   using S = LegendRow::Swatch;
   std::vector<LegendRow> rows;
   const TraceResults* res = d.results;
   fan = shownFan(fan);
   if (d.beamMode == 1) {
-    const std::vector<LegendRow> fans = legendRows(d);
+    const std::vector<LegendRow> fans = legendRows(d, words);
     for (int r = 0; r < static_cast<int>(fans.size()); ++r)
       if (fan == kAllFans || fan == r) rows.push_back(fans[r]);
   } else {

@@ -30,7 +30,14 @@ inline constexpr char kVirtualImageWords[] = "virtual image";
 inline constexpr char kRealImageWords[] = "real image";
 inline constexpr char kNoImageWords[] = "no image";
 
-inline constexpr std::array<std::string_view, 32> kLegendWords{
+// Key rows with numbers; %1.. take them.
+inline constexpr char kFanRow[] = "%1\u00B0 fan: %2 beams";
+inline constexpr char kFanRowOne[] = "%1\u00B0 fan: %2 beam";
+inline constexpr char kAllFansRow[] = "fans at %1, %2, %3, %4 and %5\u00B0";
+inline constexpr char kFansAtWavelength[] = "fans at %1";  // %1: "486.1 nm (F)"
+inline constexpr char kBeamsAtWavelength[] = "beams through the lens at %1";
+
+inline constexpr std::array<std::string_view, 37> kLegendWords{
     "beams through the lens",
     "rays bent by the ingress face alone",
     "far focus of the ingress ellipse",
@@ -63,6 +70,11 @@ inline constexpr std::array<std::string_view, 32> kLegendWords{
     kVirtualImageWords,
     kRealImageWords,
     kNoImageWords,
+    kFanRow,
+    kFanRowOne,
+    kAllFansRow,
+    kFansAtWavelength,
+    kBeamsAtWavelength,
 };
 
 }  // namespace kelvane::draw

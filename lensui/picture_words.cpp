@@ -45,6 +45,11 @@ constexpr const char* kWords[] = {
     QT_TRANSLATE_NOOP("kelvane::draw", "virtual image"),
     QT_TRANSLATE_NOOP("kelvane::draw", "real image"),
     QT_TRANSLATE_NOOP("kelvane::draw", "no image"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "%1° fan: %2 beams"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "%1° fan: %2 beam"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "fans at %1, %2, %3, %4 and %5°"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "fans at %1"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "beams through the lens at %1"),
 };
 
 }  // namespace

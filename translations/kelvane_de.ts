@@ -1146,5 +1146,25 @@ Sie ist die Seite %1
         <source>no image</source>
         <translation>kein Bild</translation>
     </message>
+    <message>
+        <source>%1° fan: %2 beams</source>
+        <translation>%1°-Fächer: %2 Strahlen</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beam</source>
+        <translation>%1°-Fächer: %2 Strahl</translation>
+    </message>
+    <message>
+        <source>fans at %1, %2, %3, %4 and %5°</source>
+        <translation>Fächer bei %1, %2, %3, %4 und %5°</translation>
+    </message>
+    <message>
+        <source>fans at %1</source>
+        <translation>Fächer bei %1</translation>
+    </message>
+    <message>
+        <source>beams through the lens at %1</source>
+        <translation>Strahlen durch die Linse bei %1</translation>
+    </message>
 </context>
 </TS>

@@ -1146,5 +1146,25 @@ Es la página %1
         <source>no image</source>
         <translation>sin imagen</translation>
     </message>
+    <message>
+        <source>%1° fan: %2 beams</source>
+        <translation>abanico de %1°: %2 haces</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beam</source>
+        <translation>abanico de %1°: %2 haz</translation>
+    </message>
+    <message>
+        <source>fans at %1, %2, %3, %4 and %5°</source>
+        <translation>abanicos de %1, %2, %3, %4 y %5°</translation>
+    </message>
+    <message>
+        <source>fans at %1</source>
+        <translation>abanicos a %1</translation>
+    </message>
+    <message>
+        <source>beams through the lens at %1</source>
+        <translation>haces a través de la lente a %1</translation>
+    </message>
 </context>
 </TS>

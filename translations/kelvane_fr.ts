@@ -1146,5 +1146,25 @@ C&apos;est la page %1
         <source>no image</source>
         <translation>pas d&apos;image</translation>
     </message>
+    <message>
+        <source>%1° fan: %2 beams</source>
+        <translation>éventail à %1° : %2 faisceaux</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beam</source>
+        <translation>éventail à %1° : %2 faisceau</translation>
+    </message>
+    <message>
+        <source>fans at %1, %2, %3, %4 and %5°</source>
+        <translation>éventails à %1, %2, %3, %4 et %5°</translation>
+    </message>
+    <message>
+        <source>fans at %1</source>
+        <translation>éventails à %1</translation>
+    </message>
+    <message>
+        <source>beams through the lens at %1</source>
+        <translation>faisceaux à travers la lentille à %1</translation>
+    </message>
 </context>
 </TS>

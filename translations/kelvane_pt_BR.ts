@@ -1145,5 +1145,25 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
         <source>no image</source>
         <translation>sem imagem</translation>
     </message>
+    <message>
+        <source>%1° fan: %2 beams</source>
+        <translation>leque de %1°: %2 feixes</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beam</source>
+        <translation>leque de %1°: %2 feixe</translation>
+    </message>
+    <message>
+        <source>fans at %1, %2, %3, %4 and %5°</source>
+        <translation>leques de %1, %2, %3, %4 e %5°</translation>
+    </message>
+    <message>
+        <source>fans at %1</source>
+        <translation>leques em %1</translation>
+    </message>
+    <message>
+        <source>beams through the lens at %1</source>
+        <translation>feixes através da lente em %1</translation>
+    </message>
 </context>
 </TS>

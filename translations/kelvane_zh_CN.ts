@@ -1144,5 +1144,25 @@ It is the page %1
         <source>no image</source>
         <translation>无像</translation>
     </message>
+    <message>
+        <source>%1° fan: %2 beams</source>
+        <translation>%1° 光束扇：%2 条光束</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beam</source>
+        <translation>%1° 光束扇：%2 条光束</translation>
+    </message>
+    <message>
+        <source>fans at %1, %2, %3, %4 and %5°</source>
+        <translation>%1、%2、%3、%4 和 %5° 光束扇</translation>
+    </message>
+    <message>
+        <source>fans at %1</source>
+        <translation>%1 的光束扇</translation>
+    </message>
+    <message>
+        <source>beams through the lens at %1</source>
+        <translation>%1 下穿过透镜的光束</translation>
+    </message>
 </context>
 </TS>
