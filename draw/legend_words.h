@@ -37,7 +37,12 @@ inline constexpr char kAllFansRow[] = "fans at %1, %2, %3, %4 and %5\u00B0";
 inline constexpr char kFansAtWavelength[] = "fans at %1";  // %1: "486.1 nm (F)"
 inline constexpr char kBeamsAtWavelength[] = "beams through the lens at %1";
 
-inline constexpr std::array<std::string_view, 37> kLegendWords{
+// The caption's words; %1 focus, %2 width, %3 dev, %4 dev %.
+inline constexpr char kCaptionFocus[] = "focus %1   width %2   dev %3 (%4%)";
+inline constexpr char kCaptionNoFocus[] = "focus --   width %1   dev -- (--%)";
+inline constexpr char kOneInch[] = "%1 inch";  // the scale bar: one inch
+
+inline constexpr std::array<std::string_view, 40> kLegendWords{
     "beams through the lens",
     "rays bent by the ingress face alone",
     "far focus of the ingress ellipse",
@@ -75,6 +80,9 @@ inline constexpr std::array<std::string_view, 37> kLegendWords{
     kAllFansRow,
     kFansAtWavelength,
     kBeamsAtWavelength,
+    kCaptionFocus,
+    kCaptionNoFocus,
+    kOneInch,
 };
 
 }  // namespace kelvane::draw

@@ -247,7 +247,7 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
     addLegend(list, d, e, style);
   }
   addScaleNote(list, zoom, e, style);
-  if (options.caption) addCaption(list, *options.caption, e);
+  if (options.caption) addCaption(list, *options.caption, e, style.words);
   return list;
 }
 

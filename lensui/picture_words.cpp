@@ -50,6 +50,9 @@ constexpr const char* kWords[] = {
     QT_TRANSLATE_NOOP("kelvane::draw", "fans at %1, %2, %3, %4 and %5°"),
     QT_TRANSLATE_NOOP("kelvane::draw", "fans at %1"),
     QT_TRANSLATE_NOOP("kelvane::draw", "beams through the lens at %1"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "focus %1   width %2   dev %3 (%4%)"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "focus --   width %1   dev -- (--%)"),
+    QT_TRANSLATE_NOOP("kelvane::draw", "%1 inch"),
 };
 
 }  // namespace

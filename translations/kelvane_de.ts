@@ -1166,5 +1166,17 @@ Sie ist die Seite %1
         <source>beams through the lens at %1</source>
         <translation>Strahlen durch die Linse bei %1</translation>
     </message>
+    <message>
+        <source>focus %1   width %2   dev %3 (%4%)</source>
+        <translation>Brennpunkt %1   Breite %2   dev %3 (%4%)</translation>
+    </message>
+    <message>
+        <source>focus --   width %1   dev -- (--%)</source>
+        <translation>Brennpunkt --   Breite %1   dev -- (--%)</translation>
+    </message>
+    <message>
+        <source>%1 inch</source>
+        <translation>%1 Zoll</translation>
+    </message>
 </context>
 </TS>

@@ -1166,5 +1166,17 @@ Es la página %1
         <source>beams through the lens at %1</source>
         <translation>haces a través de la lente a %1</translation>
     </message>
+    <message>
+        <source>focus %1   width %2   dev %3 (%4%)</source>
+        <translation>foco %1   anchura %2   dev %3 (%4%)</translation>
+    </message>
+    <message>
+        <source>focus --   width %1   dev -- (--%)</source>
+        <translation>foco --   anchura %1   dev -- (--%)</translation>
+    </message>
+    <message>
+        <source>%1 inch</source>
+        <translation>%1 pulgada</translation>
+    </message>
 </context>
 </TS>

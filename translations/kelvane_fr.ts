@@ -1166,5 +1166,17 @@ C&apos;est la page %1
         <source>beams through the lens at %1</source>
         <translation>faisceaux à travers la lentille à %1</translation>
     </message>
+    <message>
+        <source>focus %1   width %2   dev %3 (%4%)</source>
+        <translation>foyer %1   largeur %2   dev %3 (%4%)</translation>
+    </message>
+    <message>
+        <source>focus --   width %1   dev -- (--%)</source>
+        <translation>foyer --   largeur %1   dev -- (--%)</translation>
+    </message>
+    <message>
+        <source>%1 inch</source>
+        <translation>%1 pouce</translation>
+    </message>
 </context>
 </TS>

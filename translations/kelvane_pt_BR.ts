@@ -1165,5 +1165,17 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
         <source>beams through the lens at %1</source>
         <translation>feixes através da lente em %1</translation>
     </message>
+    <message>
+        <source>focus %1   width %2   dev %3 (%4%)</source>
+        <translation>foco %1   largura %2   dev %3 (%4%)</translation>
+    </message>
+    <message>
+        <source>focus --   width %1   dev -- (--%)</source>
+        <translation>foco --   largura %1   dev -- (--%)</translation>
+    </message>
+    <message>
+        <source>%1 inch</source>
+        <translation>%1 polegada</translation>
+    </message>
 </context>
 </TS>

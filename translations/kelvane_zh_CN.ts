@@ -1164,5 +1164,17 @@ It is the page %1
         <source>beams through the lens at %1</source>
         <translation>%1 下穿过透镜的光束</translation>
     </message>
+    <message>
+        <source>focus %1   width %2   dev %3 (%4%)</source>
+        <translation>焦点 %1   宽度 %2   dev %3 (%4%)</translation>
+    </message>
+    <message>
+        <source>focus --   width %1   dev -- (--%)</source>
+        <translation>焦点 --   宽度 %1   dev -- (--%)</translation>
+    </message>
+    <message>
+        <source>%1 inch</source>
+        <translation>%1 英寸</translation>
+    </message>
 </context>
 </TS>

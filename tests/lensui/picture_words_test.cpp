@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "draw/caption.h"
 #include "draw/legend_words.h"
 #include "lens_test_support.h"
 #include "lensui/lens_paint.h"
@@ -40,6 +41,7 @@ std::vector<std::string> viewTexts() {
   draw::PictureOptions options = currentPictureOptions();
   options.legend = true;
   options.style.zoom = 1.5;
+  options.caption = draw::captionFacts(lensSession().model);
   const draw::DisplayList list =
       draw::lensPicture(draw::pictureOf(lensSession().model), 1000, 700, 96, 96, options);
   std::vector<std::string> texts;
@@ -71,6 +73,7 @@ TEST(PictureWords, GermanWindowsDrawAGermanKeyAndKeepTheNumbers) {
               english[0].find("   paraxial focus ") != std::string::npos)
       << english[0];
   EXPECT_NE(translated[0].find("   paraxialer Brennpunkt "), std::string::npos) << translated[0];
+  EXPECT_NE(std::find(translated.begin(), translated.end(), "1 Zoll"), translated.end());
   ASSERT_EQ(translated.size(), english.size());
   for (size_t i = 0; i < english.size(); ++i)
     EXPECT_EQ(numbersOf(translated[i]), numbersOf(english[i]));
