@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "draw/legend_words.h"
 #include "draw/wavelength_rgb.h"
 
 namespace kelvane::draw {
@@ -41,19 +42,23 @@ CaptionFacts captionFacts(const LensModel& model) {
   return f;
 }
 
-std::string captionText(const CaptionFacts& f) {
+std::string captionText(const CaptionFacts& f, WordLookup words) {
   const Lens& l = f.lens;
   char text[256];
-  int n = std::snprintf(text, sizeof text, "%ld,%ld,%ld,%ld,%ld,%s   n = %.2f   ", truncated(l.ivx),
-                        truncated(l.ivy), truncated(l.evx), truncated(l.evy), truncated(l.depth),
-                        std::string(shapeName(l.shape)).c_str(), f.rindex);
-  if (f.focus != 0 && std::isfinite(f.focus))
-    std::snprintf(text + n, sizeof text - n, "focus %d   width %d   dev %.2f (%.2f%%)",
-                  roundUnit(f.focus), roundUnit(f.width), f.dev, f.devpcnt);
-  else
-    std::snprintf(text + n, sizeof text - n, "focus --   width %d   dev -- (--%%)",
-                  roundUnit(f.width));
+  std::snprintf(text, sizeof text, "%ld,%ld,%ld,%ld,%ld,%s   n = %.2f   ", truncated(l.ivx),
+                truncated(l.ivy), truncated(l.evx), truncated(l.evy), truncated(l.depth),
+                std::string(shapeName(l.shape)).c_str(), f.rindex);
   std::string line = text;
+  const std::string width = std::to_string(roundUnit(f.width));
+  if (f.focus != 0 && std::isfinite(f.focus)) {
+    char dev[32], devpcnt[32];
+    std::snprintf(dev, sizeof dev, "%.2f", f.dev);
+    std::snprintf(devpcnt, sizeof devpcnt, "%.2f", f.devpcnt);
+    line += fillIn(say(words, kCaptionFocus),
+                   {std::to_string(roundUnit(f.focus)), width, dev, devpcnt});
+  } else {
+    line += fillIn(say(words, kCaptionNoFocus), {width});
+  }
   if (!f.light.empty()) line += "   " + f.light;
   return line;
 }
@@ -69,7 +74,7 @@ std::string colourWords(const ColourState& c) {
   return words;
 }
 
-void addCaption(DisplayList& list, const CaptionFacts& facts, const Extent& e) {
+void addCaption(DisplayList& list, const CaptionFacts& facts, const Extent& e, WordLookup words) {
   const double mid = e.bottom - kCaptionBandUnits / 2.0;
   // A clean band: beams that leave the picture downward end at its edge.
   const double l = e.left - 2, r = e.right + 2, t = e.bottom, b = e.bottom - kCaptionBandUnits - 2;
@@ -83,15 +88,15 @@ void addCaption(DisplayList& list, const CaptionFacts& facts, const Extent& e) {
   list.add(Line{{barLeft, barY - kTick}, {barLeft, barY + kTick}, pen});
   list.add(Line{{barRight, barY - kTick}, {barRight, barY + kTick}, pen});
   list.add(Text{{(barLeft + barRight) / 2, barY + kTick + kScaleFontSize / 2 + 1},
-                "1 inch",
+                fillIn(say(words, kOneInch), {"1"}),
                 kScaleFontSize,
                 kBlack,
                 Align::Center,
                 kUnitsPerInch});
   const double room = barLeft - kMargin - (e.left + kMargin);
   if (room > 0)
-    list.add(
-        Text{{e.left + kMargin, mid}, captionText(facts), kFontSize, kBlack, Align::Left, room});
+    list.add(Text{
+        {e.left + kMargin, mid}, captionText(facts, words), kFontSize, kBlack, Align::Left, room});
 }
 
 }  // namespace kelvane::draw

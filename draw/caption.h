@@ -25,13 +25,15 @@ CaptionFacts captionFacts(const LensModel& model);
 // the lens values truncated as the script writer writes them, focus and
 // width rounded as the Lens Control dialog shows them, dev to two places
 // ("--" without a focus), then the colour state's words when not default.
-std::string captionText(const CaptionFacts& facts);
+// Its words come from `words` (English without one).
+std::string captionText(const CaptionFacts& facts, WordLookup words = nullptr);
 
 // The glass, medium and light of a colour state in a few words, empty for
 // the default: "N-BK7, white light", "in water, 486.1 nm (F)", "500 nm".
 std::string colourWords(const ColourState& colour);
 
 // Adds the caption band under the picture whose visible area is `e`.
-void addCaption(DisplayList& list, const CaptionFacts& facts, const Extent& e);
+void addCaption(DisplayList& list, const CaptionFacts& facts, const Extent& e,
+                WordLookup words = nullptr);
 
 }  // namespace kelvane::draw

@@ -104,13 +104,13 @@ void addClassroomBeams(DisplayList& list, const LensDrawing& d, const Extent& e,
     addSingle(list, d, e);
 }
 
-std::vector<LegendRow> classroomLegendRows(const LensDrawing& d, int fan) {
+std::vector<LegendRow> classroomLegendRows(const LensDrawing& d, int fan, WordLookup words) {
   using S = LegendRow::Swatch;
   std::vector<LegendRow> rows;
   const TraceResults* res = d.results;
   fan = shownFan(fan);
   if (d.beamMode == 1) {
-    const std::vector<LegendRow> fans = legendRows(d);
+    const std::vector<LegendRow> fans = legendRows(d, words);
     for (int r = 0; r < static_cast<int>(fans.size()); ++r)
       if (fan == kAllFans || fan == r) rows.push_back(fans[r]);
   } else {
@@ -130,10 +130,11 @@ std::vector<LegendRow> classroomLegendRows(const LensDrawing& d, int fan) {
   return rows;
 }
 
-void addScaleNote(DisplayList& list, double zoom, const Extent& e) {
+void addScaleNote(DisplayList& list, double zoom, const Extent& e, const PictureStyle& style) {
   if (zoom == 1) return;
-  char text[64];
-  std::snprintf(text, sizeof text, "%.2f \u00D7 true scale", zoom);
+  char number[32];
+  std::snprintf(number, sizeof number, "%.2f", zoom);  // the C decimal point in every language
+  const std::string text = fillIn(say(style.words, kTrueScaleNote), {number});
   list.add(Text{{e.left + kNoteMargin, e.bottom + kNoteMargin + kNoteSize / 2},
                 text,
                 kNoteSize,

@@ -22,9 +22,11 @@ bool addGlassEdge(DisplayList& list, const Lens& lens);
 void addClassroomBeams(DisplayList& list, const LensDrawing& d, const Extent& e, int fan);
 
 // The legend rows of the classroom picture of `d`, top to bottom.
-std::vector<LegendRow> classroomLegendRows(const LensDrawing& d, int fan);
+std::vector<LegendRow> classroomLegendRows(const LensDrawing& d, int fan,
+                                           WordLookup words = nullptr);
 
-// "2.40 × true scale" in the bottom-left corner when the zoom is not 1.
-void addScaleNote(DisplayList& list, double zoom, const Extent& e);
+// "2.40 × true scale" in the bottom-left corner when the zoom is not 1,
+// its words from `style`'s lookup.
+void addScaleNote(DisplayList& list, double zoom, const Extent& e, const PictureStyle& style = {});
 
 }  // namespace kelvane::draw

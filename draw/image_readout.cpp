@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "draw/legend_words.h"
+
 namespace kelvane::draw {
 
 namespace {
@@ -23,31 +25,36 @@ std::string reciprocal(double v) { return "1/" + fixed(v); }
 
 }  // namespace
 
-std::vector<std::string> imageReadout(const SourceTrace& t, double tracedFocus) {
+std::vector<std::string> imageReadout(const SourceTrace& t, double tracedFocus, WordLookup words) {
   std::vector<std::string> lines;
   const ParaxialLens& p = t.paraxial;
   if (p.afocal() || !std::isfinite(p.focalLength)) {
-    lines.push_back("f = -- (afocal lens)");
+    lines.push_back(say(words, kAfocalReadout));
     return lines;
   }
-  std::string first = "f = " + fixed(p.focalLength) + "   paraxial focus " + fixed(p.focus);
+  std::string first = fillIn(say(words, kFocusReadout), {fixed(p.focalLength), fixed(p.focus)});
   if (tracedFocus != 0 && std::isfinite(tracedFocus))
-    first += "   traced - paraxial focus " + fixed(tracedFocus - p.focus);
+    first += "   " + fillIn(say(words, kFocusOffsetReadout), {fixed(tracedFocus - p.focus)});
   lines.push_back(first);
   if (!t.source.finite()) return lines;
 
   const ParaxialImage& pi = t.paraxialImage;
   const PointImage& img = t.axis.image;
   const double sTraced = img.found ? img.x - p.principal2 : NAN;
-  lines.push_back("s = " + fixed(pi.s) + "   s' = " + fixed(sTraced) + " traced, " +
-                  (pi.finite ? fixed(pi.sPrime) : std::string("infinite")) + " paraxial");
+  lines.push_back(fillIn(
+      say(words, kDistanceReadout),
+      {fixed(pi.s), fixed(sTraced), pi.finite ? fixed(pi.sPrime) : say(words, kInfiniteWord)}));
   std::string third;
   if (t.hasTip())
-    third = "m = " + fixed(t.magnification(), 3) + " traced, " +
-            (pi.finite ? fixed(pi.magnification, 3) : std::string("--")) + " paraxial   ";
+    third = fillIn(say(words, kMagnificationReadout),
+                   {fixed(t.magnification(), 3),
+                    pi.finite ? fixed(pi.magnification, 3) : std::string("--")}) +
+            "   ";
   const PointImage& blurred = t.hasTip() ? t.tip.image : img;
-  third += "blur " + (blurred.found ? fixed(blurred.blur) : std::string("--"));
-  third += img.found ? (img.virtualImage ? "   virtual image" : "   real image") : "   no image";
+  third +=
+      fillIn(say(words, kBlurReadout), {blurred.found ? fixed(blurred.blur) : std::string("--")});
+  third += "   " + say(words, img.found ? (img.virtualImage ? kVirtualImageWords : kRealImageWords)
+                                        : kNoImageWords);
   lines.push_back(third);
   if (pi.finite)
     lines.push_back("1/s + 1/s' = 1/f:  " + reciprocal(pi.s) + " + " + reciprocal(pi.sPrime) +

@@ -10,12 +10,15 @@
 #include <vector>
 
 #include "draw/display_list.h"
+#include "draw/word_lookup.h"
 #include "optics/source_trace.h"
 
 namespace kelvane::draw {
 
-// `tracedFocus` is the single-beam trace's focus (0: none).
-std::vector<std::string> imageReadout(const SourceTrace& t, double tracedFocus);
+// `tracedFocus` is the single-beam trace's focus (0: none); the words come
+// from `words` (English without one).
+std::vector<std::string> imageReadout(const SourceTrace& t, double tracedFocus,
+                                      WordLookup words = nullptr);
 
 // Adds the lines at the lower left of the visible area, above `bottom`.
 void addImageReadout(DisplayList& list, const std::vector<std::string>& lines, double left,

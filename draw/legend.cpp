@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "draw/classroom.h"
+#include "draw/legend_words.h"
 #include "draw/source_legend.h"
 #include "draw/source_picture.h"
 #include "draw/wavelength_rgb.h"
@@ -25,6 +26,19 @@ constexpr double kMargin = 8;  // from the picture's edges
 constexpr double kCharWidth = 0.58;
 
 const Rgb kFrameColor{160, 160, 160};
+
+// How many character widths a UTF-8 text takes: one a character, two for
+// the wide CJK ones (three-byte sequences from U+2E80 on).
+size_t textColumns(const std::string& text) {
+  size_t columns = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if ((c & 0xC0) == 0x80) continue;  // a continuation byte
+    columns +=
+        (c >= 0xE2 && !(c == 0xE2 && static_cast<unsigned char>(text[i + 1]) < 0xBA)) ? 2 : 1;
+  }
+  return columns;
+}
 
 }  // namespace
 
@@ -53,7 +67,7 @@ void addSwatchMark(DisplayList& list, double left, double right, double y, const
 
 }  // namespace
 
-std::vector<LegendRow> colourLegendRows(const LensDrawing& d) {
+std::vector<LegendRow> colourLegendRows(const LensDrawing& d, WordLookup words) {
   using S = LegendRow::Swatch;
   std::vector<LegendRow> rows;
   const bool white = d.colours.size() > 1;
@@ -61,12 +75,13 @@ std::vector<LegendRow> colourLegendRows(const LensDrawing& d) {
     rows.push_back({S::Line, Pen{kWhiteLightColor, 2}, "white light before the lens"});
   for (const ColourRays& c : d.colours) {
     const std::string nm = wavelengthLabel(c.nm);
+    const char* pattern = d.beamMode == 1 ? kFansAtWavelength : kBeamsAtWavelength;
     rows.push_back(
-        {S::Line, Pen{spectrumInk(c.nm), 2},
-         white ? nm : (d.beamMode == 1 ? "fans at " : "beams through the lens at ") + nm});
+        {S::Line, Pen{spectrumInk(c.nm), 2}, white ? nm : fillIn(say(words, pattern), {nm})});
   }
   if (d.beamMode == 1) {
-    rows.push_back({S::None, Pen{}, "fans at 40, 30, 20, 10 and 0\u00B0"});
+    rows.push_back(
+        {S::None, Pen{}, fillIn(say(words, kAllFansRow), {"40", "30", "20", "10", "0"})});
   } else {
     if (!white)
       rows.push_back(
@@ -79,18 +94,19 @@ std::vector<LegendRow> colourLegendRows(const LensDrawing& d) {
   return rows;
 }
 
-std::vector<LegendRow> legendRows(const LensDrawing& d) {
+std::vector<LegendRow> legendRows(const LensDrawing& d, WordLookup words) {
   using S = LegendRow::Swatch;
   std::vector<LegendRow> rows;
   const auto beam = [](int r) { return Pen{kBeamColors[r], kBeamPenWidth}; };
   if (showsFiniteSource(d)) return sourceLegendRows(d);
-  if (!d.colours.empty()) return colourLegendRows(d);
+  if (!d.colours.empty()) return colourLegendRows(d, words);
   if (d.beamMode == 1) {
     for (int r = 0; r < FAN_COUNT; ++r) {
       const int count = d.results ? std::max(0, d.results->fanCounts[r]) : 0;
-      char text[64];
-      std::snprintf(text, sizeof text, "%.0f\u00B0 fan: %d beam%s", kFanAngles[r], count,
-                    count == 1 ? "" : "s");
+      char angle[16];
+      std::snprintf(angle, sizeof angle, "%.0f", kFanAngles[r]);
+      const std::string text =
+          fillIn(say(words, count == 1 ? kFanRowOne : kFanRow), {angle, std::to_string(count)});
       rows.push_back({S::Line, Pen{kBeamColors[r], 2}, text});
     }
     addParaxialFocusRow(d, rows);
@@ -107,13 +123,24 @@ std::vector<LegendRow> legendRows(const LensDrawing& d) {
 LegendBox legendBox(const LensDrawing& d, const PictureStyle& style) {
   LegendBox box;
   if (style.classroom && !showsFiniteSource(d) && d.colours.empty()) {
-    box.rows = classroomLegendRows(d, style.fan);
+    box.rows = classroomLegendRows(d, style.fan, style.words);
     addParaxialFocusRow(d, box.rows);
   } else {
-    box.rows = legendRows(d);
+    box.rows = legendRows(d, style.words);
   }
+  // English rows are measured by their bytes, as they always were, so the
+  // key keeps its size; translated ones by their characters.
   size_t longest = 0;
-  for (const LegendRow& row : box.rows) longest = std::max(longest, row.label.size());
+  for (LegendRow& row : box.rows) {
+    const bool word =
+        std::find(kLegendWords.begin(), kLegendWords.end(), row.label) != kLegendWords.end();
+    if (style.words && word) {
+      row.label = style.words(row.label);
+      longest = std::max(longest, textColumns(row.label));
+    } else {
+      longest = std::max(longest, row.label.size());
+    }
+  }
   const double textWidth = longest * kFontSize * kCharWidth;
   box.width = kPadding + kSwatchLength + kGap + textWidth + kPadding;
   box.height = 2 * kPadding + box.rows.size() * kRowHeight;

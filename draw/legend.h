@@ -36,12 +36,14 @@ inline constexpr double kLegendAxisClearance = 30;
 // picture shows one: the key takes the top corner farther from it.
 bool legendFocusX(const LensDrawing& d, const PictureStyle& style, double& x);
 
-// The rows the picture of `d` explains, top to bottom.
-std::vector<LegendRow> legendRows(const LensDrawing& d);
+// The rows the picture of `d` explains, top to bottom. Rows with numbers
+// take their words from `words` here; words alone are looked up by
+// legendBox().
+std::vector<LegendRow> legendRows(const LensDrawing& d, WordLookup words = nullptr);
 
 // The rows of a picture whose beams are drawn by wavelength: one per
 // wavelength in its colour, then the marks that keep their own colours.
-std::vector<LegendRow> colourLegendRows(const LensDrawing& d);
+std::vector<LegendRow> colourLegendRows(const LensDrawing& d, WordLookup words = nullptr);
 
 // The key's rows and its box in drawing units; `room` is its margin from
 // the picture's edges.

@@ -243,11 +243,11 @@ DisplayList lensPicture(const LensDrawing& d, int W, int H, double dpiX, double 
   }
   addSourcePicture(list, d, e);
   if (options.legend) {
-    addSourceReadout(list, d, e);
+    addSourceReadout(list, d, e, style.words);
     addLegend(list, d, e, style);
   }
-  addScaleNote(list, zoom, e);
-  if (options.caption) addCaption(list, *options.caption, e);
+  addScaleNote(list, zoom, e, style);
+  if (options.caption) addCaption(list, *options.caption, e, style.words);
   return list;
 }
 

@@ -6,6 +6,8 @@
 // scale, item for item.
 #pragma once
 
+#include "draw/word_lookup.h"
+
 namespace kelvane::draw {
 
 // `fan` value that shows every fan.
@@ -20,6 +22,10 @@ struct PictureStyle {
   // Device pixels per drawing unit over true scale (100 units an inch):
   // lines, text and the legend grow with it. 1 is true scale.
   double zoom = 1;
+  // The picture's words in the reader's language: given an English key
+  // row, its translation. None keeps the English, as kelvane-cli and the
+  // page do.
+  WordLookup words = nullptr;
 };
 
 }  // namespace kelvane::draw

@@ -80,10 +80,11 @@ void addSourcePicture(DisplayList& list, const LensDrawing& d, const Extent& e) 
   if (t.source.finite()) addFiniteSource(list, t, e);
 }
 
-void addSourceReadout(DisplayList& list, const LensDrawing& d, const Extent& e) {
+void addSourceReadout(DisplayList& list, const LensDrawing& d, const Extent& e, WordLookup words) {
   if (!d.source) return;
   const double focus = d.results && d.beamMode == 0 ? d.results->focus : 0;
-  addImageReadout(list, imageReadout(*d.source, focus), e.left, e.bottom, (e.right - e.left) * 0.6);
+  addImageReadout(list, imageReadout(*d.source, focus, words), e.left, e.bottom,
+                  (e.right - e.left) * 0.6);
 }
 
 namespace {

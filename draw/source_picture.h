@@ -27,6 +27,7 @@ void addSourcePicture(DisplayList& list, const LensDrawing& d, const Extent& e);
 
 // The lens equation's numbers in the lower left corner: part of the key, so
 // a picture without its key is the bare picture.
-void addSourceReadout(DisplayList& list, const LensDrawing& d, const Extent& e);
+void addSourceReadout(DisplayList& list, const LensDrawing& d, const Extent& e,
+                      WordLookup words = nullptr);
 
 }  // namespace kelvane::draw

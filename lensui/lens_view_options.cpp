@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "draw/zoom.h"
+#include "lensui/picture_words.h"
 #include "optics/focus.h"
 #include "winui/remembered_place.h"
 
@@ -62,6 +63,7 @@ draw::PictureStyle LensViewOptions::style() const {
   draw::PictureStyle style;
   style.classroom = m_classroom->isChecked();
   if (QAction* fan = m_fans->checkedAction()) style.fan = fan->data().toInt();
+  style.words = pictureWords;
   return style;
 }
 

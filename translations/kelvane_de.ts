@@ -1016,4 +1016,167 @@ Sie ist die Seite %1
         <translation>&amp;Abbrechen</translation>
     </message>
 </context>
+<context>
+    <name>kelvane::draw</name>
+    <message>
+        <source>beams through the lens</source>
+        <translation>Strahlen durch die Linse</translation>
+    </message>
+    <message>
+        <source>rays bent by the ingress face alone</source>
+        <translation>nur an der Eintrittsfläche gebrochene Strahlen</translation>
+    </message>
+    <message>
+        <source>far focus of the ingress ellipse</source>
+        <translation>ferner Brennpunkt der Eintrittsellipse</translation>
+    </message>
+    <message>
+        <source>centre depth</source>
+        <translation>Mittendicke</translation>
+    </message>
+    <message>
+        <source>paraxial focus (lens equation)</source>
+        <translation>paraxialer Brennpunkt (Linsengleichung)</translation>
+    </message>
+    <message>
+        <source>white light before the lens</source>
+        <translation>weißes Licht vor der Linse</translation>
+    </message>
+    <message>
+        <source>object</source>
+        <translation>Gegenstand</translation>
+    </message>
+    <message>
+        <source>point source</source>
+        <translation>Punktquelle</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s foot</source>
+        <translation>Strahlen vom Fuß des Gegenstands</translation>
+    </message>
+    <message>
+        <source>rays from the point</source>
+        <translation>Strahlen vom Punkt</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s tip</source>
+        <translation>Strahlen von der Spitze des Gegenstands</translation>
+    </message>
+    <message>
+        <source>virtual image (traced)</source>
+        <translation>virtuelles Bild (verfolgt)</translation>
+    </message>
+    <message>
+        <source>real image (traced)</source>
+        <translation>reelles Bild (verfolgt)</translation>
+    </message>
+    <message>
+        <source>paraxial image (diamond)</source>
+        <translation>paraxiales Bild (Raute)</translation>
+    </message>
+    <message>
+        <source>glass</source>
+        <translation>Glas</translation>
+    </message>
+    <message>
+        <source>axis</source>
+        <translation>Achse</translation>
+    </message>
+    <message>
+        <source>dotted upright: the ingress vertex</source>
+        <translation>gepunktete Senkrechte: der Eintrittsscheitel</translation>
+    </message>
+    <message>
+        <source>below the axis: the upper half mirrored</source>
+        <translation>unter der Achse: die obere Hälfte gespiegelt</translation>
+    </message>
+    <message>
+        <source>mean focus</source>
+        <translation>mittlerer Brennpunkt</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing</source>
+        <translation>V: nächster bis fernster Achsenschnitt</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing (green)</source>
+        <translation>V: nächster bis fernster Achsenschnitt (grün)</translation>
+    </message>
+    <message>
+        <source>%1 × true scale</source>
+        <translation>%1 × natürliche Größe</translation>
+    </message>
+    <message>
+        <source>f = -- (afocal lens)</source>
+        <translation>f = -- (afokale Linse)</translation>
+    </message>
+    <message>
+        <source>f = %1   paraxial focus %2</source>
+        <translation>f = %1   paraxialer Brennpunkt %2</translation>
+    </message>
+    <message>
+        <source>traced - paraxial focus %1</source>
+        <translation>verfolgter - paraxialer Brennpunkt %1</translation>
+    </message>
+    <message>
+        <source>s = %1   s&apos; = %2 traced, %3 paraxial</source>
+        <translation>s = %1   s&apos; = %2 verfolgt, %3 paraxial</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>unendlich</translation>
+    </message>
+    <message>
+        <source>m = %1 traced, %2 paraxial</source>
+        <translation>m = %1 verfolgt, %2 paraxial</translation>
+    </message>
+    <message>
+        <source>blur %1</source>
+        <translation>Unschärfe %1</translation>
+    </message>
+    <message>
+        <source>virtual image</source>
+        <translation>virtuelles Bild</translation>
+    </message>
+    <message>
+        <source>real image</source>
+        <translation>reelles Bild</translation>
+    </message>
+    <message>
+        <source>no image</source>
+        <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beams</source>
+        <translation>%1°-Fächer: %2 Strahlen</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beam</source>
+        <translation>%1°-Fächer: %2 Strahl</translation>
+    </message>
+    <message>
+        <source>fans at %1, %2, %3, %4 and %5°</source>
+        <translation>Fächer bei %1, %2, %3, %4 und %5°</translation>
+    </message>
+    <message>
+        <source>fans at %1</source>
+        <translation>Fächer bei %1</translation>
+    </message>
+    <message>
+        <source>beams through the lens at %1</source>
+        <translation>Strahlen durch die Linse bei %1</translation>
+    </message>
+    <message>
+        <source>focus %1   width %2   dev %3 (%4%)</source>
+        <translation>Brennpunkt %1   Breite %2   dev %3 (%4%)</translation>
+    </message>
+    <message>
+        <source>focus --   width %1   dev -- (--%)</source>
+        <translation>Brennpunkt --   Breite %1   dev -- (--%)</translation>
+    </message>
+    <message>
+        <source>%1 inch</source>
+        <translation>%1 Zoll</translation>
+    </message>
+</context>
 </TS>

@@ -1016,4 +1016,167 @@ Es la página %1
         <translation>&amp;Cancelar</translation>
     </message>
 </context>
+<context>
+    <name>kelvane::draw</name>
+    <message>
+        <source>beams through the lens</source>
+        <translation>haces a través de la lente</translation>
+    </message>
+    <message>
+        <source>rays bent by the ingress face alone</source>
+        <translation>rayos desviados solo por la cara de entrada</translation>
+    </message>
+    <message>
+        <source>far focus of the ingress ellipse</source>
+        <translation>foco lejano de la elipse de entrada</translation>
+    </message>
+    <message>
+        <source>centre depth</source>
+        <translation>grosor central</translation>
+    </message>
+    <message>
+        <source>paraxial focus (lens equation)</source>
+        <translation>foco paraxial (ecuación de la lente)</translation>
+    </message>
+    <message>
+        <source>white light before the lens</source>
+        <translation>luz blanca antes de la lente</translation>
+    </message>
+    <message>
+        <source>object</source>
+        <translation>objeto</translation>
+    </message>
+    <message>
+        <source>point source</source>
+        <translation>fuente puntual</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s foot</source>
+        <translation>rayos desde el pie del objeto</translation>
+    </message>
+    <message>
+        <source>rays from the point</source>
+        <translation>rayos desde el punto</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s tip</source>
+        <translation>rayos desde la punta del objeto</translation>
+    </message>
+    <message>
+        <source>virtual image (traced)</source>
+        <translation>imagen virtual (trazada)</translation>
+    </message>
+    <message>
+        <source>real image (traced)</source>
+        <translation>imagen real (trazada)</translation>
+    </message>
+    <message>
+        <source>paraxial image (diamond)</source>
+        <translation>imagen paraxial (rombo)</translation>
+    </message>
+    <message>
+        <source>glass</source>
+        <translation>vidrio</translation>
+    </message>
+    <message>
+        <source>axis</source>
+        <translation>eje</translation>
+    </message>
+    <message>
+        <source>dotted upright: the ingress vertex</source>
+        <translation>vertical punteada: el vértice de entrada</translation>
+    </message>
+    <message>
+        <source>below the axis: the upper half mirrored</source>
+        <translation>bajo el eje: la mitad superior reflejada</translation>
+    </message>
+    <message>
+        <source>mean focus</source>
+        <translation>foco medio</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing</source>
+        <translation>V: cruce más cercano a cruce más lejano</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing (green)</source>
+        <translation>V: cruce más cercano a cruce más lejano (verde)</translation>
+    </message>
+    <message>
+        <source>%1 × true scale</source>
+        <translation>%1 × escala real</translation>
+    </message>
+    <message>
+        <source>f = -- (afocal lens)</source>
+        <translation>f = -- (lente afocal)</translation>
+    </message>
+    <message>
+        <source>f = %1   paraxial focus %2</source>
+        <translation>f = %1   foco paraxial %2</translation>
+    </message>
+    <message>
+        <source>traced - paraxial focus %1</source>
+        <translation>foco trazado - paraxial %1</translation>
+    </message>
+    <message>
+        <source>s = %1   s&apos; = %2 traced, %3 paraxial</source>
+        <translation>s = %1   s&apos; = %2 trazado, %3 paraxial</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>infinito</translation>
+    </message>
+    <message>
+        <source>m = %1 traced, %2 paraxial</source>
+        <translation>m = %1 trazado, %2 paraxial</translation>
+    </message>
+    <message>
+        <source>blur %1</source>
+        <translation>desenfoque %1</translation>
+    </message>
+    <message>
+        <source>virtual image</source>
+        <translation>imagen virtual</translation>
+    </message>
+    <message>
+        <source>real image</source>
+        <translation>imagen real</translation>
+    </message>
+    <message>
+        <source>no image</source>
+        <translation>sin imagen</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beams</source>
+        <translation>abanico de %1°: %2 haces</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beam</source>
+        <translation>abanico de %1°: %2 haz</translation>
+    </message>
+    <message>
+        <source>fans at %1, %2, %3, %4 and %5°</source>
+        <translation>abanicos de %1, %2, %3, %4 y %5°</translation>
+    </message>
+    <message>
+        <source>fans at %1</source>
+        <translation>abanicos a %1</translation>
+    </message>
+    <message>
+        <source>beams through the lens at %1</source>
+        <translation>haces a través de la lente a %1</translation>
+    </message>
+    <message>
+        <source>focus %1   width %2   dev %3 (%4%)</source>
+        <translation>foco %1   anchura %2   dev %3 (%4%)</translation>
+    </message>
+    <message>
+        <source>focus --   width %1   dev -- (--%)</source>
+        <translation>foco --   anchura %1   dev -- (--%)</translation>
+    </message>
+    <message>
+        <source>%1 inch</source>
+        <translation>%1 pulgada</translation>
+    </message>
+</context>
 </TS>

@@ -1016,4 +1016,167 @@ C&apos;est la page %1
         <translation>&amp;Annuler</translation>
     </message>
 </context>
+<context>
+    <name>kelvane::draw</name>
+    <message>
+        <source>beams through the lens</source>
+        <translation>faisceaux à travers la lentille</translation>
+    </message>
+    <message>
+        <source>rays bent by the ingress face alone</source>
+        <translation>rayons déviés par la seule face d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>far focus of the ingress ellipse</source>
+        <translation>foyer lointain de l&apos;ellipse d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>centre depth</source>
+        <translation>épaisseur au centre</translation>
+    </message>
+    <message>
+        <source>paraxial focus (lens equation)</source>
+        <translation>foyer paraxial (équation des lentilles)</translation>
+    </message>
+    <message>
+        <source>white light before the lens</source>
+        <translation>lumière blanche avant la lentille</translation>
+    </message>
+    <message>
+        <source>object</source>
+        <translation>objet</translation>
+    </message>
+    <message>
+        <source>point source</source>
+        <translation>source ponctuelle</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s foot</source>
+        <translation>rayons issus du pied de l&apos;objet</translation>
+    </message>
+    <message>
+        <source>rays from the point</source>
+        <translation>rayons issus du point</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s tip</source>
+        <translation>rayons issus de la pointe de l&apos;objet</translation>
+    </message>
+    <message>
+        <source>virtual image (traced)</source>
+        <translation>image virtuelle (tracée)</translation>
+    </message>
+    <message>
+        <source>real image (traced)</source>
+        <translation>image réelle (tracée)</translation>
+    </message>
+    <message>
+        <source>paraxial image (diamond)</source>
+        <translation>image paraxiale (losange)</translation>
+    </message>
+    <message>
+        <source>glass</source>
+        <translation>verre</translation>
+    </message>
+    <message>
+        <source>axis</source>
+        <translation>axe</translation>
+    </message>
+    <message>
+        <source>dotted upright: the ingress vertex</source>
+        <translation>verticale pointillée : le sommet d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>below the axis: the upper half mirrored</source>
+        <translation>sous l&apos;axe : la moitié supérieure en miroir</translation>
+    </message>
+    <message>
+        <source>mean focus</source>
+        <translation>foyer moyen</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing</source>
+        <translation>V : croisement le plus proche au plus lointain</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing (green)</source>
+        <translation>V : croisement le plus proche au plus lointain (vert)</translation>
+    </message>
+    <message>
+        <source>%1 × true scale</source>
+        <translation>%1 × l&apos;échelle réelle</translation>
+    </message>
+    <message>
+        <source>f = -- (afocal lens)</source>
+        <translation>f = -- (lentille afocale)</translation>
+    </message>
+    <message>
+        <source>f = %1   paraxial focus %2</source>
+        <translation>f = %1   foyer paraxial %2</translation>
+    </message>
+    <message>
+        <source>traced - paraxial focus %1</source>
+        <translation>foyer tracé - paraxial %1</translation>
+    </message>
+    <message>
+        <source>s = %1   s&apos; = %2 traced, %3 paraxial</source>
+        <translation>s = %1   s&apos; = %2 tracé, %3 paraxial</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>infini</translation>
+    </message>
+    <message>
+        <source>m = %1 traced, %2 paraxial</source>
+        <translation>m = %1 tracé, %2 paraxial</translation>
+    </message>
+    <message>
+        <source>blur %1</source>
+        <translation>flou %1</translation>
+    </message>
+    <message>
+        <source>virtual image</source>
+        <translation>image virtuelle</translation>
+    </message>
+    <message>
+        <source>real image</source>
+        <translation>image réelle</translation>
+    </message>
+    <message>
+        <source>no image</source>
+        <translation>pas d&apos;image</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beams</source>
+        <translation>éventail à %1° : %2 faisceaux</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beam</source>
+        <translation>éventail à %1° : %2 faisceau</translation>
+    </message>
+    <message>
+        <source>fans at %1, %2, %3, %4 and %5°</source>
+        <translation>éventails à %1, %2, %3, %4 et %5°</translation>
+    </message>
+    <message>
+        <source>fans at %1</source>
+        <translation>éventails à %1</translation>
+    </message>
+    <message>
+        <source>beams through the lens at %1</source>
+        <translation>faisceaux à travers la lentille à %1</translation>
+    </message>
+    <message>
+        <source>focus %1   width %2   dev %3 (%4%)</source>
+        <translation>foyer %1   largeur %2   dev %3 (%4%)</translation>
+    </message>
+    <message>
+        <source>focus --   width %1   dev -- (--%)</source>
+        <translation>foyer --   largeur %1   dev -- (--%)</translation>
+    </message>
+    <message>
+        <source>%1 inch</source>
+        <translation>%1 pouce</translation>
+    </message>
+</context>
 </TS>

@@ -1015,4 +1015,167 @@ O guia: Ajuda &gt; Ajuda HTML o mostra, com os menus, os scripts e os arquivos.
         <translation>&amp;Cancelar</translation>
     </message>
 </context>
+<context>
+    <name>kelvane::draw</name>
+    <message>
+        <source>beams through the lens</source>
+        <translation>feixes através da lente</translation>
+    </message>
+    <message>
+        <source>rays bent by the ingress face alone</source>
+        <translation>raios desviados só pela face de entrada</translation>
+    </message>
+    <message>
+        <source>far focus of the ingress ellipse</source>
+        <translation>foco distante da elipse de entrada</translation>
+    </message>
+    <message>
+        <source>centre depth</source>
+        <translation>espessura central</translation>
+    </message>
+    <message>
+        <source>paraxial focus (lens equation)</source>
+        <translation>foco paraxial (equação da lente)</translation>
+    </message>
+    <message>
+        <source>white light before the lens</source>
+        <translation>luz branca antes da lente</translation>
+    </message>
+    <message>
+        <source>object</source>
+        <translation>objeto</translation>
+    </message>
+    <message>
+        <source>point source</source>
+        <translation>fonte pontual</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s foot</source>
+        <translation>raios do pé do objeto</translation>
+    </message>
+    <message>
+        <source>rays from the point</source>
+        <translation>raios do ponto</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s tip</source>
+        <translation>raios da ponta do objeto</translation>
+    </message>
+    <message>
+        <source>virtual image (traced)</source>
+        <translation>imagem virtual (traçada)</translation>
+    </message>
+    <message>
+        <source>real image (traced)</source>
+        <translation>imagem real (traçada)</translation>
+    </message>
+    <message>
+        <source>paraxial image (diamond)</source>
+        <translation>imagem paraxial (losango)</translation>
+    </message>
+    <message>
+        <source>glass</source>
+        <translation>vidro</translation>
+    </message>
+    <message>
+        <source>axis</source>
+        <translation>eixo</translation>
+    </message>
+    <message>
+        <source>dotted upright: the ingress vertex</source>
+        <translation>vertical pontilhada: o vértice de entrada</translation>
+    </message>
+    <message>
+        <source>below the axis: the upper half mirrored</source>
+        <translation>abaixo do eixo: a metade superior espelhada</translation>
+    </message>
+    <message>
+        <source>mean focus</source>
+        <translation>foco médio</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing</source>
+        <translation>V: cruzamento mais próximo ao mais distante</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing (green)</source>
+        <translation>V: cruzamento mais próximo ao mais distante (verde)</translation>
+    </message>
+    <message>
+        <source>%1 × true scale</source>
+        <translation>%1 × escala real</translation>
+    </message>
+    <message>
+        <source>f = -- (afocal lens)</source>
+        <translation>f = -- (lente afocal)</translation>
+    </message>
+    <message>
+        <source>f = %1   paraxial focus %2</source>
+        <translation>f = %1   foco paraxial %2</translation>
+    </message>
+    <message>
+        <source>traced - paraxial focus %1</source>
+        <translation>foco traçado - paraxial %1</translation>
+    </message>
+    <message>
+        <source>s = %1   s&apos; = %2 traced, %3 paraxial</source>
+        <translation>s = %1   s&apos; = %2 traçado, %3 paraxial</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>infinito</translation>
+    </message>
+    <message>
+        <source>m = %1 traced, %2 paraxial</source>
+        <translation>m = %1 traçado, %2 paraxial</translation>
+    </message>
+    <message>
+        <source>blur %1</source>
+        <translation>desfoque %1</translation>
+    </message>
+    <message>
+        <source>virtual image</source>
+        <translation>imagem virtual</translation>
+    </message>
+    <message>
+        <source>real image</source>
+        <translation>imagem real</translation>
+    </message>
+    <message>
+        <source>no image</source>
+        <translation>sem imagem</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beams</source>
+        <translation>leque de %1°: %2 feixes</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beam</source>
+        <translation>leque de %1°: %2 feixe</translation>
+    </message>
+    <message>
+        <source>fans at %1, %2, %3, %4 and %5°</source>
+        <translation>leques de %1, %2, %3, %4 e %5°</translation>
+    </message>
+    <message>
+        <source>fans at %1</source>
+        <translation>leques em %1</translation>
+    </message>
+    <message>
+        <source>beams through the lens at %1</source>
+        <translation>feixes através da lente em %1</translation>
+    </message>
+    <message>
+        <source>focus %1   width %2   dev %3 (%4%)</source>
+        <translation>foco %1   largura %2   dev %3 (%4%)</translation>
+    </message>
+    <message>
+        <source>focus --   width %1   dev -- (--%)</source>
+        <translation>foco --   largura %1   dev -- (--%)</translation>
+    </message>
+    <message>
+        <source>%1 inch</source>
+        <translation>%1 polegada</translation>
+    </message>
+</context>
 </TS>

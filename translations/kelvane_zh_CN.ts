@@ -1014,4 +1014,167 @@ It is the page %1
         <translation>取消(&amp;C)</translation>
     </message>
 </context>
+<context>
+    <name>kelvane::draw</name>
+    <message>
+        <source>beams through the lens</source>
+        <translation>穿过透镜的光束</translation>
+    </message>
+    <message>
+        <source>rays bent by the ingress face alone</source>
+        <translation>仅经入射面折射的光线</translation>
+    </message>
+    <message>
+        <source>far focus of the ingress ellipse</source>
+        <translation>入射椭圆的远焦点</translation>
+    </message>
+    <message>
+        <source>centre depth</source>
+        <translation>中心厚度</translation>
+    </message>
+    <message>
+        <source>paraxial focus (lens equation)</source>
+        <translation>近轴焦点（透镜方程）</translation>
+    </message>
+    <message>
+        <source>white light before the lens</source>
+        <translation>透镜前的白光</translation>
+    </message>
+    <message>
+        <source>object</source>
+        <translation>物体</translation>
+    </message>
+    <message>
+        <source>point source</source>
+        <translation>点光源</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s foot</source>
+        <translation>来自物体底端的光线</translation>
+    </message>
+    <message>
+        <source>rays from the point</source>
+        <translation>来自该点的光线</translation>
+    </message>
+    <message>
+        <source>rays from the object&apos;s tip</source>
+        <translation>来自物体顶端的光线</translation>
+    </message>
+    <message>
+        <source>virtual image (traced)</source>
+        <translation>虚像（追迹）</translation>
+    </message>
+    <message>
+        <source>real image (traced)</source>
+        <translation>实像（追迹）</translation>
+    </message>
+    <message>
+        <source>paraxial image (diamond)</source>
+        <translation>近轴像（菱形）</translation>
+    </message>
+    <message>
+        <source>glass</source>
+        <translation>玻璃</translation>
+    </message>
+    <message>
+        <source>axis</source>
+        <translation>光轴</translation>
+    </message>
+    <message>
+        <source>dotted upright: the ingress vertex</source>
+        <translation>点状竖线：入射顶点</translation>
+    </message>
+    <message>
+        <source>below the axis: the upper half mirrored</source>
+        <translation>光轴下方：上半部分的镜像</translation>
+    </message>
+    <message>
+        <source>mean focus</source>
+        <translation>平均焦点</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing</source>
+        <translation>V：最近交点至最远交点</translation>
+    </message>
+    <message>
+        <source>V: nearest crossing to farthest crossing (green)</source>
+        <translation>V：最近交点至最远交点（绿色）</translation>
+    </message>
+    <message>
+        <source>%1 × true scale</source>
+        <translation>%1 × 实际比例</translation>
+    </message>
+    <message>
+        <source>f = -- (afocal lens)</source>
+        <translation>f = --（无焦透镜）</translation>
+    </message>
+    <message>
+        <source>f = %1   paraxial focus %2</source>
+        <translation>f = %1   近轴焦点 %2</translation>
+    </message>
+    <message>
+        <source>traced - paraxial focus %1</source>
+        <translation>追迹焦点 - 近轴焦点 %1</translation>
+    </message>
+    <message>
+        <source>s = %1   s&apos; = %2 traced, %3 paraxial</source>
+        <translation>s = %1   s&apos; = %2 追迹，%3 近轴</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>无穷远</translation>
+    </message>
+    <message>
+        <source>m = %1 traced, %2 paraxial</source>
+        <translation>m = %1 追迹，%2 近轴</translation>
+    </message>
+    <message>
+        <source>blur %1</source>
+        <translation>模糊 %1</translation>
+    </message>
+    <message>
+        <source>virtual image</source>
+        <translation>虚像</translation>
+    </message>
+    <message>
+        <source>real image</source>
+        <translation>实像</translation>
+    </message>
+    <message>
+        <source>no image</source>
+        <translation>无像</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beams</source>
+        <translation>%1° 光束扇：%2 条光束</translation>
+    </message>
+    <message>
+        <source>%1° fan: %2 beam</source>
+        <translation>%1° 光束扇：%2 条光束</translation>
+    </message>
+    <message>
+        <source>fans at %1, %2, %3, %4 and %5°</source>
+        <translation>%1、%2、%3、%4 和 %5° 光束扇</translation>
+    </message>
+    <message>
+        <source>fans at %1</source>
+        <translation>%1 的光束扇</translation>
+    </message>
+    <message>
+        <source>beams through the lens at %1</source>
+        <translation>%1 下穿过透镜的光束</translation>
+    </message>
+    <message>
+        <source>focus %1   width %2   dev %3 (%4%)</source>
+        <translation>焦点 %1   宽度 %2   dev %3 (%4%)</translation>
+    </message>
+    <message>
+        <source>focus --   width %1   dev -- (--%)</source>
+        <translation>焦点 --   宽度 %1   dev -- (--%)</translation>
+    </message>
+    <message>
+        <source>%1 inch</source>
+        <translation>%1 英寸</translation>
+    </message>
+</context>
 </TS>

@@ -85,5 +85,20 @@ TEST(LensLegend, MultiBeamKeyNamesEachFanWithItsAngleAndBeamCount) {
   }
 }
 
+// A lookup that marks what it was asked, so the rows show which pattern
+// each came from and that the numbers were filled in after the lookup.
+std::string marked(std::string_view english) { return "<" + std::string(english) + ">"; }
+
+TEST(LensLegend, FanRowsAskForTheirPatternAndFillInTheNumbers) {
+  Traced t(kInitialLens, 1);
+  PictureOptions withKey;
+  withKey.legend = true;
+  withKey.style.words = marked;
+  const std::vector<std::string> rows = texts(lensPicture(t.drawing, 860, 720, 96, 96, withKey));
+  ASSERT_EQ(rows.size(), 5u);
+  const int n = t.ctx.results.fanCounts[0];
+  EXPECT_EQ(rows[0], "<40\u00B0 fan: " + std::to_string(n) + (n == 1 ? " beam>" : " beams>"));
+}
+
 }  // namespace
 }  // namespace kelvane::draw
